@@ -1,0 +1,53 @@
+#include "platform/clock.h"
+#include "platform/desktopservicesdesktop.h"
+#include "platform/dialogfilechooser.h"
+#include "platform/inisettingsstore.h"
+#include "platform/lockfileinstancelock.h"
+#include "platform/messageboxprompts.h"
+#include "platform/nulldesktopwallpaper.h"
+#include "platform/pictures.h"
+#include "platform/randomsource.h"
+#include "platform/services.h"
+#include "platform/standinregistry.h"
+#include "platform/x11windowhost.h"
+#include "startup/demarrage.h"
+#include "startup/module1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumivane"));
+
+    QTranslator qtFrancais;
+    if (qtFrancais.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrancais);
+
+    IniSettingsStore settings;
+    StandInRegistry registry;
+    LockFileInstanceLock instance;
+    QtPictures pictures;
+    X11WindowHost windowHost;
+    SystemClock clock;
+    StdRandomSource random;
+    MessageBoxPrompts prompts;
+    DialogFileChooser files;
+    DesktopServicesDesktop desktop;
+    NullDesktopWallpaper wallpaper;
+    Services services{settings, registry, instance, pictures, windowHost, clock,
+                      random,   prompts,  files,    desktop,  wallpaper};
+
+    Module1 module(services);
+    module.DossierProgramme = QDir::toNativeSeparators(QApplication::applicationDirPath());
+
+    // The system hands the mode as one text.
+    const QString ligne = QApplication::arguments().mid(1).join(u' ');
+    Demarrage demarrage(module);
+    if (demarrage.Main(ligne) == Demarrage::Suite::Terminer)
+        return 0;
+    return QApplication::exec();
+}

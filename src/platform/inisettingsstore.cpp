@@ -1,0 +1,43 @@
+#include "platform/inisettingsstore.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+QString fullKey(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
+} // namespace
+
+IniSettingsStore::IniSettingsStore() : IniSettingsStore(defaultPath()) {}
+
+IniSettingsStore::IniSettingsStore(const QString& iniPath)
+    : m_settings(iniPath, QSettings::IniFormat) {}
+
+QString IniSettingsStore::defaultPath() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(base).filePath(QStringLiteral("Lumivane/Lumivane.ini"));
+}
+
+QString IniSettingsStore::read(const QString& section, const QString& key,
+                               const QString& defaultValue) const {
+    // sync() re-reads the file when another process changed it (a stat when nothing changed).
+    m_settings.sync();
+    const QVariant v = m_settings.value(fullKey(section, key));
+    return v.isValid() ? v.toString() : defaultValue;
+}
+
+void IniSettingsStore::write(const QString& section, const QString& key, const QString& value) {
+    m_settings.setValue(fullKey(section, key), value);
+    m_settings.sync();
+}
+
+void IniSettingsStore::removeKey(const QString& section, const QString& key) {
+    m_settings.remove(fullKey(section, key));
+    m_settings.sync();
+}
+
+void IniSettingsStore::removeSection(const QString& section) {
+    m_settings.remove(section);
+    m_settings.sync();
+}

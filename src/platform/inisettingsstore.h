@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/settingsstore.h"
+
+#include <QSettings>
+
+// SettingsStore on a QSettings INI file (the registry on Windows when built with the native
+// format). Every change is synced at once; every read first picks up changes made on disk by
+// another process.
+class IniSettingsStore final : public SettingsStore {
+public:
+    // The per-user store: $XDG_CONFIG_HOME/Lumivane/Lumivane.ini.
+    IniSettingsStore();
+    explicit IniSettingsStore(const QString& iniPath);
+
+    QString read(const QString& section, const QString& key,
+                 const QString& defaultValue = QString()) const override;
+    void write(const QString& section, const QString& key, const QString& value) override;
+    void removeKey(const QString& section, const QString& key) override;
+    void removeSection(const QString& section) override;
+
+    QString fileName() const { return m_settings.fileName(); }
+
+    static QString defaultPath();
+
+private:
+    mutable QSettings m_settings;
+};

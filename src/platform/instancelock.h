@@ -1,0 +1,9 @@
+#pragma once
+
+// Tells whether another instance of the program is running. The first call registers this
+// process as an instance for as long as it lives.
+class InstanceLock {
+public:
+    virtual ~InstanceLock() = default;
+    virtual bool anotherInstanceRunning() = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/prompts.h"
+
+class QWidget;
+
+// Prompts as modal message boxes titled "Lumivane" over `parent`.
+class MessageBoxPrompts final : public Prompts {
+public:
+    explicit MessageBoxPrompts(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    bool askYesNo(const QString& text) override;
+    bool askRetryCancel(const QString& text) override;
+    void notify(const QString& text) override;
+    QString askText(const QString& text, const QString& initial) override;
+
+private:
+    QWidget* m_parent;
+};

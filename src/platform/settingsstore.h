@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Per-user text values addressed by section and key. Reading never fails: an absent key or
+// section gives the default. A write or a delete is durable at once and visible to a later read,
+// also from another process.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString read(const QString& section, const QString& key,
+                         const QString& defaultValue = QString()) const = 0;
+    virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+    virtual void removeKey(const QString& section, const QString& key) = 0;
+    virtual void removeSection(const QString& section) = 0;
+};

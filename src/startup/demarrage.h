@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class Form2;
+class Module1;
+class SS;
+
+// The program's entry procedure: reads the mode of the command line and opens the display form
+// or the dialog. Owns the forms of the run.
+class Demarrage {
+public:
+    explicit Demarrage(Module1& module);
+    ~Demarrage();
+
+    enum class Suite { Continuer, Terminer };
+
+    // Reads the mode, prepares and shows the form it asks for. Terminer: the program ends now,
+    // with no window left.
+    Suite Main(const QString& ligneCommande);
+
+    SS* ss() const { return m_ss.get(); }
+    Form2* form2() const { return m_form2.get(); }
+
+private:
+    // Fills the photo list and puts the first random photo and its title in place.
+    void PreparerPremierePhoto();
+    Suite AbandonnerAffichage();
+
+    Module1& m_module;
+    std::unique_ptr<SS> m_ss;
+    std::unique_ptr<Form2> m_form2;
+};

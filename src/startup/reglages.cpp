@@ -1,0 +1,73 @@
+#include "startup/reglages.h"
+
+#include "platform/settingsstore.h"
+
+namespace Reglages {
+
+QString cleNumerotee(const QString& nom, int n) {
+    return nom + (n < 0 ? QString::number(n) : u' ' + QString::number(n));
+}
+
+Entree titre() {
+    return {Section::Param, QStringLiteral("Titre"), QStringLiteral("1")};
+}
+Entree position() {
+    return {Section::Param, QStringLiteral("Position"), QStringLiteral("0")};
+}
+Entree vitesseAffichage() {
+    return {Section::Param, cleNumerotee(QStringLiteral("Combo"), 0), QStringLiteral("0")};
+}
+Entree vitesseDialogue() {
+    return {Section::Param, cleNumerotee(QStringLiteral("Combo"), 0), QStringLiteral("7")};
+}
+
+Entree album() {
+    return {Section::Demarrage, QStringLiteral("Album"), QString()};
+}
+Entree nomAlbum() {
+    return {Section::Demarrage, QStringLiteral("NomAlbum"), QString()};
+}
+Entree repertoireOpen() {
+    return {Section::Demarrage, QStringLiteral("RepertoireOpen"), QString()};
+}
+Entree repertoireExplore() {
+    return {Section::Demarrage, QStringLiteral("RepertoireExplore"), QString()};
+}
+Entree repertoireSave() {
+    return {Section::Demarrage, QStringLiteral("RepertoireSave"), QString()};
+}
+
+Entree fichier(int n) {
+    return {Section::ListeDeFichiers, cleNumerotee(QStringLiteral("Fichier"), n), QString()};
+}
+
+Entree wall(int jour) {
+    return {Section::Wallpaper, cleNumerotee(QStringLiteral("Wall"), jour), QString()};
+}
+Entree wallTemp() {
+    return {Section::Wallpaper, QStringLiteral("WallTemp"), QString()};
+}
+
+QString lire(const SettingsStore& store, const Entree& e) {
+    return store.read(e.section, e.cle, e.defaut);
+}
+
+void ecrire(SettingsStore& store, const Entree& e, const QString& valeur) {
+    store.write(e.section, e.cle, valeur);
+}
+
+void effacer(SettingsStore& store, const Entree& e) {
+    store.removeKey(e.section, e.cle);
+}
+
+void effacerSection(SettingsStore& store, const QString& section) {
+    store.removeSection(section);
+}
+
+bool vautZero(const QString& valeur) {
+    bool ok = false;
+    const double v = valeur.trimmed().toDouble(&ok);
+    return ok && v == 0.0;
+}
+
+} // namespace Reglages

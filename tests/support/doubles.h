@@ -1,0 +1,195 @@
+#pragma once
+
+// Test doubles of the platform services, and a bundle that hands them out as Services.
+
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/desktopwallpaper.h"
+#include "platform/filechooser.h"
+#include "platform/inisettingsstore.h"
+#include "platform/instancelock.h"
+#include "platform/pictures.h"
+#include "platform/prompts.h"
+#include "platform/randomsource.h"
+#include "platform/registrybackend.h"
+#include "platform/services.h"
+#include "platform/windowhost.h"
+
+#include <QList>
+#include <QMap>
+#include <QQueue>
+#include <QTemporaryDir>
+#include <memory>
+
+// A real INI store in a temporary folder.
+class TempSettingsStore final : public SettingsStore {
+public:
+    TempSettingsStore();
+    QString read(const QString& s, const QString& k, const QString& d = {}) const override {
+        return m_store->read(s, k, d);
+    }
+    void write(const QString& s, const QString& k, const QString& v) override {
+        m_store->write(s, k, v);
+    }
+    void removeKey(const QString& s, const QString& k) override { m_store->removeKey(s, k); }
+    void removeSection(const QString& s) override { m_store->removeSection(s); }
+    QString fileName() const { return m_store->fileName(); }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<IniSettingsStore> m_store;
+};
+
+// Answers questions from a script (Yes when the script is empty) and records every text.
+class ScriptedPrompts final : public Prompts {
+public:
+    QQueue<bool> answers;
+    QQueue<QString> textAnswers;
+    QStringList asked; // every text shown, in order
+    QStringList kinds; // "yesno", "retrycancel", "notice", "text"
+
+    bool askYesNo(const QString& text) override { return take(text, QStringLiteral("yesno")); }
+    bool askRetryCancel(const QString& text) override {
+        return take(text, QStringLiteral("retrycancel"));
+    }
+    void notify(const QString& text) override {
+        asked << text;
+        kinds << QStringLiteral("notice");
+    }
+    QString askText(const QString& text, const QString&) override {
+        asked << text;
+        kinds << QStringLiteral("text");
+        return textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
+    }
+
+private:
+    bool take(const QString& text, const QString& kind) {
+        asked << text;
+        kinds << kind;
+        return answers.isEmpty() ? true : answers.dequeue();
+    }
+};
+
+// Returns scripted results (empty, like a cancel, when the script is empty).
+class ScriptedFileChooser final : public FileChooser {
+public:
+    QQueue<QString> results;
+    QList<FileDialogRequest> requests;
+    QStringList calls; // "open", "openMany", "save"
+
+    QString openFile(const FileDialogRequest& r) override {
+        return take(r, QStringLiteral("open"));
+    }
+    QString openFiles(const FileDialogRequest& r) override {
+        return take(r, QStringLiteral("openMany"));
+    }
+    QString saveFile(const FileDialogRequest& r) override {
+        return take(r, QStringLiteral("save"));
+    }
+
+private:
+    QString take(const FileDialogRequest& r, const QString& call) {
+        requests << r;
+        calls << call;
+        return results.isEmpty() ? QString() : results.dequeue();
+    }
+};
+
+class RecordingWallpaper final : public DesktopWallpaper {
+public:
+    QStringList given;
+    bool succeed = true;
+    bool setWallpaper(const QString& path) override {
+        given << path;
+        return succeed;
+    }
+};
+
+class RecordingDesktop final : public Desktop {
+public:
+    QStringList files, pages;
+    bool openFile(const QString& path) override {
+        files << path;
+        return true;
+    }
+    bool openWebPage(const QString& url) override {
+        pages << url;
+        return true;
+    }
+};
+
+class FixedClock final : public Clock {
+public:
+    QDateTime at = QDateTime(QDate(2026, 12, 7), QTime(10, 0)); // a Monday
+    QDateTime now() const override { return at; }
+};
+
+// Plays back `values` in a loop, or a seeded engine when none are given.
+class ScriptedRandom final : public RandomSource {
+public:
+    QList<float> values;
+    int seeds = 0;
+    void seedFromClock() override { ++seeds; }
+    float next() override;
+
+private:
+    qsizetype m_next = 0;
+    StdRandomSource m_engine;
+};
+
+class FakeInstanceLock final : public InstanceLock {
+public:
+    bool other = false;
+    int asked = 0;
+    bool anotherInstanceRunning() override {
+        ++asked;
+        return other;
+    }
+};
+
+// Values by (root, lower-case subkey, lower-case name); every open and query is recorded.
+class FakeRegistry final : public RegistryBackend {
+public:
+    QMap<QString, QByteArray> values; // key: "root|subkey|name"
+    QStringList opened;
+    int closed = 0;
+
+    void set(Handle root, const QByteArray& subKey, const QByteArray& name, const QByteArray& v);
+    long openKey(Handle root, const QByteArray& subKey, Handle* opened) override;
+    long queryString(Handle key, const QByteArray& name, QByteArray& buffer,
+                     std::uint32_t& length) override;
+    void closeKey(Handle) override { ++closed; }
+
+private:
+    QStringList m_keys; // handle - 1 -> "root|subkey"
+};
+
+class FakeWindowHost final : public WindowHost {
+public:
+    QMap<quintptr, QSize> windows;
+    QList<quintptr> embedded;
+    QSize clientSize(quintptr w) const override { return windows.value(w, QSize()); }
+    bool embed(QWidget&, quintptr w) override {
+        if (!windows.contains(w))
+            return false;
+        embedded << w;
+        return true;
+    }
+};
+
+// Every double at hand, and the Services struct over them.
+struct TestServices {
+    TempSettingsStore settings;
+    FakeRegistry registry;
+    FakeInstanceLock instance;
+    QtPictures pictures;
+    FakeWindowHost windowHost;
+    FixedClock clock;
+    ScriptedRandom random;
+    ScriptedPrompts prompts;
+    ScriptedFileChooser files;
+    RecordingDesktop desktop;
+    RecordingWallpaper wallpaper;
+    Services services{settings, registry, instance, pictures, windowHost, clock,
+                      random,   prompts,  files,    desktop,  wallpaper};
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class SettingsStore;
+
+// Sample photos made for tests, benchmarks and the demo: landscapes painted in code (sky, sun,
+// hills, water, trees, grain), so that decoders and scalers see realistic content.
+namespace Samples {
+
+enum class Format { Jpeg, Gif, Bmp };
+
+struct Spec {
+    QString name; // file name without extension
+    QSize size;
+    Format format;
+};
+
+QString extension(Format format);
+
+// A landscape of the given size; the seed changes the scene.
+QImage paint(const QSize& size, int seed);
+
+// Writes `image` in `format`; GIF pictures are quantised to a fixed palette.
+bool write(const QImage& image, const QString& path, Format format);
+
+// The standard set: landscape, portrait and square pictures in the three formats, small and
+// medium. `large` adds a 12 and a 24 megapixel JPEG. Returns the full paths written.
+QList<Spec> standardSet(bool large);
+QStringList writeSet(const QString& folder, const QList<Spec>& specs, int seed = 1);
+
+// Stores `paths` as the album's photo list ("Fichier 0", "Fichier 1", ...).
+void writeAlbum(SettingsStore& store, const QStringList& paths);
+
+} // namespace Samples

@@ -42,12 +42,30 @@ QImage readScaled(const QString& path, const QSize& bound) {
     if (bound.isValid() && swapsAxes(reader))
         storedBound.transpose();
     const QSize target = decodeSize(stored, storedBound);
-    if (target != stored)
-        reader.setScaledSize(target);
-    // The bound above already keeps the decode within memory; lift Qt's own refusal limit.
+    // The size checks here keep decodes within memory; Qt's own default limit is the same bound
+    // and would refuse a picture right at it.
     reader.setAllocationLimit(int(Pictures::maxDecodeBytes / (1024 * 1024)) + 1);
-    QImage image = reader.read();
-    return image;
+    if (target == stored)
+        return reader.read();
+    if (reader.supportsOption(QImageIOHandler::ScaledSize)) {
+        // The decoder scales (JPEG in the DCT domain): the full picture never exists in memory.
+        // Qt's limit would judge the picture by its full size, so the bound above replaces it.
+        reader.setAllocationLimit(0);
+        reader.setScaledSize(target);
+        return reader.read();
+    }
+    // Formats without scaled decoding are read whole, then scaled; past a hard ceiling the
+    // picture is refused rather than risk the machine's memory.
+    if (qint64(stored.width()) * stored.height() * 4 > Pictures::maxFullDecodeBytes)
+        return {};
+    reader.setAllocationLimit(int(Pictures::maxFullDecodeBytes / (1024 * 1024)) + 1);
+    QImage full = reader.read();
+    if (full.isNull())
+        return {};
+    QSize shown = target;
+    if (swapsAxes(reader))
+        shown.transpose();
+    return full.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace

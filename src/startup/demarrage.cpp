@@ -56,10 +56,9 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
     } else {
         // No window in this mode; the record of the applied wallpaper is cleared all the same
         // unless another instance owns it.
-        if (s.instance.anotherInstanceRunning())
-            return Suite::Terminer;
-        Reglages::effacer(s.settings, Reglages::wallTemp());
         m_ss.reset();
+        if (!s.instance.anotherInstanceRunning())
+            Reglages::effacer(s.settings, Reglages::wallTemp());
         return Suite::Terminer;
     }
 

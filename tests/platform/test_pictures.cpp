@@ -1,0 +1,173 @@
+#include "platform/pictures.h"
+#include "samples.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+// An APP1 segment whose EXIF data holds only an orientation tag.
+QByteArray exifOrientation(quint16 orientation) {
+    QByteArray tiff("II*\0\x08\0\0\0", 8);
+    tiff += QByteArray("\x01\0", 2);                   // one entry
+    tiff += QByteArray("\x12\x01\x03\0\x01\0\0\0", 8); // orientation, SHORT, count 1
+    tiff += char(orientation & 0xff);
+    tiff += QByteArray("\0\0\0", 3);
+    tiff += QByteArray("\0\0\0\0", 4); // no next IFD
+    const QByteArray body = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xff\xe1", 2);
+    const quint16 length = quint16(body.size() + 2);
+    segment += char(length >> 8);
+    segment += char(length & 0xff);
+    return segment + body;
+}
+
+QByteArray jpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    return bytes;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QtPictures m_pictures;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        // 200 × 100: red on the left half, blue on the right.
+        QImage wide(200, 100, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x)
+                wide.setPixel(x, y, qRgb(255, 0, 0));
+        QByteArray bytes = jpeg(wide);
+        QVERIFY(writeFile(path(QStringLiteral("plain.jpg")), bytes));
+        bytes.insert(2, exifOrientation(6)); // right after the start-of-image marker
+        QVERIFY(writeFile(path(QStringLiteral("rotated.jpg")), bytes));
+        Samples::writeSet(m_dir.path(),
+                          {{QStringLiteral("small"), {160, 120}, Samples::Format::Jpeg},
+                           {QStringLiteral("big"), {1600, 1067}, Samples::Format::Jpeg},
+                           {QStringLiteral("anim"), {300, 400}, Samples::Format::Gif},
+                           {QStringLiteral("bitmap"), {1200, 400}, Samples::Format::Bmp}});
+    }
+
+    void sizesAndFitting_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("bound");
+        QTest::addColumn<QSize>("natural");
+        QTest::addColumn<QSize>("fitted");
+        QTest::newRow("plain") << "plain.jpg" << QSize(100, 100) << QSize(200, 100)
+                               << QSize(100, 50);
+        QTest::newRow("EXIF rotation")
+            << "rotated.jpg" << QSize(50, 50) << QSize(100, 200) << QSize(25, 50);
+        QTest::newRow("never enlarged")
+            << "small.jpg" << QSize(1920, 1080) << QSize(160, 120) << QSize(160, 120);
+        QTest::newRow("large JPEG")
+            << "big.jpg" << QSize(800, 800) << QSize(1600, 1067) << QSize(800, 533);
+        QTest::newRow("GIF") << "anim.gif" << QSize(150, 150) << QSize(300, 400) << QSize(112, 150);
+        QTest::newRow("BMP") << "bitmap.bmp" << QSize(600, 600) << QSize(1200, 400)
+                             << QSize(600, 200);
+    }
+    void sizesAndFitting() {
+        QFETCH(QString, file);
+        QFETCH(QSize, bound);
+        QFETCH(QSize, natural);
+        QFETCH(QSize, fitted);
+        QCOMPARE(m_pictures.size(path(file)), natural);
+        QCOMPARE(m_pictures.load(path(file)).size(), natural);
+        const QImage image = m_pictures.loadFitted(path(file), bound);
+        QVERIFY(qAbs(image.width() - fitted.width()) <= 1);
+        QVERIFY(qAbs(image.height() - fitted.height()) <= 1);
+    }
+
+    void orientationTurnsContent() {
+        // Turned a quarter clockwise, the red half of the picture is on top.
+        const QImage image = m_pictures.load(path(QStringLiteral("rotated.jpg")));
+        QVERIFY(qRed(image.pixel(50, 30)) > 200 && qBlue(image.pixel(50, 30)) < 60);
+        QVERIFY(qBlue(image.pixel(50, 170)) > 200 && qRed(image.pixel(50, 170)) < 60);
+    }
+
+    void unusableFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content"); // written when not empty
+        QTest::newRow("empty path") << QString() << QByteArray();
+        QTest::newRow("missing") << "absent.jpg" << QByteArray();
+        QTest::newRow("text") << "text.jpg" << QByteArray("not a picture at all");
+        QTest::newRow("empty file") << "empty.bmp" << QByteArray("");
+    }
+    void unusableFiles() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        const QString p = file.isEmpty() ? QString() : path(file);
+        if (!content.isNull())
+            QVERIFY(writeFile(p, content));
+        QVERIFY(m_pictures.load(p).isNull());
+        QVERIFY(m_pictures.loadFitted(p, QSize(100, 100)).isNull());
+        QVERIFY(!m_pictures.size(p).isValid());
+    }
+
+    // A JPEG that claims 20000 × 20000 pixels (1.6 GB decoded) comes back within the bound.
+    void hugeJpegIsDecodedScaled() {
+        QByteArray bytes = jpeg(Samples::paint(QSize(64, 64), 3));
+        const qsizetype sof = bytes.indexOf(QByteArray("\xff\xc0", 2));
+        QVERIFY(sof > 0);
+        qToBigEndian<quint16>(20000, bytes.data() + sof + 5);
+        qToBigEndian<quint16>(20000, bytes.data() + sof + 7);
+        QVERIFY(writeFile(path(QStringLiteral("huge.jpg")), bytes));
+        QCOMPARE(m_pictures.size(path(QStringLiteral("huge.jpg"))), QSize(20000, 20000));
+        const QImage image = m_pictures.load(path(QStringLiteral("huge.jpg")));
+        QVERIFY(!image.isNull());
+        QVERIFY(image.sizeInBytes() <= Pictures::maxDecodeBytes);
+    }
+
+    void saveBmpWrites24Bits() {
+        const QString out = path(QStringLiteral("LMV.bmp"));
+        QString error;
+        QVERIFY(m_pictures.saveBmp(m_pictures.load(path(QStringLiteral("big.jpg"))), out, &error));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray header = f.read(54);
+        QCOMPARE(header.left(2), QByteArray("BM"));
+        QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), quint16(24));
+        QCOMPARE(qFromLittleEndian<qint32>(header.constData() + 18), 1600);
+        QCOMPARE(QImage(out).size(), QSize(1600, 1067));
+    }
+
+    void failedSaveKeepsPreviousFile() {
+        const QString out = path(QStringLiteral("keep.bmp"));
+        QVERIFY(
+            m_pictures.saveBmp(m_pictures.load(path(QStringLiteral("small.jpg"))), out, nullptr));
+        const QByteArray before = [&] {
+            QFile f(out);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        QString error;
+        QVERIFY(!m_pictures.saveBmp(QImage(), out, &error));
+        QVERIFY(!error.isEmpty());
+        // A folder that cannot exist: its parent is a file.
+        QVERIFY(
+            !m_pictures.saveBmp(m_pictures.load(out), out + QStringLiteral("/LMV.bmp"), &error));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPictures)
+#include "test_pictures.moc"

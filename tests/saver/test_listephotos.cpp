@@ -1,0 +1,87 @@
+#include "doubles.h"
+#include "saver/listephotos.h"
+#include "startup/reglages.h"
+
+#include <QSet>
+#include <QTest>
+
+class TestListePhotos : public QObject {
+    Q_OBJECT
+private slots:
+    void charger_data() {
+        QTest::addColumn<QStringList>("stockees"); // value of "Fichier i"; "-" leaves the key out
+        QTest::addColumn<QStringList>("liste");
+        QTest::newRow("empty store") << QStringList() << QStringList();
+        QTest::newRow("three") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"};
+        QTest::newRow("gap hides the rest")
+            << QStringList{"a", "b", "c", "-", "e"} << QStringList{"a", "b", "c"};
+        QTest::newRow("empty value ends") << QStringList{"a", "", "c"} << QStringList{"a"};
+        QTest::newRow("blanks are a photo") << QStringList{"  ", "b"} << QStringList{"  ", "b"};
+        QTest::newRow("kept as stored")
+            << QStringList{" a ", "a", " a "} << QStringList{" a ", "a", " a "};
+    }
+    void charger() {
+        QFETCH(QStringList, stockees);
+        QFETCH(QStringList, liste);
+        TestServices t;
+        for (int i = 0; i < stockees.size(); ++i)
+            if (stockees[i] != QStringLiteral("-"))
+                Reglages::ecrire(t.settings, Reglages::fichier(i), stockees[i]);
+        int lectures = 0;
+        QCOMPARE(ChargerPhotos(t.settings, [&] { ++lectures; }), liste);
+        QCOMPARE(lectures, liste.size() + 1);
+    }
+
+    void choisir_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("derniere");
+        QTest::addColumn<QList<float>>("tirages");
+        QTest::addColumn<int>("k");
+        QTest::newRow("empty list gives 1") << 0 << 0 << QList<float>{0.9f} << 1;
+        QTest::newRow("one photo, again") << 1 << 1 << QList<float>{0.3f} << 1;
+        QTest::newRow("first of two") << 2 << 0 << QList<float>{0.1f} << 1;
+        QTest::newRow("redraws the last one") << 3 << 2 << QList<float>{0.5f, 0.5f, 0.9f} << 3;
+        QTest::newRow("just below 1") << 4 << 0 << QList<float>{0.99999994f} << 4;
+        QTest::newRow("largest list, just below 1")
+            << 32767 << 0 << QList<float>{0.99999994f} << 32767;
+        QTest::newRow("zero draws the first") << 5 << 3 << QList<float>{0.0f} << 1;
+    }
+    void choisir() {
+        QFETCH(int, n);
+        QFETCH(int, derniere);
+        QFETCH(QList<float>, tirages);
+        QFETCH(int, k);
+        TestServices t;
+        t.random.values = tirages;
+        qint16 d = qint16(derniere);
+        QCOMPARE(int(ChoisirPhoto(qint16(n), d, t.random)), k);
+        QCOMPARE(int(d), k);
+    }
+
+    // With the real generator: two photos alternate, and every photo of a larger list comes
+    // up, never twice in a row.
+    void spreadAndAlternation_data() {
+        QTest::addColumn<int>("n");
+        QTest::newRow("two") << 2;
+        QTest::newRow("three") << 3;
+        QTest::newRow("ten") << 10;
+    }
+    void spreadAndAlternation() {
+        QFETCH(int, n);
+        StdRandomSource hasard;
+        hasard.seedFromClock();
+        qint16 derniere = 0;
+        QSet<int> vues;
+        for (int i = 0; i < 400; ++i) {
+            const qint16 avant = derniere;
+            const int k = ChoisirPhoto(qint16(n), derniere, hasard);
+            QVERIFY(k >= 1 && k <= n);
+            QVERIFY(k != avant);
+            vues.insert(k);
+        }
+        QCOMPARE(vues.size(), n);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListePhotos)
+#include "test_listephotos.moc"

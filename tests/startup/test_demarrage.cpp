@@ -1,0 +1,245 @@
+#include "config/form2.h"
+#include "controls/photopanel.h"
+#include "doubles.h"
+#include "samples.h"
+#include "saver/ss.h"
+#include "startup/demarrage.h"
+#include "startup/module1.h"
+#include "startup/reglages.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDemarrage : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_photos;
+    QStringList m_paths;
+
+    void storeAlbum(TestServices& t, const QStringList& paths) {
+        Samples::writeAlbum(t.settings, paths);
+    }
+
+private slots:
+    void initTestCase() {
+        m_paths = Samples::writeSet(m_photos.path(),
+                                    {{QStringLiteral("a"), {320, 200}, Samples::Format::Jpeg},
+                                     {QStringLiteral("b"), {200, 320}, Samples::Format::Gif},
+                                     {QStringLiteral("c"), {300, 300}, Samples::Format::Bmp}});
+        QCOMPARE(m_paths.size(), 3);
+    }
+
+    void modeDe_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("/s") << "/s"
+                            << "/S";
+        QTest::newRow("/S") << "/S"
+                            << "/S";
+        QTest::newRow("/s 99") << "/s 99"
+                               << "/S";
+        QTest::newRow("leading blank") << " /S 123"
+                                       << "/S";
+        QTest::newRow("/c:1234") << " /c:1234"
+                                 << "/C";
+        QTest::newRow("/p 1234") << "/p 1234"
+                                 << "/P";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("one character") << "/"
+                                       << "/";
+        QTest::newRow("blank second") << "a b"
+                                      << "A";
+        QTest::newRow("unknown") << "-x"
+                                 << "-X";
+    }
+    void modeDe() {
+        QFETCH(QString, ligne);
+        QFETCH(QString, mode);
+        QCOMPARE(Module1::ModeDe(ligne), mode);
+    }
+
+    void fenetreApercu_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<qulonglong>("fenetre"); // 0: none
+        QTest::newRow("decimal") << "/p 1234" << 1234ull;
+        QTest::newRow("colon") << "/p:1234" << 1234ull;
+        QTest::newRow("hexadecimal") << "/P 0x1a00003" << 0x1a00003ull;
+        QTest::newRow("upper-case hex") << "/P 0X1A" << 0x1aull;
+        QTest::newRow("trailing text") << "/p 77abc" << 77ull;
+        QTest::newRow("several blanks") << "/p    42" << 42ull;
+        QTest::newRow("no number") << "/p" << 0ull;
+        QTest::newRow("text") << "/p abc" << 0ull;
+        QTest::newRow("zero") << "/p 0" << 0ull;
+        QTest::newRow("bare 0x") << "/p 0x" << 0ull;
+    }
+    void fenetreApercu() {
+        QFETCH(QString, ligne);
+        QFETCH(qulonglong, fenetre);
+        const auto f = Module1::FenetreApercu(ligne);
+        QCOMPARE(f.has_value(), fenetre != 0);
+        if (f)
+            QCOMPARE(qulonglong(*f), fenetre);
+    }
+
+    // Every start that goes on clears the record of the applied wallpaper; a start that finds
+    // another instance leaves it.
+    void wallTempAndInstances_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<bool>("autre");
+        QTest::addColumn<bool>("continuer");
+        QTest::addColumn<bool>("wallTempEfface");
+        QTest::newRow("/S") << "/S" << false << true << true;
+        QTest::newRow("/S, another instance") << "/S" << true << false << false;
+        QTest::newRow("/P") << "/p 77" << false << true << true;
+        QTest::newRow("/P, another instance") << "/p 77" << true << false << false;
+        QTest::newRow("/P, no window") << "/p 78" << false << false << false;
+        QTest::newRow("/P, no number") << "/p" << false << false << false;
+        QTest::newRow("/C") << "/c" << false << true << true;
+        QTest::newRow("/C, another instance") << "/c" << true << true << true;
+        QTest::newRow("no argument") << "" << false << false << true;
+        QTest::newRow("no argument, another instance") << "" << true << false << false;
+        QTest::newRow("unknown") << "/x" << false << false << true;
+    }
+    void wallTempAndInstances() {
+        QFETCH(QString, ligne);
+        QFETCH(bool, autre);
+        QFETCH(bool, continuer);
+        QFETCH(bool, wallTempEfface);
+        TestServices t;
+        t.instance.other = autre;
+        t.windowHost.windows.insert(77, QSize(152, 112));
+        storeAlbum(t, m_paths);
+        Reglages::ecrire(t.settings, Reglages::wallTemp(), QStringLiteral("/x.jpg"));
+        Module1 m(t.services);
+        Demarrage d(m);
+        const auto suite = d.Main(ligne);
+        QCOMPARE(suite == Demarrage::Suite::Continuer, continuer);
+        QCOMPARE(Reglages::lire(t.settings, Reglages::wallTemp()).isEmpty(), wallTempEfface);
+        if (!continuer)
+            QVERIFY(!d.ss() && !d.form2());
+    }
+
+    // The instance test comes after the first photo in full screen, before hosting in preview;
+    // the dialog asks nothing.
+    void instanceTestPlaces() {
+        for (const QString& ligne :
+             {QStringLiteral("/s"), QStringLiteral("/p 77"), QStringLiteral("/c")}) {
+            TestServices t;
+            t.windowHost.windows.insert(77, QSize(100, 80));
+            t.instance.other = true;
+            Module1 m(t.services);
+            Demarrage d(m);
+            d.Main(ligne);
+            QCOMPARE(t.instance.asked, ligne == QStringLiteral("/c") ? 0 : 1);
+            QVERIFY(t.windowHost.embedded.isEmpty());
+        }
+    }
+
+    void fullScreenShowsFirstPhoto_data() {
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<bool>("avecTitre");
+        QTest::addColumn<int>("alignement");
+        QTest::newRow("titles on, top") << "0"
+                                        << "0" << true << 6;
+        QTest::newRow("titles on, bottom") << "0"
+                                           << "1" << true << 8;
+        QTest::newRow("titles off") << "1"
+                                    << "0" << false << 6;
+        QTest::newRow("defaults") << ""
+                                  << "" << false << 6;
+        QTest::newRow("other number counts as 1") << "5"
+                                                  << "2" << false << 8;
+    }
+    void fullScreenShowsFirstPhoto() {
+        QFETCH(QString, titre);
+        QFETCH(QString, position);
+        QFETCH(bool, avecTitre);
+        QFETCH(int, alignement);
+        TestServices t;
+        storeAlbum(t, m_paths);
+        if (!titre.isEmpty())
+            Reglages::ecrire(t.settings, Reglages::titre(), titre);
+        if (!position.isEmpty())
+            Reglages::ecrire(t.settings, Reglages::position(), position);
+        t.random.values = {0.5f}; // the second of three
+        Module1 m(t.services);
+        Demarrage d(m);
+        QCOMPARE(d.Main(QStringLiteral("/S")), Demarrage::Suite::Continuer);
+        SS* ss = d.ss();
+        QVERIFY(ss && ss->isVisible());
+        QCOMPARE(m.ModeCommande, QStringLiteral("/S"));
+        QCOMPARE(m.DernierePhoto, qint16(2));
+        QCOMPARE(ss->Liste, m_paths);
+        QCOMPARE(ss->Photo->caption(), avecTitre ? m_paths[1] : QString());
+        QCOMPARE(int(ss->Photo->captionAlignment()), alignement);
+        QVERIFY(!ss->Photo->picture().isNull());
+        QVERIFY(ss->Timer1.isActive());
+        QCOMPARE(ss->Timer1.interval(), 500);
+        QCOMPARE(ss->Photo->placementMode(), 0);
+        QVERIFY(ss->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(ss->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void previewTakesPaneSize() {
+        TestServices t;
+        storeAlbum(t, m_paths);
+        t.windowHost.windows.insert(0x2a, QSize(152, 112));
+        Module1 m(t.services);
+        Demarrage d(m);
+        QCOMPARE(d.Main(QStringLiteral("/P 0x2a")), Demarrage::Suite::Continuer);
+        QCOMPARE(t.windowHost.embedded, QList<quintptr>{0x2a});
+        QCOMPARE(d.ss()->size(), QSize(152, 112));
+        QCOMPARE(m.RectApercu, QRect(0, 0, 152, 112));
+        QCOMPARE(d.ss()->Photo->placementMode(), 3);
+        QTRY_COMPARE(d.ss()->Photo->size(), QSize(152, 112));
+        QVERIFY(!d.ss()->Photo->picture().isNull());
+    }
+
+    // Empty list: nothing to show, no title; a missing file keeps the empty picture.
+    void nothingToShow_data() {
+        QTest::addColumn<QStringList>("album");
+        QTest::newRow("empty album") << QStringList();
+        QTest::newRow("missing file") << QStringList{QStringLiteral("/nulle/part.jpg")};
+        QTest::newRow("not a picture") << QStringList{QStringLiteral(__FILE__)};
+    }
+    void nothingToShow() {
+        QFETCH(QStringList, album);
+        TestServices t;
+        storeAlbum(t, album);
+        Reglages::ecrire(t.settings, Reglages::titre(), QStringLiteral("0"));
+        Module1 m(t.services);
+        Demarrage d(m);
+        QCOMPARE(d.Main(QStringLiteral("/s")), Demarrage::Suite::Continuer);
+        QCOMPARE(m.DernierePhoto, qint16(1));
+        QCOMPARE(d.ss()->Photo->caption(), album.value(0));
+        QVERIFY(d.ss()->Photo->picture().isNull());
+    }
+
+    void keyPressEnds() {
+        TestServices t;
+        storeAlbum(t, m_paths);
+        Module1 m(t.services);
+        int fins = 0;
+        m.FinProgramme = [&] { ++fins; };
+        Demarrage d(m);
+        d.Main(QStringLiteral("/s"));
+        QTest::keyClick(d.ss(), Qt::Key_Space);
+        QCOMPARE(fins, 1);
+        QVERIFY(!d.ss()->Timer1.isActive());
+        QVERIFY(!d.ss()->isVisible());
+    }
+
+    void dialogUnloadsDisplayForm() {
+        TestServices t;
+        Module1 m(t.services);
+        Demarrage d(m);
+        QCOMPARE(d.Main(QStringLiteral("/C")), Demarrage::Suite::Continuer);
+        QVERIFY(!d.ss());
+        QVERIFY(d.form2() && d.form2()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestDemarrage)
+#include "test_demarrage.moc"

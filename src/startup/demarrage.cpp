@@ -10,6 +10,9 @@
 #include "startup/module1.h"
 #include "startup/reglages.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 Demarrage::Demarrage(Module1& module) : m_module(module) {}
 
 Demarrage::~Demarrage() = default;
@@ -30,6 +33,9 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
             return AbandonnerAffichage();
         m_ss->Timer1.setInterval(500);
         m_ss->Timer1.start();
+        // Without a window manager the full-screen request alone would not size the window.
+        if (QScreen* ecran = QGuiApplication::primaryScreen())
+            m_ss->setGeometry(ecran->geometry());
         m_ss->showFullScreen();
         m_ss->activateWindow();
     } else if (mode == QStringLiteral("/C")) {

@@ -1,0 +1,192 @@
+// The real executable started under an X server: windows, pixels, settings and exit paths.
+
+#include "platform/inisettingsstore.h"
+#include "samples.h"
+#include "startup/reglages.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+// The top-level windows named "Lumivane" and their geometry, as the X server lists them.
+QList<QRect> lumivaneWindows(const QString& under = QStringLiteral("-root")) {
+    QProcess p;
+    QStringList args{QStringLiteral("-tree")};
+    if (under == QStringLiteral("-root"))
+        args.prepend(QStringLiteral("-root"));
+    else
+        args = QStringList{QStringLiteral("-id"), under, QStringLiteral("-children")};
+    p.start(QStringLiteral("xwininfo"), args);
+    p.waitForFinished(10000);
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    static const QRegularExpression line(
+        QStringLiteral(R"(0x[0-9a-f]+ "Lumivane": \("lumivane"[^\n]*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+))"));
+    QList<QRect> rects;
+    for (auto it = line.globalMatch(out); it.hasNext();) {
+        const auto m = it.next();
+        rects << QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(),
+                       m.captured(2).toInt());
+    }
+    return rects;
+}
+
+bool run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(10000) && p.exitCode() == 0;
+}
+
+} // namespace
+
+class TestStartupE2E : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_photos;
+    QStringList m_paths;
+    std::unique_ptr<QTemporaryDir> m_config;
+
+    QString iniPath() const { return m_config->filePath(QStringLiteral("Lumivane/Lumivane.ini")); }
+
+    std::unique_ptr<QProcess> start(const QString& ligne) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+        p->setProcessEnvironment(env);
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(qEnvironmentVariable("LUMIVANE_EXE"), ligne.split(u' ', Qt::SkipEmptyParts));
+        p->waitForStarted();
+        return p;
+    }
+
+    static void stop(QProcess& p) {
+        if (p.state() != QProcess::NotRunning) {
+            p.kill();
+            p.waitForFinished();
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(!qEnvironmentVariableIsEmpty("LUMIVANE_EXE"));
+        m_paths = Samples::writeSet(m_photos.path(),
+                                    {{QStringLiteral("a"), {800, 600}, Samples::Format::Jpeg},
+                                     {QStringLiteral("b"), {600, 800}, Samples::Format::Gif},
+                                     {QStringLiteral("c"), {640, 640}, Samples::Format::Bmp}});
+        QCOMPARE(m_paths.size(), 3);
+    }
+
+    void init() {
+        m_config = std::make_unique<QTemporaryDir>();
+        IniSettingsStore store(iniPath());
+        Samples::writeAlbum(store, m_paths);
+        Reglages::ecrire(store, Reglages::wallTemp(), QStringLiteral("/ancien.jpg"));
+    }
+
+    void noArgumentEndsWithoutWindow() {
+        auto p = start(QString());
+        QVERIFY(p->waitForFinished(10000));
+        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(lumivaneWindows().isEmpty());
+        IniSettingsStore store(iniPath());
+        QCOMPARE(Reglages::lire(store, Reglages::wallTemp()), QString());
+    }
+
+    void fullScreenShowsPhotoAndTitle() {
+        {
+            IniSettingsStore store(iniPath());
+            Reglages::ecrire(store, Reglages::titre(), QStringLiteral("0"));
+        }
+        auto p = start(QStringLiteral("/S"));
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        QTRY_COMPARE_WITH_TIMEOUT(lumivaneWindows(), QList<QRect>{QRect(QPoint(0, 0), screen)}, 10000);
+        // The photo fills the middle of the screen; the title is red, at the top.
+        QImage shot;
+        const auto photoShown = [&] {
+            shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+            const QRgb centre = shot.pixel(screen.width() / 2, screen.height() / 2);
+            return qRed(centre) + qGreen(centre) + qBlue(centre) > 60;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(photoShown(), 10000);
+        int red = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < screen.width(); ++x) {
+                const QRgb c = shot.pixel(x, y);
+                red += qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
+            }
+        QVERIFY2(red > 20, qPrintable(QString::number(red)));
+        stop(*p);
+    }
+
+    void secondInstanceLeavesFirstAlone() {
+        auto first = start(QStringLiteral("/s"));
+        QTRY_COMPARE_WITH_TIMEOUT(lumivaneWindows().size(), 1, 10000);
+        {
+            IniSettingsStore store(iniPath());
+            Reglages::ecrire(store, Reglages::wallTemp(), QStringLiteral("/pendant.jpg"));
+        }
+        auto second = start(QStringLiteral("/S"));
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(lumivaneWindows().size(), 1);
+        IniSettingsStore store(iniPath());
+        QCOMPARE(Reglages::lire(store, Reglages::wallTemp()), QStringLiteral("/pendant.jpg"));
+        QCOMPARE(first->state(), QProcess::Running);
+        stop(*first);
+    }
+
+    void keyPressEnds() {
+        auto p = start(QStringLiteral("/S"));
+        QTRY_COMPARE_WITH_TIMEOUT(lumivaneWindows().size(), 1, 10000);
+        QVERIFY(run(QStringLiteral("xdotool"),
+                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                     QStringLiteral("^Lumivane$"), QStringLiteral("windowfocus"), QStringLiteral("--sync")}));
+        // xdotool may complain that the window vanished under it: the exit is what counts.
+        run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("space")});
+        QVERIFY(p->waitForFinished(10000));
+        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+        QVERIFY(lumivaneWindows().isEmpty());
+    }
+
+    void previewTakesForeignWindowSize_data() {
+        QTest::addColumn<bool>("hex");
+        QTest::newRow("decimal id") << false;
+        QTest::newRow("hexadecimal id") << true;
+    }
+    void previewTakesForeignWindowSize() {
+        QFETCH(bool, hex);
+        QWidget pane;
+        pane.setWindowTitle(QStringLiteral("Pane"));
+        pane.setFixedSize(203, 151);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        const auto id = quint64(pane.winId());
+        const QString text = hex ? QStringLiteral("0x") + QString::number(id, 16) : QString::number(id);
+        auto p = start(QStringLiteral("/p ") + text);
+        const QString hexId = QStringLiteral("0x") + QString::number(id, 16);
+        QTRY_COMPARE_WITH_TIMEOUT(lumivaneWindows(hexId).size(), 1, 10000);
+        QCOMPARE(lumivaneWindows(hexId).first().size(), QSize(203, 151));
+        QCOMPARE(p->state(), QProcess::Running);
+        stop(*p);
+    }
+
+    void previewWithoutWindowEnds_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::newRow("no number") << "/p";
+        QTest::newRow("no such window") << "/p 12345";
+    }
+    void previewWithoutWindowEnds() {
+        QFETCH(QString, ligne);
+        auto p = start(ligne);
+        QVERIFY(p->waitForFinished(10000));
+        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(lumivaneWindows().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestStartupE2E)
+#include "test_startup_e2e.moc"

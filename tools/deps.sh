@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Lumivane needs on Debian 12.
+set -euo pipefail
+packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-translations-l10n
+    qt6-image-formats-plugins libx11-dev libgl-dev
+    fonts-dejavu-core
+    xvfb xauth x11-utils xdotool
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

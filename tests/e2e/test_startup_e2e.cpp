@@ -127,7 +127,9 @@ private slots:
         auto first = start(QStringLiteral("/s"));
         QTRY_COMPARE_WITH_TIMEOUT(lumivaneWindows().size(), 1, 10000);
         {
+            // The first instance clears the record just after its window shows.
             IniSettingsStore store(iniPath());
+            QTRY_COMPARE_WITH_TIMEOUT(Reglages::lire(store, Reglages::wallTemp()), QString(), 10000);
             Reglages::ecrire(store, Reglages::wallTemp(), QStringLiteral("/pendant.jpg"));
         }
         auto second = start(QStringLiteral("/S"));

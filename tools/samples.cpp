@@ -158,8 +158,8 @@ QStringList writeSet(const QString& folder, const QList<Spec>& specs, int seed) 
     QDir().mkpath(folder);
     QStringList written;
     for (const Spec& s : specs) {
-        const QString path =
-            QDir::toNativeSeparators(QDir(folder).filePath(s.name + u'.' + extension(s.format)));
+        const QString path = QDir::toNativeSeparators(
+            QDir(folder).absoluteFilePath(s.name + u'.' + extension(s.format)));
         if (write(paint(s.size, seed++), path, s.format))
             written << path;
     }

@@ -38,6 +38,8 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
             m_ss->setGeometry(ecran->geometry());
         m_ss->showFullScreen();
         m_ss->activateWindow();
+        // The show covers the screen: whatever window had the focus, the first key ends it.
+        m_ss->grabKeyboard();
     } else if (mode == QStringLiteral("/C")) {
         m_ss.reset();
         m_form2 = std::make_unique<Form2>(m_module);

@@ -77,26 +77,6 @@ struct Banc {
 class TestAlbum : public QObject {
     Q_OBJECT
 private slots:
-    void chargerListe_data() {
-        QTest::addColumn<QStringList>("valeurs"); // key i holds valeurs[i]; "-" leaves it absent
-        QTest::addColumn<QStringList>("attendu");
-        QTest::newRow("vide") << QStringList() << QStringList();
-        QTest::newRow("clé manquante") << QStringList{"a", "b", "-", "d"} << QStringList{"a", "b"};
-        QTest::newRow("valeur vide") << QStringList{"a", "", "c"} << QStringList{"a"};
-        QTest::newRow("doublons") << QStringList{"a", "a"} << QStringList{"a", "a"};
-    }
-    void chargerListe() {
-        QFETCH(QStringList, valeurs);
-        QFETCH(QStringList, attendu);
-        Banc b;
-        for (int i = 0; i < valeurs.size(); ++i) {
-            if (valeurs[i] != QStringLiteral("-"))
-                Reglages::ecrire(b.ts.settings, Reglages::fichier(i), valeurs[i]);
-        }
-        b.album.ChargerListe();
-        QCOMPARE(b.album.Liste, attendu);
-    }
-
     // A named album: the file and the mirror hold the list, and a longer former mirror is gone.
     void sauvegarderNomme() {
         Banc b;
@@ -249,27 +229,21 @@ private slots:
 
     void titre_data() {
         QTest::addColumn<QString>("fichier");
-        QTest::addColumn<QString>("attendu");
+        QTest::addColumn<QString>("attendu"); // "-": no title
         QTest::newRow("nom") << "/a/vacances.alb"
                              << "VACANCES";
         QTest::newRow("accents") << "/a/été.alb" << u"ÉTÉ"_qs;
         QTest::newRow("quatre caractères") << "/a/.alb"
                                            << "";
-        QTest::newRow("trop court") << "/a/ab"
-                                    << "ANCIEN";
+        QTest::newRow("trop court") << "/a.b/ab"
+                                    << "-";
         QTest::newRow("sans dossier") << "x.alb"
                                       << "X";
     }
-    // A file that cannot be read leaves the list and the mirror empty; the title follows the name.
     void titre() {
         QFETCH(QString, fichier);
         QFETCH(QString, attendu);
-        Banc b;
-        b.donner(photos(2), QStringLiteral("ANCIEN"), fichier);
-        b.album.ReouvrirFichier();
-        QCOMPARE(b.album.TitreAlbum, attendu);
-        QVERIFY(b.album.Liste.isEmpty());
-        QCOMPARE(cle(b.ts.settings, 0), Absent);
+        QCOMPARE(Album::TitreDuFichier(fichier).value_or("-"), attendu);
     }
 
     // Lines keep their own numbers as keys: a gap ends the mirror, a repeated number wins.
@@ -283,6 +257,12 @@ private slots:
         QCOMPARE(b.album.Liste, (QStringList{"/a.jpg", u"/Ł.jpg"_qs, "/c.jpg", "/d.jpg"}));
         QCOMPARE(cles(b.ts.settings, 8), (QStringList{"/a.jpg", "/d.jpg", Absent, Absent, Absent,
                                                       "/c.jpg", Absent, Absent}));
+        QCOMPARE(b.album.TitreAlbum, QStringLiteral("VACANCES"));
+
+        b.album.FichierAlbum = b.chemin(QStringLiteral("ab")); // missing, name too short
+        b.album.ReouvrirFichier();
+        QVERIFY(b.album.Liste.isEmpty());
+        QCOMPARE(cle(b.ts.settings, 0), Absent);
         QCOMPARE(b.album.TitreAlbum, QStringLiteral("VACANCES"));
     }
 
@@ -386,7 +366,7 @@ private slots:
         const QString dossier = b.chemin(QStringLiteral("Mes albums/"));
         QDir().mkpath(dossier);
         b.ts.files.results << dossier + QStringLiteral("voyage") << dossier + QStringLiteral("x");
-        b.ts.prompts.answers << false << true;
+        b.ts.prompts.answers << false << true << false; // the last one ends a naming loop
         QVERIFY(!b.album.EnregistrerAlbum());
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireSave()), dossier);
         QVERIFY(b.album.EnregistrerAlbum() == Sauvegarde::Enregistree);
@@ -419,41 +399,39 @@ private slots:
         QCOMPARE(QFile::exists(b.album.FichierAlbum), modifie && oui);
     }
 
+    // The album opened last is reopened at start-up only when the mirror is not empty.
     void retrouverDernierAlbum_data() {
-        QTest::addColumn<QString>("nom");        // "Demarrage"/"Album"
-        QTest::addColumn<bool>("dossierRetenu"); // "RepertoireOpen" set to a subfolder
-        QTest::addColumn<QString>("fichier");    // expected FichierAlbum, relative
-        QTest::addColumn<QString>("titre");
-        QTest::newRow("dossier retenu") << "VACANCES" << true << "albums/VACANCES.alb"
-                                        << "VACANCES";
-        QTest::newRow("dossier du programme") << "VACANCES" << false << "VACANCES.alb"
-                                              << "VACANCES";
-        QTest::newRow("blancs") << "  " << false << ".alb"
-                                << "";
-        QTest::newRow("aucun") << "" << false << ".alb"
-                               << "";
+        QTest::addColumn<QString>("nom");     // "Demarrage"/"Album"
+        QTest::addColumn<QString>("dossier"); // "Demarrage"/"RepertoireOpen", relative
+        QTest::addColumn<QString>("fichier"); // expected FichierAlbum, relative
+        QTest::newRow("dossier retenu") << "VAC"
+                                        << "albums/"
+                                        << "albums/VAC.alb";
+        QTest::newRow("dossier du programme") << "VAC"
+                                              << ""
+                                              << "VAC.alb";
+        QTest::newRow("blancs") << "  "
+                                << ""
+                                << ".alb";
+        QTest::newRow("aucun") << ""
+                               << ""
+                               << ".alb";
     }
     void retrouverDernierAlbum() {
         QFETCH(QString, nom);
-        QFETCH(bool, dossierRetenu);
+        QFETCH(QString, dossier);
         QFETCH(QString, fichier);
-        QFETCH(QString, titre);
         Banc b;
-        b.donner(photos(1));
         Reglages::ecrire(b.ts.settings, Reglages::album(), nom);
-        if (dossierRetenu)
-            Reglages::ecrire(b.ts.settings, Reglages::repertoireOpen(),
-                             b.chemin(QStringLiteral("albums/")));
+        if (!dossier.isEmpty())
+            Reglages::ecrire(b.ts.settings, Reglages::repertoireOpen(), b.chemin(dossier));
         ecrire(b.chemin(fichier), "0000 /dans/le/fichier.jpg\r\n");
+        QVERIFY(!b.album.RetrouverDernierAlbum());
+        b.donner(photos(1));
         QCOMPARE(b.album.RetrouverDernierAlbum(), !nom.isEmpty());
         QCOMPARE(b.album.FichierAlbum, b.chemin(fichier));
-        QCOMPARE(b.album.TitreAlbum, titre);
+        QCOMPARE(b.album.TitreAlbum, SansBlancs(nom));
         QCOMPARE(b.album.Liste, nom.isEmpty() ? photos(1) : QStringList{"/dans/le/fichier.jpg"});
-
-        Banc vide;
-        Reglages::ecrire(vide.ts.settings, Reglages::album(), nom);
-        QVERIFY(!vide.album.RetrouverDernierAlbum());
-        QVERIFY(vide.album.FichierAlbum.isEmpty());
     }
 };
 

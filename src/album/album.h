@@ -75,8 +75,9 @@ public:
     bool Supp(int index, const std::function<void()>& apresRetrait = {});
 
     // The "Album" command, between the selection looks of the command bar. Offers to save
-    // unsaved changes, then asks for an album file. False when the user cancelled that: the
-    // dialog only clears its thumbnail highlight marker. True when `FichierAlbum` names the
+    // unsaved changes, then asks for an album file. False when the user cancelled that, or when
+    // the changes could not be saved (the user was told; the list stays): the dialog only clears
+    // its thumbnail highlight marker. True when `FichierAlbum` names the
     // chosen file, reopened as by ReouvrirFichier, and "Demarrage" remembers it: the dialog
     // clears the highlight marker, stops a running thumbnail build (ArretChargement), clears the
     // preview and its tooltip, empties its thumbnail pane, shows ListeS and, when the list is not
@@ -89,7 +90,10 @@ public:
         NouvelAlbum, // the list holds only the new photos; the title is empty
     };
     // The "Photos" command: asks for photos and adds them, or starts a new album with them when
-    // the list was not empty and the user wants a new album. Whatever the result, the dialog
+    // the list was not empty and the user wants a new album. `AlbumModifie` becomes true when the
+    // list was not empty, or when it was but the album has a title (its file would otherwise be
+    // reopened over the new photos at the next start); photos put in an empty, unnamed list
+    // live in the mirror only, as before. Whatever the result, the dialog
     // enables "Enregistrer Album". Unless Annule, it empties its thumbnail pane, hides the
     // thumbnail area and shows ListeS with the new list.
     ResultatPhotos Photos();

@@ -93,9 +93,9 @@ public:
     // the list was not empty and the user wants a new album. `AlbumModifie` becomes true when the
     // list was not empty, or when it was empty but the album has a title (its file would otherwise
     // be reopened over the new photos at the next start); photos put in an empty, unnamed list live
-    // in the mirror only, as before. Whatever the result, the dialog enables "Enregistrer Album".
-    // Unless Annule, it empties its thumbnail pane, hides the thumbnail area and shows ListeS with
-    // the new list.
+    // in the mirror only, with nothing to save. Whatever the result, the dialog enables
+    // "Enregistrer Album". Unless Annule, it empties its thumbnail pane, hides the thumbnail area
+    // and shows ListeS with the new list.
     ResultatPhotos Photos();
 
     // The "Enregistrer Album" command: asks for a file and a confirmation, then saves the album

@@ -1,0 +1,238 @@
+#include "album/album.h"
+
+#include "album/fichieralbum.h"
+#include "album/formatalbum.h"
+#include "album/miroir.h"
+#include "album/textesalbum.h"
+#include "platform/filechooser.h"
+#include "platform/prompts.h"
+#include "startup/reglages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QChar Separateur = QDir::separator();
+
+// Position of the first character after the last separator, 0 when there is none.
+qsizetype apresSeparateur(const QString& chemin) {
+    return chemin.lastIndexOf(Separateur) + 1;
+}
+
+QString avecExtension(const QString& nom) {
+    return nom.right(4).toUpper() == QStringLiteral(".ALB") ? nom : nom + QStringLiteral(".alb");
+}
+
+} // namespace
+
+Album::Album(SettingsStore& reglages, Prompts& messages, FileChooser& fichiers,
+             QString dossierProgramme)
+    : m_reglages(reglages), m_messages(messages), m_fichiers(fichiers),
+      m_dossierProgramme(std::move(dossierProgramme)) {}
+
+std::optional<QString> Album::TitreDuFichier(const QString& chemin) {
+    const qsizetype debut = apresSeparateur(chemin);
+    const qsizetype longueur = chemin.size() - debut - 4;
+    if (longueur < 0)
+        return std::nullopt;
+    return chemin.mid(debut, longueur).toUpper();
+}
+
+QString Album::dossierDepart(const QString& dossierRetenu) const {
+    return dossierRetenu.isEmpty() ? m_dossierProgramme : dossierRetenu;
+}
+
+void Album::ChargerListe() {
+    Liste = LireMiroir(m_reglages);
+}
+
+bool Album::RetrouverDernierAlbum() {
+    if (Liste.isEmpty())
+        return false;
+    const QString nom = Reglages::lire(m_reglages, Reglages::album());
+    if (!SansBlancs(nom).isEmpty())
+        TitreAlbum = nom;
+    FichierAlbum = Reglages::lire(m_reglages, Reglages::repertoireOpen());
+    if (FichierAlbum.isEmpty()) {
+        FichierAlbum = m_dossierProgramme;
+        if (!FichierAlbum.endsWith(Separateur))
+            FichierAlbum += Separateur;
+    }
+    FichierAlbum += SansBlancs(TitreAlbum) + QStringLiteral(".alb");
+    if (nom.isEmpty())
+        return false;
+    ReouvrirFichier();
+    return true;
+}
+
+void Album::AjouterFichier(const QString& chemin, int numero) {
+    Liste.append(chemin);
+    Reglages::ecrire(m_reglages, Reglages::fichier(numero), chemin);
+}
+
+void Album::ReouvrirFichier() {
+    Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
+    Liste.clear();
+    if (const auto contenu = LireFichierAlbum(FichierAlbum)) {
+        // The line's own number gives the key, so the mirror shows what the file says.
+        for (const LigneAlbum& ligne : LireLignesAlbum(*contenu))
+            AjouterFichier(ligne.chemin, ligne.numero);
+    }
+    if (const auto titre = TitreDuFichier(FichierAlbum))
+        TitreAlbum = *titre;
+}
+
+std::optional<QString> Album::demanderNom() {
+    while (true) {
+        if (!m_messages.askRetryCancel(TextesAlbum::NomCorrect))
+            return std::nullopt;
+        const QString choisi = m_fichiers.saveFile(
+            {TextesAlbum::TitreSauvegarder, TextesAlbum::FiltreAlbum,
+             dossierDepart(Reglages::lire(m_reglages, Reglages::repertoireSave())), QString()});
+        if (!choisi.isEmpty())
+            return avecExtension(choisi);
+    }
+}
+
+Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
+    // The callers' commands have just given up the old mirror: whatever happens next, the screen
+    // saver and the next start must find the list the user sees.
+    RecrireMiroir(m_reglages, Liste);
+    const QString refus = RefusAlbum(Liste);
+    if (!refus.isEmpty()) {
+        m_messages.notify(refus);
+        AlbumModifie = true;
+        return Sauvegarde::Echouee;
+    }
+    AlbumModifie = false;
+    // A title without a file happens after "Enregistrer Album" in an album never opened: the
+    // album has no file of its own yet, so it is named like an album without a title.
+    if (TitreAlbum.isEmpty() || Fichier.isEmpty()) {
+        const auto nom = demanderNom();
+        if (!nom) {
+            m_messages.notify(TextesAlbum::NonSauvegarde);
+            return Sauvegarde::Abandonnee;
+        }
+        Fichier = *nom;
+        TitreAlbum = *nom;
+        Reglages::ecrire(m_reglages, Reglages::repertoireSave(), nom->left(apresSeparateur(*nom)));
+    }
+    const QString raison = EnregistrerFichierAlbum(Fichier, *EcrireLignesAlbum(Liste));
+    if (!raison.isEmpty()) {
+        m_messages.notify(
+            TextesAlbum::EchecEcriture(QFileInfo(Fichier).absoluteFilePath(), raison));
+        AlbumModifie = true;
+        return Sauvegarde::Echouee;
+    }
+    return Sauvegarde::Enregistree;
+}
+
+bool Album::Supp(int index, const std::function<void()>& apresRetrait) {
+    if (index < 0 || index >= Liste.size())
+        return false;
+    if (!m_messages.askYesNo(TextesAlbum::EnleverPhoto))
+        return false;
+    Liste.removeAt(index);
+    if (apresRetrait)
+        apresRetrait();
+    Sauvegarder(FichierAlbum);
+    return true;
+}
+
+bool Album::OuvrirAlbum() {
+    // Opening replaces the list: when the changes could not be saved, the user keeps them.
+    if (AlbumModifie && m_messages.askYesNo(TextesAlbum::AlbumModifie) &&
+        Sauvegarder(FichierAlbum) == Sauvegarde::Echouee)
+        return false;
+    const QString chemin = m_fichiers.openFile(
+        {TextesAlbum::TitreOuvrir, TextesAlbum::FiltreAlbum,
+         dossierDepart(Reglages::lire(m_reglages, Reglages::repertoireOpen())), QString()});
+    if (chemin.isEmpty())
+        return false;
+    FichierAlbum = chemin;
+    ReouvrirFichier();
+    Reglages::ecrire(m_reglages, Reglages::album(), TitreAlbum);
+    Reglages::ecrire(m_reglages, Reglages::nomAlbum(), FichierAlbum);
+    Reglages::ecrire(m_reglages, Reglages::repertoireOpen(),
+                     FichierAlbum.left(apresSeparateur(FichierAlbum)));
+    return true;
+}
+
+Album::ResultatPhotos Album::Photos() {
+    const QString choix = m_fichiers.openFiles(
+        {TextesAlbum::TitrePhotos, TextesAlbum::FiltrePhotos,
+         dossierDepart(Reglages::lire(m_reglages, Reglages::repertoireExplore())), QString()});
+    if (choix.isEmpty())
+        return ResultatPhotos::Annule;
+
+    auto resultat = ResultatPhotos::Ajoutees;
+    int numero = 0;
+    if (!Liste.isEmpty()) {
+        const bool nouvelAlbum = m_messages.askYesNo(TextesAlbum::NouvelAlbum);
+        AlbumModifie = true;
+        if (nouvelAlbum) {
+            TitreAlbum.clear();
+            Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
+            Liste.clear();
+            resultat = ResultatPhotos::NouvelAlbum;
+        } else {
+            numero = int(Liste.size());
+        }
+    } else if (!TitreAlbum.isEmpty()) {
+        // Photos added to a named album emptied earlier change that album's file: unsaved, the
+        // next start would reopen the empty file over them.
+        AlbumModifie = true;
+    }
+
+    QString dossier;
+    QStringList noms;
+    const qsizetype nul = choix.indexOf(QChar(0));
+    if (nul >= 0) {
+        dossier = SansBlancs(choix.left(nul));
+        // A root folder already ends with its separator.
+        if (!dossier.endsWith(Separateur))
+            dossier += Separateur;
+        noms = choix.mid(nul + 1).split(QChar(0));
+    } else {
+        const qsizetype debutNom = apresSeparateur(choix);
+        if (debutNom > 0)
+            dossier = SansBlancs(choix.left(debutNom - 1)) + Separateur;
+        noms = {choix.mid(debutNom)};
+    }
+    Reglages::ecrire(m_reglages, Reglages::repertoireExplore(), dossier);
+    for (const QString& nom : noms) {
+        if (!nom.isEmpty())
+            AjouterFichier(SansBlancs(dossier + nom), numero++);
+    }
+    return resultat;
+}
+
+std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
+    // Refused before the user names a file, since no name would help.
+    const QString refus = RefusAlbum(Liste);
+    if (!refus.isEmpty()) {
+        m_messages.notify(refus);
+        return Sauvegarde::Echouee;
+    }
+    const QString choisi = m_fichiers.saveFile(
+        {TextesAlbum::TitreSauvegarder, TextesAlbum::FiltreAlbum,
+         dossierDepart(Reglages::lire(m_reglages, Reglages::repertoireSave())), QString()});
+    if (choisi.isEmpty())
+        return std::nullopt;
+    QString fichier = avecExtension(choisi);
+    Reglages::ecrire(m_reglages, Reglages::repertoireSave(),
+                     fichier.left(apresSeparateur(fichier)));
+    if (!m_messages.askYesNo(TextesAlbum::ConfirmerSauvegarde(fichier)))
+        return std::nullopt;
+    // The title first: an album without one would otherwise be asked for a name again.
+    if (const auto titre = TitreDuFichier(fichier))
+        TitreAlbum = *titre;
+    return Sauvegarder(fichier);
+}
+
+bool Album::Fermer() {
+    if (!AlbumModifie || !m_messages.askYesNo(TextesAlbum::AlbumModifie))
+        return true;
+    return Sauvegarder(FichierAlbum) != Sauvegarde::Echouee;
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class FileChooser;
+class Prompts;
+class SettingsStore;
+
+// The album as the configuration dialog keeps it, without its widgets: the photo list, its
+// mirror in the settings store, the album file, and the commands that work on them through the
+// message boxes and the file dialog.
+//
+// The dialog owns one Album for its whole life and shows its state:
+//   - the list box ListeS shows `Liste`, one entry per line, in order;
+//   - the label TitreAlbum shows `TitreAlbum`;
+//   - `FichierAlbum` and `AlbumModifie` are the dialog's variables of those names.
+// Every procedure below changes `Liste` in one go and returns; the dialog then refills ListeS
+// from `Liste` and does the widget work the procedure's comment names (thumbnails, preview,
+// selection, buttons). The mirror and the album file are kept up to date here: the dialog never
+// writes "Liste de Fichiers" itself, and need not delete that section before a save.
+//
+// Paths are joined and split at the native separator; folders written to "Demarrage" end with it.
+class Album {
+public:
+    // `dossierProgramme`: the program's own folder, where the file dialogs start when no folder
+    // is remembered.
+    Album(SettingsStore& reglages, Prompts& messages, FileChooser& fichiers,
+          QString dossierProgramme);
+
+    QStringList Liste;
+    QString TitreAlbum;
+    QString FichierAlbum;
+    bool AlbumModifie = false;
+
+    // Form_Load, when the list is loaded: `Liste` = the mirror. Then, when `Liste` is not empty,
+    // the dialog hides the thumbnail area, shows ListeS, marks thumbnail 0 as highlighted, runs
+    // its click handling and selects entry 0 of ListeS.
+    void ChargerListe();
+
+    // Form_Load, at its end: when the list is not empty, takes up the album opened last (its
+    // title and file as remembered in "Demarrage") and, when one is remembered, reopens it with
+    // ReouvrirFichier. True when it reopened a file: the dialog then treats the list as after
+    // ReouvrirFichier.
+    bool RetrouverDernierAlbum();
+
+    // Appends `chemin` to the list and writes it under the key of `numero`, and no other key:
+    // the caller picks the number that keeps the mirror contiguous.
+    void AjouterFichier(const QString& chemin, int numero);
+
+    // Replaces the list and the mirror by the contents of the file `FichierAlbum` (a file that
+    // cannot be read gives an empty list) and sets the title from the file name. The dialog
+    // then empties its thumbnail pane, shows ListeS and, when the list is not empty, highlights
+    // and selects entry 0 as after ChargerListe.
+    void ReouvrirFichier();
+
+    enum class Sauvegarde {
+        Enregistree, // the file and the mirror hold the list
+        Abandonnee,  // the user gave up naming the album; the mirror holds the list
+        Echouee,     // the file could not be written (the user was told); the mirror holds the list
+    };
+    // Writes the list to the album file `Fichier` and to the mirror. When the album has no name
+    // (an empty title) or no file, asks the user for one until a name is given or the user gives
+    // up; a name chosen is stored into `Fichier` and becomes the title. `AlbumModifie` is false
+    // afterwards unless the file could not be written. The previous file is replaced only by a
+    // complete new one. Nothing of the dialog changes but the title.
+    Sauvegarde Sauvegarder(QString& Fichier);
+
+    // The removal menu item, for the selected entry `index`: asks for confirmation; on No nothing
+    // changes and the result is false. On Yes the entry leaves the list, `apresRetrait` runs (the
+    // dialog refills ListeS, enables "Enregistrer Album" and empties its thumbnail pane, before
+    // any message of the save), then the album is saved to `FichierAlbum`. True on Yes.
+    bool Supp(int index, const std::function<void()>& apresRetrait = {});
+
+    // The "Album" command, between the selection looks of the command bar. Offers to save
+    // unsaved changes, then asks for an album file. False when the user cancelled that, or when
+    // the changes could not be saved (the user was told; the list stays): the dialog only clears
+    // its thumbnail highlight marker. True when `FichierAlbum` names the
+    // chosen file, reopened as by ReouvrirFichier, and "Demarrage" remembers it: the dialog
+    // clears the highlight marker, stops a running thumbnail build (ArretChargement), clears the
+    // preview and its tooltip, empties its thumbnail pane, shows ListeS and, when the list is not
+    // empty, highlights and selects entry 0.
+    bool OuvrirAlbum();
+
+    enum class ResultatPhotos {
+        Annule,      // nothing chosen, nothing changed
+        Ajoutees,    // the photos follow the entries already listed
+        NouvelAlbum, // the list holds only the new photos; the title is empty
+    };
+    // The "Photos" command: asks for photos and adds them, or starts a new album with them when
+    // the list was not empty and the user wants a new album. `AlbumModifie` becomes true when the
+    // list was not empty, or when it was empty but the album has a title (its file would otherwise
+    // be reopened over the new photos at the next start); photos put in an empty, unnamed list live
+    // in the mirror only, with nothing to save. Whatever the result, the dialog enables
+    // "Enregistrer Album". Unless Annule, it empties its thumbnail pane, hides the thumbnail area
+    // and shows ListeS with the new list.
+    ResultatPhotos Photos();
+
+    // The "Enregistrer Album" command: asks for a file and a confirmation, then saves the album
+    // to that file, which gives it its title. Nothing when the user cancelled or said No (the
+    // remembered save folder is updated all the same). `FichierAlbum` is not changed: the next
+    // start of the dialog reopens the album opened last.
+    std::optional<Sauvegarde> EnregistrerAlbum();
+
+    // The close button, before the dialog ends the program: offers to save unsaved changes.
+    // False only when the user asked for a save that failed: the dialog then stays open so that
+    // the album can be saved elsewhere; the next close asks again.
+    bool Fermer();
+
+    // The caption of a file: its name without folder and without its last four characters, in
+    // capitals; nothing when the name is shorter than four characters.
+    static std::optional<QString> TitreDuFichier(const QString& chemin);
+
+private:
+    QString dossierDepart(const QString& dossierRetenu) const;
+    std::optional<QString> demanderNom();
+
+    SettingsStore& m_reglages;
+    Prompts& m_messages;
+    FileChooser& m_fichiers;
+    QString m_dossierProgramme;
+};

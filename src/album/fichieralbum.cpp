@@ -1,0 +1,33 @@
+#include "album/fichieralbum.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString EnregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu) {
+    // The rename that puts the new file in place would also replace a file the user protected.
+    const QFileInfo existant(chemin);
+    if (existant.exists() && existant.isFile() && !existant.isWritable())
+        return QStringLiteral("le fichier est protégé en écriture");
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return fichier.errorString();
+    if (fichier.write(contenu) != contenu.size()) {
+        const QString raison = fichier.errorString();
+        fichier.cancelWriting();
+        return raison;
+    }
+    if (!fichier.commit())
+        return fichier.errorString();
+    return {};
+}
+
+std::optional<QByteArray> LireFichierAlbum(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray contenu = fichier.readAll();
+    if (fichier.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return contenu;
+}

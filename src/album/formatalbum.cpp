@@ -1,0 +1,75 @@
+#include "album/formatalbum.h"
+
+#include "album/textesalbum.h"
+#include "album/windows1252.h"
+
+namespace {
+
+const QByteArray MarqueUtf8("\xEF\xBB\xBF");
+
+std::optional<int> numeroDe(QStringView debut) {
+    const QString chiffres = SansBlancs(debut.toString());
+    if (chiffres.isEmpty())
+        return std::nullopt;
+    int n = 0;
+    for (const QChar c : chiffres) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        n = n * 10 + (c.unicode() - u'0');
+    }
+    return n;
+}
+
+} // namespace
+
+QString SansBlancs(const QString& texte) {
+    qsizetype debut = 0;
+    qsizetype fin = texte.size();
+    while (debut < fin && texte[debut] == u' ')
+        ++debut;
+    while (fin > debut && texte[fin - 1] == u' ')
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
+
+QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu) {
+    const QString texte = contenu.startsWith(MarqueUtf8)
+                              ? QString::fromUtf8(contenu.sliced(MarqueUtf8.size()))
+                              : Windows1252::decoder(contenu);
+    QList<LigneAlbum> lignes;
+    qsizetype debut = 0;
+    while (debut < texte.size()) {
+        qsizetype fin = texte.indexOf(u'\r', debut);
+        if (fin < 0)
+            fin = texte.size();
+        const QStringView ligne = QStringView(texte).sliced(debut, fin - debut);
+        debut = fin + 1;
+        if (debut < texte.size() && texte[debut] == u'\n')
+            ++debut;
+        if (const auto numero = numeroDe(ligne.left(4)))
+            lignes.append({*numero, SansBlancs(ligne.mid(4).toString())});
+    }
+    return lignes;
+}
+
+QString RefusAlbum(const QStringList& photos) {
+    if (photos.size() > MaxPhotosFichierAlbum)
+        return TextesAlbum::TropDePhotos(photos.size());
+    for (const QString& chemin : photos) {
+        if (chemin.contains(u'\r'))
+            return TextesAlbum::CheminImpossible(chemin);
+    }
+    return {};
+}
+
+std::optional<QByteArray> EcrireLignesAlbum(const QStringList& photos) {
+    if (!RefusAlbum(photos).isEmpty())
+        return std::nullopt;
+    QString texte;
+    for (qsizetype i = 0; i < photos.size(); ++i)
+        texte +=
+            QStringLiteral("%1 ").arg(i, 4, 10, QChar(u'0')) + photos[i] + QStringLiteral("\r\n");
+    if (auto octets = Windows1252::encoder(texte))
+        return octets;
+    return MarqueUtf8 + texte.toUtf8();
+}

@@ -1,0 +1,15 @@
+#include "album/miroir.h"
+
+#include "saver/listephotos.h"
+#include "startup/reglages.h"
+
+QStringList LireMiroir(const SettingsStore& reglages) {
+    // One rule for the dialog and the screen saver, so both see the same album.
+    return ChargerPhotos(reglages);
+}
+
+void RecrireMiroir(SettingsStore& reglages, const QStringList& photos) {
+    Reglages::effacerSection(reglages, Reglages::Section::ListeDeFichiers);
+    for (qsizetype i = 0; i < photos.size(); ++i)
+        Reglages::ecrire(reglages, Reglages::fichier(int(i)), photos[i]);
+}

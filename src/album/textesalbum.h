@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// Every text the album procedures show or hand to a file dialog, exactly as the user sees it
+// (trailing blanks included).
+namespace TextesAlbum {
+
+inline const QString EnleverPhoto =
+    QStringLiteral("Etes vous sur de vouloir enlever cette photo ? ");
+inline const QString NomCorrect =
+    QStringLiteral("Veuillez renseigner un nom correct pour cet album !");
+inline const QString NonSauvegarde = QStringLiteral("Cet album n'a pas été sauvegardé !");
+inline const QString AlbumModifie =
+    QStringLiteral("L'album a été modifié, voulez vous sauvegarder ? ");
+inline const QString NouvelAlbum = QStringLiteral("Voulez vous gérer un nouvel Album ?");
+inline QString ConfirmerSauvegarde(const QString& chemin) {
+    return QStringLiteral("Etes vous sur de vouloir sauvegarder l'album ") + chemin +
+           QStringLiteral(" ? ");
+}
+
+// File dialogs.
+inline const QString TitreSauvegarder = QStringLiteral("Sauvegarder un album de photos !");
+inline const QString TitreOuvrir = QStringLiteral("Sélectionner un album de photos !");
+inline const QString TitrePhotos = QStringLiteral("Sélectionner les photos !");
+inline const QString FiltreAlbum = QStringLiteral("Album de photos|*.alb");
+inline const QString FiltrePhotos =
+    QStringLiteral("Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|"
+                   "Les images au format JPG,JPEG|*.jpg;*.jpeg|Les images au format BMP|*.bmp "
+                   "|Les images au format gif|*.gif");
+
+// Failures the user must hear about: the album file was not written.
+inline QString EchecEcriture(const QString& chemin, const QString& raison) {
+    return QStringLiteral("L'album n'a pas pu être enregistré dans le fichier ") +
+           QDir::toNativeSeparators(chemin) + QStringLiteral(" : ") + raison;
+}
+inline QString TropDePhotos(qsizetype n) {
+    return QStringLiteral("Cet album contient %1 photos : un fichier album en contient au plus "
+                          "10000. Il n'a pas été sauvegardé !")
+        .arg(n);
+}
+inline QString CheminImpossible(const QString& chemin) {
+    return QStringLiteral("Le nom de la photo %1 contient un retour chariot qu'un fichier album "
+                          "ne peut pas contenir. Cet album n'a pas été sauvegardé !")
+        .arg(chemin);
+}
+
+} // namespace TextesAlbum

@@ -167,6 +167,7 @@ QStringList writeSet(const QString& folder, const QList<Spec>& specs, int seed) 
 }
 
 void writeAlbum(SettingsStore& store, const QStringList& paths) {
+    const SettingsBatch batch(store);
     Reglages::effacerSection(store, Reglages::Section::ListeDeFichiers);
     for (int i = 0; i < paths.size(); ++i)
         Reglages::ecrire(store, Reglages::fichier(i), paths[i]);

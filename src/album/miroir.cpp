@@ -1,5 +1,6 @@
 #include "album/miroir.h"
 
+#include "platform/settingsstore.h"
 #include "saver/listephotos.h"
 #include "startup/reglages.h"
 
@@ -9,6 +10,7 @@ QStringList LireMiroir(const SettingsStore& reglages) {
 }
 
 void RecrireMiroir(SettingsStore& reglages, const QStringList& photos) {
+    const SettingsBatch lot(reglages);
     Reglages::effacerSection(reglages, Reglages::Section::ListeDeFichiers);
     for (qsizetype i = 0; i < photos.size(); ++i)
         Reglages::ecrire(reglages, Reglages::fichier(int(i)), photos[i]);

@@ -29,15 +29,25 @@ QString IniSettingsStore::read(const QString& section, const QString& key,
 
 void IniSettingsStore::write(const QString& section, const QString& key, const QString& value) {
     m_settings.setValue(fullKey(section, key), value);
-    m_settings.sync();
+    commit();
 }
 
 void IniSettingsStore::removeKey(const QString& section, const QString& key) {
     m_settings.remove(fullKey(section, key));
-    m_settings.sync();
+    commit();
 }
 
 void IniSettingsStore::removeSection(const QString& section) {
     m_settings.remove(section);
-    m_settings.sync();
+    commit();
+}
+
+void IniSettingsStore::endBatch() {
+    if (m_batchDepth > 0 && --m_batchDepth == 0)
+        m_settings.sync();
+}
+
+void IniSettingsStore::commit() {
+    if (m_batchDepth == 0)
+        m_settings.sync();
 }

@@ -18,11 +18,16 @@ public:
     void write(const QString& section, const QString& key, const QString& value) override;
     void removeKey(const QString& section, const QString& key) override;
     void removeSection(const QString& section) override;
+    void beginBatch() override { ++m_batchDepth; }
+    void endBatch() override;
 
     QString fileName() const { return m_settings.fileName(); }
 
     static QString defaultPath();
 
 private:
+    void commit();
+
     mutable QSettings m_settings;
+    int m_batchDepth = 0;
 };

@@ -13,4 +13,21 @@ public:
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
     virtual void removeKey(const QString& section, const QString& key) = 0;
     virtual void removeSection(const QString& section) = 0;
+
+    // Changes made inside a batch may reach the disk together when the outermost batch ends,
+    // instead of one by one: rewriting a long list stays linear. Use SettingsBatch.
+    virtual void beginBatch() {}
+    virtual void endBatch() {}
+};
+
+// Holds a batch open for its lifetime.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(SettingsStore& store) : m_store(store) { m_store.beginBatch(); }
+    ~SettingsBatch() { m_store.endBatch(); }
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    SettingsStore& m_store;
 };

@@ -33,6 +33,33 @@ private slots:
                  QStringLiteral("-"));
     }
 
+    // Everything written in a batch is on disk when the outermost level ends.
+    void batchReachesDiskAtItsEnd() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Lumivane.ini"));
+        IniSettingsStore writer(path), reader(path);
+        const auto seen = [&](int i) {
+            return reader.read(QStringLiteral("Liste de Fichiers"),
+                               QStringLiteral("Fichier %1").arg(i));
+        };
+        {
+            SettingsBatch outer(writer);
+            {
+                SettingsBatch inner(writer);
+                for (int i = 0; i < 3000; ++i)
+                    writer.write(QStringLiteral("Liste de Fichiers"),
+                                 QStringLiteral("Fichier %1").arg(i),
+                                 QStringLiteral("/p/%1.jpg").arg(i));
+            }
+        }
+        QCOMPARE(seen(0), QStringLiteral("/p/0.jpg"));
+        QCOMPARE(seen(2999), QStringLiteral("/p/2999.jpg"));
+        // Outside a batch every write is on disk at once again.
+        writer.write(QStringLiteral("Param"), QStringLiteral("Titre"), QStringLiteral("0"));
+        QCOMPARE(reader.read(QStringLiteral("Param"), QStringLiteral("Titre")),
+                 QStringLiteral("0"));
+    }
+
     // Values survive a restart exactly, whatever characters they hold.
     void valuesSurviveExactly_data() {
         QTest::addColumn<QString>("section");

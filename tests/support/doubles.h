@@ -33,6 +33,8 @@ public:
     }
     void removeKey(const QString& s, const QString& k) override { m_store->removeKey(s, k); }
     void removeSection(const QString& s) override { m_store->removeSection(s); }
+    void beginBatch() override { m_store->beginBatch(); }
+    void endBatch() override { m_store->endBatch(); }
     QString fileName() const { return m_store->fileName(); }
 
 private:

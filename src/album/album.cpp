@@ -6,6 +6,7 @@
 #include "album/textesalbum.h"
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
+#include "platform/settingsstore.h"
 #include "startup/reglages.h"
 
 #include <QDir>
@@ -72,6 +73,7 @@ void Album::AjouterFichier(const QString& chemin, int numero) {
 }
 
 void Album::ReouvrirFichier() {
+    const SettingsBatch lot(m_reglages);
     Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
     Liste.clear();
     if (const auto contenu = LireFichierAlbum(FichierAlbum)) {
@@ -201,6 +203,7 @@ Album::ResultatPhotos Album::Photos() {
         noms = {choix.mid(debutNom)};
     }
     Reglages::ecrire(m_reglages, Reglages::repertoireExplore(), dossier);
+    const SettingsBatch lot(m_reglages);
     for (const QString& nom : noms) {
         if (!nom.isEmpty())
             AjouterFichier(SansBlancs(dossier + nom), numero++);

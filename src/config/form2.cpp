@@ -8,6 +8,7 @@
 #include "startup/module1.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -60,6 +61,9 @@ void Form2::Connecter() {
     connect(Cadre, &PictureButton::pointerMoved, this, &Form2::Cadre_MouseMove);
     ListeS->viewport()->installEventFilter(this);
     SSSCroll->viewport()->installEventFilter(this);
+    SSSCroll->widget()->installEventFilter(this);
+    for (QLabel* l : L)
+        l->installEventFilter(this);
     Titre->installEventFilter(this);
 }
 
@@ -67,8 +71,10 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (watched == ListeS->viewport())
             ListeS_MouseMove();
-        else if (watched == SSSCroll->viewport())
+        else if (watched == SSSCroll->viewport() || watched == SSSCroll->widget())
             SSSCroll_MouseMove();
+        else if (std::find(L.begin(), L.end(), watched) != L.end())
+            FermerAPropos();
     }
     if (watched == Titre && DeplacerFenetre(event))
         return true;

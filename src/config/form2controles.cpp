@@ -108,6 +108,7 @@ void Form2::CreerControles() {
     SSSCroll->setVisible(false);
     SSSCroll->viewport()->setMouseTracking(true);
     auto* contenu = nomme(new QWidget, QStringLiteral("SSSCrollContenu"));
+    contenu->setMouseTracking(true);
     contenu->resize(SSSCroll->viewport()->size());
     CadreIm.append(nomme(new QLabel(contenu), QStringLiteral("CadreIm0")));
     Twips::placer(CadreIm[0], 200, 360, 1305, 1245);
@@ -248,6 +249,8 @@ void Form2::CreerAPropos() {
     Twips::placer(L[4], 1850, 990, 645, 195);
     for (int k : {3, 4})
         L[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (QLabel* l : L)
+        l->setMouseTracking(true);
 
     // The notice leaves blanks under the two blue words, on the lines where they stand.
     const QFontMetrics fm(L[1]->font());

@@ -26,7 +26,17 @@ Form2::Form2(Module1& module, QWidget* parent)
     Form_Load();
 }
 
-Form2::~Form2() = default;
+// The controls outlive this body (the widget base deletes them): none of their last signals
+// may reach handlers of a dialog that is half gone.
+Form2::~Form2() {
+    Timer1.stop();
+    Timer2.stop();
+    const QList<QObject*> enfants = findChildren<QObject*>();
+    for (QObject* enfant : enfants) {
+        enfant->disconnect(this);
+        enfant->removeEventFilter(this);
+    }
+}
 
 void Form2::Connecter() {
     for (int i = 0; i < 6; ++i) {

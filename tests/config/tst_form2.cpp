@@ -70,6 +70,7 @@ private slots:
     void closeButton();
     void aboutPanelPaths();
     void aboutPanelFollowsPointer();
+    void titlePanelMovesTheWindow();
 };
 
 void TestForm2::firstRun() {
@@ -425,6 +426,20 @@ void TestForm2::aboutPanelFollowsPointer() {
     QTRY_VERIFY(f.APropos->isHidden());
     f.SSSCroll_MouseMove();
     QVERIFY(!f.APropos->isHidden());
+}
+
+// Without a window manager to do it, the window follows the pointer that holds its title.
+void TestForm2::titlePanelMovesTheWindow() {
+    Banc b;
+    Form2& f = b.montrer();
+    f.move(100, 80);
+    const QPoint avant = f.pos();
+    QTest::mousePress(f.Titre, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseMove(f.Titre, QPoint(60, 25));
+    QTest::mouseRelease(f.Titre, Qt::LeftButton, {}, QPoint(60, 25));
+    QTRY_COMPARE(f.pos(), avant + QPoint(50, 20));
+    QTest::mouseMove(f.Titre, QPoint(90, 40)); // released: the window stays
+    QCOMPARE(f.pos(), avant + QPoint(50, 20));
 }
 
 QTEST_MAIN(TestForm2)

@@ -54,14 +54,15 @@ CaptionPanel* panneau(QWidget* parent, const QString& nom) {
     return p;
 }
 
-// A line of the notice with `mot` replaced by blanks that reach from `debut` to `fin` pixels.
+// A line of the notice with `marque` replaced by blanks that leave the pixels from `debut` to
+// `fin` free for a word laid over them.
 QString ligneAvecPlace(const QString& ligne, const QString& marque, int debut, int fin,
                        const QFontMetrics& fm) {
     const qsizetype at = ligne.indexOf(marque);
     if (at < 0)
         return ligne;
     QString avant = ligne.left(at);
-    while (fm.horizontalAdvance(avant) < debut)
+    while (fm.horizontalAdvance(avant + u' ') <= debut)
         avant += u' ';
     QString blanc = avant;
     while (fm.horizontalAdvance(blanc) < fin)
@@ -258,7 +259,9 @@ void Form2::CreerAPropos() {
     const auto reserver = [&](int k, const QString& marque) {
         const QRect r = L[k]->geometry().translated(-L[1]->x(), -L[1]->y());
         const int ligne = qBound(0, r.top() / qMax(1, fm.lineSpacing()), int(lignes.size()) - 1);
-        lignes[ligne] = ligneAvecPlace(lignes[ligne], marque, r.left(), r.right(), fm);
+        const int largeur = fm.horizontalAdvance(L[k]->text());
+        const int debut = r.left() + (r.width() - largeur) / 2;
+        lignes[ligne] = ligneAvecPlace(lignes[ligne], marque, debut, debut + largeur, fm);
     };
     reserver(3, QStringLiteral("%1"));
     reserver(4, QStringLiteral("%2"));

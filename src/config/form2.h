@@ -134,6 +134,11 @@ public:
     void FermerAPropos();
     void OuvrirAPropos();
 
+    // A hover timer runs with its interval, or is stopped with interval 0.
+    static void DemarrerMinuterie(QTimer& minuterie, int intervalle);
+    static void ArreterMinuterie(QTimer& minuterie);
+    static constexpr int IntervalleImages = 300; // Timer2, wallpaper buttons
+
     // Pointer moves over areas that open or close the about panel.
     void ListeS_MouseMove();
     void SSSCroll_MouseMove();

@@ -35,8 +35,7 @@ void Form2::Boutons_Click(int Index) {
         Boutons[i]->setPictureUp(ImageList1[i].last());
         Boutons[i]->setPictureDown(ImageList1[i].last());
         TBoutons[i]->setTextColor(Cyan);
-        Timer1.stop();
-        Timer1.setInterval(0);
+        ArreterMinuterie(Timer1);
         (this->*Commandes[i])();
         // The command may have let events through; the look follows the last clicked button.
         normal(BoutonActif);

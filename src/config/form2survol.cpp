@@ -10,24 +10,35 @@
 
 namespace {
 constexpr int IntervalleBoutons = 200;
-constexpr int IntervalleImages = 300;
 constexpr int PasGlissement = 12;
 constexpr int LargeurOuverte = 3255;
 constexpr int LargeurDebutFermeture = 3000;
 constexpr int LargeurFinFermeture = 100;
 } // namespace
 
+// Every pointer move asks to start the animation; restarting a running timer would hold it
+// back for as long as the pointer moves, so a running timer is left alone.
+void Form2::DemarrerMinuterie(QTimer& minuterie, int intervalle) {
+    if (minuterie.isActive() && minuterie.interval() == intervalle)
+        return;
+    minuterie.setInterval(intervalle);
+    minuterie.start();
+}
+
+void Form2::ArreterMinuterie(QTimer& minuterie) {
+    minuterie.stop();
+    minuterie.setInterval(0);
+}
+
 void Form2::Boutons_MouseMove(int Index) {
     if (BoutonActif == Index)
         return;
-    Timer1.setInterval(IntervalleBoutons);
-    Timer1.start();
+    DemarrerMinuterie(Timer1, IntervalleBoutons);
     BoutonSurvole = qint16(Index);
 }
 
 void Form2::Boutons_MouseExit(int Index) {
-    Timer1.stop();
-    Timer1.setInterval(0);
+    ArreterMinuterie(Timer1);
     if (BoutonActif == Index || Index < 0 || Index >= int(Boutons.size()))
         return;
     const auto i = std::size_t(Index);

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -63,6 +64,7 @@ private slots:
     void optionsThroughClicks();
     void speedWritesOnlyItsKey();
     void commandBarHover();
+    void animationGoesOnWhileThePointerMoves();
     void captionsActAsTheirIcons();
     void lastClickedButtonDoesNotAnimate();
     void wallpaperButtonsAnimation_data();
@@ -297,6 +299,17 @@ void TestForm2::commandBarHover() {
     QVERIFY(!f.Timer1.isActive());
     QCOMPARE(f.Timer1.interval(), 0);
     QCOMPARE(f.Boutons[5]->pictureUp(), f.ImageList1[5].picture(1));
+}
+
+void TestForm2::animationGoesOnWhileThePointerMoves() {
+    Banc b;
+    Form2& f = b.ouvrir();
+    QSignalSpy ticks(&f.Timer1, &QTimer::timeout);
+    QTimer pointeur; // a pointer that keeps moving over "Panorama"
+    connect(&pointeur, &QTimer::timeout, &f, [&f] { f.Boutons_MouseMove(2); });
+    pointeur.start(40);
+    f.Boutons_MouseMove(2);
+    QTRY_VERIFY(ticks.size() >= 2);
 }
 
 // The pointer on the caption "Photos" animates the icon Boutons(1), with the real timer.

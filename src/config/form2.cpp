@@ -8,9 +8,11 @@
 #include "startup/module1.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollArea>
 #include <QWindow>
 
@@ -20,6 +22,9 @@ Form2::Form2(Module1& module, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Form2Textes::Legende);
     setFixedSize(777, 536);
+    // Without a system frame many window managers would put it in a corner.
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        move(ecran->availableGeometry().center() - rect().center());
     CreerControles();
     ChargerImages();
     Connecter();

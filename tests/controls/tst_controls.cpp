@@ -1,4 +1,3 @@
-#include "controls/gaugepanel.h"
 #include "controls/imagelist.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
@@ -20,13 +19,11 @@ private slots:
     void pressedStateProtocol_data();
     void pressedStateProtocol();
     void handlerReleaseRaisesNoClick();
-    void shownPictureFollowsPressedState();
     void mask_data();
     void mask();
     void pointerEvents();
     void imageListNumbering_data();
     void imageListNumbering();
-    void gaugeClampsAndStartsHidden();
     void optionGroupsByParent();
 };
 
@@ -74,16 +71,6 @@ void TestControls::handlerReleaseRaisesNoClick() {
     b.setValue(true);
     b.setValue(false);
     QCOMPARE(spy.size(), 1);
-}
-
-void TestControls::shownPictureFollowsPressedState() {
-    PictureButton b;
-    b.setPictureUp(uni(Qt::red));
-    b.setPictureDown(uni(Qt::blue));
-    b.setPictureStored(uni(Qt::green));
-    QCOMPARE(b.shownPicture().pixelColor(0, 0), QColor(Qt::red));
-    b.setValue(true);
-    QCOMPARE(b.shownPicture().pixelColor(0, 0), QColor(Qt::blue));
 }
 
 void TestControls::mask_data() {
@@ -154,17 +141,6 @@ void TestControls::imageListNumbering() {
         QCOMPARE(im.pixelColor(0, 0), expected);
     QCOMPARE(list.last().pixelColor(0, 0), QColor(Qt::blue));
     QVERIFY(ImageList().last().isNull());
-}
-
-void TestControls::gaugeClampsAndStartsHidden() {
-    QWidget w;
-    auto* g = new GaugePanel(&w);
-    w.show();
-    QVERIFY(!g->isVisible());
-    g->setFillPercent(150);
-    QCOMPARE(g->fillPercent(), 100);
-    g->setFillPercent(-3);
-    QCOMPARE(g->fillPercent(), 0);
 }
 
 // Options of one panel exclude each other; options of another panel are independent.

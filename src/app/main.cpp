@@ -9,23 +9,19 @@
 #include "platform/randomsource.h"
 #include "platform/services.h"
 #include "platform/standinregistry.h"
+#include "platform/traductionqt.h"
 #include "platform/x11windowhost.h"
 #include "startup/demarrage.h"
 #include "startup/module1.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumivane"));
 
-    QTranslator qtFrancais;
-    if (qtFrancais.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrancais);
+    installerTraductionQt(app);
 
     IniSettingsStore settings;
     StandInRegistry registry;

@@ -1,46 +1,49 @@
 #include "platform/dialogfilechooser.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+
+namespace {
+
+void configurer(QFileDialog& d, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setWindowTitle(r.title);
+    d.setAcceptMode(mode);
+    d.setLabelText(QFileDialog::Accept, mode == QFileDialog::AcceptOpen
+                                            ? QStringLiteral("Ouvrir")
+                                            : QStringLiteral("Enregistrer"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Types de fichiers :"));
+    if (!r.startFolder.isEmpty())
+        d.setDirectory(QDir::fromNativeSeparators(r.startFolder));
+    const QStringList filtres = DialogFileChooser::nameFilters(r.filter);
+    if (!filtres.isEmpty())
+        d.setNameFilters(filtres);
+    if (!r.defaultName.isEmpty())
+        d.selectFile(r.defaultName);
+}
+
+} // namespace
 
 QStringList DialogFileChooser::nameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(u';', u' ');
-        filters.append(parts[i] + QStringLiteral(" (") + patterns + u')');
+        QStringList patterns;
+        for (const QString& p : parts[i + 1].split(u';'))
+            if (!p.trimmed().isEmpty())
+                patterns.append(p.trimmed());
+        if (!patterns.isEmpty())
+            filters.append(parts[i].trimmed() + QStringLiteral(" (") + patterns.join(u' ') + u')');
     }
     return filters;
 }
 
-namespace {
-QFileDialog* makeDialog(QWidget* parent, const FileDialogRequest& r) {
-    auto* d = new QFileDialog(parent, r.title, r.startFolder);
-    d->setNameFilters(DialogFileChooser::nameFilters(r.filter));
-    if (!r.defaultName.isEmpty())
-        d->selectFile(r.defaultName);
-    return d;
-}
-} // namespace
-
-QString DialogFileChooser::openFile(const FileDialogRequest& request) {
-    std::unique_ptr<QFileDialog> d(makeDialog(m_parent, request));
-    d->setFileMode(QFileDialog::ExistingFile);
-    d->setAcceptMode(QFileDialog::AcceptOpen);
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty())
-        return {};
-    return QDir::toNativeSeparators(d->selectedFiles().first());
-}
-
-QString DialogFileChooser::openFiles(const FileDialogRequest& request) {
-    std::unique_ptr<QFileDialog> d(makeDialog(m_parent, request));
-    d->setFileMode(QFileDialog::ExistingFiles);
-    d->setAcceptMode(QFileDialog::AcceptOpen);
-    if (d->exec() != QDialog::Accepted)
-        return {};
-    const QStringList files = d->selectedFiles();
+QString DialogFileChooser::joinSelection(const QStringList& files) {
     if (files.isEmpty())
         return {};
     if (files.size() == 1)
@@ -51,11 +54,38 @@ QString DialogFileChooser::openFiles(const FileDialogRequest& request) {
     return result;
 }
 
-QString DialogFileChooser::saveFile(const FileDialogRequest& request) {
-    std::unique_ptr<QFileDialog> d(makeDialog(m_parent, request));
-    d->setFileMode(QFileDialog::AnyFile);
-    d->setAcceptMode(QFileDialog::AcceptSave);
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty())
+QStringList DialogFileChooser::run(QFileDialog& d) {
+    d.setWindowModality(Qt::ApplicationModal);
+    if (d.exec() != QDialog::Accepted)
         return {};
-    return QDir::toNativeSeparators(d->selectedFiles().first());
+    return d.selectedFiles();
+}
+
+QString DialogFileChooser::openFile(const FileDialogRequest& request) {
+    QFileDialog d(m_parent ? m_parent : QApplication::activeWindow());
+    configurer(d, request, QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::ExistingFile);
+    const QStringList files = run(d);
+    return files.isEmpty() ? QString() : QDir::toNativeSeparators(files.first());
+}
+
+QString DialogFileChooser::openFiles(const FileDialogRequest& request) {
+    QFileDialog d(m_parent ? m_parent : QApplication::activeWindow());
+    configurer(d, request, QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::ExistingFiles);
+    return joinSelection(run(d));
+}
+
+QString DialogFileChooser::saveFile(const FileDialogRequest& request) {
+    QFileDialog d(m_parent ? m_parent : QApplication::activeWindow());
+    configurer(d, request, QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setOption(QFileDialog::DontConfirmOverwrite);
+    d.setDefaultSuffix(QString());
+    const QStringList files = run(d);
+    if (files.isEmpty())
+        return {};
+    const QFileInfo chosen(files.first());
+    QDir::setCurrent(chosen.absolutePath());
+    return QDir::toNativeSeparators(chosen.absoluteFilePath());
 }

@@ -2,9 +2,11 @@
 
 #include "platform/filechooser.h"
 
+class QFileDialog;
 class QWidget;
 
-// FileChooser on QFileDialog.
+// FileChooser on Qt's own file dialog (never the desktop's), with French texts, so that it
+// looks and behaves the same everywhere.
 class DialogFileChooser final : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -14,9 +16,15 @@ public:
     QString openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
 
-    // "Pictures|*.bmp;*.jpg|All|*.*" as QFileDialog name filters.
+    // "Pictures|*.bmp;*.jpg|All|*.*" as QFileDialog name filters: "Pictures (*.bmp *.jpg)".
+    // Blanks around patterns are dropped; an entry without patterns is left out.
     static QStringList nameFilters(const QString& filter);
 
+    // The several-files result from the dialog's selected files.
+    static QString joinSelection(const QStringList& files);
+
 private:
+    QStringList run(QFileDialog& dialog);
+
     QWidget* m_parent;
 };

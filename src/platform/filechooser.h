@@ -4,6 +4,7 @@
 #include <QStringList>
 
 // The file dialog. `filter` is in the form "Description|*.ext;*.ext2|Description 2|*.x".
+// An empty `startFolder` leaves the dialog's own default folder.
 struct FileDialogRequest {
     QString title;
     QString filter;
@@ -11,13 +12,18 @@ struct FileDialogRequest {
     QString defaultName;
 };
 
+// Every operation is modal and returns once the user confirms or cancels; a cancel gives the
+// empty text and nothing else. Paths use the native separator.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    // Full path of the chosen file; empty on cancel.
+    // Full path of the chosen file.
     virtual QString openFile(const FileDialogRequest& request) = 0;
-    // Several files: empty on cancel; one full path when one file was chosen; otherwise
-    // "folder", NUL, "name", NUL, "name"... as the album commands expect.
+    // One full path when one file was chosen; with several: the folder (no final separator),
+    // then each name preceded by a NUL character, in the order the dialog gives them.
     virtual QString openFiles(const FileDialogRequest& request) = 0;
+    // Full path of the file to write. The dialog neither asks before replacing a file nor adds
+    // an extension. After a confirmed save the process's current folder is the chosen file's
+    // folder, so that a bare file name given later resolves there.
     virtual QString saveFile(const FileDialogRequest& request) = 0;
 };

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every text the dialog shows, exactly as the user sees it.
+namespace Form2Textes {
+
+inline const QString Legende = QStringLiteral("Lumivane V1.0");
+inline const QString Titre = QStringLiteral("Lumivane V1.0 - Configuration de l'écran de veille");
+inline const QString Fermer = QStringLiteral("Fermer");
+
+inline const QStringList Commandes = {
+    QStringLiteral("Album"),    QStringLiteral("Photos"),
+    QStringLiteral("Panorama"), QStringLiteral("Enregistrer Album"),
+    QStringLiteral("Email"),    QStringLiteral("Web")};
+
+inline const QString Album = QStringLiteral("Album :");
+inline const QString Vitesse = QStringLiteral("Vitesse de transistion");
+inline const QStringList Vitesses = {
+    QStringLiteral("Immédiate"),  QStringLiteral("Très rapide"),    QStringLiteral("Rapide"),
+    QStringLiteral("Moyenne"),    QStringLiteral("Lente"),          QStringLiteral("Plus lente"),
+    QStringLiteral("Très lente"), QStringLiteral("Très très lente")};
+inline const QString TitrePhoto = QStringLiteral("Titre de la photo");
+inline const QStringList OuiNon = {QStringLiteral("Oui"), QStringLiteral("Non")};
+inline const QStringList Positions = {QStringLiteral("Haut Centre"), QStringLiteral("Bas Centre")};
+
+inline const QString FondsSemaine =
+    QStringLiteral("Sélectionner les images de Fond pour chaque jour de la Semaine");
+inline const QString Jour = QStringLiteral("Jour ");
+inline const QStringList Jours = {QStringLiteral("Dimanche"), QStringLiteral("Lundi"),
+                                  QStringLiteral("Mardi"),    QStringLiteral("Mercredi"),
+                                  QStringLiteral("Jeudi"),    QStringLiteral("Vendredi"),
+                                  QStringLiteral("Samedi")};
+inline const QString ChoisirImage = QStringLiteral("Choisir l'image");
+inline const QString ConfirmerImage = QStringLiteral("Confirmer l'image sélectionnée");
+inline const QString SupprimerImage = QStringLiteral("Supprimer l'image sélectionnée");
+inline const QString Choisir = QStringLiteral("Choisir");
+inline const QString Selection = QStringLiteral("Sélection");
+inline const QString Deselection = QStringLiteral("Désélection");
+inline const QString OuvrirImage =
+    QStringLiteral("Cliquer ICI pour visualiser l'image avec votre éditeur d'image");
+
+// The about panel. The notice leaves room, on its first and third lines, for the two blue words
+// laid over it.
+inline const QString NomVersion = QStringLiteral("Lumivane V1.0");
+inline const QString Freeware = QStringLiteral("Freeware");
+inline const QString Gratuit = QStringLiteral("gratuit");
+inline const QStringList Notice = {QStringLiteral("Ce %1 peut être copié et"),
+                                   QStringLiteral("donné librement, du moment"),
+                                   QStringLiteral("qu'il est toujours %2."),
+                                   QStringLiteral("Il est fourni sans aucune"),
+                                   QStringLiteral("garantie, de quelque nature"),
+                                   QStringLiteral("que ce soit."),
+                                   QString(),
+                                   QStringLiteral("Visitez notre site web pour"),
+                                   QStringLiteral("obtenir les mises à jour.")};
+inline const QString AdresseWeb = QStringLiteral("https://www.lumivane.example/");
+
+inline const QString AlbumModifie =
+    QStringLiteral("L'album a été modifié, voulez vous sauvegarder ? ");
+
+} // namespace Form2Textes

@@ -1,0 +1,16 @@
+#include "platform/traductionqt.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+bool installerTraductionQt(QCoreApplication& app) {
+    auto* traduction = new QTranslator(&app);
+    if (!traduction->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traduction;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traduction);
+}

@@ -1,0 +1,459 @@
+#include "config/form2.h"
+#include "controls/captionpanel.h"
+#include "controls/gaugepanel.h"
+#include "controls/optionbutton.h"
+#include "controls/picturebutton.h"
+#include "doubles.h"
+#include "startup/module1.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString Param = QStringLiteral("Param");
+
+struct Banc {
+    TestServices ts;
+    Module1 module{ts.services};
+    int fins = 0;
+    std::unique_ptr<Form2> form;
+
+    Banc() {
+        module.FinProgramme = [this] { ++fins; };
+        module.DossierProgramme = QStringLiteral("/opt/lumivane");
+    }
+    Form2& ouvrir() {
+        form = std::make_unique<Form2>(module);
+        form->DureeGlissement = 0;
+        return *form;
+    }
+    Form2& montrer() {
+        ouvrir();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("window not exposed");
+        return *form;
+    }
+    QString lire(const QString& cle) const {
+        return ts.settings.read(Param, cle, QStringLiteral("absent"));
+    }
+};
+
+int cochee(const std::array<OptionButton*, 2>& options) {
+    return options[0]->isChecked() ? 0 : options[1]->isChecked() ? 1 : -1;
+}
+
+} // namespace
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRun();
+    void storedOptions_data();
+    void storedOptions();
+    void todayInJour_data();
+    void todayInJour();
+    void albumReopenedOnlyWithAList_data();
+    void albumReopenedOnlyWithAList();
+    void optionsThroughClicks();
+    void speedWritesOnlyItsKey();
+    void commandBarHover();
+    void animationGoesOnWhileThePointerMoves();
+    void captionsActAsTheirIcons();
+    void lastClickedButtonDoesNotAnimate();
+    void wallpaperButtonsAnimation_data();
+    void wallpaperButtonsAnimation();
+    void closeButton();
+    void aboutPanelPaths();
+    void aboutPanelFollowsPointer();
+    void titlePanelMovesTheWindow();
+};
+
+void TestForm2::firstRun() {
+    Banc b;
+    Form2& f = b.ouvrir();
+    QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
+    QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
+    QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("0"));
+    QCOMPARE(f.Combo1->count(), 8);
+    QCOMPARE(f.Combo1->currentItem()->text(), QStringLiteral("Très très lente"));
+    QCOMPARE(cochee(f.Tit), 1);
+    QCOMPARE(cochee(f.Position), 0);
+    QVERIFY(!f.Position[0]->isEnabled() && !f.Position[1]->isEnabled());
+    QCOMPARE(f.ListeS->count(), 0);
+    QVERIFY(f.FichierAlbum.isEmpty());
+    QVERIFY(f.TitreAlbum->text().isEmpty());
+    QCOMPARE(f.BoutonActif, qint16(999));
+    QVERIFY(!f.AlbumModifie && !f.ArretChargement);
+    QVERIFY(!f.APropos->isHidden());
+    QVERIFY(!f.Timer1.isActive() && !f.Timer2.isActive());
+    QCOMPARE(f.Timer1.interval(), 0);
+    for (int k = 1; k <= 5; ++k)
+        QCOMPARE(f.Couleurs[std::size_t(k)], QColor(255, 255, 255));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Lumivane V1.0"));
+    QCOMPARE(f.size(), QSize(777, 536));
+    QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(f.Boutons[4]->isHidden() && f.TBoutons[4]->isHidden());
+    QVERIFY(f.PB->isHidden() && f.SSSCroll->isHidden() && !f.ListeS->isHidden());
+    QCOMPARE(f.Sel->maskColor(), QColor(47, 55, 47));
+    QCOMPARE(f.Valider->pictureDown(), f.ImageList2.last());
+    QCOMPARE(f.Sel->pictureStored(), f.ImageList2.picture(1));
+    for (std::size_t i = 0; i < 6; ++i)
+        QCOMPARE(f.Boutons[i]->pictureUp(), f.ImageList1[i].picture(1));
+}
+
+void TestForm2::storedOptions_data() {
+    QTest::addColumn<QString>("combo");
+    QTest::addColumn<QString>("titre");
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<int>("vitesse");
+    QTest::addColumn<int>("tit");
+    QTest::addColumn<int>("pos");
+    QTest::newRow("in range, titles on") << "3"
+                                         << "0"
+                                         << "1" << 3 << 0 << 1;
+    QTest::newRow("immediate, titles off") << "0"
+                                           << "1"
+                                           << "1" << 0 << 1 << 1;
+    QTest::newRow("blanks around") << " 5 "
+                                   << " 0"
+                                   << "0 " << 5 << 0 << 0;
+    QTest::newRow("too large") << "8"
+                               << "2"
+                               << "2" << 7 << 1 << 0;
+    QTest::newRow("negative") << "-1"
+                              << "-1"
+                              << "-1" << 7 << 1 << 0;
+    QTest::newRow("not numbers") << "vite"
+                                 << "oui"
+                                 << "x" << 7 << 1 << 0;
+    QTest::newRow("empty values") << ""
+                                  << ""
+                                  << "" << 7 << 1 << 0;
+    QTest::newRow("decimals") << "2.5"
+                              << "0.0"
+                              << "1e0" << 7 << 1 << 0;
+}
+
+// A stored value that is not a valid index falls back to the default and is stored again valid.
+void TestForm2::storedOptions() {
+    QFETCH(QString, combo);
+    QFETCH(QString, titre);
+    QFETCH(QString, position);
+    QFETCH(int, vitesse);
+    QFETCH(int, tit);
+    QFETCH(int, pos);
+    Banc b;
+    b.ts.settings.write(Param, QStringLiteral("Combo 0"), combo);
+    b.ts.settings.write(Param, QStringLiteral("Titre"), titre);
+    b.ts.settings.write(Param, QStringLiteral("Position"), position);
+    Form2& f = b.ouvrir();
+    QCOMPARE(f.Combo1->currentRow(), vitesse);
+    QCOMPARE(cochee(f.Tit), tit);
+    QCOMPARE(cochee(f.Position), pos);
+    QCOMPARE(f.Position[0]->isEnabled(), tit == 0);
+    QCOMPARE(f.Position[1]->isEnabled(), tit == 0);
+    QCOMPARE(b.lire(QStringLiteral("Combo 0")), QString::number(vitesse));
+    QCOMPARE(b.lire(QStringLiteral("Titre")), QString::number(tit));
+    QCOMPARE(b.lire(QStringLiteral("Position")), QString::number(pos));
+}
+
+void TestForm2::todayInJour_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("jour");
+    QTest::newRow("Sunday") << QDate(2026, 12, 6) << "Dimanche";
+    QTest::newRow("Wednesday") << QDate(2026, 12, 9) << "Mercredi";
+    QTest::newRow("Saturday") << QDate(2026, 12, 12) << "Samedi";
+}
+
+void TestForm2::todayInJour() {
+    QFETCH(QDate, date);
+    QFETCH(QString, jour);
+    Banc b;
+    b.ts.clock.at = QDateTime(date, QTime(9, 0));
+    Form2& f = b.ouvrir();
+    QCOMPARE(f.Jour->count(), 7);
+    QCOMPARE(f.Jour->itemText(0), QStringLiteral("Dimanche"));
+    QCOMPARE(f.Jour->currentText(), jour);
+}
+
+void TestForm2::albumReopenedOnlyWithAList_data() {
+    QTest::addColumn<bool>("liste");
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<QString>("repertoire");
+    QTest::addColumn<QString>("titre");
+    QTest::addColumn<QString>("fichier");
+    QTest::newRow("empty list") << false << "VACANCES"
+                                << "/albums/"
+                                << ""
+                                << "";
+    QTest::newRow("named album") << true << "VACANCES"
+                                 << "/albums/"
+                                 << "VACANCES"
+                                 << "/albums/VACANCES.alb";
+    QTest::newRow("blank name") << true << "   "
+                                << "/albums/"
+                                << ""
+                                << "/albums/.alb";
+    QTest::newRow("no folder: program folder") << true << "NOEL"
+                                               << ""
+                                               << "NOEL"
+                                               << "/opt/lumivane/NOEL.alb";
+}
+
+// The album list comes with the album work; the test puts an entry in place and runs start-up
+// again, as the list loading would leave it.
+void TestForm2::albumReopenedOnlyWithAList() {
+    QFETCH(bool, liste);
+    QFETCH(QString, album);
+    QFETCH(QString, repertoire);
+    QFETCH(QString, titre);
+    QFETCH(QString, fichier);
+    Banc b;
+    b.ts.settings.write(QStringLiteral("Demarrage"), QStringLiteral("Album"), album);
+    b.ts.settings.write(QStringLiteral("Demarrage"), QStringLiteral("RepertoireOpen"), repertoire);
+    Form2& f = b.ouvrir();
+    if (liste) {
+        f.ListeS->addItem(QStringLiteral("/photos/a.jpg"));
+        f.Form_Load();
+    }
+    QCOMPARE(f.TitreAlbum->text(), titre);
+    QCOMPARE(f.FichierAlbum, fichier);
+}
+
+// What a user does with the pointer on the options, once the about panel is out of the way.
+void TestForm2::optionsThroughClicks() {
+    Banc b;
+    Form2& f = b.montrer();
+    f.FermerAPropos();
+    const auto cliquer = [](QWidget* w) {
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
+    };
+    cliquer(f.Tit[0]);
+    QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("0"));
+    QVERIFY(f.Position[0]->isEnabled() && f.Position[1]->isEnabled());
+    cliquer(f.Position[1]);
+    QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
+    cliquer(f.Tit[1]);
+    QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
+    QVERIFY(!f.Position[0]->isEnabled() && !f.Position[1]->isEnabled());
+    QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
+    cliquer(f.Position[0]); // disabled: nothing changes
+    QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
+    cliquer(f.Tit[0]);
+    QCOMPARE(cochee(f.Tit), 0);
+    QVERIFY(f.Position[1]->isEnabled());
+    QCOMPARE(cochee(f.Position), 1);
+
+    const QRect moyenne = f.Combo1->visualItemRect(f.Combo1->item(3));
+    QTest::mouseClick(f.Combo1->viewport(), Qt::LeftButton, {}, moyenne.center());
+    QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("3"));
+    QTest::keyClick(f.Combo1, Qt::Key_Down);
+    QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("4"));
+}
+
+void TestForm2::speedWritesOnlyItsKey() {
+    Banc b;
+    Form2& f = b.ouvrir();
+    f.Combo1->setCurrentRow(0);
+    f.Combo1->setCurrentRow(7);
+    QSettings ini(b.ts.settings.fileName(), QSettings::IniFormat);
+    ini.beginGroup(Param);
+    QStringList cles = ini.childKeys();
+    cles.sort();
+    QCOMPARE(cles, (QStringList{QStringLiteral("Combo 0"), QStringLiteral("Position"),
+                                QStringLiteral("Titre")}));
+    QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
+}
+
+// Frames run 1, 2, 3, 4, 5, 1 ... and never reach the selected look; the caption stays white.
+void TestForm2::commandBarHover() {
+    Banc b;
+    Form2& f = b.ouvrir();
+    f.Boutons_MouseMove(2);
+    QVERIFY(f.Timer1.isActive());
+    QCOMPARE(f.Timer1.interval(), 200);
+    QCOMPARE(f.BoutonSurvole, qint16(2));
+    const ImageList& images = f.ImageList1[2];
+    QList<int> vues;
+    for (int k = 0; k < 7; ++k) {
+        f.Timer1_Timer();
+        for (int n = 1; n <= images.count(); ++n)
+            if (f.Boutons[2]->pictureUp() == images.picture(n))
+                vues << n;
+        QCOMPARE(f.Boutons[2]->pictureDown(), f.Boutons[2]->pictureUp());
+        QCOMPARE(f.TBoutons[2]->textColor(), QColor(255, 255, 255));
+    }
+    QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 5, 1, 2}));
+    // Another button goes on from the next frame.
+    f.Boutons_MouseMove(5);
+    f.Timer1_Timer();
+    QCOMPARE(f.Boutons[5]->pictureUp(), f.ImageList1[5].picture(3));
+    f.Boutons_MouseExit(5);
+    QVERIFY(!f.Timer1.isActive());
+    QCOMPARE(f.Timer1.interval(), 0);
+    QCOMPARE(f.Boutons[5]->pictureUp(), f.ImageList1[5].picture(1));
+}
+
+void TestForm2::animationGoesOnWhileThePointerMoves() {
+    Banc b;
+    Form2& f = b.ouvrir();
+    QSignalSpy ticks(&f.Timer1, &QTimer::timeout);
+    QTimer pointeur; // a pointer that keeps moving over "Panorama"
+    connect(&pointeur, &QTimer::timeout, &f, [&f] { f.Boutons_MouseMove(2); });
+    pointeur.start(40);
+    f.Boutons_MouseMove(2);
+    QTRY_VERIFY(ticks.size() >= 2);
+}
+
+// The pointer on the caption "Photos" animates the icon Boutons(1), with the real timer.
+void TestForm2::captionsActAsTheirIcons() {
+    Banc b;
+    Form2& f = b.montrer();
+    QTest::mouseMove(&f, QPoint(400, 300));
+    QTest::mouseMove(f.TBoutons[1], QPoint(20, 8));
+    QTRY_VERIFY(f.Timer1.isActive());
+    QCOMPARE(f.BoutonSurvole, qint16(1));
+    QTRY_VERIFY(f.Boutons[1]->pictureUp() != f.ImageList1[1].picture(1));
+    QTest::mouseMove(&f, QPoint(400, 300));
+    QTRY_VERIFY(!f.Timer1.isActive());
+    QCOMPARE(f.Boutons[1]->pictureUp(), f.ImageList1[1].picture(1));
+    QCOMPARE(f.TBoutons[1]->textColor(), QColor(255, 255, 255));
+
+    QTest::mouseClick(f.TBoutons[1], Qt::LeftButton, {}, QPoint(20, 8));
+    QCOMPARE(f.BoutonActif, qint16(1));
+    QVERIFY(!f.Boutons[1]->value() && !f.TBoutons[1]->value());
+}
+
+void TestForm2::lastClickedButtonDoesNotAnimate() {
+    Banc b;
+    Form2& f = b.montrer();
+    f.Boutons_MouseMove(0);
+    QTest::mouseClick(f.Boutons[0], Qt::LeftButton, {}, QPoint(30, 25));
+    QCOMPARE(f.BoutonActif, qint16(0));
+    QVERIFY(!f.Timer1.isActive());
+    QVERIFY(!f.Boutons[0]->value());
+    QCOMPARE(f.Boutons[0]->pictureUp(), f.ImageList1[0].picture(1));
+    QCOMPARE(f.TBoutons[0]->textColor(), QColor(255, 255, 255));
+    f.Boutons_MouseMove(0);
+    QVERIFY(!f.Timer1.isActive());
+    f.Boutons_MouseExit(0);
+    f.Boutons_MouseMove(3);
+    QVERIFY(f.Timer1.isActive());
+    f.Boutons_MouseExit(3);
+    // Clicking another command moves the selection on.
+    f.Boutons[3]->click();
+    QCOMPARE(f.BoutonActif, qint16(3));
+    f.Boutons_MouseMove(0);
+    QVERIFY(f.Timer1.isActive());
+}
+
+void TestForm2::wallpaperButtonsAnimation_data() {
+    QTest::addColumn<int>("survolee");
+    QTest::newRow("Sel") << 0;
+    QTest::newRow("DeValider") << 1;
+    QTest::newRow("Valider") << 2;
+    QTest::newRow("none") << 3;
+}
+
+// Frames run 1, 2, 3, 4, 1 on the up picture of the hovered button alone.
+void TestForm2::wallpaperButtonsAnimation() {
+    QFETCH(int, survolee);
+    Banc b;
+    Form2& f = b.ouvrir();
+    const std::array<PictureButton*, 3> boutons{f.Sel, f.DeValider, f.Valider};
+    f.ImageSurvolee = qint16(survolee);
+    QList<int> vues;
+    for (int k = 0; k < 6; ++k) {
+        f.Timer2_Timer();
+        for (std::size_t j = 0; j < boutons.size(); ++j) {
+            if (int(j) != survolee)
+                QCOMPARE(boutons[j]->pictureUp(), f.ImageList2.picture(1));
+            QCOMPARE(boutons[j]->pictureDown(), f.ImageList2.last());
+        }
+        if (survolee < 3)
+            for (int n = 1; n <= f.ImageList2.count(); ++n)
+                if (boutons[std::size_t(survolee)]->pictureUp() == f.ImageList2.picture(n))
+                    vues << n;
+    }
+    if (survolee < 3)
+        QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 1, 2}));
+}
+
+void TestForm2::closeButton() {
+    Banc b;
+    Form2& f = b.montrer();
+    PictureButton* fermer = f.Menu[1];
+    QCOMPARE(fermer->objectName(), QStringLiteral("Menu1"));
+    QCOMPARE(fermer->toolTip(), QStringLiteral("Fermer"));
+    const QImage normal = fermer->pictureUp();
+    QVERIFY(normal != fermer->pictureDown());
+    QTest::mouseMove(fermer, QPoint(5, 5));
+    QTRY_COMPARE(fermer->pictureUp(), fermer->pictureDown());
+    QTest::mouseMove(&f, QPoint(400, 300));
+    QTRY_COMPARE(fermer->pictureUp(), normal);
+    QTest::mouseClick(fermer, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(b.fins, 1);
+    QVERIFY(!f.isVisible());
+}
+
+void TestForm2::aboutPanelPaths() {
+    Banc b;
+    Form2& f = b.ouvrir();
+    const QRect ouvert = f.APropos->geometry();
+    QCOMPARE(ouvert, QRect(536, 64, 217, 213));
+    f.OuvrirAPropos(); // already open: nothing
+    QCOMPARE(f.APropos->geometry(), ouvert);
+    f.FermerAPropos();
+    QVERIFY(f.APropos->isHidden());
+    QCOMPARE(f.APropos->x(), 536);
+    f.APropos->resize(50, f.APropos->height());
+    f.FermerAPropos(); // already closed: nothing
+    QCOMPARE(f.APropos->width(), 50);
+    QVERIFY(f.APropos->isHidden());
+    f.OuvrirAPropos();
+    QVERIFY(!f.APropos->isHidden());
+    QCOMPARE(f.APropos->geometry(), ouvert);
+    f.APropos->resize(120, f.APropos->height());
+    f.OuvrirAPropos(); // open, even if narrowed: nothing
+    QCOMPARE(f.APropos->width(), 120);
+}
+
+// Crossing the panel or the preview frame closes it; the album area opens it again.
+void TestForm2::aboutPanelFollowsPointer() {
+    Banc b;
+    Form2& f = b.montrer();
+    f.DureeGlissement = 30; // the slide itself runs, shortly
+    QTest::mouseMove(f.L[1], QPoint(20, 20));
+    QTRY_VERIFY(f.APropos->isHidden());
+    QTest::mouseMove(f.ListeS->viewport(), QPoint(50, 50));
+    QTRY_VERIFY(!f.APropos->isHidden());
+    QCOMPARE(f.APropos->width(), 217);
+    QTest::mouseMove(f.Cadre, QPoint(30, 30));
+    QTRY_VERIFY(f.APropos->isHidden());
+    f.SSSCroll_MouseMove();
+    QVERIFY(!f.APropos->isHidden());
+}
+
+// Without a window manager to do it, the window follows the pointer that holds its title.
+void TestForm2::titlePanelMovesTheWindow() {
+    Banc b;
+    Form2& f = b.montrer();
+    f.move(100, 80);
+    const QPoint avant = f.pos();
+    QTest::mousePress(f.Titre, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseMove(f.Titre, QPoint(60, 25));
+    QTest::mouseRelease(f.Titre, Qt::LeftButton, {}, QPoint(60, 25));
+    QTRY_COMPARE(f.pos(), avant + QPoint(50, 20));
+    QTest::mouseMove(f.Titre, QPoint(90, 40)); // released: the window stays
+    QCOMPARE(f.pos(), avant + QPoint(50, 20));
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"

@@ -1,0 +1,169 @@
+#include "controls/imagelist.h"
+#include "controls/optionbutton.h"
+#include "controls/picturebutton.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+QImage uni(const QColor& c, QSize s = QSize(4, 4)) {
+    QImage im(s, QImage::Format_RGB32);
+    im.fill(c);
+    return im;
+}
+} // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+private slots:
+    void pressedStateProtocol_data();
+    void pressedStateProtocol();
+    void handlerReleaseRaisesNoClick();
+    void mask_data();
+    void mask();
+    void pointerEvents();
+    void imageListNumbering_data();
+    void imageListNumbering();
+    void optionGroupsByParent();
+};
+
+void TestControls::pressedStateProtocol_data() {
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("click inside") << true << QPoint(10, 10) << 1;
+    QTest::newRow("released outside") << true << QPoint(200, 200) << 0;
+    QTest::newRow("disabled") << false << QPoint(10, 10) << 0;
+}
+
+// A click sets the pressed state before the click event, which carries it.
+void TestControls::pressedStateProtocol() {
+    QFETCH(bool, enabled);
+    QFETCH(QPoint, release);
+    QFETCH(int, clicks);
+    QWidget w;
+    w.resize(300, 300);
+    auto* b = new PictureButton(&w);
+    b->setGeometry(0, 0, 40, 40);
+    b->setEnabled(enabled);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QList<bool> stateSeen;
+    connect(b, &PictureButton::clicked, b, [&](bool v) { stateSeen << v << b->value(); });
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, release);
+    QCOMPARE(stateSeen.size(), 2 * clicks);
+    if (clicks) {
+        QCOMPARE(stateSeen, (QList<bool>{true, true}));
+        QVERIFY(b->value());
+    } else {
+        QVERIFY(!b->value());
+    }
+}
+
+void TestControls::handlerReleaseRaisesNoClick() {
+    PictureButton b;
+    QSignalSpy spy(&b, &PictureButton::clicked);
+    connect(&b, &PictureButton::clicked, &b, [&] { b.setValue(false); });
+    b.click();
+    QCOMPARE(spy.size(), 1);
+    QVERIFY(!b.value());
+    b.setValue(true);
+    b.setValue(false);
+    QCOMPARE(spy.size(), 1);
+}
+
+void TestControls::mask_data() {
+    QTest::addColumn<QColor>("pixel");
+    QTest::addColumn<QColor>("mask");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("mask colour hidden") << QColor(47, 55, 47) << QColor(47, 55, 47) << false;
+    QTest::newRow("near colour kept") << QColor(47, 55, 48) << QColor(47, 55, 47) << true;
+    QTest::newRow("no mask") << QColor(47, 55, 47) << QColor() << true;
+}
+
+void TestControls::mask() {
+    QFETCH(QColor, pixel);
+    QFETCH(QColor, mask);
+    QFETCH(bool, drawn);
+    QImage im = uni(Qt::white);
+    im.setPixelColor(1, 1, pixel);
+    PictureButton b;
+    b.setPictureUp(im);
+    b.setMaskColor(mask);
+    const QImage shown = b.shownPicture();
+    QCOMPARE(qAlpha(shown.pixel(1, 1)) != 0, drawn);
+    QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::white));
+}
+
+void TestControls::pointerEvents() {
+    QWidget w;
+    w.resize(200, 200);
+    auto* b = new PictureButton(&w);
+    b->setGeometry(50, 50, 40, 40);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QSignalSpy entered(b, &PictureButton::pointerEntered);
+    QSignalSpy moved(b, &PictureButton::pointerMoved);
+    QSignalSpy left(b, &PictureButton::pointerLeft);
+    QTest::mouseMove(&w, QPoint(10, 10));
+    QTest::mouseMove(&w, QPoint(60, 65));
+    QTRY_COMPARE(entered.size(), 1);
+    QTest::mouseMove(&w, QPoint(62, 66));
+    QTRY_VERIFY(!moved.isEmpty());
+    QCOMPARE(moved.last().at(2).toDouble(), 12.0);
+    QCOMPARE(moved.last().at(3).toDouble(), 16.0);
+    QTest::mouseMove(&w, QPoint(150, 150));
+    QTRY_COMPARE(left.size(), 1);
+}
+
+void TestControls::imageListNumbering_data() {
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QColor>("expected"); // invalid: the empty picture
+    QTest::newRow("0") << 0 << QColor();
+    QTest::newRow("first") << 1 << QColor(Qt::red);
+    QTest::newRow("third") << 3 << QColor(Qt::blue);
+    QTest::newRow("past the end") << 4 << QColor();
+    QTest::newRow("negative") << -1 << QColor();
+}
+
+void TestControls::imageListNumbering() {
+    QFETCH(int, k);
+    QFETCH(QColor, expected);
+    ImageList list;
+    list.add(uni(Qt::red));
+    list.add(uni(Qt::green));
+    list.add(uni(Qt::blue));
+    QCOMPARE(list.count(), 3);
+    const QImage im = list.picture(k);
+    QCOMPARE(im.isNull(), !expected.isValid());
+    if (expected.isValid())
+        QCOMPARE(im.pixelColor(0, 0), expected);
+    QCOMPARE(list.last().pixelColor(0, 0), QColor(Qt::blue));
+    QVERIFY(ImageList().last().isNull());
+}
+
+// Options of one panel exclude each other; options of another panel are independent.
+void TestControls::optionGroupsByParent() {
+    QWidget outer;
+    auto* inner = new QWidget(&outer);
+    auto* a0 = new OptionButton(QStringLiteral("a0"), inner);
+    auto* a1 = new OptionButton(QStringLiteral("a1"), inner);
+    auto* b0 = new OptionButton(QStringLiteral("b0"), &outer);
+    auto* b1 = new OptionButton(QStringLiteral("b1"), &outer);
+    QSignalSpy a1Selected(a1, &OptionButton::selected);
+    QSignalSpy a0Selected(a0, &OptionButton::selected);
+    b0->setValue(true);
+    a0->setValue(true);
+    a1->setValue(true);
+    QVERIFY(!a0->value());
+    QVERIFY(b0->value());
+    b1->setValue(true);
+    QVERIFY(!b0->value());
+    QVERIFY(a1->value());
+    QCOMPARE(a1Selected.size(), 1);
+    QCOMPARE(a0Selected.size(), 1); // only when it became selected, not when it was cleared
+}
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

@@ -1,0 +1,230 @@
+#include "platform/dialogfilechooser.h"
+#include "platform/traductionqt.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs `action` on the file dialog as soon as it is open, as a user would act on it.
+void quandOuvert(std::function<void(QFileDialog&)> action) {
+    auto* minuteur = new QTimer;
+    minuteur->setInterval(10);
+    QObject::connect(minuteur, &QTimer::timeout, minuteur, [minuteur, action] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible())
+            return;
+        minuteur->stop();
+        minuteur->deleteLater();
+        action(*d);
+    });
+    minuteur->start();
+}
+
+void taper(QFileDialog& d, const QString& texte) {
+    if (auto* edit = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        edit->setText(texte);
+}
+
+bool g_valide = true;
+
+// Presses the dialog's accept button, as the user would. When it cannot be pressed the dialog
+// is cancelled, so that the test fails instead of waiting.
+void valider(QFileDialog& d) {
+    if (auto* boutons = d.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+        for (QAbstractButton* b : boutons->buttons())
+            if (boutons->buttonRole(b) == QDialogButtonBox::AcceptRole && b->isEnabled()) {
+                b->click();
+                return;
+            }
+    g_valide = false;
+    d.reject();
+}
+
+} // namespace
+
+class TestFileChooser : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void nameFilters_data();
+    void nameFilters();
+    void openResults_data();
+    void openResults();
+    void dialogAsAsked();
+    void saveKeepsNameAndMovesCurrentFolder();
+    void cancelGivesEmpty_data();
+    void cancelGivesEmpty();
+    void frenchStandardButtons();
+    void init() { g_valide = true; }
+    void cleanup() { QVERIFY(g_valide); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+};
+
+void TestFileChooser::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    m_folder = m_dir.filePath(QStringLiteral("photos"));
+    QVERIFY(QDir().mkpath(m_folder));
+    for (const char* nom : {"a.jpg", "b.jpg", "c d.jpg", "vacances.alb"}) {
+        QFile f(m_folder + u'/' + QLatin1String(nom));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+}
+
+void TestFileChooser::nameFilters_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("one entry") << "Album de photos|*.alb" << QStringList{"Album de photos (*.alb)"};
+    QTest::newRow("photo picker, with a blank after a pattern")
+        << "Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|Les images au format "
+           "BMP|*.bmp |Les images au format gif|*.gif"
+        << QStringList{"Les images au format JPG,GIF,BMP,JPEG (*.jpg *.gif *.bmp *.jpeg)",
+                       "Les images au format BMP (*.bmp)", "Les images au format gif (*.gif)"};
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("name without patterns") << "Rien|" << QStringList{};
+    QTest::newRow("dangling name") << "A|*.a|B" << QStringList{"A (*.a)"};
+}
+
+void TestFileChooser::nameFilters() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, expected);
+    QCOMPARE(DialogFileChooser::nameFilters(filter), expected);
+}
+
+void TestFileChooser::openResults_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("parts"); // the result split at NUL; folder first
+    QTest::newRow("one file") << "b.jpg" << QStringList{"b.jpg"};
+    QTest::newRow("three files") << "\"c d.jpg\" \"a.jpg\" \"b.jpg\""
+                                 << QStringList{"", "c d.jpg", "a.jpg", "b.jpg"};
+}
+
+void TestFileChooser::openResults() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, parts);
+    DialogFileChooser chooser;
+    quandOuvert([typed](QFileDialog& d) {
+        taper(d, typed);
+        valider(d);
+    });
+    const QString result = chooser.openFiles({QStringLiteral("Sélectionner les photos !"),
+                                              QStringLiteral("Images|*.jpg"),
+                                              m_folder,
+                                              {}});
+    const QString dossier = QDir::toNativeSeparators(m_folder);
+    if (parts.size() == 1) {
+        QCOMPARE(result, dossier + QDir::separator() + parts[0]);
+        QVERIFY(!result.contains(QChar(0)));
+    } else {
+        parts[0] = dossier;
+        QCOMPARE(result.split(QChar(0)), parts);
+    }
+}
+
+// Title, filter and start folder reach the dialog; the buttons speak French.
+void TestFileChooser::dialogAsAsked() {
+    DialogFileChooser chooser;
+    QString titre, dossier, accepter, annuler;
+    QStringList filtres;
+    quandOuvert([&](QFileDialog& d) {
+        titre = d.windowTitle();
+        dossier = d.directory().absolutePath();
+        filtres = d.nameFilters();
+        accepter = d.labelText(QFileDialog::Accept);
+        annuler = d.labelText(QFileDialog::Reject);
+        taper(d, QStringLiteral("vacances.alb"));
+        valider(d);
+    });
+    const QString result = chooser.openFile({QStringLiteral("Sélectionner un album de photos !"),
+                                             QStringLiteral("Album de photos|*.alb"),
+                                             QDir::toNativeSeparators(m_folder),
+                                             {}});
+    QCOMPARE(result, QDir::toNativeSeparators(m_folder + QStringLiteral("/vacances.alb")));
+    QCOMPARE(titre, QStringLiteral("Sélectionner un album de photos !"));
+    QCOMPARE(dossier, QDir(m_folder).absolutePath());
+    QCOMPARE(filtres, QStringList{QStringLiteral("Album de photos (*.alb)")});
+    QCOMPARE(accepter, QStringLiteral("Ouvrir"));
+    QCOMPARE(annuler, QStringLiteral("Annuler"));
+}
+
+// No extension is added, an existing file is replaced without a question, and the current
+// folder follows the chosen file so that a bare name resolves there afterwards.
+void TestFileChooser::saveKeepsNameAndMovesCurrentFolder() {
+    const QString avant = QDir::currentPath();
+    DialogFileChooser chooser;
+    QString accepter;
+    quandOuvert([&](QFileDialog& d) {
+        accepter = d.labelText(QFileDialog::Accept);
+        taper(d, QStringLiteral("a.jpg"));
+        valider(d);
+    });
+    const QString existant = chooser.saveFile({QStringLiteral("Sauvegarder un album de photos !"),
+                                               QStringLiteral("Album de photos|*.alb"),
+                                               m_folder,
+                                               {}});
+    QCOMPARE(existant, QDir::toNativeSeparators(m_folder + QStringLiteral("/a.jpg")));
+    QCOMPARE(accepter, QStringLiteral("Enregistrer"));
+    QCOMPARE(QDir::currentPath(), QDir(m_folder).absolutePath());
+    QDir::setCurrent(avant);
+
+    quandOuvert([&](QFileDialog& d) {
+        taper(d, QStringLiteral("voyage"));
+        valider(d);
+    });
+    const QString nouveau = chooser.saveFile(
+        {QStringLiteral("Sauvegarder"), QStringLiteral("Album de photos|*.alb"), m_folder, {}});
+    QCOMPARE(nouveau, QDir::toNativeSeparators(m_folder + QStringLiteral("/voyage")));
+    QDir::setCurrent(avant);
+}
+
+void TestFileChooser::cancelGivesEmpty_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("open") << 0;
+    QTest::newRow("open several") << 1;
+    QTest::newRow("save") << 2;
+}
+
+void TestFileChooser::cancelGivesEmpty() {
+    QFETCH(int, mode);
+    const QString avant = QDir::currentPath();
+    DialogFileChooser chooser;
+    quandOuvert([](QFileDialog& d) {
+        taper(d, QStringLiteral("a.jpg"));
+        d.reject();
+    });
+    const FileDialogRequest r{QStringLiteral("T"), QString(), m_folder, {}};
+    const QString result = mode == 0   ? chooser.openFile(r)
+                           : mode == 1 ? chooser.openFiles(r)
+                                       : chooser.saveFile(r);
+    QVERIFY(result.isEmpty());
+    QCOMPARE(QDir::currentPath(), avant);
+}
+
+void TestFileChooser::frenchStandardButtons() {
+    QVERIFY(installerTraductionQt(*QCoreApplication::instance()));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Lumivane"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Retry);
+    const auto texte = [&](QMessageBox::StandardButton b) {
+        return box.button(b)->text().remove(u'&');
+    };
+    QCOMPARE(texte(QMessageBox::Yes), QStringLiteral("Oui"));
+    QCOMPARE(texte(QMessageBox::No), QStringLiteral("Non"));
+    QCOMPARE(texte(QMessageBox::Cancel), QStringLiteral("Annuler"));
+    QCOMPARE(texte(QMessageBox::Retry), QStringLiteral("Réessayer"));
+}
+
+QTEST_MAIN(TestFileChooser)
+#include "tst_filechooser.moc"

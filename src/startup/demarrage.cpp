@@ -12,6 +12,8 @@
 #include "startup/module1.h"
 #include "startup/reglages.h"
 
+#include <QScreen>
+
 Demarrage::Demarrage(Module1& module) : m_module(module) {}
 
 Demarrage::~Demarrage() = default;
@@ -32,6 +34,10 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
             return AbandonnerAffichage();
         m_ss->Timer1.setInterval(500);
         m_ss->Timer1.start();
+        // Without a window manager a full-screen request alone leaves the window at its
+        // default size: give it the screen's geometry first.
+        if (m_ss->screen())
+            m_ss->setGeometry(m_ss->screen()->geometry());
         m_ss->showFullScreen();
         m_ss->activateWindow();
     } else if (mode == QStringLiteral("/C")) {

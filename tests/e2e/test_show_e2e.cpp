@@ -1,0 +1,176 @@
+// The real executable under Xvfb: the full-screen show and the show inside a host's window.
+
+#include "platform/inisettingsstore.h"
+#include "samples.h"
+#include "startup/reglages.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+QImage ecran(const QRect& zone = {}) {
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (zone.isNull())
+        return s->grabWindow(0).toImage();
+    return s->grabWindow(0, zone.x(), zone.y(), zone.width(), zone.height()).toImage();
+}
+
+bool noir(const QImage& image) {
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            if (qGray(image.pixel(x, y)) > 24)
+                return false;
+    return true;
+}
+
+bool xdotool(const QStringList& arguments) {
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+} // namespace
+
+class TestShowE2E : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void pleinEcran_data();
+    void pleinEcran();
+    void fenetreHote_data();
+    void fenetreHote();
+
+private:
+    void lancer(const QStringList& arguments, const QProcessEnvironment& env = {});
+    QTemporaryDir m_dossier;
+    QProcess m_programme;
+};
+
+void TestShowE2E::initTestCase() {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed");
+    QVERIFY(!qEnvironmentVariable("LUMIVANE_EXE").isEmpty());
+    QStringList photos;
+    for (int i = 0; i < 4; ++i) {
+        const QString chemin = m_dossier.filePath(QStringLiteral("photo%1.jpg").arg(i));
+        QVERIFY(Samples::write(Samples::paint(QSize(400, 300), 10 + i), chemin,
+                               Samples::Format::Jpeg));
+        photos << chemin;
+    }
+    IniSettingsStore store;
+    Samples::writeAlbum(store, photos);
+    Reglages::ecrire(store, Reglages::vitesseAffichage(), QStringLiteral("1"));
+}
+
+void TestShowE2E::init() {
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("1"), QStringLiteral("1")});
+}
+
+void TestShowE2E::cleanup() {
+    if (m_programme.state() != QProcess::NotRunning) {
+        m_programme.kill();
+        m_programme.waitForFinished(5000);
+    }
+}
+
+void TestShowE2E::lancer(const QStringList& arguments, const QProcessEnvironment& env) {
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    for (const QString& cle : env.keys())
+        e.insert(cle, env.value(cle));
+    m_programme.setProcessEnvironment(e);
+    m_programme.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_programme.start(qEnvironmentVariable("LUMIVANE_EXE"), arguments);
+    QVERIFY(m_programme.waitForStarted(5000));
+}
+
+void TestShowE2E::pleinEcran_data() {
+    QTest::addColumn<bool>("parLaSouris");
+    QTest::newRow("fin par une touche") << false;
+    QTest::newRow("fin par la souris") << true;
+}
+
+void TestShowE2E::pleinEcran() {
+    QFETCH(bool, parLaSouris);
+    lancer({QStringLiteral("/S")});
+    QTRY_VERIFY_WITH_TIMEOUT(!noir(ecran()), 10000);
+    const QImage premiere = ecran();
+    // The photo changes: a transition has come and the pointer watch is armed.
+    QTRY_VERIFY_WITH_TIMEOUT(ecran() != premiere, 10000);
+    QCOMPARE(m_programme.state(), QProcess::Running);
+    if (parLaSouris) {
+        QVERIFY(xdotool({QStringLiteral("mousemove"), QStringLiteral("200"),
+                         QStringLiteral("150")}));
+    } else {
+        QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("space")}));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_programme.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(m_programme.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_programme.exitCode(), 0);
+}
+
+void TestShowE2E::fenetreHote_data() {
+    QTest::addColumn<QString>("facon");
+    QTest::addColumn<bool>("finParSignal");
+    QTest::newRow("-window-id hexadecimal, SIGTERM") << "hex" << true;
+    QTest::newRow("-window-id decimal, fenetre detruite") << "dec" << false;
+    QTest::newRow("XSCREENSAVER_WINDOW, SIGTERM") << "variable" << true;
+}
+
+void TestShowE2E::fenetreHote() {
+    QFETCH(QString, facon);
+    QFETCH(bool, finParSignal);
+    auto hote = std::make_unique<QWidget>();
+    hote->setWindowFlags(Qt::FramelessWindowHint);
+    hote->setStyleSheet(QStringLiteral("background: black"));
+    hote->setGeometry(100, 100, 320, 240);
+    hote->show();
+    QVERIFY(QTest::qWaitForWindowExposed(hote.get()));
+    const quintptr id = hote->winId();
+    QProcessEnvironment env;
+    if (facon == u"hex") {
+        lancer({QStringLiteral("-window-id"), QStringLiteral("0x") + QString::number(id, 16)});
+    } else if (facon == u"dec") {
+        lancer({QStringLiteral("-window-id"), QString::number(id)});
+    } else {
+        env.insert(QStringLiteral("XSCREENSAVER_WINDOW"), QStringLiteral("0x") + QString::number(id, 16));
+        lancer({QStringLiteral("-root")}, env);
+    }
+    const auto zone = [&] { return QRect(hote->mapToGlobal(QPoint(0, 0)), hote->size()); };
+    QTRY_VERIFY_WITH_TIMEOUT(!noir(ecran(zone())), 10000);
+    const QImage premiere = ecran(zone());
+    QTRY_VERIFY_WITH_TIMEOUT(ecran(zone()) != premiere, 10000);
+
+    // Pointer movement over the show is the host's business: the show goes on.
+    const QPoint centre = zone().center();
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(centre.x()),
+                     QString::number(centre.y())}));
+    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(centre.x() + 30),
+                     QString::number(centre.y() + 20)}));
+    const QImage apresSouris = ecran(zone());
+    QTRY_VERIFY_WITH_TIMEOUT(ecran(zone()) != apresSouris, 10000);
+    QCOMPARE(m_programme.state(), QProcess::Running);
+
+    // The show follows the window's size: a 4:3 photo fills a 4:3 window to its corner.
+    hote->resize(480, 360);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        qGray(ecran(QRect(zone().bottomRight() - QPoint(12, 12), QSize(4, 4))).pixel(1, 1)) > 24,
+        10000);
+
+    if (finParSignal)
+        m_programme.terminate();
+    else
+        hote.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(m_programme.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(m_programme.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_programme.exitCode(), 0);
+}
+
+QTEST_MAIN(TestShowE2E)
+#include "test_show_e2e.moc"

@@ -49,13 +49,22 @@ double TransitionPanel::progress() const {
     return std::clamp(double(m_clock.elapsed()) / m_duration, 0.0, 1.0);
 }
 
-QImage TransitionPanel::snapshot() {
+void TransitionPanel::prepareStills() {
     const qreal dpr = devicePixelRatioF();
-    QImage image((QSizeF(size()) * dpr).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::black);
-    render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    if (m_from.size() == pixels && m_from.devicePixelRatio() == dpr)
+        return;
+    for (QImage* still : {&m_from, &m_to}) {
+        *still = QImage(pixels, QImage::Format_RGB32);
+        still->setDevicePixelRatio(dpr);
+        // Touch every page now: fresh memory costs tens of milliseconds to fault in.
+        still->fill(Qt::black);
+    }
+}
+
+void TransitionPanel::snapshot(QImage& still) {
+    still.fill(Qt::black);
+    render(&still, QPoint(), QRegion(), QWidget::DrawChildren);
 }
 
 bool TransitionPanel::start(int, int durationMs) {
@@ -67,9 +76,10 @@ bool TransitionPanel::start(int, int durationMs) {
         emit finished();
         return true;
     }
-    m_from = snapshot();
+    prepareStills();
+    snapshot(m_from);
     emit transitionEvent();
-    m_to = snapshot();
+    snapshot(m_to);
     m_duration = durationMs;
     m_running = true;
     m_clock.start();
@@ -92,9 +102,6 @@ void TransitionPanel::finish() {
     m_frameTimer.stop();
     m_running = false;
     m_overlay->hide();
-    // The stills are two screen-sized pictures: let them go as soon as the fade is over.
-    m_from = QImage();
-    m_to = QImage();
     emit finished();
 }
 
@@ -103,4 +110,11 @@ void TransitionPanel::resizeEvent(QResizeEvent*) {
     if (m_running)
         finish();
     m_overlay->setGeometry(rect());
+    if (isVisible() && !size().isEmpty())
+        prepareStills();
+}
+
+void TransitionPanel::showEvent(QShowEvent*) {
+    if (!size().isEmpty())
+        prepareStills();
 }

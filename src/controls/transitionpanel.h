@@ -15,6 +15,9 @@ class TransitionOverlay;
 // the two stills (the children are not repainted while the fade runs). A duration of 0 shows the
 // new content at once, with no fade.
 //
+// The two stills stay allocated while the panel is shown (two pictures of the panel's size), so
+// that a photo change never waits for fresh memory.
+//
 // While a fade runs, start() refuses: the show asks for a new photo every 500 ms, but a photo
 // that replaced a half-faded one would make the screen jump; the request is simply dropped and
 // the next one after the fade is served.
@@ -39,10 +42,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     friend class TransitionOverlay;
-    QImage snapshot();
+    void prepareStills();
+    void snapshot(QImage& still);
     void frame();
     void finish();
 

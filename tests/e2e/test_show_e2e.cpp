@@ -60,8 +60,8 @@ void TestShowE2E::initTestCase() {
     QStringList photos;
     for (int i = 0; i < 4; ++i) {
         const QString chemin = m_dossier.filePath(QStringLiteral("photo%1.jpg").arg(i));
-        QVERIFY(Samples::write(Samples::paint(QSize(400, 300), 10 + i), chemin,
-                               Samples::Format::Jpeg));
+        QVERIFY(
+            Samples::write(Samples::paint(QSize(400, 300), 10 + i), chemin, Samples::Format::Jpeg));
         photos << chemin;
     }
     IniSettingsStore store;
@@ -144,7 +144,8 @@ void TestShowE2E::fenetreHote() {
     } else if (facon == u"dec") {
         lancer({QStringLiteral("-window-id"), QString::number(id)});
     } else {
-        env.insert(QStringLiteral("XSCREENSAVER_WINDOW"), QStringLiteral("0x") + QString::number(id, 16));
+        env.insert(QStringLiteral("XSCREENSAVER_WINDOW"),
+                   QStringLiteral("0x") + QString::number(id, 16));
         lancer({QStringLiteral("-root")}, env);
     }
     const auto zone = [&] { return QRect(hote->mapToGlobal(QPoint(0, 0)), hote->size()); };
@@ -154,8 +155,8 @@ void TestShowE2E::fenetreHote() {
 
     // Pointer movement over the show is the host's business: the show goes on.
     const QPoint centre = zone().center();
-    QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(centre.x()),
-                     QString::number(centre.y())}));
+    QVERIFY(xdotool(
+        {QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y())}));
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(centre.x() + 30),
                      QString::number(centre.y() + 20)}));
     const QImage apresSouris = ecran(zone());

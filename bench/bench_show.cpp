@@ -3,7 +3,7 @@
 // around a photo change, and the peak memory; then, as the comparison, the same photos decoded
 // at full size on the UI thread.
 //
-//   bench_show [--transitions N] [--folder DIR]
+//   bench_show [--transitions N] [--folder DIR] [--wallpaper]
 //
 // The photos are made once in DIR (default: a folder under the system's temporary folder) by a
 // child process, so that painting them does not count in this process's peak memory.
@@ -73,6 +73,7 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments();
     QString dossier = QDir::tempPath() + QStringLiteral("/lumivane-bench-photos");
     int transitions = 10;
+    const bool fondDuJour = args.contains(QStringLiteral("--wallpaper"));
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == u"--folder")
             dossier = args[i + 1];
@@ -111,6 +112,9 @@ int main(int argc, char* argv[]) {
     module.FinProgramme = [] {};
     Samples::writeAlbum(settings, photos);
     Reglages::ecrire(settings, Reglages::vitesseAffichage(), QStringLiteral("3")); // 1200 ms
+    // With --wallpaper the first tick also turns a 24 MP photo into today's wallpaper bitmap.
+    if (fondDuJour)
+        Reglages::ecrire(settings, Reglages::wall(clock.weekdayFromSunday() - 1), photos[2]);
 
     SS ss(module);
     ss.setGeometry(QRect(QPoint(0, 0), Ecran));
@@ -168,7 +172,8 @@ int main(int argc, char* argv[]) {
     const double memoireSpectacle = maxRssMo();
 
     out << "Slide show, " << Ecran.width() << " x " << Ecran.height() << ", " << photos.size()
-        << " photos (2 x 12 MP, 2 x 24 MP JPEG), " << faites << " transitions of 1200 ms\n";
+        << " photos (2 x 12 MP, 2 x 24 MP JPEG), " << faites << " transitions of 1200 ms"
+        << (fondDuJour ? ", with a 24 MP wallpaper of the day" : "") << "\n";
     out << QStringLiteral("  frames per second during transitions: %1\n")
                .arg(double(images) * 1e9 / double(std::max<qint64>(dureeFondus, 1)), 0, 'f', 1);
     std::sort(tics.begin(), tics.end());

@@ -35,17 +35,25 @@ bool EcrireDans(const Pictures& pictures, const QImage& image, const QString& do
 
 } // namespace
 
-FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
-                             const QString& dossierProgramme, const QString& dossierSecours) {
+FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& pictures,
+                          DesktopWallpaper& bureau, const QString& dossierProgramme,
+                          const QString& dossierSecours) {
     FondEcran resultat;
-    Tempo = services.pictures.load(chemin);
+    Tempo = pictures.load(chemin);
     if (!Tempo.isNull()) {
-        if (!EcrireDans(services.pictures, Tempo, dossierProgramme, resultat.bitmap))
-            EcrireDans(services.pictures, Tempo, dossierSecours, resultat.bitmap);
+        if (!EcrireDans(pictures, Tempo, dossierProgramme, resultat.bitmap))
+            EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
     }
     Tempo = QImage();
     if (!resultat.bitmap.isEmpty())
-        resultat.bureauAccepte = services.wallpaper.setWallpaper(resultat.bitmap);
+        resultat.bureauAccepte = bureau.setWallpaper(resultat.bitmap);
+    return resultat;
+}
+
+FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
+                             const QString& dossierProgramme, const QString& dossierSecours) {
+    const FondEcran resultat = EcrireFondEcran(chemin, Tempo, services.pictures, services.wallpaper,
+                                               dossierProgramme, dossierSecours);
     Reglages::ecrire(services.settings, Reglages::wallTemp(), chemin);
     return resultat;
 }

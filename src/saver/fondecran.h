@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+class DesktopWallpaper;
+class Pictures;
 struct Services;
 
 // What one application of a wallpaper did.
@@ -33,3 +35,11 @@ QString DossierSecoursFondEcran();
 // the outcome in the result.
 FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
                              const QString& dossierProgramme, const QString& dossierSecours);
+
+// The part of AppliquerFondEcran that takes time (loading the picture, writing the bitmap,
+// handing it to the desktop), without the record in the settings store: the display form runs
+// it off the UI thread and records "WallTemp" itself when it is done. It touches nothing but
+// its arguments, and `pictures` and `bureau`, which must not be used elsewhere meanwhile.
+FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& pictures,
+                          DesktopWallpaper& bureau, const QString& dossierProgramme,
+                          const QString& dossierSecours);

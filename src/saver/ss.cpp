@@ -32,6 +32,14 @@ SS::SS(Module1& module, QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &SS::Timer1_Timer);
     connect(Photo, &PhotoPanel::pointerMoved, this, &SS::Photo_MouseMove);
     connect(SSTransition1, &TransitionPanel::transitionEvent, this, &SS::PhotoSuivante);
+    m_fondEcran = new QFutureWatcher<FondEcran>(this);
+    connect(m_fondEcran, &QFutureWatcher<FondEcran>::finished, this, [this] {
+        const FondEcran r = m_fondEcran->result();
+        if (!r.bitmap.isEmpty())
+            Tag = r.bitmap;
+        Reglages::ecrire(m_module.services.settings, Reglages::wallTemp(), m_fondEcranChemin);
+        m_fondEcranChemin.clear();
+    });
     Form_Load();
 }
 
@@ -39,6 +47,7 @@ SS::~SS() {
     // The decoder thread reads the picture service; let it finish before the form goes.
     if (m_suivante)
         m_suivante->image.waitForFinished();
+    m_fondEcran->waitForFinished();
     Form_Unload();
 }
 
@@ -156,6 +165,8 @@ void SS::PreparerSuivante() {
 }
 
 void SS::VerifierFondEcran() {
+    if (FondEcranEnCours())
+        return;
     SettingsStore& store = m_module.services.settings;
     const QString t = Reglages::lire(store, Reglages::wallTemp());
     const int d = m_module.services.clock.weekdayFromSunday();
@@ -165,10 +176,20 @@ void SS::VerifierFondEcran() {
 }
 
 void SS::AppliquerFondEcran(const QString& chemin) {
-    const FondEcran r = ::AppliquerFondEcran(chemin, Tempo, m_module.services,
-                                             m_module.DossierProgramme, DossierSecoursFondEcran());
-    if (!r.bitmap.isEmpty())
-        Tag = r.bitmap;
+    const Pictures* pictures = &m_module.services.pictures;
+    DesktopWallpaper* bureau = &m_module.services.wallpaper;
+    const QString programme = m_module.DossierProgramme;
+    const QString secours = DossierSecoursFondEcran();
+    m_fondEcranChemin = chemin;
+    m_fondEcran->setFuture(QtConcurrent::run([=] {
+        QImage tempo;
+        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, programme, secours);
+    }));
+}
+
+bool SS::FondEcranEnCours() const {
+    // Until the result is handled, "WallTemp" still names the previous picture.
+    return !m_fondEcranChemin.isEmpty();
 }
 
 void SS::ChargerPhotos() {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
 
+struct FondEcran;
 class Module1;
 class PhotoPanel;
 class TransitionPanel;
@@ -45,7 +47,10 @@ public:
 
     // The wallpaper of the day: applies today's picture when it is not the one applied last.
     void VerifierFondEcran();
+    // Loads, writes and hands over the picture off the UI thread (a large photo takes a good
+    // part of a second); Tag and "WallTemp" are set when that is done. Checks wait meanwhile.
     void AppliquerFondEcran(const QString& chemin);
+    bool FondEcranEnCours() const;
 
     // Transition length in ms for a stored speed index ("Combo 0"): 0 for anything that is not
     // an index from 0 to 7.
@@ -81,5 +86,7 @@ private:
 
     Module1& m_module;
     std::optional<Suivante> m_suivante;
+    QFutureWatcher<FondEcran>* m_fondEcran;
+    QString m_fondEcranChemin; // the picture being applied, empty when none
     bool m_unloaded = false;
 };

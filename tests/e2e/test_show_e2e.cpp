@@ -4,7 +4,9 @@
 #include "samples.h"
 #include "startup/reglages.h"
 
+#include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
@@ -50,13 +52,17 @@ private slots:
 private:
     void lancer(const QStringList& arguments, const QProcessEnvironment& env = {});
     QTemporaryDir m_dossier;
+    QString m_exe;
     QProcess m_programme;
 };
 
 void TestShowE2E::initTestCase() {
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("xdotool is not installed");
-    QVERIFY(!qEnvironmentVariable("LUMIVANE_EXE").isEmpty());
+    // The program writes its wallpaper bitmap beside itself: run a copy in a folder of ours.
+    m_exe = m_dossier.filePath(QStringLiteral("lumivane"));
+    QVERIFY(QFile::copy(qEnvironmentVariable("LUMIVANE_EXE"), m_exe));
+    QVERIFY(QFile::setPermissions(m_exe, QFile::ReadOwner | QFile::ExeOwner));
     QStringList photos;
     for (int i = 0; i < 4; ++i) {
         const QString chemin = m_dossier.filePath(QStringLiteral("photo%1.jpg").arg(i));
@@ -66,6 +72,12 @@ void TestShowE2E::initTestCase() {
     }
     IniSettingsStore store;
     Samples::writeAlbum(store, photos);
+    // Today's wallpaper: a plain magenta JPEG.
+    QImage magenta(64, 48, QImage::Format_RGB32);
+    magenta.fill(QColor(255, 0, 255));
+    const QString fond = m_dossier.filePath(QStringLiteral("fond.jpg"));
+    QVERIFY(Samples::write(magenta, fond, Samples::Format::Jpeg));
+    Reglages::ecrire(store, Reglages::wall(QDate::currentDate().dayOfWeek() % 7), fond);
     Reglages::ecrire(store, Reglages::vitesseAffichage(), QStringLiteral("1"));
 }
 
@@ -86,7 +98,9 @@ void TestShowE2E::lancer(const QStringList& arguments, const QProcessEnvironment
         e.insert(cle, env.value(cle));
     m_programme.setProcessEnvironment(e);
     m_programme.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_programme.start(qEnvironmentVariable("LUMIVANE_EXE"), arguments);
+    // No desktop named: the wallpaper goes to the root window of the X server.
+    e.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+    m_programme.start(m_exe, arguments);
     QVERIFY(m_programme.waitForStarted(5000));
 }
 
@@ -118,6 +132,15 @@ void TestShowE2E::pleinEcran() {
     QTRY_COMPARE_WITH_TIMEOUT(m_programme.state(), QProcess::NotRunning, 10000);
     QCOMPARE(m_programme.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_programme.exitCode(), 0);
+
+    // The wallpaper of the day was applied at the first tick: a bitmap beside the program, and
+    // the picture on the root window now that the show is gone.
+    QVERIFY(QFile::exists(m_dossier.filePath(QStringLiteral("LMV.bmp"))));
+    const QRgb centre =
+        ecran(QRect(QGuiApplication::primaryScreen()->geometry().center(), QSize(1, 1)))
+            .pixel(0, 0);
+    QVERIFY2(qRed(centre) > 230 && qGreen(centre) < 25 && qBlue(centre) > 230,
+             qPrintable(QColor(centre).name()));
 }
 
 void TestShowE2E::fenetreHote_data() {

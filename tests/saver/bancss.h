@@ -60,7 +60,8 @@ struct BancSS {
         if (!ss->Liste.isEmpty() && !QTest::qWaitFor([this] { return ss->SuivantePrete(); }))
             return false;
         ss->Timer1_Timer();
-        return true;
+        // The wallpaper of the day is applied off the UI thread: a tick is over when it is.
+        return QTest::qWaitFor([this] { return !ss->FondEcranEnCours(); });
     }
 
     // Position in `liste` of the photo on screen, found by its colour; -1 when none.

@@ -96,10 +96,10 @@ void TestShowE2E::lancer(const QStringList& arguments, const QProcessEnvironment
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     for (const QString& cle : env.keys())
         e.insert(cle, env.value(cle));
-    m_programme.setProcessEnvironment(e);
     m_programme.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // No desktop named: the wallpaper goes to the root window of the X server.
     e.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
+    m_programme.setProcessEnvironment(e);
     m_programme.start(m_exe, arguments);
     QVERIFY(m_programme.waitForStarted(5000));
 }

@@ -4,6 +4,7 @@
 #include "saver/fondecran.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <QtEndian>
 
@@ -55,7 +56,8 @@ private slots:
     void apresMinuit();
     void rienSansImageDuJour_data();
     void rienSansImageDuJour();
-    void jpegDonneUnBmp24Bits();
+    void bmp24Bits_data();
+    void bmp24Bits();
     void dossierProgrammeNonInscriptible();
     void imageIllisibleNArretePasLeDiaporama();
     void bureauQuiRefuse();
@@ -142,28 +144,42 @@ void TestFondEcran::rienSansImageDuJour() {
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), QString());
 }
 
-void TestFondEcran::jpegDonneUnBmp24Bits() {
+void TestFondEcran::bmp24Bits_data() {
+    QTest::addColumn<Samples::Format>("format");
+    QTest::newRow("JPEG") << Samples::Format::Jpeg;
+    QTest::newRow("GIF") << Samples::Format::Gif;
+    QTest::newRow("BMP") << Samples::Format::Bmp;
+}
+
+void TestFondEcran::bmp24Bits() {
+    QFETCH(Samples::Format, format);
     BancSS b;
-    const QString source = jpeg(b, QStringLiteral("photo.jpg"), QSize(121, 77));
+    const QString source =
+        b.dossier.filePath(QStringLiteral("photo.") + Samples::extension(format));
+    QVERIFY(Samples::write(Samples::paint(QSize(121, 77), 5), source, format));
     QImage Tempo;
     const FondEcran r = AppliquerFondEcran(source, Tempo, b.ts.services, b.dossier.path(),
                                            b.dossier.filePath(QStringLiteral("secours")));
     QVERIFY(r.bureauAccepte);
+    QVERIFY(Tempo.isNull());
     QCOMPARE(r.bitmap, b.dossier.filePath(QStringLiteral("LMV.bmp")));
+    QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), source);
     const EnteteBmp e = lireEntete(r.bitmap);
     QCOMPARE(e.signature, QByteArray("BM"));
     QCOMPARE(e.bits, quint16(24));
     QCOMPARE(e.compression, 0u);
     QCOMPARE(e.largeur, 121);
-    QCOMPARE(qAbs(e.hauteur), 77);
+    QCOMPARE(e.hauteur, 77);
     // Rows of 24-bit pixels are padded to four bytes.
     const quint32 ligne = (121 * 3 + 3) / 4 * 4;
+    QCOMPARE(e.debutPixels, 54u);
     QCOMPARE(e.tailleFichier, e.debutPixels + ligne * 77);
     QCOMPARE(quint32(QFileInfo(r.bitmap).size()), e.tailleFichier);
-    // The pixels are the picture's.
+    // The pixels are the picture's, rows in the right order.
     const QImage relu(r.bitmap);
     const QImage original(source);
-    QCOMPARE(relu.pixelColor(60, 38), original.pixelColor(60, 38));
+    for (const QPoint& p : {QPoint(0, 0), QPoint(60, 38), QPoint(120, 76), QPoint(3, 70)})
+        QCOMPARE(relu.pixel(p), original.pixel(p) | 0xff000000u);
 }
 
 void TestFondEcran::dossierProgrammeNonInscriptible() {

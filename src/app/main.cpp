@@ -1,14 +1,15 @@
 #include "platform/clock.h"
 #include "platform/desktopservicesdesktop.h"
+#include "platform/desktopwallpaperfactory.h"
 #include "platform/dialogfilechooser.h"
 #include "platform/inisettingsstore.h"
 #include "platform/lockfileinstancelock.h"
 #include "platform/messageboxprompts.h"
-#include "platform/nulldesktopwallpaper.h"
 #include "platform/pictures.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
 #include "platform/standinregistry.h"
+#include "platform/terminationsignals.h"
 #include "platform/traductionqt.h"
 #include "platform/x11windowhost.h"
 #include "startup/demarrage.h"
@@ -33,12 +34,19 @@ int main(int argc, char* argv[]) {
     MessageBoxPrompts prompts;
     DialogFileChooser files;
     DesktopServicesDesktop desktop;
-    NullDesktopWallpaper wallpaper;
+    const std::unique_ptr<DesktopWallpaper> wallpaper =
+        createDesktopWallpaper(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+                               QGuiApplication::platformName() == QLatin1String("xcb"));
     Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  wallpaper};
+                      random,   prompts,  files,    desktop,  *wallpaper};
 
     Module1 module(services);
     module.DossierProgramme = QDir::toNativeSeparators(QApplication::applicationDirPath());
+    module.VariableFenetreHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");
+    // A polite request to end (a screen-saver host stopping its program) ends the run cleanly.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::requested,
+                     [&module] { module.FinProgramme(); });
 
     // The system hands the mode as one text.
     const QString ligne = QApplication::arguments().mid(1).join(u' ');

@@ -89,24 +89,72 @@ QSize QtPictures::size(const QString& path) const {
     return s;
 }
 
-bool QtPictures::saveBmp(const QImage& image, const QString& path, QString* error) const {
-    if (image.isNull()) {
+namespace {
+
+template <typename T> void putLe(QByteArray& out, T value) {
+    for (size_t i = 0; i < sizeof(T); ++i)
+        out.append(char((quint64(value) >> (8 * i)) & 0xff));
+}
+
+// The 54 bytes before the pixels of an uncompressed 24-bit bitmap whose rows run bottom-up.
+QByteArray bmpHeader(const QImage& image, quint32 rowBytes) {
+    const quint32 pixels = rowBytes * quint32(image.height());
+    QByteArray h;
+    h.append("BM", 2);
+    putLe<quint32>(h, 54 + pixels);
+    putLe<quint32>(h, 0);
+    putLe<quint32>(h, 54);
+    putLe<quint32>(h, 40);
+    putLe<qint32>(h, image.width());
+    putLe<qint32>(h, image.height());
+    putLe<quint16>(h, 1);
+    putLe<quint16>(h, 24);
+    putLe<quint32>(h, 0); // no compression
+    putLe<quint32>(h, pixels);
+    putLe<qint32>(h, image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() : 2835);
+    putLe<qint32>(h, image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() : 2835);
+    putLe<quint32>(h, 0);
+    putLe<quint32>(h, 0);
+    return h;
+}
+
+} // namespace
+
+bool QtPictures::saveBmp(const QImage& source, const QString& path, QString* error) const {
+    if (source.isNull()) {
         if (error)
             *error = QStringLiteral("image vide");
         return false;
     }
+    // Rows are converted one at a time: a wallpaper of 24 megapixels must not need two more
+    // full-size copies of itself on the way to the file.
+    const bool direct = source.format() == QImage::Format_RGB32 ||
+                        source.format() == QImage::Format_ARGB32 ||
+                        source.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage image = direct ? source : source.convertToFormat(QImage::Format_RGB32);
+    const quint32 rowBytes = (quint32(image.width()) * 3 + 3) & ~3u;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    // 24 bits per pixel: the form every reader of Windows bitmaps accepts.
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
+    const auto fail = [&] {
         if (error)
             *error = file.errorString();
         file.cancelWriting();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
+    if (file.write(bmpHeader(image, rowBytes)) != 54)
+        return fail();
+    QByteArray row(int(rowBytes), '\0');
+    for (int y = image.height() - 1; y >= 0; --y) {
+        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        char* out = row.data();
+        for (int x = 0; x < image.width(); ++x) {
+            *out++ = char(qBlue(in[x]));
+            *out++ = char(qGreen(in[x]));
+            *out++ = char(qRed(in[x]));
+        }
+        if (file.write(row) != qint64(rowBytes))
+            return fail();
     }
     if (!file.commit()) {
         if (error)

@@ -15,4 +15,6 @@ public:
     // Makes `widget` a child of the foreign window, at its top-left corner. False when the
     // foreign window does not exist.
     virtual bool embed(QWidget& widget, quintptr foreign) = 0;
+    // The screen's root window, where the system has one; 0 otherwise.
+    virtual quintptr rootWindow() const { return 0; }
 };

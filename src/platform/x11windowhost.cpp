@@ -49,3 +49,8 @@ bool X11WindowHost::embed(QWidget& widget, quintptr foreign) {
     widget.move(0, 0);
     return true;
 }
+
+quintptr X11WindowHost::rootWindow() const {
+    XConnection x;
+    return x.display ? quintptr(DefaultRootWindow(x.display)) : 0;
+}

@@ -8,4 +8,5 @@ class X11WindowHost final : public WindowHost {
 public:
     QSize clientSize(quintptr foreign) const override;
     bool embed(QWidget& widget, quintptr foreign) override;
+    quintptr rootWindow() const override;
 };

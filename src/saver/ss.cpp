@@ -1,9 +1,12 @@
 #include "saver/ss.h"
 
 #include "controls/photopanel.h"
+#include "controls/transitionpanel.h"
+#include "platform/clock.h"
 #include "platform/pictures.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
+#include "saver/fondecran.h"
 #include "saver/listephotos.h"
 #include "startup/module1.h"
 #include "startup/reglages.h"
@@ -11,10 +14,12 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QtConcurrent/QtConcurrentRun>
+#include <cmath>
 
 SS::SS(Module1& module, QWidget* parent)
-    : QWidget(parent), SSTransition1(new QWidget(this)), Photo(new PhotoPanel(SSTransition1)),
-      m_module(module) {
+    : QWidget(parent), SSTransition1(new TransitionPanel(this)),
+      Photo(new PhotoPanel(SSTransition1)), m_module(module) {
     setWindowTitle(QStringLiteral("Lumivane"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -26,10 +31,23 @@ SS::SS(Module1& module, QWidget* parent)
     Timer1.setInterval(1500);
     connect(&Timer1, &QTimer::timeout, this, &SS::Timer1_Timer);
     connect(Photo, &PhotoPanel::pointerMoved, this, &SS::Photo_MouseMove);
+    connect(SSTransition1, &TransitionPanel::transitionEvent, this, &SS::PhotoSuivante);
+    m_fondEcran = new QFutureWatcher<FondEcran>(this);
+    connect(m_fondEcran, &QFutureWatcher<FondEcran>::finished, this, [this] {
+        const FondEcran r = m_fondEcran->result();
+        if (!r.bitmap.isEmpty())
+            Tag = r.bitmap;
+        Reglages::ecrire(m_module.services.settings, Reglages::wallTemp(), m_fondEcranChemin);
+        m_fondEcranChemin.clear();
+    });
     Form_Load();
 }
 
 SS::~SS() {
+    // The decoder thread reads the picture service; let it finish before the form goes.
+    if (m_suivante)
+        m_suivante->image.waitForFinished();
+    m_fondEcran->waitForFinished();
     Form_Unload();
 }
 
@@ -64,6 +82,9 @@ void SS::Form_Unload() {
 void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
     if (m_module.LigneCommande.trimmed().toUpper().startsWith(QStringLiteral("/P")))
         return;
+    // Inside a screen-saver host's window the host watches the pointer itself.
+    if (m_module.HoteX11)
+        return;
     if (SourisArmee) {
         if (x != SourisX || y != SourisY)
             Quitter = true;
@@ -75,8 +96,100 @@ void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, doub
         Terminer();
 }
 
+int SS::DureeTransition(const QString& indexVitesse) {
+    static constexpr int durees[] = {0, 400, 800, 1200, 1350, 1500, 1600, 2000};
+    bool ok = false;
+    const double v = indexVitesse.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return 0;
+    // A 16-bit integer conversion rounds half to even.
+    const double i = std::nearbyint(v);
+    if (i < 0 || i >= double(std::size(durees)))
+        return 0;
+    return durees[int(i)];
+}
+
 void SS::Timer1_Timer() {
-    // The slide-show cycle is driven from here.
+    if (Liste.isEmpty()) {
+        Timer1.stop();
+        m_module.AfficherCurseur();
+        return;
+    }
+    VerifierFondEcran();
+    const int d =
+        DureeTransition(Reglages::lire(m_module.services.settings, Reglages::vitesseAffichage()));
+    // A tick that comes while a fade runs, or before the next photo is decoded, starts nothing:
+    // the photo changes at the next tick instead of jumping or stalling the screen.
+    if (!SuivantePrete())
+        return;
+    SSTransition1->start(0, d);
+}
+
+bool SS::SuivantePrete() const {
+    return m_suivante && m_suivante->image.isFinished();
+}
+
+void SS::PhotoSuivante() {
+    if (Liste.isEmpty()) {
+        Timer1.stop();
+        return;
+    }
+    if (!m_suivante)
+        PreparerSuivante();
+    Suivante suivante = std::move(*m_suivante);
+    m_suivante.reset();
+    const QImage image = suivante.image.result();
+    m_module.DernierePhoto = suivante.k;
+    const bool titres =
+        Reglages::vautZero(Reglages::lire(m_module.services.settings, Reglages::titre()));
+    Photo->setCaption(titres ? suivante.chemin : QString());
+    if (!image.isNull())
+        Photo->setPicture(image);
+    SourisArmee = true;
+    PreparerSuivante();
+}
+
+void SS::PreparerSuivante() {
+    if (Liste.isEmpty())
+        return;
+    // The choice is made ahead, but DernierePhoto only moves when the photo is shown, so it
+    // always names the photo on screen and the next choice differs from it.
+    qint16 derniere = m_module.DernierePhoto;
+    const qint16 k = ChoisirPhoto(qint16(Liste.size()), derniere, m_module.services.random);
+    const QString chemin = Liste.value(k - 1);
+    const Pictures* pictures = &m_module.services.pictures;
+    const QSize taille = TailleAffichage();
+    m_suivante = Suivante{k, chemin, QtConcurrent::run([pictures, chemin, taille] {
+                              return pictures->loadFitted(chemin, taille);
+                          })};
+}
+
+void SS::VerifierFondEcran() {
+    if (FondEcranEnCours())
+        return;
+    SettingsStore& store = m_module.services.settings;
+    const QString t = Reglages::lire(store, Reglages::wallTemp());
+    const int d = m_module.services.clock.weekdayFromSunday();
+    const QString w = Reglages::lire(store, Reglages::wall(d - 1));
+    if (w != t && !w.trimmed().isEmpty())
+        AppliquerFondEcran(w);
+}
+
+void SS::AppliquerFondEcran(const QString& chemin) {
+    const Pictures* pictures = &m_module.services.pictures;
+    DesktopWallpaper* bureau = &m_module.services.wallpaper;
+    const QString programme = m_module.DossierProgramme;
+    const QString secours = DossierSecoursFondEcran();
+    m_fondEcranChemin = chemin;
+    m_fondEcran->setFuture(QtConcurrent::run([=] {
+        QImage tempo;
+        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, programme, secours);
+    }));
+}
+
+bool SS::FondEcranEnCours() const {
+    // Until the result is handled, "WallTemp" still names the previous picture.
+    return !m_fondEcranChemin.isEmpty();
 }
 
 void SS::ChargerPhotos() {
@@ -91,6 +204,9 @@ void SS::AfficherPhoto(int k) {
     const QImage image = m_module.services.pictures.loadFitted(chemin, TailleAffichage());
     if (!image.isNull())
         Photo->setPicture(image);
+    if (m_suivante)
+        m_suivante->image.waitForFinished();
+    PreparerSuivante();
 }
 
 QSize SS::TailleAffichage() const {

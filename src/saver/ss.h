@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QFuture>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
+struct FondEcran;
 class Module1;
 class PhotoPanel;
+class TransitionPanel;
 
 // The display form: a black surface showing the album's photos one after another, full screen
 // or inside a preview pane. Constructing it runs its load step.
@@ -17,11 +22,13 @@ public:
     ~SS() override;
 
     // Controls.
-    QStringList Liste;      // the photo list; never shown
-    QWidget* SSTransition1; // covers the form, holds Photo
-    PhotoPanel* Photo;      // the current photo and its title
-    QTimer Timer1;          // drives the cycle
-    QImage Tempo;           // a picture on its way to the wallpaper bitmap
+    QStringList Liste;              // the photo list; never shown
+    TransitionPanel* SSTransition1; // covers the form, holds Photo, runs the transitions
+    PhotoPanel* Photo;              // the current photo and its title
+    QTimer Timer1;                  // drives the cycle
+    // A picture on its way to the wallpaper bitmap. The show itself prepares the wallpaper off
+    // the UI thread, in a picture of the worker's own, and leaves this one empty.
+    QImage Tempo;
     QString Tag;
 
     // Form-level state.
@@ -37,6 +44,22 @@ public:
     void Form_Unload();
     void Photo_MouseMove(Qt::MouseButtons bouton, Qt::KeyboardModifiers shift, double x, double y);
     void Timer1_Timer();
+    // The transition event: the next photo and its title take their place.
+    void PhotoSuivante();
+
+    // The wallpaper of the day: applies today's picture when it is not the one applied last.
+    void VerifierFondEcran();
+    // Loads, writes and hands over the picture off the UI thread (a large photo takes a good
+    // part of a second); Tag and "WallTemp" are set when that is done. Checks wait meanwhile.
+    void AppliquerFondEcran(const QString& chemin);
+    bool FondEcranEnCours() const;
+
+    // Transition length in ms for a stored speed index ("Combo 0"): 0 for anything that is not
+    // an index from 0 to 7.
+    static int DureeTransition(const QString& indexVitesse);
+
+    // True once the photo that the next transition will show has been decoded.
+    bool SuivantePrete() const;
 
     // Fills Liste from the settings store, letting pending events run between reads.
     void ChargerPhotos();
@@ -53,7 +76,19 @@ private:
     // Size at which photos are decoded: the surface's size in device pixels.
     QSize TailleAffichage() const;
     void Terminer();
+    // Chooses the next photo now and decodes it off the UI thread at display size, so that it
+    // is ready when its transition event comes.
+    void PreparerSuivante();
+
+    struct Suivante {
+        qint16 k = 0;
+        QString chemin;
+        QFuture<QImage> image;
+    };
 
     Module1& m_module;
+    std::optional<Suivante> m_suivante;
+    QFutureWatcher<FondEcran>* m_fondEcran;
+    QString m_fondEcranChemin; // the picture being applied, empty when none
     bool m_unloaded = false;
 };

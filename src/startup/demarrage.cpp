@@ -2,15 +2,16 @@
 
 #include "config/form2.h"
 #include "controls/photopanel.h"
+#include "platform/hostwindowwatcher.h"
 #include "platform/instancelock.h"
 #include "platform/services.h"
 #include "platform/windowhost.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"
+#include "startup/hotex11.h"
 #include "startup/module1.h"
 #include "startup/reglages.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 
 Demarrage::Demarrage(Module1& module) : m_module(module) {}
@@ -33,9 +34,10 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
             return AbandonnerAffichage();
         m_ss->Timer1.setInterval(500);
         m_ss->Timer1.start();
-        // Without a window manager the full-screen request alone would not size the window.
-        if (QScreen* ecran = QGuiApplication::primaryScreen())
-            m_ss->setGeometry(ecran->geometry());
+        // Without a window manager a full-screen request alone leaves the window at its
+        // default size: give it the screen's geometry first.
+        if (m_ss->screen())
+            m_ss->setGeometry(m_ss->screen()->geometry());
         m_ss->showFullScreen();
         m_ss->activateWindow();
         // The show covers the screen: whatever window had the focus, the first key ends it.
@@ -61,6 +63,8 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         m_ss->Timer1.setInterval(500);
         m_ss->Timer1.start();
         m_ss->show();
+    } else if (const auto hote = FenetreHoteX11(ligneCommande, m_module.VariableFenetreHote)) {
+        return MainHote(*hote);
     } else {
         // No window in this mode; the record of the applied wallpaper is cleared all the same
         // unless another instance owns it.
@@ -80,6 +84,36 @@ void Demarrage::PreparerPremierePhoto() {
     m_ss->Photo->setPicture(QImage());
     const qint16 k = ChoisirPhoto(n, m_module.DernierePhoto, m_module.services.random);
     m_ss->AfficherPhoto(k);
+}
+
+Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
+    Services& s = m_module.services;
+    if (fenetre == 0)
+        fenetre = s.windowHost.rootWindow();
+    const QSize taille = fenetre ? s.windowHost.clientSize(fenetre) : QSize();
+    if (!taille.isValid())
+        return AbandonnerAffichage();
+    // A host runs one copy per screen, and its settings tool one more in its preview: no
+    // instance test here. The host watches keyboard and pointer; the window takes no focus.
+    m_module.HoteX11 = true;
+    m_ss->Photo->setPlacementMode(0);
+    m_ss->setWindowFlags(Qt::FramelessWindowHint);
+    m_ss->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_ss->setFocusPolicy(Qt::NoFocus);
+    m_ss->resize(taille);
+    if (!s.windowHost.embed(*m_ss, fenetre))
+        return AbandonnerAffichage();
+    auto* suivi = new HostWindowWatcher(s.windowHost, fenetre, m_ss.get());
+    QObject::connect(suivi, &HostWindowWatcher::resized, m_ss.get(),
+                     [ss = m_ss.get()](const QSize& t) { ss->resize(t); });
+    QObject::connect(suivi, &HostWindowWatcher::gone, m_ss.get(),
+                     [this] { m_module.FinProgramme(); });
+    PreparerPremierePhoto();
+    m_ss->Timer1.setInterval(500);
+    m_ss->Timer1.start();
+    m_ss->show();
+    Reglages::effacer(s.settings, Reglages::wallTemp());
+    return Suite::Continuer;
 }
 
 Demarrage::Suite Demarrage::AbandonnerAffichage() {

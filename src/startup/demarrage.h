@@ -27,6 +27,8 @@ private:
     // Fills the photo list and puts the first random photo and its title in place.
     void PreparerPremierePhoto();
     Suite AbandonnerAffichage();
+    // The show inside the window of an X11 screen-saver host (0: the root window).
+    Suite MainHote(quintptr fenetre);
 
     Module1& m_module;
     std::unique_ptr<SS> m_ss;

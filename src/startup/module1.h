@@ -25,6 +25,12 @@ public:
     // Folder of the executable, without a final separator unless it is the root.
     QString DossierProgramme;
 
+    // Set when the show draws into the window of an X11 screen-saver host (-root, -window-id,
+    // XSCREENSAVER_WINDOW): the host watches keyboard and pointer itself.
+    bool HoteX11 = false;
+    // The XSCREENSAVER_WINDOW variable of the environment, as main found it.
+    QString VariableFenetreHote;
+
     // Registry reader state.
     bool CleInvalide = false;
 

@@ -1,0 +1,209 @@
+// bench_show: the real slide show offscreen at 1920 x 1080 over an album of 12 and 24 megapixel
+// JPEGs. Prints the frame rate during transitions, the longest time the UI thread was blocked
+// around a photo change, and the peak memory; then, as the comparison, the same photos decoded
+// at full size on the UI thread.
+//
+//   bench_show [--transitions N] [--folder DIR] [--wallpaper]
+//
+// The photos are made once in DIR (default: a folder under the system's temporary folder) by a
+// child process, so that painting them does not count in this process's peak memory.
+
+#include "controls/photopanel.h"
+#include "controls/transitionpanel.h"
+#include "platform/clock.h"
+#include "platform/desktopservicesdesktop.h"
+#include "platform/dialogfilechooser.h"
+#include "platform/inisettingsstore.h"
+#include "platform/lockfileinstancelock.h"
+#include "platform/messageboxprompts.h"
+#include "platform/nulldesktopwallpaper.h"
+#include "platform/pictures.h"
+#include "platform/randomsource.h"
+#include "platform/services.h"
+#include "platform/standinregistry.h"
+#include "platform/x11windowhost.h"
+#include "samples.h"
+#include "saver/listephotos.h"
+#include "saver/ss.h"
+#include "startup/module1.h"
+#include "startup/reglages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <algorithm>
+#include <sys/resource.h>
+
+namespace {
+
+const QSize Ecran(1920, 1080);
+
+QStringList nomsPhotos(const QString& dossier) {
+    return {dossier + QStringLiteral("/12mp-a.jpg"), dossier + QStringLiteral("/12mp-b.jpg"),
+            dossier + QStringLiteral("/24mp-a.jpg"), dossier + QStringLiteral("/24mp-b.jpg")};
+}
+
+int generer(const QString& dossier) {
+    QDir().mkpath(dossier);
+    const QStringList noms = nomsPhotos(dossier);
+    const QSize tailles[] = {{4000, 3000}, {3000, 4000}, {6000, 4000}, {4000, 6000}};
+    for (int i = 0; i < noms.size(); ++i)
+        if (!Samples::write(Samples::paint(tailles[i], 40 + i), noms[i], Samples::Format::Jpeg))
+            return 1;
+    return 0;
+}
+
+double maxRssMo() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_maxrss) / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = QApplication::arguments();
+    QString dossier = QDir::tempPath() + QStringLiteral("/lumivane-bench-photos");
+    int transitions = 10;
+    const bool fondDuJour = args.contains(QStringLiteral("--wallpaper"));
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == u"--folder")
+            dossier = args[i + 1];
+        else if (args[i] == u"--transitions")
+            transitions = std::max(1, args[i + 1].toInt());
+        else if (args[i] == u"--generate")
+            return generer(args[i + 1]);
+    }
+    QTextStream out(stdout);
+    const QStringList photos = nomsPhotos(dossier);
+    if (!std::all_of(photos.begin(), photos.end(),
+                     [](const QString& p) { return QFileInfo::exists(p); })) {
+        out << "making the photos in " << dossier << " ..." << Qt::endl;
+        if (QProcess::execute(QApplication::applicationFilePath(),
+                              {QStringLiteral("--generate"), dossier}) != 0)
+            return 1;
+    }
+
+    QTemporaryDir reglages;
+    IniSettingsStore settings(reglages.filePath(QStringLiteral("Lumivane.ini")));
+    StandInRegistry registry;
+    LockFileInstanceLock instance;
+    QtPictures pictures;
+    X11WindowHost windowHost;
+    SystemClock clock;
+    StdRandomSource random;
+    MessageBoxPrompts prompts;
+    DialogFileChooser files;
+    DesktopServicesDesktop desktop;
+    NullDesktopWallpaper wallpaper;
+    Services services{settings, registry, instance, pictures, windowHost, clock,
+                      random,   prompts,  files,    desktop,  wallpaper};
+    Module1 module(services);
+    module.DossierProgramme = reglages.path();
+    module.LigneCommande = QStringLiteral("/S");
+    module.FinProgramme = [] {};
+    Samples::writeAlbum(settings, photos);
+    Reglages::ecrire(settings, Reglages::vitesseAffichage(), QStringLiteral("3")); // 1200 ms
+    // With --wallpaper the first tick also turns a 24 MP photo into today's wallpaper bitmap.
+    if (fondDuJour)
+        Reglages::ecrire(settings, Reglages::wall(clock.weekdayFromSunday() - 1), photos[2]);
+
+    SS ss(module);
+    ss.setGeometry(QRect(QPoint(0, 0), Ecran));
+    ss.show();
+    ss.ChargerPhotos();
+    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.Liste.size()), module.DernierePhoto, random));
+    const double memoireDepart = maxRssMo();
+
+    // The UI thread's pauses: a 1 ms heartbeat, and the gaps between its beats.
+    QElapsedTimer horloge;
+    horloge.start();
+    qint64 dernierBattement = 0, plusLongueAttente = 0;
+    QTimer battement;
+    battement.setTimerType(Qt::PreciseTimer);
+    battement.setInterval(1);
+    QObject::connect(&battement, &QTimer::timeout, [&] {
+        const qint64 t = horloge.nsecsElapsed();
+        if (dernierBattement)
+            plusLongueAttente = std::max(plusLongueAttente, t - dernierBattement);
+        dernierBattement = t;
+    });
+
+    // The tick itself, timed: wallpaper check, stills, next photo in place, next decode started.
+    QObject::disconnect(&ss.Timer1, nullptr, &ss, nullptr);
+    QList<qint64> tics;
+    int faites = 0;
+    qint64 debutFondu = 0, dureeFondus = 0, imagesAvant = 0;
+    QObject::connect(&ss.Timer1, &QTimer::timeout, [&] {
+        const bool demarre = !ss.SSTransition1->running() && ss.SuivantePrete();
+        const qint64 t0 = horloge.nsecsElapsed();
+        ss.Timer1_Timer();
+        const qint64 t1 = horloge.nsecsElapsed();
+        if (demarre)
+            tics << t1 - t0;
+    });
+    QObject::connect(ss.SSTransition1, &TransitionPanel::transitionEvent, [&] {
+        debutFondu = horloge.nsecsElapsed();
+        imagesAvant = ss.SSTransition1->framesPainted();
+    });
+    qint64 images = 0;
+    QObject::connect(ss.SSTransition1, &TransitionPanel::finished, [&] {
+        if (!debutFondu)
+            return;
+        dureeFondus += horloge.nsecsElapsed() - debutFondu;
+        images += ss.SSTransition1->framesPainted() - imagesAvant;
+        debutFondu = 0;
+        if (++faites >= transitions)
+            QApplication::quit();
+    });
+    ss.Timer1.start(500);
+    battement.start();
+    QApplication::exec();
+    battement.stop();
+    ss.Timer1.stop();
+    const double memoireSpectacle = maxRssMo();
+
+    out << "Slide show, " << Ecran.width() << " x " << Ecran.height() << ", " << photos.size()
+        << " photos (2 x 12 MP, 2 x 24 MP JPEG), " << faites << " transitions of 1200 ms"
+        << (fondDuJour ? ", with a 24 MP wallpaper of the day" : "") << "\n";
+    out << QStringLiteral("  frames per second during transitions: %1\n")
+               .arg(double(images) * 1e9 / double(std::max<qint64>(dureeFondus, 1)), 0, 'f', 1);
+    std::sort(tics.begin(), tics.end());
+    const auto ms = [](qint64 ns) { return QString::number(double(ns) / 1e6, 'f', 1); };
+    out << "  photo changes on the UI thread (tick that starts a transition): median "
+        << ms(tics.value(tics.size() / 2)) << " ms, longest " << ms(tics.value(tics.size() - 1))
+        << " ms\n";
+    out << QStringLiteral("  longest gap of the UI thread's 1 ms heartbeat: %1 ms\n")
+               .arg(double(plusLongueAttente) / 1e6, 0, 'f', 1);
+    out << QStringLiteral("  peak memory: %1 MB (after the first photo: %2 MB)\n")
+               .arg(memoireSpectacle, 0, 'f', 0)
+               .arg(memoireDepart, 0, 'f', 0);
+
+    out << "Comparison, the same photos decoded on the UI thread\n";
+    for (const QString& p : photos) {
+        QElapsedTimer t;
+        t.start();
+        const QImage ecran = pictures.loadFitted(p, Ecran);
+        const double fitted = double(t.nsecsElapsed()) / 1e6;
+        t.restart();
+        const QImage entiere = pictures.load(p);
+        const double full = double(t.nsecsElapsed()) / 1e6;
+        out << QStringLiteral("  %1 (%2 x %3): at screen size %4 ms, at full size %5 ms\n")
+                   .arg(QFileInfo(p).fileName())
+                   .arg(entiere.width())
+                   .arg(entiere.height())
+                   .arg(fitted, 0, 'f', 0)
+                   .arg(full, 0, 'f', 0);
+    }
+    out << QStringLiteral("  peak memory after full-size decodes: %1 MB\n")
+               .arg(maxRssMo(), 0, 'f', 0);
+    return 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/desktopwallpaper.h"
+
+#include <QStringList>
+
+// Backends that hand the picture to the desktop through its own command-line tool. The tools
+// are looked up on PATH and started with argument lists, never through a shell.
+//
+// Desktops keep the wallpaper's path in their settings and reload the picture only when that
+// value changes, while our bitmap always has the same name. So each backend first clears the
+// value, then sets it: a rewritten LMV.bmp is shown too.
+
+// GNOME, Unity and Budgie (org.gnome.desktop.background, also the dark-style key), Cinnamon
+// (org.cinnamon.desktop.background) and MATE (org.mate.background, a plain file name).
+class GSettingsWallpaper final : public DesktopWallpaper {
+public:
+    enum class Desktop { Gnome, Cinnamon, Mate };
+    explicit GSettingsWallpaper(Desktop desktop) : m_desktop(desktop) {}
+    bool setWallpaper(const QString& imagePath) override;
+    Desktop desktop() const { return m_desktop; }
+
+private:
+    bool set(const QString& schema, const QString& key, const QString& text);
+    Desktop m_desktop;
+};
+
+// KDE Plasma: plasma-apply-wallpaperimage.
+class PlasmaWallpaper final : public DesktopWallpaper {
+public:
+    bool setWallpaper(const QString& imagePath) override;
+};
+
+// XFCE: every ".../last-image" property of the xfce4-desktop channel (one per monitor and
+// workspace); the first monitor's when there is none yet.
+class XfceWallpaper final : public DesktopWallpaper {
+public:
+    bool setWallpaper(const QString& imagePath) override;
+};
+
+// Runs `program` (looked up on PATH) with `arguments`; true when it ran and exited with 0.
+// Its standard output and error go to `out` and `err` when given.
+bool runTool(const QString& program, const QStringList& arguments, QByteArray* out = nullptr,
+             QByteArray* err = nullptr);
+
+// `text` as a GVariant string literal, the form gsettings parses without guessing.
+QString gvariantString(const QString& text);

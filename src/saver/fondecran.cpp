@@ -1,0 +1,59 @@
+#include "saver/fondecran.h"
+
+#include "platform/desktopwallpaper.h"
+#include "platform/pictures.h"
+#include "platform/services.h"
+#include "startup/reglages.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+QString CheminDans(const QString& dossier, const QString& nom) {
+    const QChar sep = QDir::separator();
+    if (dossier.endsWith(sep) || dossier.endsWith(u'/'))
+        return dossier + nom;
+    return dossier + sep + nom;
+}
+
+QString DossierSecoursFondEcran() {
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir::toNativeSeparators(donnees + QStringLiteral("/Lumivane/"));
+}
+
+namespace {
+
+bool EcrireDans(const Pictures& pictures, const QImage& image, const QString& dossier,
+                QString& bitmap) {
+    if (dossier.isEmpty() || !QDir().mkpath(dossier))
+        return false;
+    const QString chemin = CheminDans(dossier, NomBitmapFondEcran);
+    if (!pictures.saveBmp(image, chemin))
+        return false;
+    bitmap = chemin;
+    return true;
+}
+
+} // namespace
+
+FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& pictures,
+                          DesktopWallpaper& bureau, const QString& dossierProgramme,
+                          const QString& dossierSecours) {
+    FondEcran resultat;
+    Tempo = pictures.load(chemin);
+    if (!Tempo.isNull()) {
+        if (!EcrireDans(pictures, Tempo, dossierProgramme, resultat.bitmap))
+            EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
+    }
+    Tempo = QImage();
+    if (!resultat.bitmap.isEmpty())
+        resultat.bureauAccepte = bureau.setWallpaper(resultat.bitmap);
+    return resultat;
+}
+
+FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
+                             const QString& dossierProgramme, const QString& dossierSecours) {
+    const FondEcran resultat = EcrireFondEcran(chemin, Tempo, services.pictures, services.wallpaper,
+                                               dossierProgramme, dossierSecours);
+    Reglages::ecrire(services.settings, Reglages::wallTemp(), chemin);
+    return resultat;
+}

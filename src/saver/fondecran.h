@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class DesktopWallpaper;
+class Pictures;
+struct Services;
+
+// What one application of a wallpaper did.
+struct FondEcran {
+    QString bitmap;             // the LMV.bmp written, empty when none could be written
+    bool bureauAccepte = false; // the desktop took it
+};
+
+// Name of the wallpaper bitmap, in the program folder or, failing that, in the fallback folder.
+inline const QString NomBitmapFondEcran = QStringLiteral("LMV.bmp");
+
+// `dossier` joined with `nom` by one native separator (none added when the folder already ends
+// with one, as a root folder does).
+QString CheminDans(const QString& dossier, const QString& nom);
+
+// The per-user folder that receives the bitmap when the program folder cannot be written:
+// $XDG_DATA_HOME/Lumivane/ on Linux.
+QString DossierSecoursFondEcran();
+
+// Turns the picture `chemin` into a 24-bit Windows bitmap LMV.bmp (in `dossierProgramme`, else
+// in `dossierSecours`), hands it to the desktop and records `chemin` as "WallTemp". `Tempo`
+// holds the picture while it is saved and is empty afterwards.
+//
+// A picture that cannot be loaded or a bitmap that cannot be written anywhere is not handed to
+// the desktop, but is recorded in "WallTemp" all the same: the screen saver checks the day's
+// picture every 500 ms and must not load a broken file again at every tick. A desktop that
+// refuses the file is recorded the same way. Nothing here opens a message box; the caller sees
+// the outcome in the result.
+FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
+                             const QString& dossierProgramme, const QString& dossierSecours);
+
+// The part of AppliquerFondEcran that takes time (loading the picture, writing the bitmap,
+// handing it to the desktop), without the record in the settings store: the display form runs
+// it off the UI thread and records "WallTemp" itself when it is done. It touches nothing but
+// its arguments, and `pictures` and `bureau`, which must not be used elsewhere meanwhile.
+FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& pictures,
+                          DesktopWallpaper& bureau, const QString& dossierProgramme,
+                          const QString& dossierSecours);

@@ -1,0 +1,33 @@
+#include "startup/hotex11.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+std::optional<quintptr> IdentifiantFenetre(const QString& texte) {
+    const QString t = texte.trimmed();
+    bool ok = false;
+    quintptr id = 0;
+    if (t.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+        id = t.mid(2).toULongLong(&ok, 16);
+    else
+        id = t.toULongLong(&ok, 10); // never octal: a leading 0 is still decimal
+    if (!ok || id == 0)
+        return std::nullopt;
+    return id;
+}
+
+std::optional<quintptr> FenetreHoteX11(const QString& ligneCommande, const QString& variable) {
+    const QStringList mots =
+        ligneCommande.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const qsizetype i = mots.indexOf(QStringLiteral("-window-id"));
+    if (i >= 0)
+        return i + 1 < mots.size() ? IdentifiantFenetre(mots[i + 1]) : std::nullopt;
+    // Hosts set the variable and pass -root; the variable names the window actually shown.
+    if (mots.isEmpty() || mots.contains(QStringLiteral("-root"))) {
+        if (!variable.trimmed().isEmpty())
+            return IdentifiantFenetre(variable);
+        if (mots.contains(QStringLiteral("-root")))
+            return quintptr(0);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The conventions of X11 screen-saver hosts: "-window-id ID" (hexadecimal with 0x, or decimal)
+// names the window to draw into; without it, the XSCREENSAVER_WINDOW variable does; "-root"
+// alone means the root window (answered as 0). Nothing when the command line follows none of
+// them, or names no usable window.
+std::optional<quintptr> FenetreHoteX11(const QString& ligneCommande, const QString& variable);
+
+// A window id written in hexadecimal with 0x, or in decimal; nothing when it is not one.
+std::optional<quintptr> IdentifiantFenetre(const QString& texte);

@@ -1,0 +1,123 @@
+// The root-window backend for real, on the X server the test runs under (Xvfb -noreset).
+
+#include "platform/desktopwallpaper_x11.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+int g_erreurs = 0;
+int compterErreurs(Display*, XErrorEvent*) {
+    ++g_erreurs;
+    return 0;
+}
+
+struct Connexion {
+    Display* d = XOpenDisplay(nullptr);
+    ~Connexion() {
+        if (d)
+            XCloseDisplay(d);
+    }
+    Window racine() const { return DefaultRootWindow(d); }
+    Pixmap propriete(const char* nom) const {
+        Atom type = None;
+        int format = 0;
+        unsigned long n = 0, reste = 0;
+        unsigned char* data = nullptr;
+        Pixmap p = None;
+        if (XGetWindowProperty(d, racine(), XInternAtom(d, nom, False), 0, 1, False, XA_PIXMAP,
+                               &type, &format, &n, &reste, &data) == Success &&
+            n == 1)
+            p = *reinterpret_cast<Pixmap*>(data);
+        if (data)
+            XFree(data);
+        return p;
+    }
+    QColor pixel(Drawable dessin, int x, int y) const {
+        XImage* image = XGetImage(d, dessin, x, y, 1, 1, AllPlanes, ZPixmap);
+        if (!image)
+            return {};
+        const unsigned long v = XGetPixel(image, 0, 0);
+        XDestroyImage(image);
+        return QColor(int((v >> 16) & 0xff), int((v >> 8) & 0xff), int(v & 0xff));
+    }
+    bool existe(Pixmap p) const {
+        g_erreurs = 0;
+        auto ancien = XSetErrorHandler(compterErreurs);
+        Window r;
+        int x, y;
+        unsigned w, h, b, prof;
+        XGetGeometry(d, p, &r, &x, &y, &w, &h, &b, &prof);
+        XSync(d, False);
+        XSetErrorHandler(ancien);
+        return g_erreurs == 0;
+    }
+};
+
+// Two halves: red on the left, blue on the right.
+QString ecrireImage(const QTemporaryDir& dossier, const QString& nom, const QSize& taille) {
+    QImage image(taille, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < taille.height(); ++y)
+        for (int x = 0; x < taille.width() / 2; ++x)
+            image.setPixelColor(x, y, Qt::red);
+    const QString chemin = dossier.filePath(nom);
+    image.save(chemin, "BMP");
+    return chemin;
+}
+
+} // namespace
+
+class TestRootWallpaper : public QObject {
+    Q_OBJECT
+private slots:
+    void fondDeLaRacine();
+    void imageIllisible();
+};
+
+void TestRootWallpaper::fondDeLaRacine() {
+    Connexion x;
+    QVERIFY(x.d);
+    const int l = DisplayWidth(x.d, DefaultScreen(x.d)), h = DisplayHeight(x.d, DefaultScreen(x.d));
+    QTemporaryDir dossier;
+    const QString chemin = ecrireImage(dossier, QStringLiteral("LMV.bmp"), QSize(l / 2, h / 4));
+    RootWindowWallpaper fond;
+    QVERIFY(fond.setWallpaper(chemin));
+
+    const Pixmap premier = x.propriete("_XROOTPMAP_ID");
+    QVERIFY(premier != None);
+    QCOMPARE(x.propriete("ESETROOT_PMAP_ID"), premier);
+    // Fitted whole, centred on black: a band across the middle of the screen.
+    QCOMPARE(x.pixel(x.racine(), l / 4, h / 2), QColor(Qt::red));
+    QCOMPARE(x.pixel(x.racine(), 3 * l / 4, h / 2), QColor(Qt::blue));
+    QCOMPARE(x.pixel(x.racine(), l / 2, 5), QColor(Qt::black));
+    QCOMPARE(x.pixel(premier, l / 4, h / 2), QColor(Qt::red));
+
+    // Rewritten at the same path: the new picture shows, the previous pixmap is freed.
+    QImage vert(QSize(64, 64), QImage::Format_RGB32);
+    vert.fill(Qt::green);
+    QVERIFY(vert.save(chemin, "BMP"));
+    QVERIFY(fond.setWallpaper(chemin));
+    const Pixmap second = x.propriete("_XROOTPMAP_ID");
+    QVERIFY(second != None && second != premier);
+    QCOMPARE(x.propriete("ESETROOT_PMAP_ID"), second);
+    QCOMPARE(x.pixel(x.racine(), l / 2, h / 2), QColor(Qt::green));
+    QVERIFY(x.existe(second));
+    QVERIFY(!x.existe(premier));
+}
+
+void TestRootWallpaper::imageIllisible() {
+    Connexion x;
+    const Pixmap avant = x.propriete("_XROOTPMAP_ID");
+    RootWindowWallpaper fond;
+    QVERIFY(!fond.setWallpaper(QStringLiteral("/nonexistent/LMV.bmp")));
+    QCOMPARE(x.propriete("_XROOTPMAP_ID"), avant);
+}
+
+QTEST_GUILESS_MAIN(TestRootWallpaper)
+#include "test_rootwallpaper.moc"

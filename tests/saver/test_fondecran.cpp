@@ -1,0 +1,255 @@
+// The wallpaper of the day: the check of every tick and the bitmap it hands to the desktop.
+
+#include "bancss.h"
+#include "saver/fondecran.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+struct EnteteBmp {
+    QByteArray signature;
+    quint32 tailleFichier = 0, debutPixels = 0, compression = 0;
+    qint32 largeur = 0, hauteur = 0;
+    quint16 bits = 0;
+};
+
+EnteteBmp lireEntete(const QString& chemin) {
+    QFile f(chemin);
+    EnteteBmp e;
+    if (!f.open(QIODevice::ReadOnly))
+        return e;
+    const QByteArray d = f.read(54);
+    if (d.size() < 54)
+        return e;
+    const auto* u = reinterpret_cast<const uchar*>(d.constData());
+    e.signature = d.left(2);
+    e.tailleFichier = qFromLittleEndian<quint32>(u + 2);
+    e.debutPixels = qFromLittleEndian<quint32>(u + 10);
+    e.largeur = qFromLittleEndian<qint32>(u + 18);
+    e.hauteur = qFromLittleEndian<qint32>(u + 22);
+    e.bits = qFromLittleEndian<quint16>(u + 28);
+    e.compression = qFromLittleEndian<quint32>(u + 30);
+    return e;
+}
+
+QString jpeg(BancSS& b, const QString& nom, const QSize& taille = QSize(120, 80)) {
+    const QString chemin = b.dossier.filePath(nom);
+    Samples::write(Samples::paint(taille, 3), chemin, Samples::Format::Jpeg);
+    return chemin;
+}
+
+void fixerJour(BancSS& b, const QString& chemin) {
+    Reglages::ecrire(b.ts.settings, Reglages::wall(b.ts.clock.weekdayFromSunday() - 1), chemin);
+}
+
+} // namespace
+
+class TestFondEcran : public QObject {
+    Q_OBJECT
+private slots:
+    void appliqueAuPremierTicPuisPlus();
+    void apresMinuit_data();
+    void apresMinuit();
+    void rienSansImageDuJour_data();
+    void rienSansImageDuJour();
+    void bmp24Bits_data();
+    void bmp24Bits();
+    void dossierProgrammeNonInscriptible();
+    void imageIllisibleNArretePasLeDiaporama();
+    void bureauQuiRefuse();
+    void cheminDans_data();
+    void cheminDans();
+};
+
+void TestFondEcran::appliqueAuPremierTicPuisPlus() {
+    BancSS b;
+    const QString lundi = jpeg(b, QStringLiteral("lundi.jpg"));
+    // The fixed clock says Monday: day 2, key "Wall 1".
+    QCOMPARE(b.ts.clock.weekdayFromSunday(), 2);
+    Reglages::ecrire(b.ts.settings, Reglages::wall(1), lundi);
+    Reglages::ecrire(b.ts.settings, Reglages::wall(2), jpeg(b, QStringLiteral("mardi.jpg")));
+    SS& ss = b.demarrer(b.photos(2));
+    QVERIFY(b.ts.wallpaper.given.isEmpty());
+    QVERIFY(b.tic());
+    const QString bitmap = b.dossier.filePath(QStringLiteral("LMV.bmp"));
+    QCOMPARE(b.ts.wallpaper.given, QStringList{bitmap});
+    QCOMPARE(ss.Tag, bitmap);
+    QVERIFY(ss.Tempo.isNull());
+    QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), lundi);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(b.tic());
+    QCOMPARE(b.ts.wallpaper.given.size(), 1);
+}
+
+void TestFondEcran::apresMinuit_data() {
+    QTest::addColumn<bool>("imageLeLendemain");
+    QTest::newRow("autre image le mardi") << true;
+    QTest::newRow("pas d'image le mardi") << false;
+}
+
+void TestFondEcran::apresMinuit() {
+    QFETCH(bool, imageLeLendemain);
+    BancSS b;
+    b.ts.clock.at = QDateTime(QDate(2026, 12, 7), QTime(23, 59, 59));
+    const QString lundi = jpeg(b, QStringLiteral("lundi.jpg"));
+    const QString mardi = jpeg(b, QStringLiteral("mardi.jpg"), QSize(60, 90));
+    Reglages::ecrire(b.ts.settings, Reglages::wall(1), lundi);
+    if (imageLeLendemain)
+        Reglages::ecrire(b.ts.settings, Reglages::wall(2), mardi);
+    b.demarrer(b.photos(2));
+    QVERIFY(b.tic());
+    QCOMPARE(b.ts.wallpaper.given.size(), 1);
+    b.ts.clock.at = b.ts.clock.at.addSecs(1);
+    QVERIFY(b.tic());
+    QVERIFY(b.tic());
+    const QString bitmap = b.dossier.filePath(QStringLiteral("LMV.bmp"));
+    if (imageLeLendemain) {
+        QCOMPARE(b.ts.wallpaper.given, (QStringList{bitmap, bitmap}));
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), mardi);
+        const EnteteBmp e = lireEntete(bitmap);
+        QCOMPARE(QSize(e.largeur, e.hauteur), QSize(60, 90));
+    } else {
+        QCOMPARE(b.ts.wallpaper.given.size(), 1);
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), lundi);
+    }
+}
+
+void TestFondEcran::rienSansImageDuJour_data() {
+    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<bool>("photos");
+    QTest::newRow("absente") << QString() << true;
+    QTest::newRow("vide") << "" << true;
+    QTest::newRow("blancs") << "   " << true;
+    QTest::newRow("liste de photos vide") << "image" << false;
+}
+
+void TestFondEcran::rienSansImageDuJour() {
+    QFETCH(QString, valeur);
+    QFETCH(bool, photos);
+    BancSS b;
+    if (valeur == u"image")
+        valeur = jpeg(b, QStringLiteral("jour.jpg"));
+    if (!valeur.isNull())
+        fixerJour(b, valeur);
+    SS& ss = b.demarrer(photos ? b.photos(2) : QStringList());
+    QVERIFY(b.tic());
+    QVERIFY(b.tic());
+    QVERIFY(b.ts.wallpaper.given.isEmpty());
+    QVERIFY(ss.Tag.isEmpty());
+    QVERIFY(!QFile::exists(b.dossier.filePath(QStringLiteral("LMV.bmp"))));
+    QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), QString());
+}
+
+void TestFondEcran::bmp24Bits_data() {
+    QTest::addColumn<Samples::Format>("format");
+    QTest::newRow("JPEG") << Samples::Format::Jpeg;
+    QTest::newRow("GIF") << Samples::Format::Gif;
+    QTest::newRow("BMP") << Samples::Format::Bmp;
+}
+
+void TestFondEcran::bmp24Bits() {
+    QFETCH(Samples::Format, format);
+    BancSS b;
+    const QString source =
+        b.dossier.filePath(QStringLiteral("photo.") + Samples::extension(format));
+    QVERIFY(Samples::write(Samples::paint(QSize(121, 77), 5), source, format));
+    QImage Tempo;
+    const FondEcran r = AppliquerFondEcran(source, Tempo, b.ts.services, b.dossier.path(),
+                                           b.dossier.filePath(QStringLiteral("secours")));
+    QVERIFY(r.bureauAccepte);
+    QVERIFY(Tempo.isNull());
+    QCOMPARE(r.bitmap, b.dossier.filePath(QStringLiteral("LMV.bmp")));
+    QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), source);
+    const EnteteBmp e = lireEntete(r.bitmap);
+    QCOMPARE(e.signature, QByteArray("BM"));
+    QCOMPARE(e.bits, quint16(24));
+    QCOMPARE(e.compression, 0u);
+    QCOMPARE(e.largeur, 121);
+    QCOMPARE(e.hauteur, 77);
+    // Rows of 24-bit pixels are padded to four bytes.
+    const quint32 ligne = (121 * 3 + 3) / 4 * 4;
+    QCOMPARE(e.debutPixels, 54u);
+    QCOMPARE(e.tailleFichier, e.debutPixels + ligne * 77);
+    QCOMPARE(quint32(QFileInfo(r.bitmap).size()), e.tailleFichier);
+    // The pixels are the picture's, rows in the right order.
+    const QImage relu(r.bitmap);
+    const QImage original(source);
+    for (const QPoint& p : {QPoint(0, 0), QPoint(60, 38), QPoint(120, 76), QPoint(3, 70)})
+        QCOMPARE(relu.pixel(p), original.pixel(p) | 0xff000000u);
+}
+
+void TestFondEcran::dossierProgrammeNonInscriptible() {
+    BancSS b;
+    // Under a regular file no folder can be made, whoever the user is.
+    QFile bloquant(b.dossier.filePath(QStringLiteral("fichier")));
+    QVERIFY(bloquant.open(QIODevice::WriteOnly));
+    bloquant.close();
+    b.module.DossierProgramme = bloquant.fileName() + QStringLiteral("/programme");
+    fixerJour(b, jpeg(b, QStringLiteral("jour.jpg")));
+    SS& ss = b.demarrer(b.photos(2));
+    QVERIFY(b.tic());
+    const QString secours = DossierSecoursFondEcran();
+    QVERIFY(secours.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+    const QString bitmap = CheminDans(secours, QStringLiteral("LMV.bmp"));
+    QCOMPARE(b.ts.wallpaper.given, QStringList{bitmap});
+    QCOMPARE(ss.Tag, bitmap);
+    QCOMPARE(lireEntete(bitmap).bits, quint16(24));
+    QVERIFY(QFile::remove(bitmap));
+}
+
+void TestFondEcran::imageIllisibleNArretePasLeDiaporama() {
+    BancSS b;
+    const QString illisible = b.dossier.filePath(QStringLiteral("abime.jpg"));
+    QFile f(illisible);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("\xff\xd8\xff\xe0 not really a picture");
+    f.close();
+    fixerJour(b, illisible);
+    SS& ss = b.demarrer(b.photos(2));
+    const int avant = b.photoAffichee(2);
+    QVERIFY(b.tic());
+    QCOMPARE(b.photoAffichee(2), 1 - avant);
+    QVERIFY(b.ts.wallpaper.given.isEmpty());
+    QVERIFY(ss.Tag.isEmpty());
+    QVERIFY(!QFile::exists(b.dossier.filePath(QStringLiteral("LMV.bmp"))));
+    // Recorded, so that the next ticks do not load it again.
+    QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), illisible);
+    QVERIFY(b.tic());
+    QCOMPARE(b.photoAffichee(2), avant);
+}
+
+void TestFondEcran::bureauQuiRefuse() {
+    BancSS b;
+    b.ts.wallpaper.succeed = false;
+    const QString jour = jpeg(b, QStringLiteral("jour.jpg"));
+    fixerJour(b, jour);
+    b.demarrer(b.photos(2));
+    QVERIFY(b.tic());
+    QVERIFY(b.tic());
+    QCOMPARE(b.ts.wallpaper.given.size(), 1);
+    QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), jour);
+}
+
+void TestFondEcran::cheminDans_data() {
+    QTest::addColumn<QString>("dossier");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("dossier") << "/opt/lumivane"
+                             << "/opt/lumivane/LMV.bmp";
+    QTest::newRow("racine") << "/"
+                            << "/LMV.bmp";
+    QTest::newRow("separateur final") << "/var/x/"
+                                      << "/var/x/LMV.bmp";
+}
+
+void TestFondEcran::cheminDans() {
+    QFETCH(QString, dossier);
+    QFETCH(QString, attendu);
+    QCOMPARE(CheminDans(dossier, QStringLiteral("LMV.bmp")), attendu);
+}
+
+QTEST_MAIN(TestFondEcran)
+#include "test_fondecran.moc"

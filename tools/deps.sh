@@ -7,6 +7,7 @@ packages=(
     qt6-image-formats-plugins libx11-dev libgl-dev
     fonts-dejavu-core
     xvfb xauth x11-utils xdotool
+    libglib2.0-bin gsettings-desktop-schemas
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -163,7 +163,7 @@ private slots:
             Reglages::ecrire(t.settings, Reglages::titre(), titre);
         if (!position.isEmpty())
             Reglages::ecrire(t.settings, Reglages::position(), position);
-        t.random.values = {0.5f}; // the second of three
+        t.random.values = {0.5f, 0.1f}; // the second of three, then the first
         Module1 m(t.services);
         Demarrage d(m);
         QCOMPARE(d.Main(QStringLiteral("/S")), Demarrage::Suite::Continuer);

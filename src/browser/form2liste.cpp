@@ -19,11 +19,16 @@ constexpr double MargeListe = 500;
 
 } // namespace
 
-void Form2::ListeS_Click() {
+int Form2::EntreeChoisie() const {
     const QListWidgetItem* courante = ListeS->currentItem();
-    if (!courante)
+    return courante && courante->isSelected() ? ListeS->row(courante) : -1;
+}
+
+void Form2::ListeS_Click() {
+    const int choisie = EntreeChoisie();
+    if (choisie < 0)
         return;
-    const QString entree = courante->text();
+    const QString entree = ListeS->item(choisie)->text();
     const Pictures& images = m_module.services.pictures;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QSize naturelle = images.size(entree);
@@ -65,7 +70,7 @@ void Form2::MontrerNophoto() {
 }
 
 void Form2::ListeS_MouseDown(int Button, int, double x, double y) {
-    if (Button != 2 || ListeS->currentRow() < 0)
+    if (Button != 2 || EntreeChoisie() < 0)
         return;
     Menus->popup(ListeS->viewport()->mapToGlobal(QPointF(x, y).toPoint()));
 }

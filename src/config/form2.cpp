@@ -69,9 +69,9 @@ void Form2::Connecter() {
     }
     connect(Jour, &QComboBox::currentIndexChanged, this, [this] { Jour_Click(); });
 
-    // A new current entry, by the user or the program, previews it; a click on the entry that
-    // is already current previews it again.
-    connect(ListeS, &QListWidget::currentRowChanged, this, [this] { ListeS_Click(); });
+    // An entry chosen by the user or the program is previewed; a click on the entry already
+    // chosen previews it again. The list giving an entry the focus alone chooses nothing.
+    connect(ListeS, &QListWidget::itemSelectionChanged, this, [this] { ListeS_Click(); });
     connect(ListeS, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (ListeS->row(item) == m_ligneAvantClic)
             ListeS_Click();
@@ -103,7 +103,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
             ListeS_MouseDown(2, 0, p.x(), p.y());
             return true;
         }
-        m_ligneAvantClic = ListeS->currentRow();
+        m_ligneAvantClic = EntreeChoisie();
     }
     if (event->type() == QEvent::MouseMove) {
         if (watched == ListeS->viewport())

@@ -116,6 +116,9 @@ public:
     void ReouvrirFichier();
 
     // ----- Album list -----
+    // The entry of ListeS the user or the program chose, -1 for none. The list can hold an entry
+    // with the keyboard focus that nobody chose: it is not the current entry.
+    int EntreeChoisie() const;
     void ListeS_Click();
     // Button: 1 left, 2 right.
     void ListeS_MouseDown(int Button, int Shift, double x, double y);

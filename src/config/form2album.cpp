@@ -48,7 +48,7 @@ void Form2::EnregistrerAlbum() {
 }
 
 void Form2::Supp_Click() {
-    album.Supp(ListeS->currentRow(), [this] {
+    album.Supp(EntreeChoisie(), [this] {
         RemplirListeS();
         PermettreEnregistrement();
         ViderVignettes();
@@ -88,7 +88,7 @@ void Form2::MontrerPremierePhoto() {
     if (ListeS->count() == 0)
         return;
     TagIm0 = QStringLiteral("0");
-    if (ListeS->currentRow() == 0)
+    if (EntreeChoisie() == 0)
         ListeS_Click();
     else
         ListeS->setCurrentRow(0);

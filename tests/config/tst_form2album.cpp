@@ -7,6 +7,7 @@
 #include "controls/twips.h"
 #include "samples.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -135,6 +136,7 @@ private slots:
     void listClick_data();
     void listClick();
     void clickAgainAfterTheFileWent();
+    void focusAloneChoosesNothing();
     void removalThroughTheMenu();
     void rightButtonWithoutCurrentEntry();
     void photosCommand_data();
@@ -254,6 +256,24 @@ void TestForm2Album::clickAgainAfterTheFileWent() {
     QCOMPARE(image(f.Photo), image(f.Nophoto));
     QTest::keyClick(f.ListeS, Qt::Key_Down);
     QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("haute")]);
+}
+
+// After a command refilled the list nothing is chosen; the list taking the keyboard focus gives
+// an entry the focus, which neither previews it nor lets the menu act on it.
+void TestForm2Album::focusAloneChoosesNothing() {
+    BancForm2 b;
+    Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("large")}));
+    Form2& f = b.montrer();
+    choisir(b, {m_a.dossier() + Nul + QStringLiteral("petite.bmp")});
+    repondre(b, {true});
+    cliquer(f.Boutons[1]);
+    QCOMPARE(f.EntreeChoisie(), -1);
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(f.ListeS, &focus);
+    QCOMPARE(f.EntreeChoisie(), -1);
+    QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("large")]);
+    cliquerEntree(f.ListeS, 0, Qt::RightButton);
+    QVERIFY(!f.Menus->isVisible());
 }
 
 void TestForm2Album::removalThroughTheMenu() {

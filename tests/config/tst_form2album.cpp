@@ -138,7 +138,6 @@ private slots:
     void clickAgainAfterTheFileWent();
     void focusAloneChoosesNothing();
     void removalThroughTheMenu();
-    void rightButtonWithoutCurrentEntry();
     void photosCommand_data();
     void photosCommand();
     void albumCommand_data();
@@ -314,16 +313,6 @@ void TestForm2Album::removalThroughTheMenu() {
     QVERIFY(f.Boutons[3]->isEnabled() && f.TBoutons[3]->isEnabled());
     QCOMPARE(f.TitreAlbum->text(), QStringLiteral("NOEL"));
     QVERIFY(!f.AlbumModifie);
-}
-
-void TestForm2Album::rightButtonWithoutCurrentEntry() {
-    BancForm2 b;
-    Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("large")}));
-    Form2& f = b.montrer();
-    f.ListeS->setCurrentRow(-1);
-    cliquerEntree(f.ListeS, 0, Qt::RightButton);
-    QVERIFY(!f.Menus->isVisible());
-    QCOMPARE(f.ListeS->currentRow(), -1);
 }
 
 void TestForm2Album::photosCommand_data() {

@@ -7,7 +7,6 @@
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
 #include "platform/settingsstore.h"
-#include "platform/settingsstore.h"
 #include "startup/reglages.h"
 
 #include <QDir>
@@ -24,6 +23,20 @@ qsizetype apresSeparateur(const QString& chemin) {
 
 QString avecExtension(const QString& nom) {
     return nom.right(4).toUpper() == QStringLiteral(".ALB") ? nom : nom + QStringLiteral(".alb");
+}
+
+// Titles are in capitals while a file keeps the case it was saved with: where file names tell
+// case apart, the one file of the folder whose name differs only by case is the album's.
+QString fichierSansCasse(const QString& chemin) {
+    const QFileInfo info(chemin);
+    if (info.exists() || info.fileName().isEmpty())
+        return chemin;
+    QStringList noms;
+    // Name filters ignore case; a name holding wildcard characters is checked afterwards.
+    for (const QString& nom : info.dir().entryList({info.fileName()}, QDir::Files | QDir::Hidden))
+        if (nom.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            noms << nom;
+    return noms.size() == 1 ? chemin.left(apresSeparateur(chemin)) + noms.first() : chemin;
 }
 
 } // namespace
@@ -61,7 +74,7 @@ bool Album::RetrouverDernierAlbum() {
         if (!FichierAlbum.endsWith(Separateur))
             FichierAlbum += Separateur;
     }
-    FichierAlbum += SansBlancs(TitreAlbum) + QStringLiteral(".alb");
+    FichierAlbum = fichierSansCasse(FichierAlbum + SansBlancs(TitreAlbum) + QStringLiteral(".alb"));
     if (nom.isEmpty())
         return false;
     ReouvrirFichier();

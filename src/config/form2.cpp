@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "startup/module1.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,6 +19,8 @@
 
 Form2::Form2(Module1& module, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), CommonDialog1(module.services.files),
+      album(module.services.settings, module.services.prompts, module.services.files,
+            module.DossierProgramme),
       m_module(module) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Form2Textes::Legende);
@@ -66,6 +69,15 @@ void Form2::Connecter() {
     }
     connect(Jour, &QComboBox::currentIndexChanged, this, [this] { Jour_Click(); });
 
+    // An entry chosen by the user or the program is previewed; a click on the entry already
+    // chosen previews it again. The list giving an entry the focus alone chooses nothing.
+    connect(ListeS, &QListWidget::itemSelectionChanged, this, [this] { ListeS_Click(); });
+    connect(ListeS, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ListeS->row(item) == m_ligneAvantClic)
+            ListeS_Click();
+    });
+    connect(Supp, &QAction::triggered, this, &Form2::Supp_Click);
+
     connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(&Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
     Timer1.setInterval(0);
@@ -83,6 +95,16 @@ void Form2::Connecter() {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched == ListeS->viewport()) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const QPointF p = e->position();
+        if (e->button() == Qt::RightButton) {
+            // The menu acts on the entry chosen before: the right button never changes it.
+            ListeS_MouseDown(2, 0, p.x(), p.y());
+            return true;
+        }
+        m_ligneAvantClic = EntreeChoisie();
+    }
     if (event->type() == QEvent::MouseMove) {
         if (watched == ListeS->viewport())
             ListeS_MouseMove();

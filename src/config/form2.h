@@ -1,5 +1,6 @@
 #pragma once
 
+#include "album/album.h"
 #include "controls/imagelist.h"
 
 #include <QColor>
@@ -16,6 +17,8 @@ class Frame;
 class GaugePanel;
 class Module1;
 class OptionButton;
+class QAction;
+class QMenu;
 class PictureButton;
 class QComboBox;
 class QLabel;
@@ -50,6 +53,7 @@ public:
     QScrollArea* SSSCroll;
     QList<QLabel*> Im;      // thumbnails; member 0 exists from the start
     QList<QLabel*> CadreIm; // thumbnail cells; member 0 exists from the start
+    QString TagIm0;         // the tag of Im(0): the highlighted thumbnail's number, "" for none
     QLabel* Nophoto;
 
     CaptionPanel* SSPanel1; // slide-show options
@@ -72,6 +76,12 @@ public:
     PictureButton* Cadre; // frame of the preview
     QLabel* Photo;        // the preview; its tooltip is the previewed path
 
+    // The photo's popup menu, offered by the right button on the list. "Paper" comes with the
+    // weekday editor: it is shown and does nothing yet.
+    QMenu* Menus;
+    QAction* Supp;
+    QAction* Paper;
+
     CaptionPanel* APropos; // about panel, open at start
     std::array<QLabel*, 5> L{};
 
@@ -84,9 +94,11 @@ public:
     QImage Tempo;                        // a decoded picture on its way elsewhere
 
     // ----- Dialog-wide variables -----
-    bool AlbumModifie = false;
+    // The album: its list (shown by ListeS), title (shown by TitreAlbum), file and changes.
+    Album album;
+    bool& AlbumModifie = album.AlbumModifie;
+    QString& FichierAlbum = album.FichierAlbum;
     bool ArretChargement = false;
-    QString FichierAlbum;
     qint16 BoutonActif = 999;
     qint16 BoutonSurvole = 0;
     qint16 EtapeBouton = 0;
@@ -99,9 +111,18 @@ public:
 
     // ----- Start-up -----
     void Form_Load();
-    // Album list and album file; filled in by the album work, empty until then.
+    // The album's list from the settings store, and the album file reopened.
     void ChargerListe();
     void ReouvrirFichier();
+
+    // ----- Album list -----
+    // The entry of ListeS the user or the program chose, -1 for none. The list can hold an entry
+    // with the keyboard focus that nobody chose: it is not the current entry.
+    int EntreeChoisie() const;
+    void ListeS_Click();
+    // Button: 1 left, 2 right.
+    void ListeS_MouseDown(int Button, int Shift, double x, double y);
+    void Supp_Click();
 
     // ----- Options -----
     void Combo1_Click();
@@ -116,8 +137,7 @@ public:
     void TBoutons_Click(int Index);
     void Boutons_MouseMove(int Index);
     void Boutons_MouseExit(int Index);
-    // The commands, run by Boutons_Click between the selection looks; filled in by the album
-    // and browser work.
+    // The commands, run by Boutons_Click between the selection looks.
     void OuvrirAlbum();
     void AjouterPhotos();
     void Panorama();
@@ -155,10 +175,20 @@ private:
     void CreerAPropos();
     void ChargerImages();
     void Connecter();
+    void CreerMenus();
     void GlisserAPropos(int depuis, int jusqua);
+    // Album list helpers: ListeS shows the album's list again; the thumbnail pane is emptied and
+    // the list takes its place; the album just reopened is shown with its first photo.
+    void RemplirListeS();
+    void ViderVignettes();
+    void MontrerAlbumRouvert();
+    void MontrerPremierePhoto();
+    void PermettreEnregistrement();
+    void MontrerNophoto();
     bool DeplacerFenetre(QEvent* event);
 
     Module1& m_module;
     QPoint m_prisePosition; // where the title was grabbed, while the window is dragged by hand
     bool m_deplacement = false;
+    int m_ligneAvantClic = -1; // current entry of ListeS when the left button went down
 };

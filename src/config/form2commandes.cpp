@@ -1,6 +1,10 @@
 // The command bar: the selection look around every command, and the dispatch to the commands.
 #include "config/form2.h"
+#include "config/form2textes.h"
 #include "controls/picturebutton.h"
+#include "platform/desktop.h"
+#include "platform/services.h"
+#include "startup/module1.h"
 
 namespace {
 
@@ -51,15 +55,12 @@ void Form2::TBoutons_Click(int Index) {
     TBoutons[std::size_t(Index)]->setValue(false);
 }
 
-void Form2::OuvrirAlbum() {}
-
-void Form2::AjouterPhotos() {}
-
+// The thumbnail view does not exist yet: the list stays the album's only view.
 void Form2::Panorama() {}
-
-void Form2::EnregistrerAlbum() {}
 
 // The "Email" command has no action; its button is hidden.
 void Form2::Email() {}
 
-void Form2::Web() {}
+void Form2::Web() {
+    m_module.services.desktop.openWebPage(Form2Textes::AdresseWeb);
+}

@@ -1,4 +1,5 @@
 // The controls of the dialog at their design places (twips), with their fonts and colours.
+#include "browser/nophoto.h"
 #include "config/decor.h"
 #include "config/form2.h"
 #include "config/form2textes.h"
@@ -14,6 +15,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollArea>
 
 namespace {
@@ -120,6 +122,8 @@ void Form2::CreerControles() {
     Twips::placer(Im[0], 480, 600, 735, 735);
     Im[0]->setVisible(false);
     Nophoto = nomme(new QLabel(contenu), QStringLiteral("Nophoto"));
+    Nophoto->setPixmap(QPixmap::fromImage(ImageNophoto()));
+    Nophoto->adjustSize();
     Nophoto->setVisible(false);
     SSSCroll->setWidget(contenu);
 
@@ -135,6 +139,15 @@ void Form2::CreerControles() {
     Photo->setVisible(false);
 
     CreerAPropos();
+    CreerMenus();
+}
+
+void Form2::CreerMenus() {
+    Menus = nomme(new QMenu(this), QStringLiteral("Menus"));
+    Supp = Menus->addAction(Form2Textes::Supp);
+    Supp->setObjectName(QStringLiteral("Supp"));
+    Paper = Menus->addAction(Form2Textes::Paper);
+    Paper->setObjectName(QStringLiteral("Paper"));
 }
 
 void Form2::CreerBarreCommandes() {

@@ -12,7 +12,6 @@
 #include "startup/reglages.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollArea>
@@ -74,25 +73,12 @@ void Form2::Form_Load() {
     Jour->blockSignals(false);
     Jour->setCurrentIndex(m_module.services.clock.weekdayFromSunday() - 1);
 
-    if (ListeS->count() >= 1) {
-        const QString a = Reglages::lire(store, Reglages::album());
-        if (!a.trimmed().isEmpty())
-            TitreAlbum->setText(a);
-        FichierAlbum = Reglages::lire(store, Reglages::repertoireOpen());
-        if (FichierAlbum.isEmpty()) {
-            FichierAlbum = m_module.DossierProgramme;
-            if (!FichierAlbum.endsWith(QDir::separator()))
-                FichierAlbum += QDir::separator();
-        }
-        FichierAlbum += TitreAlbum->text().trimmed() + QStringLiteral(".alb");
-        if (!a.isEmpty())
-            ReouvrirFichier();
-    }
+    // The album opened last replaces the list, when there is a list.
+    if (album.RetrouverDernierAlbum())
+        MontrerAlbumRouvert();
+    else
+        TitreAlbum->setText(album.TitreAlbum);
 }
-
-void Form2::ChargerListe() {}
-
-void Form2::ReouvrirFichier() {}
 
 void Form2::Jour_Click() {}
 

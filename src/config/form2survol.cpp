@@ -6,6 +6,7 @@
 #include "controls/twips.h"
 #include "startup/module1.h"
 
+#include <QLabel>
 #include <QThread>
 
 namespace {
@@ -70,8 +71,13 @@ void Form2::Timer2_Timer() {
         bouton->setPictureUp(ImageList2.picture(EtapeImage));
 }
 
-// Ends the program. Offering to save a modified album comes with the album files.
+// Ends the program once unsaved changes were offered to be saved. A save that failed keeps the
+// dialog open, so that the album can be saved elsewhere.
 void Form2::Menu_Click(int) {
+    const bool fin = album.Fermer();
+    TitreAlbum->setText(album.TitreAlbum);
+    if (!fin)
+        return;
     close();
     m_module.FinProgramme();
 }

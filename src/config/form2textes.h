@@ -55,9 +55,12 @@ inline const QStringList Notice = {QStringLiteral("Ce %1 peut être copié et"),
                                    QString(),
                                    QStringLiteral("Visitez notre site web pour"),
                                    QStringLiteral("obtenir les mises à jour.")};
+// The maker's web page: shown in the about panel and opened by the "Web" command.
 inline const QString AdresseWeb = QStringLiteral("https://www.lumivane.example/");
 
-inline const QString AlbumModifie =
-    QStringLiteral("L'album a été modifié, voulez vous sauvegarder ? ");
+// The photo's popup menu.
+inline const QString Supp = QStringLiteral("&Enlever la photo sélectionner de la liste");
+inline const QString Paper =
+    QStringLiteral("&Mettre la photo comme Papier Peint du jour sélectionné");
 
 } // namespace Form2Textes

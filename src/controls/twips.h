@@ -21,6 +21,15 @@ inline void placer(QWidget* w, double left, double top, double width, double hei
     w->setGeometry(rect(left, top, width, height));
 }
 
+inline void placer(QWidget* w, const QRectF& twips) {
+    placer(w, twips.left(), twips.top(), twips.width(), twips.height());
+}
+
+// A rectangle of logical pixels in twips.
+inline QRectF depuisPixels(const QRect& r) {
+    return QRectF(r.x() * ParPixel, r.y() * ParPixel, r.width() * ParPixel, r.height() * ParPixel);
+}
+
 // Keeps the widget's size and moves it.
 inline void deplacer(QWidget* w, double left, double top) {
     w->move(pixels(left), pixels(top));

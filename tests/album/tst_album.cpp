@@ -401,31 +401,41 @@ private slots:
 
     // The album opened last is reopened at start-up only when the mirror is not empty.
     void retrouverDernierAlbum_data() {
-        QTest::addColumn<QString>("nom");     // "Demarrage"/"Album"
-        QTest::addColumn<QString>("dossier"); // "Demarrage"/"RepertoireOpen", relative
-        QTest::addColumn<QString>("fichier"); // expected FichierAlbum, relative
+        QTest::addColumn<QString>("nom");       // "Demarrage"/"Album"
+        QTest::addColumn<QString>("dossier");   // "Demarrage"/"RepertoireOpen", relative
+        QTest::addColumn<QString>("surDisque"); // the album file, relative
+        QTest::addColumn<QString>("fichier");   // expected FichierAlbum, relative
         QTest::newRow("dossier retenu") << "VAC"
                                         << "albums/"
+                                        << "albums/VAC.alb"
                                         << "albums/VAC.alb";
+        QTest::newRow("fichier en minuscules") << "VAC"
+                                               << "albums/"
+                                               << "albums/vac.alb"
+                                               << "albums/vac.alb";
         QTest::newRow("dossier du programme") << "VAC"
                                               << ""
+                                              << "VAC.alb"
                                               << "VAC.alb";
         QTest::newRow("blancs") << "  "
                                 << ""
+                                << ".alb"
                                 << ".alb";
         QTest::newRow("aucun") << ""
                                << ""
+                               << ".alb"
                                << ".alb";
     }
     void retrouverDernierAlbum() {
         QFETCH(QString, nom);
         QFETCH(QString, dossier);
+        QFETCH(QString, surDisque);
         QFETCH(QString, fichier);
         Banc b;
         Reglages::ecrire(b.ts.settings, Reglages::album(), nom);
         if (!dossier.isEmpty())
             Reglages::ecrire(b.ts.settings, Reglages::repertoireOpen(), b.chemin(dossier));
-        ecrire(b.chemin(fichier), "0000 /dans/le/fichier.jpg\r\n");
+        ecrire(b.chemin(surDisque), "0000 /dans/le/fichier.jpg\r\n");
         QVERIFY(!b.album.RetrouverDernierAlbum());
         b.donner(photos(1));
         QCOMPARE(b.album.RetrouverDernierAlbum(), !nom.isEmpty());

@@ -1,57 +1,17 @@
+#include "pilotedialogue.h"
 #include "platform/dialogfilechooser.h"
 #include "platform/traductionqt.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
-namespace {
-
-// Runs `action` on the file dialog as soon as it is open, as a user would act on it.
-void quandOuvert(std::function<void(QFileDialog&)> action) {
-    auto* minuteur = new QTimer;
-    minuteur->setInterval(10);
-    QObject::connect(minuteur, &QTimer::timeout, minuteur, [minuteur, action] {
-        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible())
-            return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        action(*d);
-    });
-    minuteur->start();
-}
-
-void taper(QFileDialog& d, const QString& texte) {
-    if (auto* edit = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-        edit->setText(texte);
-}
-
-bool g_valide = true;
-
-// Presses the dialog's accept button, as the user would. When it cannot be pressed the dialog
-// is cancelled, so that the test fails instead of waiting.
-void valider(QFileDialog& d) {
-    if (auto* boutons = d.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
-        for (QAbstractButton* b : boutons->buttons())
-            if (boutons->buttonRole(b) == QDialogButtonBox::AcceptRole && b->isEnabled()) {
-                b->click();
-                return;
-            }
-    g_valide = false;
-    d.reject();
-}
-
-} // namespace
+using namespace PiloteDialogue;
 
 class TestFileChooser : public QObject {
     Q_OBJECT
@@ -66,8 +26,8 @@ private slots:
     void cancelGivesEmpty_data();
     void cancelGivesEmpty();
     void frenchStandardButtons();
-    void init() { g_valide = true; }
-    void cleanup() { QVERIFY(g_valide); }
+    void init() { oublierEchec(); }
+    void cleanup() { QVERIFY(!echec()); }
 
 private:
     QTemporaryDir m_dir;

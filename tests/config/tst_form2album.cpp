@@ -1,0 +1,476 @@
+// The album as the dialog shows it: start-up, the commands, the list, its menu and the close
+// button, driven through the form with scripted message boxes and file dialogs.
+#include "album/miroir.h"
+#include "bancform2.h"
+#include "config/form2textes.h"
+#include "controls/picturebutton.h"
+#include "controls/twips.h"
+#include "samples.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Demarrage = QStringLiteral("Demarrage");
+const QChar Nul(0);
+
+QByteArray lignesAlbum(const QStringList& chemins) {
+    QByteArray octets;
+    for (qsizetype i = 0; i < chemins.size(); ++i)
+        octets += QStringLiteral("%1 %2\r\n").arg(i, 4, 10, QChar(u'0')).arg(chemins[i]).toUtf8();
+    return octets;
+}
+
+QByteArray contenu(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+void ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+// The answers the user gives next, and the files the user picks next.
+void repondre(BancForm2& b, const QList<bool>& reponses) {
+    b.ts.prompts.answers.clear();
+    b.ts.prompts.answers.append(reponses);
+}
+void choisir(BancForm2& b, const QStringList& fichiers) {
+    b.ts.files.results.clear();
+    b.ts.files.results.append(fichiers);
+}
+
+QStringList entrees(const QListWidget* liste) {
+    QStringList v;
+    for (int i = 0; i < liste->count(); ++i)
+        v << liste->item(i)->text();
+    return v;
+}
+
+void cliquerEntree(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
+    QTest::mouseClick(liste->viewport(), bouton, {},
+                      liste->visualItemRect(liste->item(ligne)).center());
+}
+
+void cliquer(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+QImage image(const QLabel* l) {
+    return l->pixmap().toImage();
+}
+
+// Photos of three shapes and formats, an album folder, and names for them in test data.
+class Atelier {
+public:
+    Atelier() {
+        const QStringList faites =
+            Samples::writeSet(m_dir.filePath(QStringLiteral("photos")),
+                              {{QStringLiteral("large"), QSize(400, 300), Samples::Format::Jpeg},
+                               {QStringLiteral("haute"), QSize(150, 200), Samples::Format::Gif},
+                               {QStringLiteral("petite"), QSize(100, 80), Samples::Format::Bmp}});
+        const QStringList noms = {QStringLiteral("large"), QStringLiteral("haute"),
+                                  QStringLiteral("petite")};
+        for (qsizetype i = 0; i < faites.size(); ++i)
+            m_chemins.insert(noms[i], faites[i]);
+        m_chemins.insert(QStringLiteral("absente"), dossier() + QStringLiteral("absente.jpg"));
+        m_chemins.insert(QStringLiteral("texte"), dossier() + QStringLiteral("notes.jpg"));
+        ecrire(m_chemins[QStringLiteral("texte")], "pas une image");
+        m_chemins.insert(QStringLiteral("dossier"), dossier());
+        QDir().mkpath(albums());
+    }
+    QString operator[](const QString& nom) const { return m_chemins.value(nom, nom); }
+    QStringList chemins(const QStringList& noms) const {
+        QStringList v;
+        for (const QString& n : noms)
+            v << (*this)[n];
+        return v;
+    }
+    QString dossier() const {
+        return QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("photos"))) +
+               QDir::separator();
+    }
+    QString albums() const {
+        return QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("albums"))) +
+               QDir::separator();
+    }
+    // A remembered album file of these photos, reopened at the next start.
+    void retenir(SettingsStore& s, const QString& titre, const QStringList& noms) const {
+        ecrire(albums() + titre + QStringLiteral(".alb"), lignesAlbum(chemins(noms)));
+        Samples::writeAlbum(s, chemins(noms));
+        s.write(Demarrage, QStringLiteral("Album"), titre);
+        s.write(Demarrage, QStringLiteral("RepertoireOpen"), albums());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QMap<QString, QString> m_chemins;
+};
+
+// The list box shows the album's list and the settings store mirrors it.
+void verifierListe(const BancForm2& b, const QStringList& attendue) {
+    QCOMPARE(entrees(b.form->ListeS), attendue);
+    QCOMPARE(b.form->album.Liste, attendue);
+    QCOMPARE(LireMiroir(b.ts.settings), attendue);
+    QVERIFY(!b.form->ListeS->isHidden());
+    QVERIFY(b.form->SSSCroll->isHidden());
+}
+
+} // namespace
+
+class TestForm2Album : public QObject {
+    Q_OBJECT
+private slots:
+    void startUp_data();
+    void startUp();
+    void listClick_data();
+    void listClick();
+    void clickAgainAfterTheFileWent();
+    void focusAloneChoosesNothing();
+    void removalThroughTheMenu();
+    void photosCommand_data();
+    void photosCommand();
+    void albumCommand_data();
+    void albumCommand();
+    void saveCommand_data();
+    void saveCommand();
+    void closeButton_data();
+    void closeButton();
+    void webCommand();
+
+private:
+    Atelier m_a;
+};
+
+void TestForm2Album::startUp_data() {
+    QTest::addColumn<QStringList>("miroir");
+    QTest::addColumn<QStringList>("fichier"); // the remembered album's photos; empty: none
+    QTest::addColumn<bool>("fichierPresent");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("empty store") << QStringList() << QStringList() << false << QStringList() << "";
+    QTest::newRow("the mirror, no album remembered")
+        << QStringList{"large", "haute"} << QStringList() << false << QStringList{"large", "haute"}
+        << "";
+    QTest::newRow("the remembered album replaces the mirror")
+        << QStringList{"large", "haute"} << QStringList{"petite", "large"} << true
+        << QStringList{"petite", "large"} << "NOEL";
+    QTest::newRow("the remembered album's file is gone")
+        << QStringList{"large"} << QStringList{"petite"} << false << QStringList() << "NOEL";
+}
+
+void TestForm2Album::startUp() {
+    QFETCH(QStringList, miroir);
+    QFETCH(QStringList, fichier);
+    QFETCH(bool, fichierPresent);
+    QFETCH(QStringList, liste);
+    QFETCH(QString, titre);
+    BancForm2 b;
+    if (!fichier.isEmpty()) {
+        m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), fichier);
+        if (!fichierPresent)
+            QFile::remove(m_a.albums() + QStringLiteral("NOEL.alb"));
+    }
+    Samples::writeAlbum(b.ts.settings, m_a.chemins(miroir));
+    Form2& f = b.ouvrir();
+    verifierListe(b, m_a.chemins(liste));
+    QCOMPARE(f.TitreAlbum->text(), titre);
+    if (liste.isEmpty()) {
+        QCOMPARE(f.ListeS->currentRow(), -1);
+        // The marker set for the list loaded first stays.
+        QCOMPARE(f.TagIm0, miroir.isEmpty() ? QString() : QStringLiteral("0"));
+        if (miroir.isEmpty())
+            QVERIFY(f.Photo->isHidden());
+    } else {
+        QCOMPARE(f.ListeS->currentRow(), 0);
+        QCOMPARE(f.TagIm0, QStringLiteral("0"));
+        QCOMPARE(f.Photo->toolTip(), m_a[liste[0]]);
+        QVERIFY(!f.Photo->isHidden());
+    }
+}
+
+void TestForm2Album::listClick_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("apercu");  // false: the placeholder
+    QTest::addColumn<QRectF>("place"); // twips
+    QTest::newRow("wide: 2755 wide") << "large" << true << QRectF(8290, 4554, 2755, 2066.25);
+    QTest::newRow("high: 2275 high") << "haute" << true << QRectF(8814, 4450, 1706.25, 2275);
+    QTest::newRow("fits: natural size") << "petite" << true << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("missing file") << "absente" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("not a picture") << "texte" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("a folder") << "dossier" << false << QRectF(8757, 4450, 1820, 2275);
+}
+
+// The first entry is previewed at start; a click on another previews it, or shows the
+// placeholder and leaves the rest as it was.
+void TestForm2Album::listClick() {
+    QFETCH(QString, nom);
+    QFETCH(bool, apercu);
+    QFETCH(QRectF, place);
+    BancForm2 b;
+    Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("petite"), nom}));
+    Form2& f = b.montrer();
+    const QString premiere = m_a[QStringLiteral("petite")];
+    QCOMPARE(f.ListeS->toolTip(), premiere);
+    for (PictureButton* v : {f.Valider, f.TValider})
+        v->setEnabled(false);
+    cliquerEntree(f.ListeS, 1);
+    QCOMPARE(f.ListeS->currentRow(), 1);
+    QVERIFY(!f.Photo->isHidden());
+    QCOMPARE(f.Photo->geometry(), Twips::rect(place.x(), place.y(), place.width(), place.height()));
+    if (apercu) {
+        QCOMPARE(f.Photo->toolTip(), m_a[nom]);
+        QCOMPARE(f.ListeS->toolTip(), m_a[nom]);
+        QVERIFY(f.Valider->isEnabled() && f.TValider->isEnabled());
+        QVERIFY(image(f.Photo) != image(f.Nophoto));
+    } else {
+        QCOMPARE(image(f.Photo), image(f.Nophoto));
+        QCOMPARE(f.Photo->toolTip(), QString());
+        QCOMPARE(f.ListeS->toolTip(), premiere);
+        QVERIFY(!f.Valider->isEnabled() && !f.TValider->isEnabled());
+    }
+}
+
+// A click on the entry already chosen looks at the file again; the keyboard previews too.
+void TestForm2Album::clickAgainAfterTheFileWent() {
+    QTemporaryDir dir;
+    const QString copie = dir.filePath(QStringLiteral("copie.jpg"));
+    QVERIFY(QFile::copy(m_a[QStringLiteral("large")], copie));
+    BancForm2 b;
+    Samples::writeAlbum(b.ts.settings, {copie, m_a[QStringLiteral("haute")]});
+    Form2& f = b.montrer();
+    QCOMPARE(f.Photo->toolTip(), copie);
+    QVERIFY(QFile::remove(copie));
+    cliquerEntree(f.ListeS, 0);
+    QCOMPARE(image(f.Photo), image(f.Nophoto));
+    QTest::keyClick(f.ListeS, Qt::Key_Down);
+    QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("haute")]);
+}
+
+// After a command refilled the list nothing is chosen; the list taking the keyboard focus gives
+// an entry the focus, which neither previews it nor lets the menu act on it.
+void TestForm2Album::focusAloneChoosesNothing() {
+    BancForm2 b;
+    Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("large")}));
+    Form2& f = b.montrer();
+    choisir(b, {m_a.dossier() + Nul + QStringLiteral("petite.bmp")});
+    repondre(b, {true});
+    cliquer(f.Boutons[1]);
+    QCOMPARE(f.EntreeChoisie(), -1);
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(f.ListeS, &focus);
+    QCOMPARE(f.EntreeChoisie(), -1);
+    QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("large")]);
+    cliquerEntree(f.ListeS, 0, Qt::RightButton);
+    QVERIFY(!f.Menus->isVisible());
+}
+
+void TestForm2Album::removalThroughTheMenu() {
+    BancForm2 b;
+    const QStringList noms = {QStringLiteral("large"), QStringLiteral("haute"),
+                              QStringLiteral("petite")};
+    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), noms);
+    const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
+    const QByteArray avant = contenu(fichier);
+    Form2& f = b.montrer();
+    for (PictureButton* e : {f.Boutons[3], f.TBoutons[3]})
+        e->setEnabled(false);
+    QCOMPARE(f.Supp->text(), QStringLiteral("&Enlever la photo sélectionner de la liste"));
+    QCOMPARE(f.Paper->text(),
+             QStringLiteral("&Mettre la photo comme Papier Peint du jour sélectionné"));
+    QCOMPARE(f.Menus->actions(), (QList<QAction*>{f.Supp, f.Paper}));
+
+    cliquerEntree(f.ListeS, 1);
+    const auto offrirEtEnlever = [&](bool reponse) {
+        repondre(b, {reponse});
+        cliquerEntree(f.ListeS, 2, Qt::RightButton);
+        QTRY_VERIFY(f.Menus->isVisible());
+        QCOMPARE(f.ListeS->currentRow(), 1); // the menu acts on the entry chosen before
+        QTest::mouseClick(f.Menus, Qt::LeftButton, {}, f.Menus->actionGeometry(f.Supp).center());
+        QTRY_VERIFY(!f.Menus->isVisible());
+    };
+    offrirEtEnlever(false);
+    verifierListe(b, m_a.chemins(noms));
+    QCOMPARE(contenu(fichier), avant);
+    QVERIFY(!f.Boutons[3]->isEnabled() && !f.TBoutons[3]->isEnabled());
+    QCOMPARE(b.ts.prompts.asked,
+             QStringList{QStringLiteral("Etes vous sur de vouloir enlever cette photo ? ")});
+
+    offrirEtEnlever(true);
+    const QStringList reste = m_a.chemins({QStringLiteral("large"), QStringLiteral("petite")});
+    verifierListe(b, reste);
+    QCOMPARE(contenu(fichier), lignesAlbum(reste));
+    QVERIFY(f.Boutons[3]->isEnabled() && f.TBoutons[3]->isEnabled());
+    QCOMPARE(f.TitreAlbum->text(), QStringLiteral("NOEL"));
+    QVERIFY(!f.AlbumModifie);
+}
+
+void TestForm2Album::photosCommand_data() {
+    QTest::addColumn<QString>("choix");
+    QTest::addColumn<QList<bool>>("reponses");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QString>("titre");
+    const QString deux =
+        m_a.dossier() + Nul + QStringLiteral("haute.gif") + Nul + QStringLiteral("petite.bmp");
+    QTest::newRow("cancelled") << "" << QList<bool>() << QStringList{"large"} << "NOEL";
+    QTest::newRow("added to the album")
+        << deux << QList<bool>{false} << QStringList{"large", "haute", "petite"} << "NOEL";
+    QTest::newRow("a new album") << deux << QList<bool>{true} << QStringList{"haute", "petite"}
+                                 << "";
+}
+
+void TestForm2Album::photosCommand() {
+    QFETCH(QString, choix);
+    QFETCH(QList<bool>, reponses);
+    QFETCH(QStringList, liste);
+    QFETCH(QString, titre);
+    BancForm2 b;
+    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
+    Form2& f = b.montrer();
+    for (PictureButton* e : {f.Boutons[3], f.TBoutons[3]})
+        e->setEnabled(false);
+    choisir(b, {choix});
+    repondre(b, reponses);
+    cliquer(f.TBoutons[1]);
+    QCOMPARE(b.ts.files.calls, QStringList{QStringLiteral("openMany")});
+    verifierListe(b, m_a.chemins(liste));
+    QCOMPARE(f.TitreAlbum->text(), titre);
+    QVERIFY(f.Boutons[3]->isEnabled() && f.TBoutons[3]->isEnabled());
+}
+
+void TestForm2Album::albumCommand_data() {
+    QTest::addColumn<QString>("choix"); // album file name in the albums folder; "": cancelled
+    QTest::addColumn<QStringList>("photos");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("cancelled") << "" << QStringList() << QStringList{"large"} << "NOEL";
+    QTest::newRow("an album of two") << "voyage.alb" << QStringList{"haute", "petite"}
+                                     << QStringList{"haute", "petite"} << "VOYAGE";
+    QTest::newRow("an empty album") << "vide.alb" << QStringList() << QStringList() << "VIDE";
+}
+
+void TestForm2Album::albumCommand() {
+    QFETCH(QString, choix);
+    QFETCH(QStringList, photos);
+    QFETCH(QStringList, liste);
+    QFETCH(QString, titre);
+    BancForm2 b;
+    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
+    Form2& f = b.montrer();
+    f.TagIm0 = QStringLiteral("4");
+    if (!choix.isEmpty()) {
+        ecrire(m_a.albums() + choix, lignesAlbum(m_a.chemins(photos)));
+        choisir(b, {m_a.albums() + choix});
+    }
+    cliquer(f.Boutons[0]);
+    verifierListe(b, m_a.chemins(liste));
+    QCOMPARE(f.TitreAlbum->text(), titre);
+    QCOMPARE(f.ArretChargement, !choix.isEmpty());
+    QCOMPARE(f.TagIm0, liste.isEmpty() || choix.isEmpty() ? QString() : QStringLiteral("0"));
+    if (choix.isEmpty()) {
+        QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("large")]);
+    } else if (liste.isEmpty()) {
+        QVERIFY(f.Photo->pixmap().isNull());
+        QCOMPARE(f.Photo->toolTip(), QString());
+    } else {
+        QCOMPARE(f.ListeS->currentRow(), 0);
+        QCOMPARE(f.Photo->toolTip(), m_a[liste[0]]);
+    }
+}
+
+void TestForm2Album::saveCommand_data() {
+    QTest::addColumn<bool>("oui");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("saved") << true << "VOYAGE";
+    QTest::newRow("not confirmed") << false << "";
+}
+
+void TestForm2Album::saveCommand() {
+    QFETCH(bool, oui);
+    QFETCH(QString, titre);
+    BancForm2 b;
+    const QStringList photos = m_a.chemins({QStringLiteral("large"), QStringLiteral("haute")});
+    Samples::writeAlbum(b.ts.settings, photos);
+    Form2& f = b.montrer();
+    const QString fichierAlbum = f.FichierAlbum;
+    const QString fichier = m_a.albums() + QStringLiteral("voyage-%1.alb").arg(oui);
+    choisir(b, {fichier});
+    repondre(b, {oui});
+    cliquer(f.TBoutons[3]);
+    QCOMPARE(f.TitreAlbum->text(), titre.isEmpty() ? titre : titre + u'-' + QString::number(oui));
+    QCOMPARE(contenu(fichier), oui ? lignesAlbum(photos) : QByteArray("<absent>"));
+    QCOMPARE(f.FichierAlbum, fichierAlbum);
+}
+
+void TestForm2Album::closeButton_data() {
+    QTest::addColumn<bool>("modifie");
+    QTest::addColumn<bool>("oui");
+    QTest::addColumn<bool>("inscriptible");
+    QTest::addColumn<int>("fins");
+    QTest::newRow("no changes: no question") << false << true << true << 1;
+    QTest::newRow("changes, No: ends unsaved") << true << false << true << 1;
+    QTest::newRow("changes, Yes: saved, then ends") << true << true << true << 1;
+    QTest::newRow("changes, Yes, the file cannot be written: stays open")
+        << true << true << false << 0;
+}
+
+void TestForm2Album::closeButton() {
+    QFETCH(bool, modifie);
+    QFETCH(bool, oui);
+    QFETCH(bool, inscriptible);
+    QFETCH(int, fins);
+    BancForm2 b;
+    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
+    const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
+    const QByteArray avant = contenu(fichier);
+    Form2& f = b.montrer();
+    QStringList attendue = m_a.chemins({QStringLiteral("large")});
+    if (modifie) {
+        // Photos added to the album are the change a user makes.
+        choisir(b, {m_a[QStringLiteral("petite")]});
+        repondre(b, {false});
+        cliquer(f.Boutons[1]);
+        attendue << m_a[QStringLiteral("petite")];
+        QVERIFY(f.AlbumModifie);
+    }
+    if (!inscriptible)
+        f.FichierAlbum = m_a.albums() + QStringLiteral("absent/NOEL.alb");
+    b.ts.prompts.asked.clear();
+    repondre(b, {oui});
+    cliquer(f.Menu[1]);
+    QCOMPARE(b.fins, fins);
+    QCOMPARE(f.isVisible(), fins == 0);
+    if (modifie)
+        QCOMPARE(b.ts.prompts.asked.value(0),
+                 QStringLiteral("L'album a été modifié, voulez vous sauvegarder ? "));
+    else
+        QVERIFY(b.ts.prompts.asked.isEmpty());
+    QCOMPARE(contenu(fichier), modifie && oui && inscriptible ? lignesAlbum(attendue) : avant);
+    if (!inscriptible) {
+        QCOMPARE(b.ts.prompts.kinds.last(), QStringLiteral("notice"));
+        QVERIFY(f.AlbumModifie);
+        QCOMPARE(LireMiroir(b.ts.settings), attendue);
+    }
+}
+
+void TestForm2Album::webCommand() {
+    BancForm2 b;
+    Form2& f = b.montrer();
+    cliquer(f.TBoutons[5]);
+    QCOMPARE(b.ts.desktop.pages, QStringList{Form2Textes::AdresseWeb});
+    QCOMPARE(f.L[2]->text(), Form2Textes::AdresseWeb);
+    QVERIFY(f.isVisible());
+}
+
+QTEST_MAIN(TestForm2Album)
+#include "tst_form2album.moc"

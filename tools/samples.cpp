@@ -138,8 +138,8 @@ bool write(const QImage& image, const QString& path, Format format) {
     return writer.write(image);
 }
 
-QList<Spec> standardSet(bool large) {
-    QList<Spec> specs = {
+QList<Sample> standardSet(bool large) {
+    QList<Sample> samples = {
         {QStringLiteral("paysage"), {1600, 1067}, Format::Jpeg},
         {QStringLiteral("portrait"), {720, 1080}, Format::Jpeg},
         {QStringLiteral("carre"), {640, 640}, Format::Gif},
@@ -148,16 +148,16 @@ QList<Spec> standardSet(bool large) {
         {QStringLiteral("vignette"), {300, 400}, Format::Gif},
     };
     if (large) {
-        specs.append({QStringLiteral("grande-12mp"), {4240, 2832}, Format::Jpeg});
-        specs.append({QStringLiteral("grande-24mp"), {6000, 4000}, Format::Jpeg});
+        samples.append({QStringLiteral("grande-12mp"), {4240, 2832}, Format::Jpeg});
+        samples.append({QStringLiteral("grande-24mp"), {6000, 4000}, Format::Jpeg});
     }
-    return specs;
+    return samples;
 }
 
-QStringList writeSet(const QString& folder, const QList<Spec>& specs, int seed) {
+QStringList writeSet(const QString& folder, const QList<Sample>& samples, int seed) {
     QDir().mkpath(folder);
     QStringList written;
-    for (const Spec& s : specs) {
+    for (const Sample& s : samples) {
         const QString path = QDir::toNativeSeparators(
             QDir(folder).absoluteFilePath(s.name + u'.' + extension(s.format)));
         if (write(paint(s.size, seed++), path, s.format))

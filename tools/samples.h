@@ -13,7 +13,7 @@ namespace Samples {
 
 enum class Format { Jpeg, Gif, Bmp };
 
-struct Spec {
+struct Sample {
     QString name; // file name without extension
     QSize size;
     Format format;
@@ -29,8 +29,8 @@ bool write(const QImage& image, const QString& path, Format format);
 
 // The standard set: landscape, portrait and square pictures in the three formats, small and
 // medium. `large` adds a 12 and a 24 megapixel JPEG. Returns the full paths written.
-QList<Spec> standardSet(bool large);
-QStringList writeSet(const QString& folder, const QList<Spec>& specs, int seed = 1);
+QList<Sample> standardSet(bool large);
+QStringList writeSet(const QString& folder, const QList<Sample>& samples, int seed = 1);
 
 // Stores `paths` as the album's photo list ("Fichier 0", "Fichier 1", ...).
 void writeAlbum(SettingsStore& store, const QStringList& paths);

@@ -1,6 +1,5 @@
 #include "platform/messageboxprompts.h"
 
-#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -20,11 +19,4 @@ bool MessageBoxPrompts::askRetryCancel(const QString& text) {
 
 void MessageBoxPrompts::notify(const QString& text) {
     QMessageBox::information(m_parent, Titre, text);
-}
-
-QString MessageBoxPrompts::askText(const QString& text, const QString& initial) {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(m_parent, Titre, text, QLineEdit::Normal, initial, &ok);
-    return ok ? answer : QString();
 }

@@ -13,7 +13,6 @@ public:
     bool askYesNo(const QString& text) override;
     bool askRetryCancel(const QString& text) override;
     void notify(const QString& text) override;
-    QString askText(const QString& text, const QString& initial) override;
 
 private:
     QWidget* m_parent;

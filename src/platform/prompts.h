@@ -12,6 +12,4 @@ public:
     virtual bool askRetryCancel(const QString& text) = 0;
     // OK notice with the information icon.
     virtual void notify(const QString& text) = 0;
-    // One line of text asked of the user; empty when cancelled.
-    virtual QString askText(const QString& text, const QString& initial = QString()) = 0;
 };

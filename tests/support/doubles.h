@@ -46,9 +46,8 @@ private:
 class ScriptedPrompts final : public Prompts {
 public:
     QQueue<bool> answers;
-    QQueue<QString> textAnswers;
     QStringList asked; // every text shown, in order
-    QStringList kinds; // "yesno", "retrycancel", "notice", "text"
+    QStringList kinds; // "yesno", "retrycancel", "notice"
 
     bool askYesNo(const QString& text) override { return take(text, QStringLiteral("yesno")); }
     bool askRetryCancel(const QString& text) override {
@@ -57,11 +56,6 @@ public:
     void notify(const QString& text) override {
         asked << text;
         kinds << QStringLiteral("notice");
-    }
-    QString askText(const QString& text, const QString&) override {
-        asked << text;
-        kinds << QStringLiteral("text");
-        return textAnswers.isEmpty() ? QString() : textAnswers.dequeue();
     }
 
 private:

@@ -11,24 +11,29 @@ int ignoreErrors(Display*, XErrorEvent*) {
     return 0;
 }
 
-struct XConnection {
-    Display* display = XOpenDisplay(nullptr);
-    ~XConnection() {
-        if (display)
-            XCloseDisplay(display);
-    }
-};
-
 } // namespace
 
+X11WindowHost::~X11WindowHost() {
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+Display* X11WindowHost::display() const {
+    if (!m_opened) {
+        m_opened = true;
+        m_display = XOpenDisplay(nullptr);
+    }
+    return m_display;
+}
+
 QSize X11WindowHost::clientSize(quintptr foreign) const {
-    XConnection x;
-    if (!x.display || foreign == 0)
+    Display* x = display();
+    if (!x || foreign == 0)
         return {};
     auto previous = XSetErrorHandler(ignoreErrors);
     XWindowAttributes attributes{};
-    const Status ok = XGetWindowAttributes(x.display, Window(foreign), &attributes);
-    XSync(x.display, False);
+    const Status ok = XGetWindowAttributes(x, Window(foreign), &attributes);
+    XSync(x, False);
     XSetErrorHandler(previous);
     if (!ok)
         return {};
@@ -51,6 +56,6 @@ bool X11WindowHost::embed(QWidget& widget, quintptr foreign) {
 }
 
 quintptr X11WindowHost::rootWindow() const {
-    XConnection x;
-    return x.display ? quintptr(DefaultRootWindow(x.display)) : 0;
+    Display* x = display();
+    return x ? quintptr(DefaultRootWindow(x)) : 0;
 }

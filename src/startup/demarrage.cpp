@@ -59,6 +59,8 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         m_ss->resize(taille);
         if (!s.windowHost.embed(*m_ss, *fenetre))
             return AbandonnerAffichage();
+        // The settings tool ends a preview by destroying its pane.
+        SuivreFenetreHote(*fenetre, false);
         PreparerPremierePhoto();
         m_ss->Timer1.setInterval(500);
         m_ss->Timer1.start();
@@ -103,17 +105,22 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
     m_ss->resize(taille);
     if (!s.windowHost.embed(*m_ss, fenetre))
         return AbandonnerAffichage();
-    auto* suivi = new HostWindowWatcher(s.windowHost, fenetre, m_ss.get());
-    QObject::connect(suivi, &HostWindowWatcher::resized, m_ss.get(),
-                     [ss = m_ss.get()](const QSize& t) { ss->resize(t); });
-    QObject::connect(suivi, &HostWindowWatcher::gone, m_ss.get(),
-                     [this] { m_module.FinProgramme(); });
+    SuivreFenetreHote(fenetre, true);
     PreparerPremierePhoto();
     m_ss->Timer1.setInterval(500);
     m_ss->Timer1.start();
     m_ss->show();
     Reglages::effacer(s.settings, Reglages::wallTemp());
     return Suite::Continuer;
+}
+
+void Demarrage::SuivreFenetreHote(quintptr fenetre, bool suivreTaille) {
+    auto* suivi = new HostWindowWatcher(m_module.services.windowHost, fenetre, m_ss.get());
+    if (suivreTaille)
+        QObject::connect(suivi, &HostWindowWatcher::resized, m_ss.get(),
+                         [ss = m_ss.get()](const QSize& t) { ss->resize(t); });
+    QObject::connect(suivi, &HostWindowWatcher::gone, m_ss.get(),
+                     [this] { m_module.FinProgramme(); });
 }
 
 Demarrage::Suite Demarrage::AbandonnerAffichage() {

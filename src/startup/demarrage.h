@@ -29,6 +29,8 @@ private:
     Suite AbandonnerAffichage();
     // The show inside the window of an X11 screen-saver host (0: the root window).
     Suite MainHote(quintptr fenetre);
+    // Ends the run when the window we draw into disappears; follows its size on request.
+    void SuivreFenetreHote(quintptr fenetre, bool suivreTaille);
 
     Module1& m_module;
     std::unique_ptr<SS> m_ss;

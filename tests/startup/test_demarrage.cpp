@@ -187,6 +187,8 @@ private slots:
         storeAlbum(t, m_paths);
         t.windowHost.windows.insert(0x2a, QSize(152, 112));
         Module1 m(t.services);
+        int fins = 0;
+        m.FinProgramme = [&] { ++fins; };
         Demarrage d(m);
         QCOMPARE(d.Main(QStringLiteral("/P 0x2a")), Demarrage::Suite::Continuer);
         QCOMPARE(t.windowHost.embedded, QList<quintptr>{0x2a});
@@ -195,6 +197,10 @@ private slots:
         QCOMPARE(d.ss()->Photo->placementMode(), 3);
         QTRY_COMPARE(d.ss()->Photo->size(), QSize(152, 112));
         QVERIFY(!d.ss()->Photo->picture().isNull());
+        // Closing the settings tool destroys the pane: the preview ends with it.
+        QCOMPARE(fins, 0);
+        t.windowHost.windows.remove(0x2a);
+        QTRY_COMPARE(fins, 1);
     }
 
     // Empty list: nothing to show, no title; a missing file keeps the empty picture.

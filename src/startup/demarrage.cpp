@@ -13,6 +13,8 @@
 #include "startup/reglages.h"
 
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 Demarrage::Demarrage(Module1& module) : m_module(module) {}
 
@@ -40,8 +42,7 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
             m_ss->setGeometry(m_ss->screen()->geometry());
         m_ss->showFullScreen();
         m_ss->activateWindow();
-        // The show covers the screen: whatever window had the focus, the first key ends it.
-        m_ss->grabKeyboard();
+        PrendreClavier();
     } else if (mode == QStringLiteral("/C")) {
         m_ss.reset();
         m_form2 = std::make_unique<Form2>(m_module);
@@ -112,6 +113,20 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
     m_ss->show();
     Reglages::effacer(s.settings, Reglages::wallTemp());
     return Suite::Continuer;
+}
+
+void Demarrage::PrendreClavier() {
+    // The show covers the screen: whatever window had the focus, the first key must end it. The
+    // X server refuses a grab until the window is mapped, so it is tried until it holds.
+    auto* essais = new QTimer(m_ss.get());
+    essais->setInterval(50);
+    QObject::connect(essais, &QTimer::timeout, m_ss.get(),
+                     [ss = m_ss.get(), essais, n = 0]() mutable {
+                         QWindow* fenetre = ss->windowHandle();
+                         if ((fenetre && fenetre->setKeyboardGrabEnabled(true)) || ++n >= 100)
+                             essais->deleteLater();
+                     });
+    essais->start();
 }
 
 void Demarrage::SuivreFenetreHote(quintptr fenetre, bool suivreTaille) {

@@ -29,6 +29,8 @@ private:
     Suite AbandonnerAffichage();
     // The show inside the window of an X11 screen-saver host (0: the root window).
     Suite MainHote(quintptr fenetre);
+    // Takes the keyboard for the full-screen show as soon as the X server allows it.
+    void PrendreClavier();
     // Ends the run when the window we draw into disappears; follows its size on request.
     void SuivreFenetreHote(quintptr fenetre, bool suivreTaille);
 

@@ -117,16 +117,19 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
 
 void Demarrage::PrendreClavier() {
     // The show covers the screen: whatever window had the focus, the first key must end it. The
-    // X server refuses a grab until the window is mapped, so it is tried until it holds.
-    auto* essais = new QTimer(m_ss.get());
-    essais->setInterval(50);
-    QObject::connect(essais, &QTimer::timeout, m_ss.get(),
-                     [ss = m_ss.get(), essais, n = 0]() mutable {
+    // X server refuses a grab until the window is mapped, so the grab waits for the first expose.
+    auto* attente = new QTimer(m_ss.get());
+    attente->setInterval(50);
+    QObject::connect(attente, &QTimer::timeout, m_ss.get(),
+                     [ss = m_ss.get(), attente, n = 0]() mutable {
                          QWindow* fenetre = ss->windowHandle();
-                         if ((fenetre && fenetre->setKeyboardGrabEnabled(true)) || ++n >= 100)
-                             essais->deleteLater();
+                         const bool expose = fenetre && fenetre->isExposed();
+                         if (expose)
+                             fenetre->setKeyboardGrabEnabled(true);
+                         if (expose || ++n >= 100)
+                             attente->deleteLater();
                      });
-    essais->start();
+    attente->start();
 }
 
 void Demarrage::SuivreFenetreHote(quintptr fenetre, bool suivreTaille) {

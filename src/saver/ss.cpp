@@ -140,11 +140,7 @@ void SS::PhotoSuivante() {
     m_suivante.reset();
     const QImage image = suivante.image.result();
     m_module.DernierePhoto = suivante.k;
-    const bool titres =
-        Reglages::vautZero(Reglages::lire(m_module.services.settings, Reglages::titre()));
-    Photo->setCaption(titres ? suivante.chemin : QString());
-    if (!image.isNull())
-        Photo->setPicture(image);
+    PoserPhoto(suivante.chemin, image);
     SourisArmee = true;
     PreparerSuivante();
 }
@@ -198,15 +194,19 @@ void SS::ChargerPhotos() {
 
 void SS::AfficherPhoto(int k) {
     const QString chemin = Liste.value(k - 1);
-    const bool titres =
-        Reglages::vautZero(Reglages::lire(m_module.services.settings, Reglages::titre()));
-    Photo->setCaption(titres ? chemin : QString());
-    const QImage image = m_module.services.pictures.loadFitted(chemin, TailleAffichage());
-    if (!image.isNull())
-        Photo->setPicture(image);
+    PoserPhoto(chemin, m_module.services.pictures.loadFitted(chemin, TailleAffichage()));
     if (m_suivante)
         m_suivante->image.waitForFinished();
     PreparerSuivante();
+}
+
+void SS::PoserPhoto(const QString& chemin, const QImage& image) {
+    // Titles on or off is read again at every photo.
+    const bool titres =
+        Reglages::vautZero(Reglages::lire(m_module.services.settings, Reglages::titre()));
+    Photo->setCaption(titres ? chemin : QString());
+    if (!image.isNull())
+        Photo->setPicture(image);
 }
 
 QSize SS::TailleAffichage() const {

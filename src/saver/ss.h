@@ -73,6 +73,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The title of `chemin` (when titles are on) and its picture; a null picture keeps the
+    // previous one.
+    void PoserPhoto(const QString& chemin, const QImage& image);
     // Size at which photos are decoded: the surface's size in device pixels.
     QSize TailleAffichage() const;
     void Terminer();

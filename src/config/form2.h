@@ -166,6 +166,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window manager's close (Alt+F4, the taskbar) is the close button's.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreerControles();

@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -165,8 +166,10 @@ void TestForm2Album::startUp_data() {
     QTest::newRow("the remembered album replaces the mirror")
         << QStringList{"large", "haute"} << QStringList{"petite", "large"} << true
         << QStringList{"petite", "large"} << "NOEL";
-    QTest::newRow("the remembered album's file is gone")
-        << QStringList{"large"} << QStringList{"petite"} << false << QStringList() << "NOEL";
+    QTest::newRow("the remembered album's file is gone: the list stays")
+        << QStringList{"large"} << QStringList{"petite"} << false << QStringList{"large"} << "NOEL";
+    QTest::newRow("an empty list stays the remembered album's")
+        << QStringList() << QStringList{"petite"} << true << QStringList() << "NOEL";
 }
 
 void TestForm2Album::startUp() {
@@ -409,7 +412,7 @@ void TestForm2Album::saveCommand() {
     cliquer(f.TBoutons[3]);
     QCOMPARE(f.TitreAlbum->text(), titre.isEmpty() ? titre : titre + u'-' + QString::number(oui));
     QCOMPARE(contenu(fichier), oui ? lignesAlbum(photos) : QByteArray("<absent>"));
-    QCOMPARE(f.FichierAlbum, fichierAlbum);
+    QCOMPARE(f.FichierAlbum, oui ? fichier : fichierAlbum);
 }
 
 void TestForm2Album::closeButton_data() {
@@ -417,11 +420,15 @@ void TestForm2Album::closeButton_data() {
     QTest::addColumn<bool>("oui");
     QTest::addColumn<bool>("inscriptible");
     QTest::addColumn<int>("fins");
-    QTest::newRow("no changes: no question") << false << true << true << 1;
-    QTest::newRow("changes, No: ends unsaved") << true << false << true << 1;
-    QTest::newRow("changes, Yes: saved, then ends") << true << true << true << 1;
+    QTest::addColumn<bool>("gestionnaire"); // closed by the window manager (Alt+F4, taskbar)
+    QTest::newRow("no changes: no question") << false << true << true << 1 << false;
+    QTest::newRow("changes, No: ends unsaved") << true << false << true << 1 << false;
+    QTest::newRow("changes, Yes: saved, then ends") << true << true << true << 1 << false;
     QTest::newRow("changes, Yes, the file cannot be written: stays open")
-        << true << true << false << 0;
+        << true << true << false << 0 << false;
+    QTest::newRow("window manager: saved, then ends") << true << true << true << 1 << true;
+    QTest::newRow("window manager, the file cannot be written: stays open")
+        << true << true << false << 0 << true;
 }
 
 void TestForm2Album::closeButton() {
@@ -429,6 +436,7 @@ void TestForm2Album::closeButton() {
     QFETCH(bool, oui);
     QFETCH(bool, inscriptible);
     QFETCH(int, fins);
+    QFETCH(bool, gestionnaire);
     BancForm2 b;
     m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
     const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
@@ -447,7 +455,10 @@ void TestForm2Album::closeButton() {
         f.FichierAlbum = m_a.albums() + QStringLiteral("absent/NOEL.alb");
     b.ts.prompts.asked.clear();
     repondre(b, {oui});
-    cliquer(f.Menu[1]);
+    if (gestionnaire)
+        f.windowHandle()->close();
+    else
+        cliquer(f.Menu[1]);
     QCOMPARE(b.fins, fins);
     QCOMPARE(f.isVisible(), fins == 0);
     if (modifie)

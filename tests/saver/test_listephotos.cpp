@@ -68,8 +68,7 @@ private slots:
     }
     void spreadAndAlternation() {
         QFETCH(int, n);
-        StdRandomSource hasard;
-        hasard.seedFromClock();
+        StdRandomSource hasard; // its fixed default seed: a failure shows again on every run
         qint16 derniere = 0;
         QSet<int> vues;
         for (int i = 0; i < 400; ++i) {

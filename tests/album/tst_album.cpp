@@ -280,10 +280,12 @@ private slots:
         QCOMPARE(contenu(b.chemin(QStringLiteral("ancien.alb"))),
                  EcrireLignesAlbum(photos(2)).value());
         QCOMPARE(b.ts.files.requests.last().title, TextesAlbum::TitreOuvrir);
-        QCOMPARE(b.ts.files.requests.last().startFolder, b.dir.path());
+        // The folder of the album just saved.
+        QCOMPARE(b.ts.files.requests.last().startFolder, b.dir.path() + u'/');
         QCOMPARE(b.album.Liste, photos(2));
         QCOMPARE(b.album.TitreAlbum, QStringLiteral("ANCIEN"));
-        QVERIFY(Reglages::lire(b.ts.settings, Reglages::nomAlbum()).isEmpty());
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::nomAlbum()),
+                 b.chemin(QStringLiteral("ancien.alb")));
 
         const QString fichier = b.chemin(QStringLiteral("Albums/vacances.alb"));
         ecrire(fichier, "0000 /Photos/a.jpg\r\n0001 /Photos/b.jpg\r\n");

@@ -232,10 +232,10 @@ void TestShowE2E::finPendantLeDemarrage_data() {
     QTest::addColumn<bool>("parSignal"); // false: the host's window is destroyed
     const QStringList plein{QStringLiteral("/S")};
     QTest::newRow("/S, SIGTERM at 150 ms") << plein << 150 << true;
-    QTest::newRow("/S, SIGTERM at 350 ms") << plein << 350 << true;
-    QTest::newRow("-root, SIGTERM at 80 ms") << QStringList{QStringLiteral("-root")} << 80 << true;
-    QTest::newRow("-window-id, window gone at 150 ms")
-        << QStringList{QStringLiteral("-window-id")} << 150 << false;
+    QTest::newRow("/S, SIGTERM at 1 s") << plein << 1000 << true;
+    QTest::newRow("-root, SIGTERM at 1 s") << QStringList{QStringLiteral("-root")} << 1000 << true;
+    QTest::newRow("-window-id, window gone at 1 s")
+        << QStringList{QStringLiteral("-window-id")} << 1000 << false;
 }
 
 void TestShowE2E::finPendantLeDemarrage() {

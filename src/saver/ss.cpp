@@ -179,10 +179,11 @@ void SS::AppliquerFondEcran(const QString& chemin) {
     DesktopWallpaper* bureau = &m_module.services.wallpaper;
     const QString programme = m_module.DossierProgramme;
     const QString secours = DossierSecoursFondEcran();
+    const QSize ecran = PlusGrandEcran();
     m_fondEcranChemin = chemin;
     m_fondEcran->setFuture(QtConcurrent::run([=] {
         QImage tempo;
-        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, programme, secours);
+        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
     }));
 }
 

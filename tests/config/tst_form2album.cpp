@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString Demarrage = QStringLiteral("Demarrage");
@@ -88,6 +90,8 @@ public:
         m_chemins.insert(QStringLiteral("texte"), dossier() + QStringLiteral("notes.jpg"));
         ecrire(m_chemins[QStringLiteral("texte")], "pas une image");
         m_chemins.insert(QStringLiteral("dossier"), dossier());
+        m_chemins.insert(QStringLiteral("fifo"), dossier() + QStringLiteral("attente.jpg"));
+        ::mkfifo(QFile::encodeName(m_chemins[QStringLiteral("fifo")]).constData(), 0600);
         QDir().mkpath(albums());
     }
     QString operator[](const QString& nom) const { return m_chemins.value(nom, nom); }
@@ -212,6 +216,7 @@ void TestForm2Album::listClick_data() {
     QTest::newRow("missing file") << "absente" << false << QRectF(8757, 4450, 1820, 2275);
     QTest::newRow("not a picture") << "texte" << false << QRectF(8757, 4450, 1820, 2275);
     QTest::newRow("a folder") << "dossier" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("a FIFO") << "fifo" << false << QRectF(8757, 4450, 1820, 2275);
 }
 
 // The first entry is previewed at start; a click on another previews it, or shows the
@@ -228,6 +233,7 @@ void TestForm2Album::listClick() {
     for (PictureButton* v : {f.Valider, f.TValider})
         v->setEnabled(false);
     cliquerEntree(f.ListeS, 1);
+    b.attendreApercu();
     QCOMPARE(f.ListeS->currentRow(), 1);
     QVERIFY(!f.Photo->isHidden());
     QCOMPARE(f.Photo->geometry(), Twips::rect(place.x(), place.y(), place.width(), place.height()));
@@ -255,8 +261,10 @@ void TestForm2Album::clickAgainAfterTheFileWent() {
     QCOMPARE(f.Photo->toolTip(), copie);
     QVERIFY(QFile::remove(copie));
     cliquerEntree(f.ListeS, 0);
+    b.attendreApercu();
     QCOMPARE(image(f.Photo), image(f.Nophoto));
     QTest::keyClick(f.ListeS, Qt::Key_Down);
+    b.attendreApercu();
     QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("haute")]);
 }
 
@@ -376,6 +384,7 @@ void TestForm2Album::albumCommand() {
         choisir(b, {m_a.albums() + choix});
     }
     cliquer(f.Boutons[0]);
+    b.attendreApercu();
     verifierListe(b, m_a.chemins(liste));
     QCOMPARE(f.TitreAlbum->text(), titre);
     QCOMPARE(f.ArretChargement, !choix.isEmpty());

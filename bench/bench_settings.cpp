@@ -3,7 +3,7 @@
 
 #include "platform/inisettingsstore.h"
 #include "saver/listephotos.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

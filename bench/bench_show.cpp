@@ -26,7 +26,7 @@
 #include "saver/listephotos.h"
 #include "saver/ss.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QApplication>
 #include <QDir>

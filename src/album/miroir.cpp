@@ -2,7 +2,7 @@
 
 #include "platform/settingsstore.h"
 #include "saver/listephotos.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 QStringList LireMiroir(const SettingsStore& reglages) {
     // One rule for the dialog and the screen saver, so both see the same album.

@@ -12,7 +12,7 @@
 #include "platform/terminationsignals.h"
 #include "platform/traductionqt.h"
 #include "platform/x11windowhost.h"
-#include "startup/demarrage.h"
+#include "app/demarrage.h"
 #include "startup/module1.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The controls of the dialog at their design places (twips), with their fonts and colours.
 #include "browser/nophoto.h"
-#include "config/decor.h"
+#include "controls/decor.h"
 #include "config/form2.h"
 #include "config/form2textes.h"
 #include "controls/captionpanel.h"

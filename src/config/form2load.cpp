@@ -1,15 +1,15 @@
 // Start-up of the dialog and the slide-show options.
-#include "config/decor.h"
+#include "controls/decor.h"
 #include "config/form2.h"
 #include "config/form2textes.h"
-#include "config/reglesdialogue.h"
+#include "controls/reglesdialogue.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
 #include "platform/clock.h"
 #include "platform/services.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Hover animations, the close button and the about panel.
 #include "config/form2.h"
-#include "config/reglesdialogue.h"
+#include "controls/reglesdialogue.h"
 #include "controls/captionpanel.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"

@@ -1,7 +1,7 @@
 #include "saver/listephotos.h"
 
 #include "platform/randomsource.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <cmath>
 

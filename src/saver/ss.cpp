@@ -9,7 +9,7 @@
 #include "saver/fondecran.h"
 #include "saver/listephotos.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

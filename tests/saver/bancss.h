@@ -8,7 +8,7 @@
 #include "samples.h"
 #include "saver/ss.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QTemporaryDir>
 #include <QTest>

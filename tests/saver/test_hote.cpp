@@ -2,7 +2,7 @@
 
 #include "bancss.h"
 #include "platform/hostwindowwatcher.h"
-#include "startup/demarrage.h"
+#include "app/demarrage.h"
 #include "startup/hotex11.h"
 
 #include <QSignalSpy>

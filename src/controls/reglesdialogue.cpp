@@ -1,4 +1,4 @@
-#include "config/reglesdialogue.h"
+#include "controls/reglesdialogue.h"
 
 #include <cstdlib>
 

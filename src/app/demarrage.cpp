@@ -1,4 +1,4 @@
-#include "startup/demarrage.h"
+#include "app/demarrage.h"
 
 #include "config/form2.h"
 #include "controls/photopanel.h"
@@ -10,7 +10,7 @@
 #include "saver/ss.h"
 #include "startup/hotex11.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QScreen>
 #include <QTimer>

@@ -3,9 +3,9 @@
 #include "doubles.h"
 #include "samples.h"
 #include "saver/ss.h"
-#include "startup/demarrage.h"
+#include "app/demarrage.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -7,6 +7,7 @@
 #include "platform/randomsource.h"
 #include "platform/services.h"
 #include "saver/fondecran.h"
+#include "album/miroir.h"
 #include "saver/listephotos.h"
 #include "startup/module1.h"
 #include "settings/reglages.h"

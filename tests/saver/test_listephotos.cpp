@@ -1,4 +1,5 @@
 #include "doubles.h"
+#include "album/miroir.h"
 #include "saver/listephotos.h"
 #include "settings/reglages.h"
 

@@ -2,6 +2,7 @@
 // then reading it back as the screen saver does.
 
 #include "platform/inisettingsstore.h"
+#include "album/miroir.h"
 #include "saver/listephotos.h"
 #include "settings/reglages.h"
 

@@ -1,9 +1,8 @@
 // Rewriting an album's photo list in the settings store, one write at a time and as a batch,
 // then reading it back as the screen saver does.
 
-#include "platform/inisettingsstore.h"
 #include "album/miroir.h"
-#include "saver/listephotos.h"
+#include "platform/inisettingsstore.h"
 #include "settings/reglages.h"
 
 #include <QElapsedTimer>

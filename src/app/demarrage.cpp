@@ -8,9 +8,9 @@
 #include "platform/windowhost.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"
+#include "settings/reglages.h"
 #include "startup/hotex11.h"
 #include "startup/module1.h"
-#include "settings/reglages.h"
 
 #include <QScreen>
 #include <QTimer>

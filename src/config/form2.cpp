@@ -38,12 +38,15 @@ Form2::Form2(Module1& module, QWidget* parent)
     Form_Load();
 }
 
-// The panels outlive this body (the widget base deletes them): none of their last signals may
-// reach a dialog that is half gone.
+// The controls outlive this body (the widget base deletes them): none of their last signals may
+// reach the dialog or a panel that is half gone.
 Form2::~Form2() {
+    const QList<QObject*> receveurs = {this,      m_barre, m_liste,  m_vignettes,
+                                       m_options, m_jour,  m_apercu, m_apropos};
     const QList<QObject*> enfants = findChildren<QObject*>();
     for (QObject* enfant : enfants)
-        enfant->disconnect(this);
+        for (QObject* receveur : receveurs)
+            enfant->disconnect(receveur);
     Titre->removeEventFilter(this);
 }
 

@@ -1,5 +1,6 @@
 #include "saver/ss.h"
 
+#include "album/miroir.h"
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
 #include "platform/clock.h"
@@ -7,10 +8,9 @@
 #include "platform/randomsource.h"
 #include "platform/services.h"
 #include "saver/fondecran.h"
-#include "album/miroir.h"
 #include "saver/listephotos.h"
-#include "startup/module1.h"
 #include "settings/reglages.h"
+#include "startup/module1.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

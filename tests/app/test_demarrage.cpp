@@ -1,11 +1,11 @@
+#include "app/demarrage.h"
 #include "config/form2.h"
 #include "controls/photopanel.h"
 #include "doubles.h"
 #include "samples.h"
 #include "saver/ss.h"
-#include "app/demarrage.h"
-#include "startup/module1.h"
 #include "settings/reglages.h"
+#include "startup/module1.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "doubles.h"
 #include "album/miroir.h"
+#include "doubles.h"
 #include "saver/listephotos.h"
 #include "settings/reglages.h"
 

@@ -1,4 +1,4 @@
-#include "config/decor.h"
+#include "controls/decor.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -16,18 +17,54 @@ bool swapsAxes(QImageReader& reader) {
     return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
 }
 
+qint64 decodedBytes(const QSize& size) {
+    return qint64(size.width()) * size.height() * 4;
+}
+
 // Largest size inside `bound` (both in the stored orientation) that keeps the aspect ratio and
 // fits the memory bound; never larger than the picture itself.
 QSize decodeSize(const QSize& stored, QSize bound) {
     QSize target = stored;
     if (bound.isValid() && (stored.width() > bound.width() || stored.height() > bound.height()))
         target = stored.scaled(bound, Qt::KeepAspectRatio);
-    const qint64 bytes = qint64(target.width()) * target.height() * 4;
+    const qint64 bytes = decodedBytes(target);
     if (bytes > Pictures::maxDecodeBytes) {
         const double f = std::sqrt(double(Pictures::maxDecodeBytes) / double(bytes));
         target = QSize(std::max(1, int(target.width() * f)), std::max(1, int(target.height() * f)));
     }
     return target.expandedTo(QSize(1, 1));
+}
+
+// The JPEG decoder reduces a picture by 2, 4 or 8 only, to the smallest reduction at least as
+// large as asked, and scales the rest itself: a decode takes the memory of that reduction, not
+// of the size asked for. The size to ask for so that the reduction stays within the bound (a
+// larger reduction, asked for exactly); nothing when even 1/8 would not fit, as a header that
+// claims 65500 × 65500 pixels would need.
+std::optional<QSize> withinReduction(const QSize& stored, const QSize& target) {
+    const auto reduced = [&](int d) {
+        return QSize((stored.width() + d - 1) / d, (stored.height() + d - 1) / d);
+    };
+    int d = 1;
+    while (d < 8 && stored.width() / (2 * d) >= target.width() &&
+           stored.height() / (2 * d) >= target.height())
+        d *= 2;
+    if (decodedBytes(reduced(d)) <= Pictures::maxDecodeBytes)
+        return target;
+    while (d < 8) {
+        d *= 2;
+        if (decodedBytes(reduced(d)) <= Pictures::maxDecodeBytes)
+            return QSize(stored.width() / d, stored.height() / d).expandedTo(QSize(1, 1));
+    }
+    return std::nullopt;
+}
+
+// A JPEG spends at least one bit on each 8 × 8 block: a file shorter than that for the size its
+// header claims is cut or forged, and the decoder would spend seconds filling in blocks that are
+// not there (a 3 KB file claiming 65500 × 65500 pixels).
+bool tooShortForItsSize(QImageReader& reader, const QSize& stored) {
+    if (reader.format() != "jpeg" || !reader.device())
+        return false;
+    return reader.device()->size() * 512 < qint64(stored.width()) * stored.height();
 }
 
 QImage readScaled(const QString& path, const QSize& bound) {
@@ -36,7 +73,7 @@ QImage readScaled(const QString& path, const QSize& bound) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize stored = storedSize(reader);
-    if (!stored.isValid())
+    if (!stored.isValid() || tooShortForItsSize(reader, stored))
         return {};
     QSize storedBound = bound;
     if (bound.isValid() && swapsAxes(reader))
@@ -50,13 +87,16 @@ QImage readScaled(const QString& path, const QSize& bound) {
     if (reader.supportsOption(QImageIOHandler::ScaledSize)) {
         // The decoder scales (JPEG in the DCT domain): the full picture never exists in memory.
         // Qt's limit would judge the picture by its full size, so the bound above replaces it.
+        const std::optional<QSize> asked = withinReduction(stored, target);
+        if (!asked)
+            return {};
         reader.setAllocationLimit(0);
-        reader.setScaledSize(target);
+        reader.setScaledSize(*asked);
         return reader.read();
     }
     // Formats without scaled decoding are read whole, then scaled; past a hard ceiling the
     // picture is refused rather than risk the machine's memory.
-    if (qint64(stored.width()) * stored.height() * 4 > Pictures::maxFullDecodeBytes)
+    if (decodedBytes(stored) > Pictures::maxFullDecodeBytes)
         return {};
     reader.setAllocationLimit(int(Pictures::maxFullDecodeBytes / (1024 * 1024)) + 1);
     QImage full = reader.read();

@@ -8,7 +8,6 @@
 #include "startup/reglages.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -32,7 +31,7 @@ public:
     QString saveFile(const FileDialogRequest&) override { return {}; }
 };
 
-// A crash report names the option; a wrong index would make the dialog select past its buttons.
+// An index outside the options would make the dialog select past the end of its buttons.
 void verifierIndex(const Reglages::Entree& e, int nombre, const SettingsStore& store) {
     const int i = ReglesDialogue::IndexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
     if (i < 0 || i >= nombre)
@@ -49,7 +48,6 @@ void DemarrerQtFuzz() {
         return;
     QStandardPaths::setTestModeEnabled(true);
     new QCoreApplication(argc, argv);
-    QDir::setCurrent(dossierFuzz().path());
 }
 
 QString FichierFuzz(const QByteArray& octets, const QString& suffixe) {

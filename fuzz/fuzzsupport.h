@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// Creates the application object once, in a sandbox: no fuzzed path resolves in the real home.
+// Creates the application object once, with Qt's test folders instead of the user's.
 void DemarrerQtFuzz();
 
 // `octets` written to a new file named with `suffixe` (".jpg", "" ...) in a private folder,

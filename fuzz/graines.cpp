@@ -114,26 +114,23 @@ void graineAlbums(const QString& dossier) {
 }
 
 void graineLignes(const QString& dossier) {
-    const QByteArray lignes[] = {"/S",
-                                 "/s",
-                                 "/C",
-                                 "/P 12345",
-                                 "/p 0x3a00007",
-                                 "  /P   077  ",
-                                 "-root",
-                                 "-window-id 0x1400003",
-                                 "-window-id 20971523",
-                                 "--root",
-                                 "--window-id 0x2a",
-                                 "-root\0"
-                                 "0x600001",
-                                 QByteArray("\0"
-                                            "4194307",
-                                            8),
-                                 "/C:1234"};
-    int n = 0;
-    for (const QByteArray& l : lignes)
-        ecrire(dossier, QString::number(n++), l);
+    // The command line, then a NUL and the host's window variable.
+    const QList<QByteArray> lignes = {"/S",
+                                      "/s",
+                                      "/C",
+                                      "/P 12345",
+                                      "/p 0x3a00007",
+                                      "  /P   077  ",
+                                      "/C:1234",
+                                      "-root",
+                                      "-window-id 0x1400003",
+                                      "-window-id 20971523",
+                                      "--root",
+                                      "--window-id 0x2a",
+                                      QByteArray("-root") + '\0' + "0x600001",
+                                      QByteArray() + '\0' + "4194307"};
+    for (qsizetype n = 0; n < lignes.size(); ++n)
+        ecrire(dossier, QString::number(n), lignes[n]);
 }
 
 void graineReglages(const QString& dossier) {

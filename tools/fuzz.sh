@@ -12,7 +12,7 @@ secs=${1:?usage: tools/fuzz.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(album ligne reglages ini pictures)
-build=$(realpath -m "${LUMIVANE_FUZZ_BUILD:-build-fuzz}") # the targets change folder
+build=$(realpath -m "${LUMIVANE_FUZZ_BUILD:-build-fuzz}")
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -67,7 +67,7 @@ bool tooShortForItsSize(QImageReader& reader, const QSize& stored) {
     return reader.device()->size() * 512 < qint64(stored.width()) * stored.height();
 }
 
-QImage readScaled(const QString& path, const QSize& bound) {
+QImage decodeScaled(const QString& path, const QSize& bound) {
     if (path.isEmpty())
         return {};
     QImageReader reader(path);
@@ -106,6 +106,15 @@ QImage readScaled(const QString& path, const QSize& bound) {
     if (swapsAxes(reader))
         shown.transpose();
     return full.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage readScaled(const QString& path, const QSize& bound) {
+    QImage image = decodeScaled(path, bound);
+    // A decoder may give another size than its header announced (a GIF whose screen is wider
+    // than its frame): the bound holds all the same.
+    if (bound.isValid() && (image.width() > bound.width() || image.height() > bound.height()))
+        image = image.scaled(bound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 } // namespace

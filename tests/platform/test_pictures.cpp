@@ -33,6 +33,11 @@ QByteArray jpeg(const QImage& image) {
     return bytes;
 }
 
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -93,6 +98,30 @@ private slots:
         const QImage image = m_pictures.loadFitted(path(file), bound);
         QVERIFY(qAbs(image.width() - fitted.width()) <= 1);
         QVERIFY(qAbs(image.height() - fitted.height()) <= 1);
+    }
+
+    // Files whose decoder gives a larger picture than the size the reader announces.
+    void decodedLargerThanAnnounced_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("decoded");
+        // Announced as its frame, which fits the bound: read as it is, without scaling.
+        const QString small = path(QStringLiteral("small.gif"));
+        QVERIFY(Samples::write(Samples::paint(QSize(40, 30), 2), small, Samples::Format::Gif));
+        QByteArray gif = readFile(small);
+        qToLittleEndian<quint16>(3000, gif.data() + 6); // the screen, wider than the frame
+        QTest::newRow("GIF screen wider than its frame") << gif << QSize(3000, 30);
+    }
+    void decodedLargerThanAnnounced() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, decoded);
+        const QString file = path(QStringLiteral("announced.gif"));
+        QVERIFY(writeFile(file, bytes));
+        QCOMPARE(m_pictures.load(file).size(), decoded);
+        const QSize bound(160, 120);
+        const QImage fitted = m_pictures.loadFitted(file, bound);
+        QVERIFY(!fitted.isNull());
+        QVERIFY2(fitted.width() <= bound.width() && fitted.height() <= bound.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(fitted.width()).arg(fitted.height())));
     }
 
     void orientationTurnsContent() {

@@ -38,8 +38,7 @@ QSize decodeSize(const QSize& stored, QSize bound) {
 // The JPEG decoder reduces a picture by 2, 4 or 8 only, to the smallest reduction at least as
 // large as asked, and scales the rest itself: a decode takes the memory of that reduction, not
 // of the size asked for. The size to ask for so that the reduction stays within the bound (a
-// larger reduction, asked for exactly); nothing when even 1/8 would not fit, as a header that
-// claims 65500 × 65500 pixels would need.
+// larger reduction, asked for exactly); nothing when even 1/8 would not fit.
 std::optional<QSize> withinReduction(const QSize& stored, const QSize& target) {
     const auto reduced = [&](int d) {
         return QSize((stored.width() + d - 1) / d, (stored.height() + d - 1) / d);

@@ -10,3 +10,13 @@ if(LUMIVANE_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(lumivane_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(LUMIVANE_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "LUMIVANE_FUZZ needs clang (libFuzzer)")
+    endif()
+    # Every file gets the fuzzer's coverage hooks; only the fuzz targets link its main.
+    target_compile_options(lumivane_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    target_link_options(lumivane_options INTERFACE -fsanitize=address,undefined)
+endif()

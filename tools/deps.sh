@@ -8,6 +8,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth x11-utils xdotool
     libglib2.0-bin gsettings-desktop-schemas
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -36,13 +37,44 @@ QSize decodeSize(const QSize& stored, QSize bound) {
     return target.expandedTo(QSize(1, 1));
 }
 
-QImage readScaled(const QString& path, const QSize& bound) {
+// The JPEG decoder reduces a picture by 2, 4 or 8 only, to the smallest reduction at least as
+// large as asked, and scales the rest itself: a decode takes the memory of that reduction, not
+// of the size asked for. The size to ask for so that the reduction stays within the bound (a
+// larger reduction, asked for exactly); nothing when even 1/8 would not fit.
+std::optional<QSize> withinReduction(const QSize& stored, const QSize& target) {
+    const auto reduced = [&](int d) {
+        return QSize((stored.width() + d - 1) / d, (stored.height() + d - 1) / d);
+    };
+    int d = 1;
+    while (d < 8 && stored.width() / (2 * d) >= target.width() &&
+           stored.height() / (2 * d) >= target.height())
+        d *= 2;
+    if (decodedBytes(reduced(d)) <= Pictures::maxDecodeBytes)
+        return target;
+    while (d < 8) {
+        d *= 2;
+        if (decodedBytes(reduced(d)) <= Pictures::maxDecodeBytes)
+            return QSize(stored.width() / d, stored.height() / d).expandedTo(QSize(1, 1));
+    }
+    return std::nullopt;
+}
+
+// A JPEG spends at least one bit on each 8 × 8 block: a file shorter than that for the size its
+// header claims is cut or forged, and the decoder would spend seconds filling in blocks that are
+// not there (a 3 KB file claiming 65500 × 65500 pixels).
+bool tooShortForItsSize(QImageReader& reader, const QSize& stored) {
+    if (reader.format() != "jpeg" || !reader.device())
+        return false;
+    return reader.device()->size() * 512 < qint64(stored.width()) * stored.height();
+}
+
+QImage decodeScaled(const QString& path, const QSize& bound) {
     if (!isReadableFile(path))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
-    if (!stored.isValid())
+    if (!stored.isValid() || tooShortForItsSize(reader, stored))
         return {};
     QSize storedBound = bound;
     if (bound.isValid() && swapsAxes(reader))
@@ -56,8 +88,11 @@ QImage readScaled(const QString& path, const QSize& bound) {
     if (reader.supportsOption(QImageIOHandler::ScaledSize)) {
         // The decoder scales (JPEG in the DCT domain): the full picture never exists in memory.
         // Qt's limit would judge the picture by its full size, so the bound above replaces it.
+        const std::optional<QSize> asked = withinReduction(stored, target);
+        if (!asked)
+            return {};
         reader.setAllocationLimit(0);
-        reader.setScaledSize(target);
+        reader.setScaledSize(*asked);
         return reader.read();
     }
     // Formats without scaled decoding are read whole, then scaled: a picture whose whole decode
@@ -71,6 +106,15 @@ QImage readScaled(const QString& path, const QSize& bound) {
     if (swapsAxes(reader))
         shown.transpose();
     return full.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage readScaled(const QString& path, const QSize& bound) {
+    QImage image = decodeScaled(path, bound);
+    // A decoder may give another size than its header announced (a GIF whose screen is wider
+    // than its frame): the bound holds all the same.
+    if (bound.isValid() && (image.width() > bound.width() || image.height() > bound.height()))
+        image = image.scaled(bound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 } // namespace

@@ -35,6 +35,11 @@ QByteArray jpeg(const QImage& image) {
     return bytes;
 }
 
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -97,6 +102,30 @@ private slots:
         QVERIFY(qAbs(image.height() - fitted.height()) <= 1);
     }
 
+    // Files whose decoder gives a larger picture than the size the reader announces.
+    void decodedLargerThanAnnounced_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("decoded");
+        // Announced as its frame, which fits the bound: read as it is, without scaling.
+        const QString small = path(QStringLiteral("small.gif"));
+        QVERIFY(Samples::write(Samples::paint(QSize(40, 30), 2), small, Samples::Format::Gif));
+        QByteArray gif = readFile(small);
+        qToLittleEndian<quint16>(3000, gif.data() + 6); // the screen, wider than the frame
+        QTest::newRow("GIF screen wider than its frame") << gif << QSize(3000, 30);
+    }
+    void decodedLargerThanAnnounced() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, decoded);
+        const QString file = path(QStringLiteral("announced.gif"));
+        QVERIFY(writeFile(file, bytes));
+        QCOMPARE(m_pictures.load(file).size(), decoded);
+        const QSize bound(160, 120);
+        const QImage fitted = m_pictures.loadFitted(file, bound);
+        QVERIFY(!fitted.isNull());
+        QVERIFY2(fitted.width() <= bound.width() && fitted.height() <= bound.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(fitted.width()).arg(fitted.height())));
+    }
+
     void orientationTurnsContent() {
         // Turned a quarter clockwise, the red half of the picture is on top.
         const QImage image = m_pictures.load(path(QStringLiteral("rotated.jpg")));
@@ -132,18 +161,33 @@ private slots:
         QVERIFY(!m_pictures.size(p).isValid());
     }
 
-    // A JPEG that claims 20000 × 20000 pixels (1.6 GB decoded) comes back within the bound.
-    void hugeJpegIsDecodedScaled() {
+    // JPEG files whose header claims a huge size: the decode stays within the bound, as a
+    // reduction the decoder makes itself; a file too short for its claimed size is refused.
+    void hugeJpeg_data() {
+        QTest::addColumn<int>("claimed");    // pixels per side
+        QTest::addColumn<bool>("plausible"); // padded to the length such a picture needs
+        QTest::addColumn<QSize>("loaded");   // invalid when refused
+        // Decoded at a half it would need 400 MB; at a quarter it fits.
+        QTest::newRow("20000, decoded at a quarter") << 20000 << true << QSize(5000, 5000);
+        QTest::newRow("20000 in 3 KB") << 20000 << false << QSize();
+        QTest::newRow("65500 in 3 KB") << 65500 << false << QSize();
+    }
+    void hugeJpeg() {
+        QFETCH(int, claimed);
+        QFETCH(bool, plausible);
+        QFETCH(QSize, loaded);
         QByteArray bytes = jpeg(Samples::paint(QSize(64, 64), 3));
         const qsizetype sof = bytes.indexOf(QByteArray("\xff\xc0", 2));
         QVERIFY(sof > 0);
-        qToBigEndian<quint16>(20000, bytes.data() + sof + 5);
-        qToBigEndian<quint16>(20000, bytes.data() + sof + 7);
-        QVERIFY(writeFile(path(QStringLiteral("huge.jpg")), bytes));
-        QCOMPARE(m_pictures.size(path(QStringLiteral("huge.jpg"))), QSize(20000, 20000));
-        const QImage image = m_pictures.load(path(QStringLiteral("huge.jpg")));
-        QVERIFY(!image.isNull());
-        QVERIFY(image.sizeInBytes() <= Pictures::maxDecodeBytes);
+        qToBigEndian<quint16>(quint16(claimed), bytes.data() + sof + 5);
+        qToBigEndian<quint16>(quint16(claimed), bytes.data() + sof + 7);
+        if (plausible)
+            bytes.append(QByteArray(qsizetype(claimed) * claimed / 512, '\0'));
+        const QString file = path(QStringLiteral("huge.jpg"));
+        QVERIFY(writeFile(file, bytes));
+        QCOMPARE(m_pictures.size(file), QSize(claimed, claimed));
+        QCOMPARE(m_pictures.load(file).size(), loaded.isValid() ? loaded : QSize(0, 0));
+        QCOMPARE(m_pictures.loadFitted(file, QSize(1920, 1080)).isNull(), !loaded.isValid());
     }
 
     // A bitmap that claims 15000 × 15000 pixels (900 MB decoded): its decoder cannot scale, so

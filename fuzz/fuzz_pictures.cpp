@@ -1,0 +1,49 @@
+// Picture loading through the Pictures service, as the show, the preview and the wallpaper use
+// it. The first byte picks the file name's extension (decoders are chosen by it first) and the
+// bound of the fitted load; the rest is the file.
+
+#include "fuzzsupport.h"
+#include "platform/pictures.h"
+
+#include <cstdlib>
+
+namespace {
+
+// What a decode may hold, with room for the row padding of small pictures.
+bool dansLaBorne(const QImage& image) {
+    return image.sizeInBytes() <= Pictures::maxDecodeBytes + 64 * 1024;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    DemarrerQtFuzz();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    static const QString suffixes[] = {QStringLiteral(".jpg"),
+                                       QStringLiteral(".png"),
+                                       QStringLiteral(".gif"),
+                                       QStringLiteral(".bmp"),
+                                       QString(),
+                                       QStringLiteral(".JPEG"),
+                                       QStringLiteral(".tif"),
+                                       QStringLiteral(".webp")};
+    const std::uint8_t choix = data[0];
+    const QString chemin =
+        FichierFuzz(OctetsFuzz(data + 1, size - 1), suffixes[choix % std::size(suffixes)]);
+    const QSize borne = (choix & 0x80) ? QSize(1920, 1080) : QSize(160, 120);
+
+    const QtPictures pictures;
+    pictures.size(chemin);
+    const QImage entiere = pictures.load(chemin);
+    const QImage ajustee = pictures.loadFitted(chemin, borne);
+    if (!dansLaBorne(entiere) || !dansLaBorne(ajustee))
+        std::abort();
+    if (!ajustee.isNull() && (ajustee.width() > borne.width() || ajustee.height() > borne.height()))
+        std::abort();
+    return 0;
+}

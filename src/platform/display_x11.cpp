@@ -1,7 +1,7 @@
 #include "platform/display.h"
 
 #include <QByteArray>
-#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 bool displayAvailable() {
     // Another window system chosen by the user (offscreen, Wayland) is left to Qt.
@@ -10,9 +10,8 @@ bool displayAvailable() {
         return true;
     if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    XCloseDisplay(display);
-    return true;
+    xcb_connection_t* connexion = xcb_connect(nullptr, nullptr);
+    const bool ouverte = xcb_connection_has_error(connexion) == 0;
+    xcb_disconnect(connexion);
+    return ouverte;
 }

@@ -18,13 +18,6 @@ EcransSS::EcransSS(SS& premiere, Creer creer, QObject* parent)
 
 EcransSS::~EcransSS() = default;
 
-QList<SS*> EcransSS::formes() const {
-    QList<SS*> toutes{&m_premiere};
-    for (const auto& [ecran, ss] : m_autres)
-        toutes << ss.get();
-    return toutes;
-}
-
 void EcransSS::Couvrir(SS& ss, QScreen* ecran) {
     // Without a window manager a full-screen request alone leaves the window at its default
     // size and on the primary screen: give it the screen and its geometry first.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -22,13 +21,9 @@ public:
     EcransSS(SS& premiere, Creer creer, QObject* parent = nullptr);
     ~EcransSS() override;
 
-    // Every form of the show, the first one first.
-    QList<SS*> formes() const;
-
+private:
     // Shows `ss` full screen on `ecran`.
     static void Couvrir(SS& ss, QScreen* ecran);
-
-private:
     void Ajouter(QScreen* ecran);
     void Retirer(QScreen* ecran);
 

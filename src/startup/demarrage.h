@@ -24,8 +24,6 @@ public:
 
     // The show of the primary screen, the preview or the host's window.
     SS* ss() const { return m_ss.get(); }
-    // Full screen: the show of every screen.
-    EcransSS* ecrans() const { return m_ecrans.get(); }
     Form2* form2() const { return m_form2.get(); }
 
 private:

@@ -3,7 +3,7 @@
 // last; an empty line leaves its key absent.
 
 #include "fuzzsupport.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QList>
 

@@ -1,11 +1,11 @@
 #include "fuzzsupport.h"
 
 #include "album/album.h"
-#include "config/reglesdialogue.h"
+#include "album/miroir.h"
+#include "controls/reglesdialogue.h"
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
-#include "saver/listephotos.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QCoreApplication>
 #include <QFile>

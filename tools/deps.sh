@@ -9,6 +9,10 @@ packages=(
     xvfb xauth x11-utils xdotool
     libglib2.0-bin gsettings-desktop-schemas
     clang libclang-rt-14-dev
+    # the Debian package and its checks
+    dpkg-dev file librsvg2-bin desktop-file-utils appstream libxml2-utils lintian
+    # the real X11 screen-saver host and a second monitor for the end-to-end tests
+    xscreensaver x11-xserver-utils
 )
 missing=()
 for p in "${packages[@]}"; do

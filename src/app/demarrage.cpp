@@ -6,10 +6,12 @@
 #include "platform/instancelock.h"
 #include "platform/services.h"
 #include "platform/windowhost.h"
+#include "saver/ecransss.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"
 #include "settings/reglages.h"
 #include "startup/hotex11.h"
+#include "startup/lancement.h"
 #include "startup/module1.h"
 
 #include <QScreen>
@@ -36,11 +38,8 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
             return AbandonnerAffichage();
         m_ss->Timer1.setInterval(500);
         m_ss->Timer1.start();
-        // Without a window manager a full-screen request alone leaves the window at its
-        // default size: give it the screen's geometry first.
-        if (m_ss->screen())
-            m_ss->setGeometry(m_ss->screen()->geometry());
-        m_ss->showFullScreen();
+        m_ecrans = std::make_unique<EcransSS>(
+            *m_ss, [this](QScreen* ecran) { return FormeAutreEcran(ecran); });
         m_ss->activateWindow();
         PrendreClavier();
     } else if (mode == QStringLiteral("/C")) {
@@ -72,11 +71,9 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
     } else if (const auto hote = FenetreHoteX11(ligneCommande, m_module.VariableFenetreHote)) {
         return MainHote(*hote);
     } else {
-        // No window in this mode; the record of the applied wallpaper is cleared all the same
-        // unless another instance owns it.
+        // No window in this mode.
         m_ss.reset();
-        if (!s.instance.anotherInstanceRunning())
-            Reglages::effacer(s.settings, Reglages::wallTemp());
+        TerminerSansFenetre(s.settings, s.instance);
         return Suite::Terminer;
     }
 
@@ -86,10 +83,29 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
 
 void Demarrage::PreparerPremierePhoto() {
     m_ss->ChargerPhotos();
-    const auto n = qint16(m_ss->Liste.size());
-    m_ss->Photo->setPicture(QImage());
-    const qint16 k = ChoisirPhoto(n, m_module.DernierePhoto, m_module.services.random);
-    m_ss->AfficherPhoto(k);
+    PoserPremierePhoto(*m_ss);
+}
+
+void Demarrage::PoserPremierePhoto(SS& ss) {
+    const auto n = qint16(ss.Liste.size());
+    ss.Photo->setPicture(QImage());
+    const qint16 k = ChoisirPhoto(n, ss.DernierePhoto(), m_module.services.random);
+    ss.AfficherPhoto(k);
+}
+
+std::unique_ptr<SS> Demarrage::FormeAutreEcran(QScreen* ecran) {
+    // The same album and options, but a draw of its own; the first screen's show alone applies
+    // the wallpaper of the day.
+    auto ss = std::make_unique<SS>(m_module);
+    ss->DernierePhotoPropre();
+    ss->FondDuJour = false;
+    ss->setScreen(ecran);
+    ss->Photo->setPlacementMode(0);
+    ss->Liste = m_ss->Liste;
+    PoserPremierePhoto(*ss);
+    ss->Timer1.setInterval(500);
+    ss->Timer1.start();
+    return ss;
 }
 
 Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {

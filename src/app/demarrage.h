@@ -3,8 +3,10 @@
 #include <QString>
 #include <memory>
 
+class EcransSS;
 class Form2;
 class Module1;
+class QScreen;
 class SS;
 
 // The program's entry procedure: reads the mode of the command line and opens the display form
@@ -20,12 +22,17 @@ public:
     // with no window left.
     Suite Main(const QString& ligneCommande);
 
+    // The show of the primary screen, the preview or the host's window.
     SS* ss() const { return m_ss.get(); }
     Form2* form2() const { return m_form2.get(); }
 
 private:
     // Fills the photo list and puts the first random photo and its title in place.
     void PreparerPremierePhoto();
+    // Puts a first random photo of its list and its title in place.
+    void PoserPremierePhoto(SS& ss);
+    // The show of a screen other than the primary one, ready to cover it.
+    std::unique_ptr<SS> FormeAutreEcran(QScreen* ecran);
     Suite AbandonnerAffichage();
     // The show inside the window of an X11 screen-saver host (0: the root window).
     Suite MainHote(quintptr fenetre);
@@ -36,5 +43,6 @@ private:
 
     Module1& m_module;
     std::unique_ptr<SS> m_ss;
+    std::unique_ptr<EcransSS> m_ecrans;
     std::unique_ptr<Form2> m_form2;
 };

@@ -1,13 +1,51 @@
 #include "app/demarrage.h"
+#include "platform/display.h"
+#include "platform/inisettingsstore.h"
+#include "platform/lockfileinstancelock.h"
 #include "platform/platformservices.h"
 #include "platform/terminationsignals.h"
 #include "platform/traductionqt.h"
+#include "startup/lancement.h"
 #include "startup/module1.h"
 
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
+
+namespace {
+
+// Starts that open no window run without a window system: a terminal, a service, a test.
+int LancerSansFenetre(Lancement genre, int argc, char* argv[]) {
+    if (genre == Lancement::Aide) {
+        std::fputs(TexteAide().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (genre == Lancement::Version) {
+        std::fputs(TexteVersion(QStringLiteral(LUMIVANE_VERSION)).toLocal8Bit().constData(),
+                   stdout);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    IniSettingsStore settings;
+    LockFileInstanceLock instance;
+    TerminerSansFenetre(settings, instance);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const Lancement genre =
+        GenreDeLancement(arguments.join(u' '), qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+    if (genre != Lancement::Fenetre)
+        return LancerSansFenetre(genre, argc, argv);
+    if (!displayAvailable()) {
+        std::fputs(MessageSansEcran().toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     // A polite request to end (a screen-saver host stopping its program) ends the run cleanly,
     // even one that comes while the show is still being prepared: it waits in the event loop.

@@ -20,7 +20,8 @@
 
 SS::SS(Module1& module, QWidget* parent)
     : QWidget(parent), SSTransition1(new TransitionPanel(this)),
-      Photo(new PhotoPanel(SSTransition1)), m_module(module) {
+      Photo(new PhotoPanel(SSTransition1)), m_module(module),
+      m_dernierePhoto(&module.DernierePhoto) {
     setWindowTitle(QStringLiteral("Lumivane"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -119,7 +120,8 @@ void SS::Timer1_Timer() {
         m_module.AfficherCurseur();
         return;
     }
-    VerifierFondEcran();
+    if (FondDuJour)
+        VerifierFondEcran();
     const int d =
         DureeTransition(Reglages::lire(m_module.services.settings, Reglages::vitesseAffichage()));
     // A tick that comes while a fade runs, or before the next photo is decoded, starts nothing:
@@ -143,7 +145,7 @@ void SS::PhotoSuivante() {
     Suivante suivante = std::move(*m_suivante);
     m_suivante.reset();
     const QImage image = suivante.image.result();
-    m_module.DernierePhoto = suivante.k;
+    DernierePhoto() = suivante.k;
     PoserPhoto(suivante.chemin, image);
     SourisArmee = true;
     PreparerSuivante();
@@ -154,7 +156,7 @@ void SS::PreparerSuivante() {
         return;
     // The choice is made ahead, but DernierePhoto only moves when the photo is shown, so it
     // always names the photo on screen and the next choice differs from it.
-    qint16 derniere = m_module.DernierePhoto;
+    qint16 derniere = DernierePhoto();
     const qint16 k = ChoisirPhoto(qint16(Liste.size()), derniere, m_module.services.random);
     const QString chemin = Liste.value(k - 1);
     const Pictures* pictures = &m_module.services.pictures;

@@ -32,6 +32,8 @@ public:
     QString Tag;
 
     // Form-level state.
+    // Whether this form applies the wallpaper of the day: one form per run does.
+    bool FondDuJour = true;
     bool Quitter = false;
     bool SourisArmee = false;
     double SourisX = 0;
@@ -63,6 +65,11 @@ public:
 
     // Fills Liste from the settings store.
     void ChargerPhotos();
+    // The position of the photo shown last: the run's own, or with `DernierePhotoPropre` this
+    // form's, so that the show of each screen draws independently.
+    qint16& DernierePhoto() { return *m_dernierePhoto; }
+    void DernierePhotoPropre() { m_dernierePhoto = &m_dernierePhotoPropre; }
+
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).
     void AfficherPhoto(int k);
@@ -90,6 +97,8 @@ private:
     };
 
     Module1& m_module;
+    qint16 m_dernierePhotoPropre = 0;
+    qint16* m_dernierePhoto;
     std::optional<Suivante> m_suivante;
     QFutureWatcher<FondEcran>* m_fondEcran;
     QString m_fondEcranChemin; // the picture being applied, empty when none

@@ -17,8 +17,12 @@ std::optional<quintptr> IdentifiantFenetre(const QString& texte) {
 }
 
 std::optional<quintptr> FenetreHoteX11(const QString& ligneCommande, const QString& variable) {
-    const QStringList mots =
+    QStringList mots =
         ligneCommande.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    // Newer hosts rewrite their options to the double-dash form ("--root", "--window-id").
+    for (QString& mot : mots)
+        if (mot.startsWith(QStringLiteral("--")))
+            mot.remove(0, 1);
     const qsizetype i = mots.indexOf(QStringLiteral("-window-id"));
     if (i >= 0)
         return i + 1 < mots.size() ? IdentifiantFenetre(mots[i + 1]) : std::nullopt;

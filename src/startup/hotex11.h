@@ -6,7 +6,7 @@
 // The conventions of X11 screen-saver hosts: "-window-id ID" (hexadecimal with 0x, or decimal)
 // names the window to draw into; without it, the XSCREENSAVER_WINDOW variable does; "-root"
 // alone means the root window (answered as 0). Nothing when the command line follows none of
-// them, or names no usable window.
+// them, or names no usable window. Each option may also be written with two dashes.
 std::optional<quintptr> FenetreHoteX11(const QString& ligneCommande, const QString& variable);
 
 // A window id written in hexadecimal with 0x, or in decimal; nothing when it is not one.

@@ -1,5 +1,6 @@
 // The real executable started under an X server: windows, pixels, settings and exit paths.
 
+#include "fenetres.h"
 #include "platform/inisettingsstore.h"
 #include "samples.h"
 #include "settings/reglages.h"
@@ -14,28 +15,6 @@
 #include <QWindow>
 
 namespace {
-
-// The top-level windows named "Lumivane" and their geometry, as the X server lists them.
-QList<QRect> lumivaneWindows(const QString& under = QStringLiteral("-root")) {
-    QProcess p;
-    QStringList args{QStringLiteral("-tree")};
-    if (under == QStringLiteral("-root"))
-        args.prepend(QStringLiteral("-root"));
-    else
-        args = QStringList{QStringLiteral("-id"), under, QStringLiteral("-children")};
-    p.start(QStringLiteral("xwininfo"), args);
-    p.waitForFinished(10000);
-    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    static const QRegularExpression line(QStringLiteral(
-        R"(0x[0-9a-f]+ "Lumivane": \("lumivane"[^\n]*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+))"));
-    QList<QRect> rects;
-    for (auto it = line.globalMatch(out); it.hasNext();) {
-        const auto m = it.next();
-        rects << QRect(m.captured(3).toInt(), m.captured(4).toInt(), m.captured(1).toInt(),
-                       m.captured(2).toInt());
-    }
-    return rects;
-}
 
 bool run(const QString& program, const QStringList& args) {
     QProcess p;

@@ -124,21 +124,26 @@ void TestFondEcran::apresMinuit() {
 void TestFondEcran::rienSansImageDuJour_data() {
     QTest::addColumn<QString>("valeur");
     QTest::addColumn<bool>("photos");
-    QTest::newRow("absente") << QString() << true;
-    QTest::newRow("vide") << "" << true;
-    QTest::newRow("blancs") << "   " << true;
-    QTest::newRow("liste de photos vide") << "image" << false;
+    QTest::addColumn<bool>("fondDuJour");
+    QTest::newRow("absente") << QString() << true << true;
+    QTest::newRow("vide") << "" << true << true;
+    QTest::newRow("blancs") << "   " << true << true;
+    QTest::newRow("liste de photos vide") << "image" << false << true;
+    // With several screens, only the show of the first applies the wallpaper.
+    QTest::newRow("show d'un autre écran") << "image" << true << false;
 }
 
 void TestFondEcran::rienSansImageDuJour() {
     QFETCH(QString, valeur);
     QFETCH(bool, photos);
+    QFETCH(bool, fondDuJour);
     BancSS b;
     if (valeur == u"image")
         valeur = jpeg(b, QStringLiteral("jour.jpg"));
     if (!valeur.isNull())
         fixerJour(b, valeur);
     SS& ss = b.demarrer(photos ? b.photos(2) : QStringList());
+    ss.FondDuJour = fondDuJour;
     QVERIFY(b.tic());
     QVERIFY(b.tic());
     QVERIFY(b.ts.wallpaper.given.isEmpty());

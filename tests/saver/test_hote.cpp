@@ -45,6 +45,12 @@ void TestHote::fenetreHote_data() {
                                         << "" << Id(0);
     QTest::newRow("-root et variable invalide") << "-root"
                                                 << "abc" << Id();
+    QTest::newRow("--window-id") << "--window-id 0x1A00003"
+                                 << "" << Id(0x1a00003);
+    QTest::newRow("--root et variable") << "--root"
+                                        << "0x2c00007" << Id(0x2c00007);
+    QTest::newRow("--root seul") << "--root"
+                                 << "" << Id(0);
     QTest::newRow("variable seule") << ""
                                     << "123" << Id(123);
     QTest::newRow("rien") << ""

@@ -1,0 +1,6 @@
+#include "platform/display.h"
+
+bool displayAvailable() {
+    // A Windows session always has its desktop.
+    return true;
+}

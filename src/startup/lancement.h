@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class InstanceLock;
+class SettingsStore;
+
+// What a start asks for, decided from the command line alone, before any window system is
+// touched: help and version texts, and the starts that open no window, need no display.
+enum class Lancement { Aide, Version, SansFenetre, Fenetre };
+
+Lancement GenreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote);
+
+// A start that opens no window still clears the record of the applied wallpaper, unless
+// another instance owns it.
+void TerminerSansFenetre(SettingsStore& settings, InstanceLock& instance);
+
+// Texts of a start from a terminal, each ending with a line feed.
+QString TexteAide();
+QString TexteVersion(const QString& version);
+QString MessageSansEcran();

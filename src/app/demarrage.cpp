@@ -32,7 +32,6 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
     const QString& mode = m_module.ModeCommande;
 
     if (mode == QStringLiteral("/S")) {
-        m_ss->Photo->setPlacementMode(0);
         PreparerPremierePhoto();
         if (s.instance.anotherInstanceRunning())
             return AbandonnerAffichage();
@@ -50,7 +49,6 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         m_form2 = std::make_unique<Form2>(m_module);
         m_form2->show();
     } else if (mode == QStringLiteral("/P")) {
-        m_ss->Photo->setPlacementMode(3);
         if (s.instance.anotherInstanceRunning())
             return AbandonnerAffichage();
         const auto fenetre = Module1::FenetreApercu(ligneCommande);
@@ -100,7 +98,6 @@ std::unique_ptr<SS> Demarrage::FormeAutreEcran(QScreen* ecran) {
     ss->DernierePhotoPropre();
     ss->FondDuJour = false;
     ss->setScreen(ecran);
-    ss->Photo->setPlacementMode(0);
     ss->Liste = m_ss->Liste;
     PoserPremierePhoto(*ss);
     ss->Timer1.setInterval(500);
@@ -118,7 +115,6 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
     // A host runs one copy per screen, and its settings tool one more in its preview: no
     // instance test here. The host watches keyboard and pointer; the window takes no focus.
     m_module.HoteX11 = true;
-    m_ss->Photo->setPlacementMode(0);
     m_ss->setWindowFlags(Qt::FramelessWindowHint);
     m_ss->setAttribute(Qt::WA_ShowWithoutActivating);
     m_ss->setFocusPolicy(Qt::NoFocus);

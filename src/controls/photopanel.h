@@ -23,10 +23,6 @@ public:
     void setCaptionAlignment(CaptionAlignment a);
     CaptionAlignment captionAlignment() const { return m_alignment; }
 
-    // How the picture is placed; both modes fit the picture whole inside the panel.
-    void setPlacementMode(int mode) { m_placementMode = mode; }
-    int placementMode() const { return m_placementMode; }
-
     // Where a picture of `size` is drawn inside a panel of `panel`.
     static QRect fittedRect(const QSize& size, const QSize& panel);
 
@@ -45,5 +41,4 @@ private:
     QImage m_picture;
     QString m_caption;
     CaptionAlignment m_alignment = CaptionAlignment::TopCentre;
-    int m_placementMode = 0;
 };

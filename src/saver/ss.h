@@ -26,9 +26,6 @@ public:
     TransitionPanel* SSTransition1; // covers the form, holds Photo, runs the transitions
     PhotoPanel* Photo;              // the current photo and its title
     QTimer Timer1;                  // drives the cycle
-    // A picture on its way to the wallpaper bitmap. The show itself prepares the wallpaper off
-    // the UI thread, in a picture of the worker's own, and leaves this one empty.
-    QImage Tempo;
     QString Tag;
 
     // Form-level state.

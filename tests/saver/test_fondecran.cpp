@@ -81,7 +81,6 @@ void TestFondEcran::appliqueAuPremierTicPuisPlus() {
     const QString bitmap = b.dossier.filePath(QStringLiteral("LMV.bmp"));
     QCOMPARE(b.ts.wallpaper.given, QStringList{bitmap});
     QCOMPARE(ss.Tag, bitmap);
-    QVERIFY(ss.Tempo.isNull());
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), lundi);
     for (int i = 0; i < 3; ++i)
         QVERIFY(b.tic());

@@ -40,7 +40,8 @@ FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& 
                           const QString& dossierSecours) {
     FondEcran resultat;
     Tempo = pictures.load(chemin);
-    if (!Tempo.isNull()) {
+    resultat.imageLue = !Tempo.isNull();
+    if (resultat.imageLue) {
         if (!EcrireDans(pictures, Tempo, dossierProgramme, resultat.bitmap))
             EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
     }

@@ -1,0 +1,167 @@
+// The weekday panel's controls, start-up and hover looks.
+#include "wallpaper/panneaujour.h"
+
+#include "config/reglesdialogue.h"
+#include "controls/fonts.h"
+#include "controls/picturebutton.h"
+#include "controls/twips.h"
+#include "platform/clock.h"
+#include "platform/services.h"
+#include "saver/fondecran.h"
+#include "wallpaper/imagesjour.h"
+#include "wallpaper/textesfonds.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+const QColor FondPanneau(26, 46, 58);
+const QColor TextePanneau(222, 232, 236);
+const QColor Jaune(255, 255, 0);
+
+template <typename W> W* nomme(W* w, const QString& nom) {
+    w->setObjectName(nom);
+    return w;
+}
+
+} // namespace
+
+PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme,
+                         std::function<QString()> cheminApercu, QWidget* parent)
+    : CaptionPanel(parent), editeur(services, dossierProgramme, DossierSecoursFondEcran()),
+      m_services(services), m_cheminApercu(std::move(cheminApercu)) {
+    setObjectName(QStringLiteral("SSPanel4"));
+    setToolTip(TextesFonds::Panneau);
+    setBackColor(FondPanneau);
+    setBevel(Bevel::Raised);
+    resize(Twips::rect(0, 0, 3255, 1215).size());
+    CreerControles();
+    for (const QImage& im : ImagesJour::images(FondPanneau))
+        ImageList2.add(im);
+    for (PictureButton* b : {Sel, DeValider, Valider}) {
+        b->setMaskColor(ImagesJour::Masque);
+        b->setPictureUp(ImageList2.picture(1));
+        b->setPictureDown(ImageList2.last());
+    }
+    Sel->setPictureStored(ImageList2.picture(1));
+    Connecter();
+}
+
+// The controls outlive this body (the widget base deletes them): none of their last signals
+// may reach the handlers of a panel that is half gone.
+PanneauJour::~PanneauJour() {
+    Timer2.stop();
+    editeur.disconnect(this);
+    for (QObject* enfant : findChildren<QObject*>())
+        enfant->disconnect(this);
+}
+
+void PanneauJour::CreerControles() {
+    Label6 = nomme(new QLabel(TextesFonds::Jour, this), QStringLiteral("Label6"));
+    Label6->setFont(dialogFont());
+    QPalette pal = Label6->palette();
+    pal.setColor(QPalette::WindowText, TextePanneau);
+    Label6->setPalette(pal);
+    Twips::placer(Label6, 240, 180, 435, 195);
+    Jour = nomme(new QComboBox(this), QStringLiteral("Jour"));
+    Jour->setFont(dialogFont());
+    Twips::placer(Jour, 720, 120, 1215, 315);
+
+    const auto bouton = [this](const QString& nom, double l, double t, double w, double h) {
+        auto* b = nomme(new PictureButton(this), nom);
+        Twips::placer(b, l, t, w, h);
+        return b;
+    };
+    Sel = bouton(QStringLiteral("Sel"), 2040, 120, 400, 450);
+    Sel->setToolTip(TextesFonds::ChoisirImage);
+    TSel = bouton(QStringLiteral("TSel"), 2400, 180, 705, 255);
+    TSel->setCaption(TextesFonds::Choisir);
+    Valider = bouton(QStringLiteral("Valider"), 1800, 600, 400, 495);
+    Valider->setToolTip(TextesFonds::ConfirmerImage);
+    TValider = bouton(QStringLiteral("TValider"), 2160, 675, 945, 255);
+    TValider->setCaption(TextesFonds::Selection);
+    DeValider = bouton(QStringLiteral("DeValider"), 1080, 600, 400, 495);
+    DeValider->setToolTip(TextesFonds::SupprimerImage);
+    TDevalider = bouton(QStringLiteral("TDevalider"), 50, 670, 1065, 255);
+    TDevalider->setCaption(TextesFonds::Deselection);
+}
+
+void PanneauJour::Connecter() {
+    connect(Jour, &QComboBox::currentIndexChanged, this, &PanneauJour::Jour_Click);
+    connect(Sel, &PictureButton::clicked, this, &PanneauJour::Sel_Click);
+    connect(Valider, &PictureButton::clicked, this, &PanneauJour::Valider_Click);
+    connect(DeValider, &PictureButton::clicked, this, &PanneauJour::DeValider_Click);
+    connect(TSel, &PictureButton::clicked, this, &PanneauJour::TSel_Click);
+    connect(TValider, &PictureButton::clicked, this, &PanneauJour::TValider_Click);
+    connect(TDevalider, &PictureButton::clicked, this, &PanneauJour::TDevalider_Click);
+    for (int i = 0; i < 3; ++i)
+        for (PictureButton* b : {Action(i), Etiquette(Action(i))}) {
+            connect(b, &PictureButton::pointerEntered, this, [this, i] { Survol(i); });
+            connect(b, &PictureButton::pointerMoved, this, [this, i] { Survol(i); });
+            connect(b, &PictureButton::pointerLeft, this, [this, i] { FinSurvol(i); });
+        }
+    connect(&Timer2, &QTimer::timeout, this, &PanneauJour::Timer2_Timer);
+    Timer2.setInterval(0);
+    connect(&editeur, &EditeurFonds::activationChangee, this, &PanneauJour::AppliquerActivation);
+    connect(&editeur, &EditeurFonds::applicationTerminee, this, &PanneauJour::FinConfirmation);
+}
+
+void PanneauJour::Form_Load() {
+    Jour->blockSignals(true);
+    Jour->clear();
+    Jour->addItems(TextesFonds::Jours);
+    Jour->setCurrentIndex(-1);
+    Jour->blockSignals(false);
+    Jour->setCurrentIndex(m_services.clock.weekdayFromSunday() - 1);
+}
+
+void PanneauJour::Jour_Click() {
+    if (Jour->currentIndex() < 0)
+        return;
+    emit afficherFichier(editeur.ChoisirJour(Jour->currentIndex()));
+}
+
+void PanneauJour::AppliquerActivation() {
+    const EditeurFonds::Activation& a = editeur.activation();
+    DeValider->setEnabled(a.deValider);
+    Valider->setEnabled(a.valider);
+    TDevalider->setEnabled(a.tDevalider);
+    TValider->setEnabled(a.tValider);
+}
+
+PictureButton* PanneauJour::Action(int image) const {
+    return image == 0 ? Sel : image == 1 ? DeValider : image == 2 ? Valider : nullptr;
+}
+
+PictureButton* PanneauJour::Etiquette(PictureButton* action) const {
+    return action == Sel ? TSel : action == DeValider ? TDevalider : TValider;
+}
+
+// Every pointer move asks to start the animation; restarting a running timer would hold it
+// back for as long as the pointer moves, so a running timer is left alone.
+void PanneauJour::Survol(int image) {
+    if (!Timer2.isActive() || Timer2.interval() != IntervalleImages) {
+        Timer2.setInterval(IntervalleImages);
+        Timer2.start();
+    }
+    ImageSurvolee = qint16(image);
+    Etiquette(Action(image))->setTextColor(Jaune);
+}
+
+void PanneauJour::FinSurvol(int image) {
+    ArreterAnimation();
+    Action(image)->setPictureUp(ImageList2.picture(1));
+    Etiquette(Action(image))->setTextColor(Qt::white);
+}
+
+void PanneauJour::ArreterAnimation() {
+    Timer2.stop();
+    Timer2.setInterval(0);
+}
+
+void PanneauJour::Timer2_Timer() {
+    EtapeImage = qint16(ReglesDialogue::EtapeSuivante(EtapeImage, ImageList2.count()));
+    if (PictureButton* bouton = Action(ImageSurvolee))
+        bouton->setPictureUp(ImageList2.picture(EtapeImage));
+}

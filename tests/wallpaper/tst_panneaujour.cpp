@@ -1,0 +1,259 @@
+// The weekday panel as a user drives it: the pressed-state protocol of the action buttons and
+// their labels, the active and hover looks, "Paper", and the panel waiting while today's
+// picture is applied. The fixed clock says Monday.
+#include "controls/picturebutton.h"
+#include "doubles.h"
+#include "samples.h"
+#include "wallpaper/panneaujour.h"
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Replaces what a scripted double gives next.
+template <typename T> void fixer(QQueue<T>& file, const QList<T>& valeurs) {
+    file.clear();
+    file.append(valeurs);
+}
+
+const QString Wallpaper = QStringLiteral("Wallpaper");
+const QColor Blanc(255, 255, 255), Jaune(255, 255, 0), Cyan(0, 255, 255);
+
+// Asks like ScriptedPrompts, and notes the looks of the buttons while the question is open.
+class PromptsRegard final : public Prompts {
+public:
+    std::function<void()> pendant;
+    QQueue<bool> answers;
+    QStringList asked;
+    bool askYesNo(const QString& text) override {
+        asked << text;
+        if (pendant)
+            pendant();
+        return answers.isEmpty() || answers.dequeue();
+    }
+    bool askRetryCancel(const QString&) override { return false; }
+    void notify(const QString& text) override { asked << text; }
+};
+
+struct Banc {
+    TestServices ts;
+    PromptsRegard prompts;
+    Services services{ts.settings, ts.registry, ts.instance, ts.pictures, ts.windowHost, ts.clock,
+                      ts.random,   prompts,     ts.files,    ts.desktop,  ts.wallpaper};
+    QTemporaryDir dossier;
+    QString apercu; // what the preview frame shows
+    PanneauJour panneau{services, dossier.path(), [this] { return apercu; }};
+
+    Banc() {
+        QObject::connect(&panneau, &PanneauJour::afficherFichier, &panneau,
+                         [this](const QString& f) { apercu = f; });
+    }
+    QString image() {
+        const QString chemin = dossier.filePath(QStringLiteral("jour.jpg"));
+        Samples::write(Samples::paint(QSize(64, 48), 4), chemin, Samples::Format::Jpeg);
+        return chemin;
+    }
+    QString lire(int jour) const {
+        return ts.settings.read(Wallpaper, QStringLiteral("Wall %1").arg(jour), "absent");
+    }
+};
+
+} // namespace
+
+class TestPanneauJour : public QObject {
+    Q_OBJECT
+private slots:
+    void aujourdhuiAuDemarrage();
+    void clicDuRelachementSansEffet_data();
+    void clicDuRelachementSansEffet();
+    void etiquettes_data();
+    void etiquettes();
+    void paperMemeValiderInactif();
+    void choisirPuisConfirmerUnAutreJour();
+    void attendPendantLApplication();
+    void enleverVideLApercu();
+    void survol_data();
+    void survol();
+};
+
+void TestPanneauJour::aujourdhuiAuDemarrage() {
+    Banc b;
+    b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), QStringLiteral("/photos/lundi.jpg"));
+    b.panneau.Form_Load();
+    QCOMPARE(b.panneau.Jour->count(), 7);
+    QCOMPARE(b.panneau.Jour->currentText(), QStringLiteral("Lundi"));
+    QCOMPARE(b.apercu, QStringLiteral("/photos/lundi.jpg"));
+    QVERIFY(b.panneau.Valider->isEnabled() && b.panneau.TDevalider->isEnabled());
+    b.panneau.Jour->setCurrentIndex(3);
+    QCOMPARE(b.apercu, QString());
+    QVERIFY(!b.panneau.Valider->isEnabled() && !b.panneau.TDevalider->isEnabled());
+    QVERIFY(b.panneau.Sel->isEnabled() && b.panneau.TSel->isEnabled());
+}
+
+// The click that a handler's own release raises (pressed state off) does nothing.
+void TestPanneauJour::clicDuRelachementSansEffet_data() {
+    QTest::addColumn<QString>("bouton");
+    QTest::newRow("Sel") << "Sel";
+    QTest::newRow("Valider") << "Valider";
+    QTest::newRow("DeValider") << "DeValider";
+}
+
+void TestPanneauJour::clicDuRelachementSansEffet() {
+    QFETCH(QString, bouton);
+    Banc b;
+    b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
+    b.panneau.Form_Load();
+    fixer(b.prompts.answers, {false, false});
+    auto* p = b.panneau.findChild<PictureButton*>(bouton);
+    emit p->clicked(false);
+    QVERIFY(b.prompts.asked.isEmpty() && b.ts.files.calls.isEmpty());
+    p->click();
+    QCOMPARE(b.prompts.asked.size() + b.ts.files.calls.size(), 1);
+    QVERIFY(!p->value());
+}
+
+void TestPanneauJour::etiquettes_data() {
+    QTest::addColumn<QString>("etiquette");
+    QTest::addColumn<bool>("actif");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("TValider, Valider actif") << "TValider" << true << 1;
+    QTest::newRow("TValider, Valider inactif") << "TValider" << false << 0;
+    QTest::newRow("TDevalider, DeValider actif") << "TDevalider" << true << 1;
+    QTest::newRow("TDevalider, DeValider inactif") << "TDevalider" << false << 0;
+}
+
+void TestPanneauJour::etiquettes() {
+    QFETCH(QString, etiquette);
+    QFETCH(bool, actif);
+    QFETCH(int, questions);
+    Banc b;
+    if (actif)
+        b.ts.settings.write(Wallpaper, QStringLiteral("Wall 4"), QStringLiteral("/p/jeudi.jpg"));
+    b.panneau.Form_Load();
+    b.panneau.Jour->setCurrentIndex(4);
+    fixer(b.prompts.answers, {false});
+    auto* e = b.panneau.findChild<PictureButton*>(etiquette);
+    e->click();
+    QCOMPARE(b.prompts.asked.size(), questions);
+    // A label whose button is disabled stays pressed.
+    QCOMPARE(e->value(), !actif);
+}
+
+void TestPanneauJour::paperMemeValiderInactif() {
+    Banc b;
+    b.panneau.Form_Load();
+    b.panneau.Jour->setCurrentIndex(4);
+    QVERIFY(!b.panneau.Valider->isEnabled());
+    b.apercu = QStringLiteral("/album/photo.jpg");
+    b.panneau.Paper_Click();
+    QCOMPARE(b.lire(4), QStringLiteral("/album/photo.jpg"));
+    QVERIFY(!b.panneau.Valider->value());
+}
+
+void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
+    Banc b;
+    b.panneau.Form_Load();
+    b.panneau.Jour->setCurrentIndex(4);
+    fixer(b.ts.files.results, {b.dossier.filePath(QStringLiteral("choisie.jpg"))});
+    b.panneau.TSel->click();
+    QCOMPARE(b.ts.files.requests.first().title,
+             QStringLiteral("Sélectionner les photos de fond d'écran"));
+    QCOMPARE(b.ts.files.requests.first().filter,
+             QStringLiteral("Tous les fichiers images|*.bmp;*.gif;*.jpg;*.jpeg"));
+    QVERIFY(b.ts.files.requests.first().startFolder.isEmpty());
+    QCOMPARE(b.apercu, b.dossier.filePath(QStringLiteral("choisie.jpg")));
+    QVERIFY(!b.panneau.TSel->value() && !b.panneau.Sel->value());
+    QVERIFY(b.panneau.Valider->isEnabled() && !b.panneau.TValider->isEnabled());
+    bool actifPendantLaQuestion = false;
+    b.prompts.pendant = [&] {
+        PanneauJour& p = b.panneau;
+        actifPendantLaQuestion = p.Valider->pictureUp() == p.ImageList2.last() &&
+                                 p.Sel->pictureUp() == p.ImageList2.picture(1) &&
+                                 p.TValider->textColor() == Cyan;
+    };
+    b.panneau.Valider->click();
+    QVERIFY(actifPendantLaQuestion);
+    QCOMPARE(b.lire(4), b.apercu);
+    QVERIFY(!b.panneau.Valider->isEnabled() && !b.panneau.DeValider->isEnabled());
+    QCOMPARE(b.panneau.Valider->pictureDown(), b.panneau.ImageList2.picture(1));
+    QCOMPARE(b.panneau.TValider->textColor(), Blanc);
+    QVERIFY(b.ts.wallpaper.given.isEmpty());
+}
+
+void TestPanneauJour::attendPendantLApplication() {
+    Banc b;
+    b.panneau.Form_Load();
+    b.apercu = b.image();
+    b.panneau.Paper_Click();
+    // Decoding and writing go on elsewhere; the panel waits, the dialog does not.
+    QVERIFY(!b.panneau.isEnabled());
+    QVERIFY(b.panneau.Valider->value());
+    QTRY_VERIFY(b.panneau.isEnabled());
+    QCOMPARE(b.ts.wallpaper.given.size(), 1);
+    QCOMPARE(b.ts.settings.read(Wallpaper, QStringLiteral("WallTemp")), b.apercu);
+    QVERIFY(!b.panneau.Valider->value() && !b.panneau.Valider->isEnabled());
+    QVERIFY(b.panneau.Sel->isEnabled() && b.panneau.Jour->isEnabled());
+}
+
+void TestPanneauJour::enleverVideLApercu() {
+    Banc b;
+    b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
+    b.panneau.Form_Load();
+    b.panneau.Survol(1);
+    b.panneau.DeValider->click();
+    QCOMPARE(b.lire(1), QStringLiteral("absent"));
+    QCOMPARE(b.apercu, QString());
+    QVERIFY(!b.panneau.DeValider->isEnabled() && !b.panneau.Valider->isEnabled());
+    QCOMPARE(b.panneau.TDevalider->textColor(), Blanc);
+    // The hover animation stops only when the pointer leaves.
+    QVERIFY(b.panneau.Timer2.isActive());
+    QVERIFY(b.ts.wallpaper.given.isEmpty());
+}
+
+void TestPanneauJour::survol_data() {
+    QTest::addColumn<int>("image");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("etiquette");
+    QTest::newRow("Sel") << 0 << "Sel"
+                         << "TSel";
+    QTest::newRow("DeValider") << 1 << "DeValider"
+                               << "TDevalider";
+    QTest::newRow("Valider") << 2 << "Valider"
+                             << "TValider";
+}
+
+// Frames run 1, 2, 3, 4, 1 on the hovered button's up picture; the label turns yellow.
+void TestPanneauJour::survol() {
+    QFETCH(int, image);
+    QFETCH(QString, action);
+    QFETCH(QString, etiquette);
+    Banc b;
+    PanneauJour& p = b.panneau;
+    auto* a = p.findChild<PictureButton*>(action);
+    auto* e = p.findChild<PictureButton*>(etiquette);
+    emit e->pointerEntered({}, {}, 1, 1);
+    QVERIFY(p.Timer2.isActive());
+    QCOMPARE(p.Timer2.interval(), 300);
+    QCOMPARE(e->textColor(), Jaune);
+    QList<int> vues;
+    for (int k = 0; k < 5; ++k) {
+        p.Timer2_Timer();
+        for (int n = 1; n <= p.ImageList2.count(); ++n)
+            if (a->pictureUp() == p.ImageList2.picture(n))
+                vues << n;
+        QCOMPARE(a->pictureDown(), p.ImageList2.last());
+    }
+    QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 1}));
+    QCOMPARE(p.ImageSurvolee, qint16(image));
+    emit a->pointerLeft({}, {}, -1, -1);
+    QVERIFY(!p.Timer2.isActive());
+    QCOMPARE(p.Timer2.interval(), 0);
+    QCOMPARE(a->pictureUp(), p.ImageList2.picture(1));
+    QCOMPARE(e->textColor(), Blanc);
+}
+
+QTEST_MAIN(TestPanneauJour)
+#include "tst_panneaujour.moc"

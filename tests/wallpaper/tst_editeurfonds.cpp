@@ -68,7 +68,6 @@ private slots:
     void confirmer();
     void echecAujourdhui_data();
     void echecAujourdhui();
-    void enleverGardeLeBureau();
     void ouvrirSeulementUneImage_data();
     void ouvrirSeulementUneImage();
 };
@@ -231,23 +230,6 @@ void TestEditeurFonds::echecAujourdhui() {
     QVERIFY(!editeur.ApplicationEnCours());
 }
 
-void TestEditeurFonds::enleverGardeLeBureau() {
-    Banc b;
-    b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
-    b.ts.settings.write(Wallpaper, QStringLiteral("WallTemp"), b.image());
-    b.editeur.ChoisirJour(Lundi);
-    fixer(b.ts.prompts.answers, {false, true});
-    QVERIFY(!b.editeur.Enlever());
-    QCOMPARE(b.lire(QStringLiteral("Wall 1")), b.image());
-    QVERIFY(b.editeur.Enlever());
-    QCOMPARE(b.ts.prompts.asked.last(),
-             QStringLiteral("Etes vous sur de vouloir enlever cette image ?"));
-    QCOMPARE(b.lire(QStringLiteral("Wall 1")), QStringLiteral("absent"));
-    QCOMPARE(b.lire(QStringLiteral("WallTemp")), b.image());
-    QVERIFY(b.ts.wallpaper.given.isEmpty());
-    QVERIFY(!QFile::exists(b.bitmap()));
-}
-
 void TestEditeurFonds::ouvrirSeulementUneImage_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("contenu"); // "jpeg", "gif", "dossier", "absent" or the bytes
@@ -261,15 +243,8 @@ void TestEditeurFonds::ouvrirSeulementUneImage_data() {
                                        << false;
     QTest::newRow("JPEG nomme .desktop") << "photo.desktop"
                                          << "jpeg" << false;
-    QTest::newRow("GIF nomme .sh") << "photo.sh"
-                                   << "gif" << false;
-    QTest::newRow("lanceur") << "a.desktop"
-                             << "[Desktop Entry]\nExec=xterm\n"
-                             << false;
     QTest::newRow("dossier") << "album.jpg"
                              << "dossier" << false;
-    QTest::newRow("absent") << "parti.jpg"
-                            << "absent" << false;
     QTest::newRow("apercu vide") << ""
                                  << "absent" << false;
 }

@@ -22,30 +22,11 @@ template <typename T> void fixer(QQueue<T>& file, const QList<T>& valeurs) {
 const QString Wallpaper = QStringLiteral("Wallpaper");
 const QColor Blanc(255, 255, 255), Jaune(255, 255, 0), Cyan(0, 255, 255);
 
-// Asks like ScriptedPrompts, and notes the looks of the buttons while the question is open.
-class PromptsRegard final : public Prompts {
-public:
-    std::function<void()> pendant;
-    QQueue<bool> answers;
-    QStringList asked;
-    bool askYesNo(const QString& text) override {
-        asked << text;
-        if (pendant)
-            pendant();
-        return answers.isEmpty() || answers.dequeue();
-    }
-    bool askRetryCancel(const QString&) override { return false; }
-    void notify(const QString& text) override { asked << text; }
-};
-
 struct Banc {
     TestServices ts;
-    PromptsRegard prompts;
-    Services services{ts.settings, ts.registry, ts.instance, ts.pictures, ts.windowHost, ts.clock,
-                      ts.random,   prompts,     ts.files,    ts.desktop,  ts.wallpaper};
     QTemporaryDir dossier;
     QString apercu; // what the preview frame shows
-    PanneauJour panneau{services, dossier.path(), [this] { return apercu; }};
+    PanneauJour panneau{ts.services, dossier.path(), [this] { return apercu; }};
 
     Banc() {
         QObject::connect(&panneau, &PanneauJour::afficherFichier, &panneau,
@@ -67,10 +48,8 @@ class TestPanneauJour : public QObject {
     Q_OBJECT
 private slots:
     void aujourdhuiAuDemarrage();
-    void clicDuRelachementSansEffet_data();
-    void clicDuRelachementSansEffet();
-    void etiquettes_data();
-    void etiquettes();
+    void protocolePression_data();
+    void protocolePression();
     void paperMemeValiderInactif();
     void choisirPuisConfirmerUnAutreJour();
     void attendPendantLApplication();
@@ -93,53 +72,40 @@ void TestPanneauJour::aujourdhuiAuDemarrage() {
     QVERIFY(b.panneau.Sel->isEnabled() && b.panneau.TSel->isEnabled());
 }
 
-// The click that a handler's own release raises (pressed state off) does nothing.
-void TestPanneauJour::clicDuRelachementSansEffet_data() {
+// An action button acts on the click that pressed it, not on the click its release raises; a
+// label passes its click on only while its button is enabled, and otherwise stays pressed.
+void TestPanneauJour::protocolePression_data() {
     QTest::addColumn<QString>("bouton");
-    QTest::newRow("Sel") << "Sel";
-    QTest::newRow("Valider") << "Valider";
-    QTest::newRow("DeValider") << "DeValider";
+    QTest::addColumn<bool>("image");    // the day has a picture: Valider and DeValider enabled
+    QTest::addColumn<bool>("relache");  // the click comes with the pressed state off
+    QTest::addColumn<int>("questions"); // questions and file dialogs
+    QTest::newRow("Sel relache") << "Sel" << true << true << 0;
+    QTest::newRow("Valider relache") << "Valider" << true << true << 0;
+    QTest::newRow("DeValider relache") << "DeValider" << true << true << 0;
+    QTest::newRow("TSel") << "TSel" << false << false << 1;
+    QTest::newRow("TValider, Valider actif") << "TValider" << true << false << 1;
+    QTest::newRow("TValider, Valider inactif") << "TValider" << false << false << 0;
+    QTest::newRow("TDevalider, DeValider inactif") << "TDevalider" << false << false << 0;
 }
 
-void TestPanneauJour::clicDuRelachementSansEffet() {
+void TestPanneauJour::protocolePression() {
     QFETCH(QString, bouton);
-    Banc b;
-    b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
-    b.panneau.Form_Load();
-    fixer(b.prompts.answers, {false, false});
-    auto* p = b.panneau.findChild<PictureButton*>(bouton);
-    emit p->clicked(false);
-    QVERIFY(b.prompts.asked.isEmpty() && b.ts.files.calls.isEmpty());
-    p->click();
-    QCOMPARE(b.prompts.asked.size() + b.ts.files.calls.size(), 1);
-    QVERIFY(!p->value());
-}
-
-void TestPanneauJour::etiquettes_data() {
-    QTest::addColumn<QString>("etiquette");
-    QTest::addColumn<bool>("actif");
-    QTest::addColumn<int>("questions");
-    QTest::newRow("TValider, Valider actif") << "TValider" << true << 1;
-    QTest::newRow("TValider, Valider inactif") << "TValider" << false << 0;
-    QTest::newRow("TDevalider, DeValider actif") << "TDevalider" << true << 1;
-    QTest::newRow("TDevalider, DeValider inactif") << "TDevalider" << false << 0;
-}
-
-void TestPanneauJour::etiquettes() {
-    QFETCH(QString, etiquette);
-    QFETCH(bool, actif);
+    QFETCH(bool, image);
+    QFETCH(bool, relache);
     QFETCH(int, questions);
     Banc b;
-    if (actif)
+    if (image)
         b.ts.settings.write(Wallpaper, QStringLiteral("Wall 4"), QStringLiteral("/p/jeudi.jpg"));
     b.panneau.Form_Load();
     b.panneau.Jour->setCurrentIndex(4);
-    fixer(b.prompts.answers, {false});
-    auto* e = b.panneau.findChild<PictureButton*>(etiquette);
-    e->click();
-    QCOMPARE(b.prompts.asked.size(), questions);
-    // A label whose button is disabled stays pressed.
-    QCOMPARE(e->value(), !actif);
+    fixer(b.ts.prompts.answers, {false});
+    auto* p = b.panneau.findChild<PictureButton*>(bouton);
+    if (relache)
+        emit p->clicked(false);
+    else
+        p->click();
+    QCOMPARE(b.ts.prompts.asked.size() + b.ts.files.calls.size(), questions);
+    QCOMPARE(p->value(), !relache && questions == 0);
 }
 
 void TestPanneauJour::paperMemeValiderInactif() {
@@ -163,12 +129,11 @@ void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
              QStringLiteral("Sélectionner les photos de fond d'écran"));
     QCOMPARE(b.ts.files.requests.first().filter,
              QStringLiteral("Tous les fichiers images|*.bmp;*.gif;*.jpg;*.jpeg"));
-    QVERIFY(b.ts.files.requests.first().startFolder.isEmpty());
     QCOMPARE(b.apercu, b.dossier.filePath(QStringLiteral("choisie.jpg")));
     QVERIFY(!b.panneau.TSel->value() && !b.panneau.Sel->value());
     QVERIFY(b.panneau.Valider->isEnabled() && !b.panneau.TValider->isEnabled());
     bool actifPendantLaQuestion = false;
-    b.prompts.pendant = [&] {
+    b.ts.prompts.whileAsking = [&] {
         PanneauJour& p = b.panneau;
         actifPendantLaQuestion = p.Valider->pictureUp() == p.ImageList2.last() &&
                                  p.Sel->pictureUp() == p.ImageList2.picture(1) &&
@@ -178,7 +143,6 @@ void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
     QVERIFY(actifPendantLaQuestion);
     QCOMPARE(b.lire(4), b.apercu);
     QVERIFY(!b.panneau.Valider->isEnabled() && !b.panneau.DeValider->isEnabled());
-    QCOMPARE(b.panneau.Valider->pictureDown(), b.panneau.ImageList2.picture(1));
     QCOMPARE(b.panneau.TValider->textColor(), Blanc);
     QVERIFY(b.ts.wallpaper.given.isEmpty());
 }

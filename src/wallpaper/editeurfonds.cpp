@@ -33,26 +33,16 @@ EditeurFonds::~EditeurFonds() {
 
 void EditeurFonds::Activer(Apres evenement) {
     Changement c;
+    // clang-format off
     switch (evenement) {
-    case Apres::JourAvecImage:
-        c = {on, on, on, on};
-        break;
-    case Apres::JourSansImage:
-        c = {off, off, off, off};
-        break;
-    case Apres::ImageChoisie:
-        c = {on, on, tel, tel};
-        break;
-    case Apres::EntreeAlbum:
-        c = {tel, on, tel, on};
-        break;
-    case Apres::Confirmee:
-        c = {off, off, tel, tel};
-        break;
-    case Apres::Enlevee:
-        c = {off, off, tel, tel};
-        break;
+    case Apres::JourAvecImage: c = {on,  on,  on,  on};  break;
+    case Apres::JourSansImage: c = {off, off, off, off}; break;
+    case Apres::ImageChoisie:  c = {on,  on,  tel, tel}; break;
+    case Apres::EntreeAlbum:   c = {tel, on,  tel, on};  break;
+    case Apres::Confirmee:     c = {off, off, tel, tel}; break;
+    case Apres::Enlevee:       c = {off, off, tel, tel}; break;
     }
+    // clang-format on
     Activation& a = m_activation;
     a = {c[0].value_or(a.deValider), c[1].value_or(a.valider), c[2].value_or(a.tDevalider),
          c[3].value_or(a.tValider)};

@@ -91,10 +91,11 @@ void EditeurFonds::Appliquer(const QString& chemin) {
     m_cheminApplique = chemin;
     const Pictures* pictures = &m_services.pictures;
     DesktopWallpaper* bureau = &m_services.wallpaper;
+    const QSize ecran = PlusGrandEcran();
     m_application.setFuture(
         QtConcurrent::run([=, programme = m_dossierProgramme, secours = m_dossierSecours] {
             QImage tempo;
-            return EcrireFondEcran(chemin, tempo, *pictures, *bureau, programme, secours);
+            return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
         }));
 }
 

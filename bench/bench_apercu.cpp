@@ -8,7 +8,7 @@
 // The pictures are made once in DIR (default: a folder under the system's temporary folder) by
 // a child process, so that making them does not count in this process's peak memory.
 
-#include "browser/chargeurapercu.h"
+#include "browser/apercu.h"
 #include "config/form2.h"
 #include "platform/clock.h"
 #include "platform/desktopservicesdesktop.h"
@@ -151,20 +151,23 @@ int main(int argc, char* argv[]) {
     out << "List preview in the dialog, offscreen\n";
     Form2 form(module);
     form.show();
+    auto* liste = form.findChild<QListWidget*>(QStringLiteral("ListeS"));
+    auto* apercu = form.findChild<Apercu*>();
+    auto* photo = form.findChild<QLabel*>(QStringLiteral("Photo"));
     for (int i = 0; i < images.size(); ++i) {
         QElapsedTimer duree;
         duree.start();
         dernierBattement = 0;
         plusLongueAttente = 0;
         if (i > 0)
-            form.ListeS->setCurrentRow(i);
-        while (form.Apercu->occupe())
+            liste->setCurrentRow(i);
+        while (apercu->occupe())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         out << QStringLiteral("  %1: shown after %2 ms (%3), longest UI gap %4 ms, peak %5 MB\n")
                    .arg(QFileInfo(images[i]).fileName())
                    .arg(double(duree.nsecsElapsed()) / 1e6, 0, 'f', 0)
-                   .arg(form.Photo->toolTip().isEmpty() ? QStringLiteral("placeholder")
-                                                        : QStringLiteral("picture"))
+                   .arg(photo->toolTip().isEmpty() ? QStringLiteral("placeholder")
+                                                   : QStringLiteral("picture"))
                    .arg(double(plusLongueAttente) / 1e6, 0, 'f', 1)
                    .arg(maxRssMo(), 0, 'f', 0);
         out.flush();

@@ -1,9 +1,9 @@
 // Rewriting an album's photo list in the settings store, one write at a time and as a batch,
 // then reading it back as the screen saver does.
 
+#include "album/miroir.h"
 #include "platform/inisettingsstore.h"
-#include "saver/listephotos.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

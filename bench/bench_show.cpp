@@ -25,8 +25,8 @@
 #include "samples.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"
+#include "settings/reglages.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "gifwriter.h"
 #include "platform/settingsstore.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
 #include "platform/settingsstore.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,20 @@
 #include "album/miroir.h"
 
 #include "platform/settingsstore.h"
-#include "saver/listephotos.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
+
+QStringList ChargerPhotos(const SettingsStore& store) {
+    QStringList liste;
+    // Positions are 16-bit: a longer list could not be chosen from.
+    constexpr qsizetype MaxPhotos = 32767;
+    for (int i = 0; liste.size() < MaxPhotos; ++i) {
+        const QString v = Reglages::lire(store, Reglages::fichier(i));
+        if (v.isEmpty())
+            break;
+        liste.append(v);
+    }
+    return liste;
+}
 
 QStringList LireMiroir(const SettingsStore& reglages) {
     // One rule for the dialog and the screen saver, so both see the same album.

@@ -1,18 +1,7 @@
-#include "platform/clock.h"
-#include "platform/desktopservicesdesktop.h"
-#include "platform/desktopwallpaperfactory.h"
-#include "platform/dialogfilechooser.h"
-#include "platform/inisettingsstore.h"
-#include "platform/lockfileinstancelock.h"
-#include "platform/messageboxprompts.h"
-#include "platform/pictures.h"
-#include "platform/randomsource.h"
-#include "platform/services.h"
-#include "platform/standinregistry.h"
+#include "app/demarrage.h"
+#include "platform/platformservices.h"
 #include "platform/terminationsignals.h"
 #include "platform/traductionqt.h"
-#include "platform/x11windowhost.h"
-#include "startup/demarrage.h"
 #include "startup/module1.h"
 
 #include <QApplication>
@@ -27,23 +16,8 @@ int main(int argc, char* argv[]) {
 
     installerTraductionQt(app);
 
-    IniSettingsStore settings;
-    StandInRegistry registry;
-    LockFileInstanceLock instance;
-    QtPictures pictures;
-    X11WindowHost windowHost;
-    SystemClock clock;
-    StdRandomSource random;
-    MessageBoxPrompts prompts;
-    DialogFileChooser files;
-    DesktopServicesDesktop desktop;
-    const std::unique_ptr<DesktopWallpaper> wallpaper =
-        createDesktopWallpaper(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
-                               QGuiApplication::platformName() == QLatin1String("xcb"));
-    Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  *wallpaper};
-
-    Module1 module(services);
+    const std::unique_ptr<PlatformServices> plateforme = createPlatformServices();
+    Module1 module(plateforme->services());
     module.DossierProgramme = QDir::toNativeSeparators(QApplication::applicationDirPath());
     module.VariableFenetreHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");
     QObject::connect(&termination, &TerminationSignals::requested,

@@ -1,121 +1,175 @@
 #include "config/form2.h"
 
-#include "browser/chargeurapercu.h"
+#include "browser/apercu.h"
+#include "browser/listealbum.h"
+#include "browser/placevignettes.h"
+#include "config/barrecommandes.h"
 #include "config/form2textes.h"
+#include "config/panneauapropos.h"
+#include "config/panneauoptions.h"
 #include "controls/captionpanel.h"
-#include "controls/optionbutton.h"
+#include "controls/decor.h"
+#include "controls/fonts.h"
 #include "controls/picturebutton.h"
+#include "controls/twips.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/services.h"
 #include "startup/module1.h"
+#include "wallpaper/panneaujour.h"
 
 #include <QAction>
-#include <QComboBox>
+#include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QScrollArea>
 #include <QWindow>
 
 Form2::Form2(Module1& module, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), CommonDialog1(module.services.files),
-      album(module.services.settings, module.services.prompts, module.services.files,
-            module.DossierProgramme),
-      m_module(module) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_module(module),
+      m_etat(std::make_unique<EtatDialogue>(module.services.settings, module.services.prompts,
+                                            module.services.files, module.DossierProgramme)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Form2Textes::Legende);
     setFixedSize(777, 536);
     // Without a system frame many window managers would put it in a corner.
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
         move(ecran->availableGeometry().center() - rect().center());
-    CreerControles();
-    ChargerImages();
-    Apercu = new ChargeurApercu(module.services.pictures, this);
-    connect(Apercu, &ChargeurApercu::pret, this, &Form2::MontrerApercu);
+    CreerPanneaux();
     Connecter();
     Form_Load();
 }
 
-// The controls outlive this body (the widget base deletes them): none of their last signals
-// may reach handlers of a dialog that is half gone.
+// The controls outlive this body (the widget base deletes them): none of their last signals may
+// reach the dialog or a panel that is half gone.
 Form2::~Form2() {
-    Timer1.stop();
-    Timer2.stop();
+    const QList<QObject*> receveurs = {this,      m_barre, m_liste,  m_vignettes,
+                                       m_options, m_jour,  m_apercu, m_apropos};
     const QList<QObject*> enfants = findChildren<QObject*>();
-    for (QObject* enfant : enfants) {
-        enfant->disconnect(this);
-        enfant->removeEventFilter(this);
-    }
+    for (QObject* enfant : enfants)
+        for (QObject* receveur : receveurs)
+            enfant->disconnect(receveur);
+    Titre->removeEventFilter(this);
 }
 
+// Panels are stacked in this order; the about panel lies over the options when open.
+void Form2::CreerPanneaux() {
+    SSSplash1 = new CaptionPanel(this);
+    SSSplash1->setObjectName(QStringLiteral("SSSplash1"));
+    Twips::placer(SSSplash1, 0, 0, 11655, 8040);
+    SSSplash1->setMouseTracking(false);
+    SSSplash1->setPicture(Decor::fond(SSSplash1->size()));
+
+    Titre = new CaptionPanel(SSSplash1);
+    Titre->setObjectName(QStringLiteral("Titre"));
+    Twips::placer(Titre, 1440, 120, 5895, 255);
+    Titre->setCaption(Form2Textes::Titre);
+    Titre->setCaptionAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Titre->setFont(dialogFont(true));
+    Titre->setCursor(Qt::SizeAllCursor);
+
+    Menu1 = new PictureButton(SSSplash1);
+    Menu1->setObjectName(QStringLiteral("Menu1"));
+    Twips::placer(Menu1, 11160, 480, 255, 270);
+    Menu1->setToolTip(Form2Textes::Fermer);
+    Menu1->setPictureUp(Decor::fermer(false));
+    Menu1->setPictureStored(Decor::fermer(false));
+    Menu1->setPictureDown(Decor::fermer(true));
+
+    Services& services = m_module.services;
+    m_barre = new BarreCommandes(*m_etat, SSSplash1);
+    m_apercu = new Apercu(services.pictures, SSSplash1);
+    m_liste = new ListeAlbum(*m_etat, *m_apercu, SSSplash1);
+    m_vignettes = new PlaceVignettes(SSSplash1);
+    m_options = new PanneauOptions(services.settings, SSSplash1);
+    m_jour = new PanneauJour(
+        services, m_module.DossierProgramme, [apercu = m_apercu] { return apercu->Fichier(); },
+        SSSplash1);
+    m_apropos = new PanneauAPropos(SSSplash1);
+}
+
+// What the panels tell one another; the typical road can be read here.
 void Form2::Connecter() {
-    for (int i = 0; i < 6; ++i) {
-        const auto survol = [this, i] { Boutons_MouseMove(i); };
-        const auto sortie = [this, i] { Boutons_MouseExit(i); };
-        connect(Boutons[i], &PictureButton::clicked, this, [this, i] { Boutons_Click(i); });
-        connect(TBoutons[i], &PictureButton::clicked, this, [this, i] { TBoutons_Click(i); });
-        for (PictureButton* b : {Boutons[i], TBoutons[i]}) {
-            connect(b, &PictureButton::pointerEntered, this, survol);
-            connect(b, &PictureButton::pointerMoved, this, survol);
-            connect(b, &PictureButton::pointerLeft, this, sortie);
-        }
-    }
-    connect(Menu[1], &PictureButton::clicked, this, [this] { Menu_Click(1); });
-    connect(Menu[1], &PictureButton::pointerEntered, this, [this] { Menu_MouseEnter(1); });
-    connect(Menu[1], &PictureButton::pointerLeft, this, [this] { Menu_MouseExit(1); });
+    connect(m_barre, &BarreCommandes::commande, this, &Form2::Commande);
+    connect(m_liste, &ListeAlbum::enregistrementPermis, m_barre,
+            &BarreCommandes::PermettreEnregistrement);
 
-    connect(Combo1, &QListWidget::currentRowChanged, this, [this] { Combo1_Click(); });
-    for (int i = 0; i < 2; ++i) {
-        connect(Tit[i], &OptionButton::selected, this, [this, i] { Tit_Click(i); });
-        connect(Position[i], &OptionButton::selected, this, [this, i] { Position_Click(i); });
-    }
-    connect(Jour, &QComboBox::currentIndexChanged, this, [this] { Jour_Click(); });
+    // A photo chosen in the list is what the weekday editor can confirm.
+    connect(m_liste, &ListeAlbum::photoChoisie, m_jour, &PanneauJour::PhotoChoisie);
+    connect(m_liste->Paper, &QAction::triggered, m_jour, &PanneauJour::Paper_Click);
+    // The weekday editor shows its pictures in the preview and opens the one shown.
+    connect(m_jour, &PanneauJour::afficherFichier, m_apercu, &Apercu::AfficherFichier);
+    connect(m_apercu, &Apercu::cadreClique, m_jour, &PanneauJour::Cadre_Click);
+    // Thumbnail numbers follow list positions: a changed list throws the thumbnails away.
+    connect(m_liste, &ListeAlbum::albumChange, m_vignettes, &PlaceVignettes::ViderVignettes);
+    connect(m_liste, &ListeAlbum::vignetteMarquee, m_vignettes, &PlaceVignettes::MarquerVignette);
 
-    // An entry chosen by the user or the program is previewed; a click on the entry already
-    // chosen previews it again. The list giving an entry the focus alone chooses nothing.
-    connect(ListeS, &QListWidget::itemSelectionChanged, this, [this] { ListeS_Click(); });
-    connect(ListeS, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (ListeS->row(item) == m_ligneAvantClic)
-            ListeS_Click();
-    });
-    connect(Supp, &QAction::triggered, this, &Form2::Supp_Click);
+    // The album's area opens the about panel; the preview closes it.
+    connect(m_liste, &ListeAlbum::pointeurDessus, m_apropos, &PanneauAPropos::OuvrirAPropos);
+    connect(m_vignettes, &PlaceVignettes::pointeurDessus, m_apropos,
+            &PanneauAPropos::OuvrirAPropos);
+    connect(m_apercu, &Apercu::pointeurDessus, m_apropos, &PanneauAPropos::FermerAPropos);
 
-    connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
-    connect(&Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
-    Timer1.setInterval(0);
-    Timer2.setInterval(0);
-
-    connect(APropos, &CaptionPanel::pointerMoved, this, &Form2::FermerAPropos);
-    connect(Cadre, &PictureButton::pointerEntered, this, &Form2::Cadre_MouseMove);
-    connect(Cadre, &PictureButton::pointerMoved, this, &Form2::Cadre_MouseMove);
-    ListeS->viewport()->installEventFilter(this);
-    SSSCroll->viewport()->installEventFilter(this);
-    SSSCroll->widget()->installEventFilter(this);
-    for (QLabel* l : L)
-        l->installEventFilter(this);
+    connect(Menu1, &PictureButton::clicked, this, [this] { Menu_Click(1); });
+    connect(Menu1, &PictureButton::pointerEntered, this,
+            [this] { Menu1->setPictureUp(Menu1->pictureDown()); });
+    connect(Menu1, &PictureButton::pointerLeft, this,
+            [this] { Menu1->setPictureUp(Menu1->pictureStored()); });
     Titre->installEventFilter(this);
 }
 
+void Form2::Form_Load() {
+    m_etat->AlbumModifie = false;
+    m_etat->BoutonActif = 999;
+    m_options->ChargerVitesse();
+    m_liste->ChargerListe();
+    m_options->ChargerTitre();
+    m_jour->Charger(m_module.services.clock.weekdayFromSunday());
+    m_liste->RetrouverDernierAlbum();
+}
+
+// Index of the command bar -> the command it runs. "Email" has no action; its button is hidden.
+void Form2::Commande(int Index) {
+    switch (Index) {
+    case 0:
+        m_liste->OuvrirAlbum();
+        break;
+    case 1:
+        m_liste->AjouterPhotos();
+        break;
+    case 2:
+        m_vignettes->Panorama();
+        break;
+    case 3:
+        m_liste->EnregistrerAlbum();
+        break;
+    case 5:
+        Web();
+        break;
+    default:
+        break;
+    }
+}
+
+void Form2::Web() {
+    m_module.services.desktop.openWebPage(Form2Textes::AdresseWeb);
+}
+
+void Form2::Menu_Click(int) {
+    close();
+}
+
+// However the dialog is closed, unsaved changes are offered to be saved first.
+void Form2::closeEvent(QCloseEvent* event) {
+    if (!m_liste->FermerAlbum()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_module.FinProgramme();
+}
+
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && watched == ListeS->viewport()) {
-        auto* e = static_cast<QMouseEvent*>(event);
-        const QPointF p = e->position();
-        if (e->button() == Qt::RightButton) {
-            // The menu acts on the entry chosen before: the right button never changes it.
-            ListeS_MouseDown(2, 0, p.x(), p.y());
-            return true;
-        }
-        m_ligneAvantClic = EntreeChoisie();
-    }
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == ListeS->viewport())
-            ListeS_MouseMove();
-        else if (watched == SSSCroll->viewport() || watched == SSSCroll->widget())
-            SSSCroll_MouseMove();
-        else if (std::find(L.begin(), L.end(), watched) != L.end())
-            FermerAPropos();
-    }
     if (watched == Titre && DeplacerFenetre(event))
         return true;
     return QWidget::eventFilter(watched, event);

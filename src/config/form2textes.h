@@ -15,7 +15,6 @@ inline const QStringList Commandes = {
     QStringLiteral("Panorama"), QStringLiteral("Enregistrer Album"),
     QStringLiteral("Email"),    QStringLiteral("Web")};
 
-inline const QString Album = QStringLiteral("Album :");
 inline const QString Vitesse = QStringLiteral("Vitesse de transistion");
 inline const QStringList Vitesses = {
     QStringLiteral("Immédiate"),  QStringLiteral("Très rapide"),    QStringLiteral("Rapide"),
@@ -24,22 +23,6 @@ inline const QStringList Vitesses = {
 inline const QString TitrePhoto = QStringLiteral("Titre de la photo");
 inline const QStringList OuiNon = {QStringLiteral("Oui"), QStringLiteral("Non")};
 inline const QStringList Positions = {QStringLiteral("Haut Centre"), QStringLiteral("Bas Centre")};
-
-inline const QString FondsSemaine =
-    QStringLiteral("Sélectionner les images de Fond pour chaque jour de la Semaine");
-inline const QString Jour = QStringLiteral("Jour ");
-inline const QStringList Jours = {QStringLiteral("Dimanche"), QStringLiteral("Lundi"),
-                                  QStringLiteral("Mardi"),    QStringLiteral("Mercredi"),
-                                  QStringLiteral("Jeudi"),    QStringLiteral("Vendredi"),
-                                  QStringLiteral("Samedi")};
-inline const QString ChoisirImage = QStringLiteral("Choisir l'image");
-inline const QString ConfirmerImage = QStringLiteral("Confirmer l'image sélectionnée");
-inline const QString SupprimerImage = QStringLiteral("Supprimer l'image sélectionnée");
-inline const QString Choisir = QStringLiteral("Choisir");
-inline const QString Selection = QStringLiteral("Sélection");
-inline const QString Deselection = QStringLiteral("Désélection");
-inline const QString OuvrirImage =
-    QStringLiteral("Cliquer ICI pour visualiser l'image avec votre éditeur d'image");
 
 // The about panel. The notice leaves room, on its first and third lines, for the two blue words
 // laid over it.
@@ -57,10 +40,5 @@ inline const QStringList Notice = {QStringLiteral("Ce %1 peut être copié et"),
                                    QStringLiteral("obtenir les mises à jour.")};
 // The maker's web page: shown in the about panel and opened by the "Web" command.
 inline const QString AdresseWeb = QStringLiteral("https://www.lumivane.example/");
-
-// The photo's popup menu.
-inline const QString Supp = QStringLiteral("&Enlever la photo sélectionner de la liste");
-inline const QString Paper =
-    QStringLiteral("&Mettre la photo comme Papier Peint du jour sélectionné");
 
 } // namespace Form2Textes

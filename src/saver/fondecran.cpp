@@ -3,7 +3,7 @@
 #include "platform/desktopwallpaper.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,22 +1,8 @@
 #include "saver/listephotos.h"
 
 #include "platform/randomsource.h"
-#include "startup/reglages.h"
 
 #include <cmath>
-
-QStringList ChargerPhotos(const SettingsStore& store) {
-    QStringList liste;
-    // Positions are 16-bit: a longer list could not be chosen from.
-    constexpr qsizetype MaxPhotos = 32767;
-    for (int i = 0; liste.size() < MaxPhotos; ++i) {
-        const QString v = Reglages::lire(store, Reglages::fichier(i));
-        if (v.isEmpty())
-            break;
-        liste.append(v);
-    }
-    return liste;
-}
 
 qint16 ChoisirPhoto(qint16 n, qint16& DernierePhoto, RandomSource& hasard) {
     const int count = std::max<int>(n, 0);

@@ -1,5 +1,6 @@
 #include "saver/ss.h"
 
+#include "album/miroir.h"
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
 #include "platform/clock.h"
@@ -9,8 +10,8 @@
 #include "platform/services.h"
 #include "saver/fondecran.h"
 #include "saver/listephotos.h"
+#include "settings/reglages.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
 
 #include <QKeyEvent>
 #include <QScreen>

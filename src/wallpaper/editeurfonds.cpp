@@ -3,7 +3,7 @@
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 #include "wallpaper/textesfonds.h"
 
 #include <QtConcurrent/QtConcurrentRun>

@@ -1,11 +1,11 @@
 // The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
-#include "config/reglesdialogue.h"
 #include "controls/fonts.h"
+#include "controls/minuterie.h"
 #include "controls/picturebutton.h"
+#include "controls/reglesdialogue.h"
 #include "controls/twips.h"
-#include "platform/clock.h"
 #include "platform/services.h"
 #include "saver/fondecran.h"
 #include "wallpaper/imagesjour.h"
@@ -35,7 +35,7 @@ PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme,
     setToolTip(TextesFonds::Panneau);
     setBackColor(FondPanneau);
     setBevel(Bevel::Raised);
-    resize(Twips::rect(0, 0, 3255, 1215).size());
+    Twips::placer(this, 8040, 2880, 3255, 1215);
     CreerControles();
     for (const QImage& im : ImagesJour::images(FondPanneau))
         ImageList2.add(im);
@@ -107,13 +107,13 @@ void PanneauJour::Connecter() {
     connect(&editeur, &EditeurFonds::applicationTerminee, this, &PanneauJour::FinConfirmation);
 }
 
-void PanneauJour::Form_Load() {
+void PanneauJour::Charger(int jourDepuisDimanche) {
     Jour->blockSignals(true);
     Jour->clear();
     Jour->addItems(TextesFonds::Jours);
     Jour->setCurrentIndex(-1);
     Jour->blockSignals(false);
-    Jour->setCurrentIndex(m_services.clock.weekdayFromSunday() - 1);
+    Jour->setCurrentIndex(jourDepuisDimanche - 1);
 }
 
 void PanneauJour::Jour_Click() {
@@ -138,13 +138,8 @@ PictureButton* PanneauJour::Etiquette(PictureButton* action) const {
     return action == Sel ? TSel : action == DeValider ? TDevalider : TValider;
 }
 
-// Every pointer move asks to start the animation; restarting a running timer would hold it
-// back for as long as the pointer moves, so a running timer is left alone.
 void PanneauJour::Survol(int image) {
-    if (!Timer2.isActive() || Timer2.interval() != IntervalleImages) {
-        Timer2.setInterval(IntervalleImages);
-        Timer2.start();
-    }
+    Minuterie::demarrer(Timer2, IntervalleImages);
     ImageSurvolee = qint16(image);
     Etiquette(Action(image))->setTextColor(Jaune);
 }
@@ -156,8 +151,7 @@ void PanneauJour::FinSurvol(int image) {
 }
 
 void PanneauJour::ArreterAnimation() {
-    Timer2.stop();
-    Timer2.setInterval(0);
+    Minuterie::arreter(Timer2);
 }
 
 void PanneauJour::Timer2_Timer() {

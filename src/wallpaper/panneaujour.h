@@ -41,8 +41,9 @@ public:
 
     static constexpr int IntervalleImages = 300;
 
-    // Fills Jour and selects today's day, which previews its stored picture.
-    void Form_Load();
+    // Start-up: fills Jour and chooses `jourDepuisDimanche` (Sunday = 1), which previews its
+    // stored picture.
+    void Charger(int jourDepuisDimanche);
 
     void Jour_Click();
     void Sel_Click();
@@ -54,8 +55,10 @@ public:
     // The photo menu's "Paper": confirms the preview for the selected day, even while Valider
     // is disabled.
     void Paper_Click();
-    // An album photo whose file exists is previewed.
-    void PermettreValidation();
+    // A photo of the album was previewed: it can become the chosen day's wallpaper.
+    void PhotoChoisie(const QString& fichier);
+    // A click on the preview frame: the previewed picture opens in the desktop's program for it.
+    void Cadre_Click();
 
     // Hover of an action button or its label: 0 Sel, 1 DeValider, 2 Valider.
     void Survol(int image);

@@ -4,6 +4,7 @@
 #include "controls/picturebutton.h"
 #include "platform/filechooser.h"
 #include "platform/services.h"
+#include "wallpaper/ouvririmage.h"
 #include "wallpaper/panneaujour.h"
 #include "wallpaper/textesfonds.h"
 
@@ -107,6 +108,10 @@ void PanneauJour::Paper_Click() {
     Valider_Click();
 }
 
-void PanneauJour::PermettreValidation() {
+void PanneauJour::PhotoChoisie(const QString&) {
     editeur.EntreeAlbumChoisie();
+}
+
+void PanneauJour::Cadre_Click() {
+    OuvrirImage(m_cheminApercu(), m_services.desktop, m_services.prompts);
 }

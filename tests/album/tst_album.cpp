@@ -3,7 +3,7 @@
 #include "album/miroir.h"
 #include "album/textesalbum.h"
 #include "doubles.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QDir>
 #include <QFile>

@@ -58,31 +58,32 @@ void TestForm2::firstRun() {
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("0"));
-    QCOMPARE(f.Combo1->count(), 8);
-    QCOMPARE(f.Combo1->currentItem()->text(), QStringLiteral("Très très lente"));
-    QCOMPARE(cochee(f.Tit), 1);
-    QCOMPARE(cochee(f.Position), 0);
-    QVERIFY(!f.Position[0]->isEnabled() && !f.Position[1]->isEnabled());
-    QCOMPARE(f.ListeS->count(), 0);
-    QVERIFY(f.FichierAlbum.isEmpty());
-    QVERIFY(f.TitreAlbum->text().isEmpty());
-    QCOMPARE(f.BoutonActif, qint16(999));
-    QVERIFY(!f.AlbumModifie && !f.ArretChargement);
-    QVERIFY(!f.APropos->isHidden());
-    QVERIFY(!f.Timer1.isActive() && !f.Timer2.isActive());
-    QCOMPARE(f.Timer1.interval(), 0);
+    QCOMPARE(optionsDe(f)->Combo1->count(), 8);
+    QCOMPARE(optionsDe(f)->Combo1->currentItem()->text(), QStringLiteral("Très très lente"));
+    QCOMPARE(cochee(optionsDe(f)->Tit), 1);
+    QCOMPARE(cochee(optionsDe(f)->Position), 0);
+    QVERIFY(!optionsDe(f)->Position[0]->isEnabled() && !optionsDe(f)->Position[1]->isEnabled());
+    QCOMPARE(listeDe(f)->ListeS->count(), 0);
+    QVERIFY(f.etat().FichierAlbum.isEmpty());
+    QVERIFY(listeDe(f)->TitreAlbum->text().isEmpty());
+    QCOMPARE(f.etat().BoutonActif, qint16(999));
+    QVERIFY(!f.etat().AlbumModifie && !f.etat().ArretChargement);
+    QVERIFY(!aproposDe(f)->isHidden());
+    QVERIFY(!barreDe(f)->Timer1.isActive() && !jourDe(f)->Timer2.isActive());
+    QCOMPARE(barreDe(f)->Timer1.interval(), 0);
     for (int k = 1; k <= 5; ++k)
-        QCOMPARE(f.Couleurs[std::size_t(k)], QColor(255, 255, 255));
+        QCOMPARE(barreDe(f)->Couleurs[std::size_t(k)], QColor(255, 255, 255));
     QCOMPARE(f.windowTitle(), QStringLiteral("Lumivane V1.0"));
     QCOMPARE(f.size(), QSize(777, 536));
     QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(f.Boutons[4]->isHidden() && f.TBoutons[4]->isHidden());
-    QVERIFY(f.PB->isHidden() && f.SSSCroll->isHidden() && !f.ListeS->isHidden());
-    QCOMPARE(f.Sel->maskColor(), QColor(47, 55, 47));
-    QCOMPARE(f.Valider->pictureDown(), f.ImageList2.last());
-    QCOMPARE(f.Sel->pictureStored(), f.ImageList2.picture(1));
+    QVERIFY(barreDe(f)->Boutons[4]->isHidden() && barreDe(f)->TBoutons[4]->isHidden());
+    QVERIFY(listeDe(f)->PB->isHidden() && vignettesDe(f)->isHidden() &&
+            !listeDe(f)->ListeS->isHidden());
+    QCOMPARE(jourDe(f)->Sel->maskColor(), QColor(47, 55, 47));
+    QCOMPARE(jourDe(f)->Valider->pictureDown(), jourDe(f)->ImageList2.last());
+    QCOMPARE(jourDe(f)->Sel->pictureStored(), jourDe(f)->ImageList2.picture(1));
     for (std::size_t i = 0; i < 6; ++i)
-        QCOMPARE(f.Boutons[i]->pictureUp(), f.ImageList1[i].picture(1));
+        QCOMPARE(barreDe(f)->Boutons[i]->pictureUp(), barreDe(f)->ImageList1[i].picture(1));
 }
 
 void TestForm2::storedOptions_data() {
@@ -131,11 +132,11 @@ void TestForm2::storedOptions() {
     b.ts.settings.write(Param, QStringLiteral("Titre"), titre);
     b.ts.settings.write(Param, QStringLiteral("Position"), position);
     Form2& f = b.ouvrir();
-    QCOMPARE(f.Combo1->currentRow(), vitesse);
-    QCOMPARE(cochee(f.Tit), tit);
-    QCOMPARE(cochee(f.Position), pos);
-    QCOMPARE(f.Position[0]->isEnabled(), tit == 0);
-    QCOMPARE(f.Position[1]->isEnabled(), tit == 0);
+    QCOMPARE(optionsDe(f)->Combo1->currentRow(), vitesse);
+    QCOMPARE(cochee(optionsDe(f)->Tit), tit);
+    QCOMPARE(cochee(optionsDe(f)->Position), pos);
+    QCOMPARE(optionsDe(f)->Position[0]->isEnabled(), tit == 0);
+    QCOMPARE(optionsDe(f)->Position[1]->isEnabled(), tit == 0);
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QString::number(vitesse));
     QCOMPARE(b.lire(QStringLiteral("Titre")), QString::number(tit));
     QCOMPARE(b.lire(QStringLiteral("Position")), QString::number(pos));
@@ -155,9 +156,9 @@ void TestForm2::todayInJour() {
     Banc b;
     b.ts.clock.at = QDateTime(date, QTime(9, 0));
     Form2& f = b.ouvrir();
-    QCOMPARE(f.Jour->count(), 7);
-    QCOMPARE(f.Jour->itemText(0), QStringLiteral("Dimanche"));
-    QCOMPARE(f.Jour->currentText(), jour);
+    QCOMPARE(jourDe(f)->Jour->count(), 7);
+    QCOMPARE(jourDe(f)->Jour->itemText(0), QStringLiteral("Dimanche"));
+    QCOMPARE(jourDe(f)->Jour->currentText(), jour);
 }
 
 void TestForm2::albumReopenedOnlyWithAList_data() {
@@ -198,46 +199,46 @@ void TestForm2::albumReopenedOnlyWithAList() {
         b.ts.settings.write(QStringLiteral("Liste de Fichiers"), QStringLiteral("Fichier 0"),
                             QStringLiteral("/photos/a.jpg"));
     Form2& f = b.ouvrir();
-    QCOMPARE(f.TitreAlbum->text(), titre);
-    QCOMPARE(f.FichierAlbum, fichier);
+    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
+    QCOMPARE(f.etat().FichierAlbum, fichier);
 }
 
 // What a user does with the pointer on the options, once the about panel is out of the way.
 void TestForm2::optionsThroughClicks() {
     Banc b;
     Form2& f = b.montrer();
-    f.FermerAPropos();
+    aproposDe(f)->FermerAPropos();
     const auto cliquer = [](QWidget* w) {
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
     };
-    cliquer(f.Tit[0]);
+    cliquer(optionsDe(f)->Tit[0]);
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("0"));
-    QVERIFY(f.Position[0]->isEnabled() && f.Position[1]->isEnabled());
-    cliquer(f.Position[1]);
+    QVERIFY(optionsDe(f)->Position[0]->isEnabled() && optionsDe(f)->Position[1]->isEnabled());
+    cliquer(optionsDe(f)->Position[1]);
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(f.Tit[1]);
+    cliquer(optionsDe(f)->Tit[1]);
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
-    QVERIFY(!f.Position[0]->isEnabled() && !f.Position[1]->isEnabled());
+    QVERIFY(!optionsDe(f)->Position[0]->isEnabled() && !optionsDe(f)->Position[1]->isEnabled());
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(f.Position[0]); // disabled: nothing changes
+    cliquer(optionsDe(f)->Position[0]); // disabled: nothing changes
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(f.Tit[0]);
-    QCOMPARE(cochee(f.Tit), 0);
-    QVERIFY(f.Position[1]->isEnabled());
-    QCOMPARE(cochee(f.Position), 1);
+    cliquer(optionsDe(f)->Tit[0]);
+    QCOMPARE(cochee(optionsDe(f)->Tit), 0);
+    QVERIFY(optionsDe(f)->Position[1]->isEnabled());
+    QCOMPARE(cochee(optionsDe(f)->Position), 1);
 
-    const QRect moyenne = f.Combo1->visualItemRect(f.Combo1->item(3));
-    QTest::mouseClick(f.Combo1->viewport(), Qt::LeftButton, {}, moyenne.center());
+    const QRect moyenne = optionsDe(f)->Combo1->visualItemRect(optionsDe(f)->Combo1->item(3));
+    QTest::mouseClick(optionsDe(f)->Combo1->viewport(), Qt::LeftButton, {}, moyenne.center());
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("3"));
-    QTest::keyClick(f.Combo1, Qt::Key_Down);
+    QTest::keyClick(optionsDe(f)->Combo1, Qt::Key_Down);
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("4"));
 }
 
 void TestForm2::speedWritesOnlyItsKey() {
     Banc b;
     Form2& f = b.ouvrir();
-    f.Combo1->setCurrentRow(0);
-    f.Combo1->setCurrentRow(7);
+    optionsDe(f)->Combo1->setCurrentRow(0);
+    optionsDe(f)->Combo1->setCurrentRow(7);
     QSettings ini(b.ts.settings.fileName(), QSettings::IniFormat);
     ini.beginGroup(Param);
     QStringList cles = ini.childKeys();
@@ -251,39 +252,39 @@ void TestForm2::speedWritesOnlyItsKey() {
 void TestForm2::commandBarHover() {
     Banc b;
     Form2& f = b.ouvrir();
-    f.Boutons_MouseMove(2);
-    QVERIFY(f.Timer1.isActive());
-    QCOMPARE(f.Timer1.interval(), 200);
-    QCOMPARE(f.BoutonSurvole, qint16(2));
-    const ImageList& images = f.ImageList1[2];
+    barreDe(f)->Boutons_MouseMove(2);
+    QVERIFY(barreDe(f)->Timer1.isActive());
+    QCOMPARE(barreDe(f)->Timer1.interval(), 200);
+    QCOMPARE(barreDe(f)->BoutonSurvole, qint16(2));
+    const ImageList& images = barreDe(f)->ImageList1[2];
     QList<int> vues;
     for (int k = 0; k < 7; ++k) {
-        f.Timer1_Timer();
+        barreDe(f)->Timer1_Timer();
         for (int n = 1; n <= images.count(); ++n)
-            if (f.Boutons[2]->pictureUp() == images.picture(n))
+            if (barreDe(f)->Boutons[2]->pictureUp() == images.picture(n))
                 vues << n;
-        QCOMPARE(f.Boutons[2]->pictureDown(), f.Boutons[2]->pictureUp());
-        QCOMPARE(f.TBoutons[2]->textColor(), QColor(255, 255, 255));
+        QCOMPARE(barreDe(f)->Boutons[2]->pictureDown(), barreDe(f)->Boutons[2]->pictureUp());
+        QCOMPARE(barreDe(f)->TBoutons[2]->textColor(), QColor(255, 255, 255));
     }
     QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 5, 1, 2}));
     // Another button goes on from the next frame.
-    f.Boutons_MouseMove(5);
-    f.Timer1_Timer();
-    QCOMPARE(f.Boutons[5]->pictureUp(), f.ImageList1[5].picture(3));
-    f.Boutons_MouseExit(5);
-    QVERIFY(!f.Timer1.isActive());
-    QCOMPARE(f.Timer1.interval(), 0);
-    QCOMPARE(f.Boutons[5]->pictureUp(), f.ImageList1[5].picture(1));
+    barreDe(f)->Boutons_MouseMove(5);
+    barreDe(f)->Timer1_Timer();
+    QCOMPARE(barreDe(f)->Boutons[5]->pictureUp(), barreDe(f)->ImageList1[5].picture(3));
+    barreDe(f)->Boutons_MouseExit(5);
+    QVERIFY(!barreDe(f)->Timer1.isActive());
+    QCOMPARE(barreDe(f)->Timer1.interval(), 0);
+    QCOMPARE(barreDe(f)->Boutons[5]->pictureUp(), barreDe(f)->ImageList1[5].picture(1));
 }
 
 void TestForm2::animationGoesOnWhileThePointerMoves() {
     Banc b;
     Form2& f = b.ouvrir();
-    QSignalSpy ticks(&f.Timer1, &QTimer::timeout);
+    QSignalSpy ticks(&barreDe(f)->Timer1, &QTimer::timeout);
     QTimer pointeur; // a pointer that keeps moving over "Panorama"
-    connect(&pointeur, &QTimer::timeout, &f, [&f] { f.Boutons_MouseMove(2); });
+    connect(&pointeur, &QTimer::timeout, &f, [&f] { barreDe(f)->Boutons_MouseMove(2); });
     pointeur.start(40);
-    f.Boutons_MouseMove(2);
+    barreDe(f)->Boutons_MouseMove(2);
     QTRY_VERIFY(ticks.size() >= 2);
 }
 
@@ -292,41 +293,41 @@ void TestForm2::captionsActAsTheirIcons() {
     Banc b;
     Form2& f = b.montrer();
     QTest::mouseMove(&f, QPoint(400, 300));
-    QTest::mouseMove(f.TBoutons[1], QPoint(20, 8));
-    QTRY_VERIFY(f.Timer1.isActive());
-    QCOMPARE(f.BoutonSurvole, qint16(1));
-    QTRY_VERIFY(f.Boutons[1]->pictureUp() != f.ImageList1[1].picture(1));
+    QTest::mouseMove(barreDe(f)->TBoutons[1], QPoint(20, 8));
+    QTRY_VERIFY(barreDe(f)->Timer1.isActive());
+    QCOMPARE(barreDe(f)->BoutonSurvole, qint16(1));
+    QTRY_VERIFY(barreDe(f)->Boutons[1]->pictureUp() != barreDe(f)->ImageList1[1].picture(1));
     QTest::mouseMove(&f, QPoint(400, 300));
-    QTRY_VERIFY(!f.Timer1.isActive());
-    QCOMPARE(f.Boutons[1]->pictureUp(), f.ImageList1[1].picture(1));
-    QCOMPARE(f.TBoutons[1]->textColor(), QColor(255, 255, 255));
+    QTRY_VERIFY(!barreDe(f)->Timer1.isActive());
+    QCOMPARE(barreDe(f)->Boutons[1]->pictureUp(), barreDe(f)->ImageList1[1].picture(1));
+    QCOMPARE(barreDe(f)->TBoutons[1]->textColor(), QColor(255, 255, 255));
 
-    QTest::mouseClick(f.TBoutons[1], Qt::LeftButton, {}, QPoint(20, 8));
-    QCOMPARE(f.BoutonActif, qint16(1));
-    QVERIFY(!f.Boutons[1]->value() && !f.TBoutons[1]->value());
+    QTest::mouseClick(barreDe(f)->TBoutons[1], Qt::LeftButton, {}, QPoint(20, 8));
+    QCOMPARE(f.etat().BoutonActif, qint16(1));
+    QVERIFY(!barreDe(f)->Boutons[1]->value() && !barreDe(f)->TBoutons[1]->value());
 }
 
 void TestForm2::lastClickedButtonDoesNotAnimate() {
     Banc b;
     Form2& f = b.montrer();
-    f.Boutons_MouseMove(0);
-    QTest::mouseClick(f.Boutons[0], Qt::LeftButton, {}, QPoint(30, 25));
-    QCOMPARE(f.BoutonActif, qint16(0));
-    QVERIFY(!f.Timer1.isActive());
-    QVERIFY(!f.Boutons[0]->value());
-    QCOMPARE(f.Boutons[0]->pictureUp(), f.ImageList1[0].picture(1));
-    QCOMPARE(f.TBoutons[0]->textColor(), QColor(255, 255, 255));
-    f.Boutons_MouseMove(0);
-    QVERIFY(!f.Timer1.isActive());
-    f.Boutons_MouseExit(0);
-    f.Boutons_MouseMove(3);
-    QVERIFY(f.Timer1.isActive());
-    f.Boutons_MouseExit(3);
+    barreDe(f)->Boutons_MouseMove(0);
+    QTest::mouseClick(barreDe(f)->Boutons[0], Qt::LeftButton, {}, QPoint(30, 25));
+    QCOMPARE(f.etat().BoutonActif, qint16(0));
+    QVERIFY(!barreDe(f)->Timer1.isActive());
+    QVERIFY(!barreDe(f)->Boutons[0]->value());
+    QCOMPARE(barreDe(f)->Boutons[0]->pictureUp(), barreDe(f)->ImageList1[0].picture(1));
+    QCOMPARE(barreDe(f)->TBoutons[0]->textColor(), QColor(255, 255, 255));
+    barreDe(f)->Boutons_MouseMove(0);
+    QVERIFY(!barreDe(f)->Timer1.isActive());
+    barreDe(f)->Boutons_MouseExit(0);
+    barreDe(f)->Boutons_MouseMove(3);
+    QVERIFY(barreDe(f)->Timer1.isActive());
+    barreDe(f)->Boutons_MouseExit(3);
     // Clicking another command moves the selection on.
-    f.Boutons[3]->click();
-    QCOMPARE(f.BoutonActif, qint16(3));
-    f.Boutons_MouseMove(0);
-    QVERIFY(f.Timer1.isActive());
+    barreDe(f)->Boutons[3]->click();
+    QCOMPARE(f.etat().BoutonActif, qint16(3));
+    barreDe(f)->Boutons_MouseMove(0);
+    QVERIFY(barreDe(f)->Timer1.isActive());
 }
 
 void TestForm2::wallpaperButtonsAnimation_data() {
@@ -342,19 +343,20 @@ void TestForm2::wallpaperButtonsAnimation() {
     QFETCH(int, survolee);
     Banc b;
     Form2& f = b.ouvrir();
-    const std::array<PictureButton*, 3> boutons{f.Sel, f.DeValider, f.Valider};
-    f.ImageSurvolee = qint16(survolee);
+    const std::array<PictureButton*, 3> boutons{jourDe(f)->Sel, jourDe(f)->DeValider,
+                                                jourDe(f)->Valider};
+    jourDe(f)->ImageSurvolee = qint16(survolee);
     QList<int> vues;
     for (int k = 0; k < 6; ++k) {
-        f.Timer2_Timer();
+        jourDe(f)->Timer2_Timer();
         for (std::size_t j = 0; j < boutons.size(); ++j) {
             if (int(j) != survolee)
-                QCOMPARE(boutons[j]->pictureUp(), f.ImageList2.picture(1));
-            QCOMPARE(boutons[j]->pictureDown(), f.ImageList2.last());
+                QCOMPARE(boutons[j]->pictureUp(), jourDe(f)->ImageList2.picture(1));
+            QCOMPARE(boutons[j]->pictureDown(), jourDe(f)->ImageList2.last());
         }
         if (survolee < 3)
-            for (int n = 1; n <= f.ImageList2.count(); ++n)
-                if (boutons[std::size_t(survolee)]->pictureUp() == f.ImageList2.picture(n))
+            for (int n = 1; n <= jourDe(f)->ImageList2.count(); ++n)
+                if (boutons[std::size_t(survolee)]->pictureUp() == jourDe(f)->ImageList2.picture(n))
                     vues << n;
     }
     if (survolee < 3)
@@ -364,7 +366,7 @@ void TestForm2::wallpaperButtonsAnimation() {
 void TestForm2::closeButton() {
     Banc b;
     Form2& f = b.montrer();
-    PictureButton* fermer = f.Menu[1];
+    PictureButton* fermer = controle<PictureButton>(f, QStringLiteral("Menu1"));
     QCOMPARE(fermer->objectName(), QStringLiteral("Menu1"));
     QCOMPARE(fermer->toolTip(), QStringLiteral("Fermer"));
     const QImage normal = fermer->pictureUp();
@@ -381,39 +383,38 @@ void TestForm2::closeButton() {
 void TestForm2::aboutPanelPaths() {
     Banc b;
     Form2& f = b.ouvrir();
-    const QRect ouvert = f.APropos->geometry();
+    const QRect ouvert = aproposDe(f)->geometry();
     QCOMPARE(ouvert, QRect(536, 64, 217, 213));
-    f.OuvrirAPropos(); // already open: nothing
-    QCOMPARE(f.APropos->geometry(), ouvert);
-    f.FermerAPropos();
-    QVERIFY(f.APropos->isHidden());
-    QCOMPARE(f.APropos->x(), 536);
-    f.APropos->resize(50, f.APropos->height());
-    f.FermerAPropos(); // already closed: nothing
-    QCOMPARE(f.APropos->width(), 50);
-    QVERIFY(f.APropos->isHidden());
-    f.OuvrirAPropos();
-    QVERIFY(!f.APropos->isHidden());
-    QCOMPARE(f.APropos->geometry(), ouvert);
-    f.APropos->resize(120, f.APropos->height());
-    f.OuvrirAPropos(); // open, even if narrowed: nothing
-    QCOMPARE(f.APropos->width(), 120);
+    aproposDe(f)->OuvrirAPropos(); // already open: nothing
+    QCOMPARE(aproposDe(f)->geometry(), ouvert);
+    aproposDe(f)->FermerAPropos();
+    QVERIFY(aproposDe(f)->isHidden());
+    QCOMPARE(aproposDe(f)->x(), 536);
+    aproposDe(f)->resize(50, aproposDe(f)->height());
+    aproposDe(f)->FermerAPropos(); // already closed: nothing
+    QCOMPARE(aproposDe(f)->width(), 50);
+    QVERIFY(aproposDe(f)->isHidden());
+    aproposDe(f)->OuvrirAPropos();
+    QVERIFY(!aproposDe(f)->isHidden());
+    QCOMPARE(aproposDe(f)->geometry(), ouvert);
+    aproposDe(f)->resize(120, aproposDe(f)->height());
+    aproposDe(f)->OuvrirAPropos(); // open, even if narrowed: nothing
+    QCOMPARE(aproposDe(f)->width(), 120);
 }
 
 // Crossing the panel or the preview frame closes it; the album area opens it again.
 void TestForm2::aboutPanelFollowsPointer() {
     Banc b;
     Form2& f = b.montrer();
-    f.DureeGlissement = 30; // the slide itself runs, shortly
-    QTest::mouseMove(f.L[1], QPoint(20, 20));
-    QTRY_VERIFY(f.APropos->isHidden());
-    QTest::mouseMove(f.ListeS->viewport(), QPoint(50, 50));
-    QTRY_VERIFY(!f.APropos->isHidden());
-    QCOMPARE(f.APropos->width(), 217);
-    QTest::mouseMove(f.Cadre, QPoint(30, 30));
-    QTRY_VERIFY(f.APropos->isHidden());
-    f.SSSCroll_MouseMove();
-    QVERIFY(!f.APropos->isHidden());
+    aproposDe(f)->DureeGlissement = 30; // the slide itself runs, shortly
+    QTest::mouseMove(controle<QLabel>(f, QStringLiteral("L1")), QPoint(20, 20));
+    QTRY_VERIFY(aproposDe(f)->isHidden());
+    QTest::mouseMove(listeDe(f)->ListeS->viewport(), QPoint(50, 50));
+    QTRY_COMPARE(aproposDe(f)->width(), 217);
+    QTest::mouseMove(controle<PictureButton>(f, QStringLiteral("Cadre")), QPoint(30, 30));
+    QTRY_VERIFY(aproposDe(f)->isHidden());
+    emit vignettesDe(f)->pointeurDessus();
+    QTRY_COMPARE(aproposDe(f)->width(), 217);
 }
 
 // Without a window manager to do it, the window follows the pointer that holds its title.
@@ -422,11 +423,14 @@ void TestForm2::titlePanelMovesTheWindow() {
     Form2& f = b.montrer();
     f.move(100, 80);
     const QPoint avant = f.pos();
-    QTest::mousePress(f.Titre, Qt::LeftButton, {}, QPoint(10, 5));
-    QTest::mouseMove(f.Titre, QPoint(60, 25));
-    QTest::mouseRelease(f.Titre, Qt::LeftButton, {}, QPoint(60, 25));
+    QTest::mousePress(controle<CaptionPanel>(f, QStringLiteral("Titre")), Qt::LeftButton, {},
+                      QPoint(10, 5));
+    QTest::mouseMove(controle<CaptionPanel>(f, QStringLiteral("Titre")), QPoint(60, 25));
+    QTest::mouseRelease(controle<CaptionPanel>(f, QStringLiteral("Titre")), Qt::LeftButton, {},
+                        QPoint(60, 25));
     QTRY_COMPARE(f.pos(), avant + QPoint(50, 20));
-    QTest::mouseMove(f.Titre, QPoint(90, 40)); // released: the window stays
+    QTest::mouseMove(controle<CaptionPanel>(f, QStringLiteral("Titre")),
+                     QPoint(90, 40)); // released: the window stays
     QCOMPARE(f.pos(), avant + QPoint(50, 20));
 }
 

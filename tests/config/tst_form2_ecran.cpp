@@ -1,5 +1,5 @@
 // The dialog on a real X server: its size, where its controls stand, and what the screen shows.
-#include "config/form2.h"
+#include "bancform2.h"
 #include "doubles.h"
 #include "startup/module1.h"
 
@@ -44,7 +44,7 @@ private:
 void TestForm2Ecran::initTestCase() {
     m_module.FinProgramme = [] {};
     m_form = std::make_unique<Form2>(m_module);
-    m_form->DureeGlissement = 0;
+    aproposDe(*m_form)->DureeGlissement = 0;
     m_form->move(40, 30);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -102,9 +102,9 @@ void TestForm2Ecran::screenShowsTheDialog() {
     const QColor fond = im.pixelColor(QPoint(400, 520));
     QVERIFY2(fond.value() > 10 && fond.value() < 80, qPrintable(fond.name()));
 
-    m_form->FermerAPropos();
+    aproposDe(*m_form)->FermerAPropos();
     QTRY_VERIFY(proche(ecran().pixelColor(dansVitesses), QColor(64, 64, 64)));
-    m_form->OuvrirAPropos();
+    aproposDe(*m_form)->OuvrirAPropos();
     QTRY_VERIFY(proche(ecran().pixelColor(dansAPropos), QColor(240, 238, 228)));
 }
 

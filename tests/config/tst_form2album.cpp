@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
-
 #include <sys/stat.h>
 
 namespace {
@@ -124,11 +123,11 @@ private:
 
 // The list box shows the album's list and the settings store mirrors it.
 void verifierListe(const BancForm2& b, const QStringList& attendue) {
-    QCOMPARE(entrees(b.form->ListeS), attendue);
-    QCOMPARE(b.form->album.Liste, attendue);
+    QCOMPARE(entrees(listeDe(*b.form)->ListeS), attendue);
+    QCOMPARE(b.form->etat().album.Liste, attendue);
     QCOMPARE(LireMiroir(b.ts.settings), attendue);
-    QVERIFY(!b.form->ListeS->isHidden());
-    QVERIFY(b.form->SSSCroll->isHidden());
+    QVERIFY(!listeDe(*b.form)->ListeS->isHidden());
+    QVERIFY(vignettesDe(*b.form)->isHidden());
 }
 
 } // namespace
@@ -191,18 +190,18 @@ void TestForm2Album::startUp() {
     Samples::writeAlbum(b.ts.settings, m_a.chemins(miroir));
     Form2& f = b.ouvrir();
     verifierListe(b, m_a.chemins(liste));
-    QCOMPARE(f.TitreAlbum->text(), titre);
+    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
     if (liste.isEmpty()) {
-        QCOMPARE(f.ListeS->currentRow(), -1);
+        QCOMPARE(listeDe(f)->ListeS->currentRow(), -1);
         // The marker set for the list loaded first stays.
-        QCOMPARE(f.TagIm0, miroir.isEmpty() ? QString() : QStringLiteral("0"));
+        QCOMPARE(vignettesDe(f)->TagIm0, miroir.isEmpty() ? QString() : QStringLiteral("0"));
         if (miroir.isEmpty())
-            QVERIFY(f.Photo->isHidden());
+            QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     } else {
-        QCOMPARE(f.ListeS->currentRow(), 0);
-        QCOMPARE(f.TagIm0, QStringLiteral("0"));
-        QCOMPARE(f.Photo->toolTip(), m_a[liste[0]]);
-        QVERIFY(!f.Photo->isHidden());
+        QCOMPARE(listeDe(f)->ListeS->currentRow(), 0);
+        QCOMPARE(vignettesDe(f)->TagIm0, QStringLiteral("0"));
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
+        QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     }
 }
 
@@ -229,24 +228,27 @@ void TestForm2Album::listClick() {
     Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("petite"), nom}));
     Form2& f = b.montrer();
     const QString premiere = m_a[QStringLiteral("petite")];
-    QCOMPARE(f.ListeS->toolTip(), premiere);
-    for (PictureButton* v : {f.Valider, f.TValider})
+    QCOMPARE(listeDe(f)->ListeS->toolTip(), premiere);
+    for (PictureButton* v : {jourDe(f)->Valider, jourDe(f)->TValider})
         v->setEnabled(false);
-    cliquerEntree(f.ListeS, 1);
+    cliquerEntree(listeDe(f)->ListeS, 1);
     b.attendreApercu();
-    QCOMPARE(f.ListeS->currentRow(), 1);
-    QVERIFY(!f.Photo->isHidden());
-    QCOMPARE(f.Photo->geometry(), Twips::rect(place.x(), place.y(), place.width(), place.height()));
+    QCOMPARE(listeDe(f)->ListeS->currentRow(), 1);
+    QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
+    QCOMPARE(dansDialogue(controle<QLabel>(f, QStringLiteral("Photo"))),
+             Twips::rect(place.x(), place.y(), place.width(), place.height()));
     if (apercu) {
-        QCOMPARE(f.Photo->toolTip(), m_a[nom]);
-        QCOMPARE(f.ListeS->toolTip(), m_a[nom]);
-        QVERIFY(f.Valider->isEnabled() && f.TValider->isEnabled());
-        QVERIFY(image(f.Photo) != image(f.Nophoto));
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[nom]);
+        QCOMPARE(listeDe(f)->ListeS->toolTip(), m_a[nom]);
+        QVERIFY(jourDe(f)->Valider->isEnabled() && jourDe(f)->TValider->isEnabled());
+        QVERIFY(image(controle<QLabel>(f, QStringLiteral("Photo"))) !=
+                image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
     } else {
-        QCOMPARE(image(f.Photo), image(f.Nophoto));
-        QCOMPARE(f.Photo->toolTip(), QString());
-        QCOMPARE(f.ListeS->toolTip(), premiere);
-        QVERIFY(!f.Valider->isEnabled() && !f.TValider->isEnabled());
+        QCOMPARE(image(controle<QLabel>(f, QStringLiteral("Photo"))),
+                 image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), QString());
+        QCOMPARE(listeDe(f)->ListeS->toolTip(), premiere);
+        QVERIFY(!jourDe(f)->Valider->isEnabled() && !jourDe(f)->TValider->isEnabled());
     }
 }
 
@@ -258,14 +260,15 @@ void TestForm2Album::clickAgainAfterTheFileWent() {
     BancForm2 b;
     Samples::writeAlbum(b.ts.settings, {copie, m_a[QStringLiteral("haute")]});
     Form2& f = b.montrer();
-    QCOMPARE(f.Photo->toolTip(), copie);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), copie);
     QVERIFY(QFile::remove(copie));
-    cliquerEntree(f.ListeS, 0);
+    cliquerEntree(listeDe(f)->ListeS, 0);
     b.attendreApercu();
-    QCOMPARE(image(f.Photo), image(f.Nophoto));
-    QTest::keyClick(f.ListeS, Qt::Key_Down);
+    QCOMPARE(image(controle<QLabel>(f, QStringLiteral("Photo"))),
+             image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
+    QTest::keyClick(listeDe(f)->ListeS, Qt::Key_Down);
     b.attendreApercu();
-    QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("haute")]);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[QStringLiteral("haute")]);
 }
 
 // After a command refilled the list nothing is chosen; the list taking the keyboard focus gives
@@ -276,14 +279,14 @@ void TestForm2Album::focusAloneChoosesNothing() {
     Form2& f = b.montrer();
     choisir(b, {m_a.dossier() + Nul + QStringLiteral("petite.bmp")});
     repondre(b, {true});
-    cliquer(f.Boutons[1]);
-    QCOMPARE(f.EntreeChoisie(), -1);
+    cliquer(barreDe(f)->Boutons[1]);
+    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(f.ListeS, &focus);
-    QCOMPARE(f.EntreeChoisie(), -1);
-    QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("large")]);
-    cliquerEntree(f.ListeS, 0, Qt::RightButton);
-    QVERIFY(!f.Menus->isVisible());
+    QApplication::sendEvent(listeDe(f)->ListeS, &focus);
+    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[QStringLiteral("large")]);
+    cliquerEntree(listeDe(f)->ListeS, 0, Qt::RightButton);
+    QVERIFY(!listeDe(f)->Menus->isVisible());
 }
 
 void TestForm2Album::removalThroughTheMenu() {
@@ -294,26 +297,28 @@ void TestForm2Album::removalThroughTheMenu() {
     const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
     const QByteArray avant = contenu(fichier);
     Form2& f = b.montrer();
-    for (PictureButton* e : {f.Boutons[3], f.TBoutons[3]})
+    for (PictureButton* e : {barreDe(f)->Boutons[3], barreDe(f)->TBoutons[3]})
         e->setEnabled(false);
-    QCOMPARE(f.Supp->text(), QStringLiteral("&Enlever la photo sélectionner de la liste"));
-    QCOMPARE(f.Paper->text(),
+    QCOMPARE(listeDe(f)->Supp->text(),
+             QStringLiteral("&Enlever la photo sélectionner de la liste"));
+    QCOMPARE(listeDe(f)->Paper->text(),
              QStringLiteral("&Mettre la photo comme Papier Peint du jour sélectionné"));
-    QCOMPARE(f.Menus->actions(), (QList<QAction*>{f.Supp, f.Paper}));
+    QCOMPARE(listeDe(f)->Menus->actions(), (QList<QAction*>{listeDe(f)->Supp, listeDe(f)->Paper}));
 
-    cliquerEntree(f.ListeS, 1);
+    cliquerEntree(listeDe(f)->ListeS, 1);
     const auto offrirEtEnlever = [&](bool reponse) {
         repondre(b, {reponse});
-        cliquerEntree(f.ListeS, 2, Qt::RightButton);
-        QTRY_VERIFY(f.Menus->isVisible());
-        QCOMPARE(f.ListeS->currentRow(), 1); // the menu acts on the entry chosen before
-        QTest::mouseClick(f.Menus, Qt::LeftButton, {}, f.Menus->actionGeometry(f.Supp).center());
-        QTRY_VERIFY(!f.Menus->isVisible());
+        cliquerEntree(listeDe(f)->ListeS, 2, Qt::RightButton);
+        QTRY_VERIFY(listeDe(f)->Menus->isVisible());
+        QCOMPARE(listeDe(f)->ListeS->currentRow(), 1); // the menu acts on the entry chosen before
+        QTest::mouseClick(listeDe(f)->Menus, Qt::LeftButton, {},
+                          listeDe(f)->Menus->actionGeometry(listeDe(f)->Supp).center());
+        QTRY_VERIFY(!listeDe(f)->Menus->isVisible());
     };
     offrirEtEnlever(false);
     verifierListe(b, m_a.chemins(noms));
     QCOMPARE(contenu(fichier), avant);
-    QVERIFY(!f.Boutons[3]->isEnabled() && !f.TBoutons[3]->isEnabled());
+    QVERIFY(!barreDe(f)->Boutons[3]->isEnabled() && !barreDe(f)->TBoutons[3]->isEnabled());
     QCOMPARE(b.ts.prompts.asked,
              QStringList{QStringLiteral("Etes vous sur de vouloir enlever cette photo ? ")});
 
@@ -321,9 +326,9 @@ void TestForm2Album::removalThroughTheMenu() {
     const QStringList reste = m_a.chemins({QStringLiteral("large"), QStringLiteral("petite")});
     verifierListe(b, reste);
     QCOMPARE(contenu(fichier), lignesAlbum(reste));
-    QVERIFY(f.Boutons[3]->isEnabled() && f.TBoutons[3]->isEnabled());
-    QCOMPARE(f.TitreAlbum->text(), QStringLiteral("NOEL"));
-    QVERIFY(!f.AlbumModifie);
+    QVERIFY(barreDe(f)->Boutons[3]->isEnabled() && barreDe(f)->TBoutons[3]->isEnabled());
+    QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("NOEL"));
+    QVERIFY(!f.etat().AlbumModifie);
 }
 
 void TestForm2Album::photosCommand_data() {
@@ -348,15 +353,15 @@ void TestForm2Album::photosCommand() {
     BancForm2 b;
     m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
     Form2& f = b.montrer();
-    for (PictureButton* e : {f.Boutons[3], f.TBoutons[3]})
+    for (PictureButton* e : {barreDe(f)->Boutons[3], barreDe(f)->TBoutons[3]})
         e->setEnabled(false);
     choisir(b, {choix});
     repondre(b, reponses);
-    cliquer(f.TBoutons[1]);
+    cliquer(barreDe(f)->TBoutons[1]);
     QCOMPARE(b.ts.files.calls, QStringList{QStringLiteral("openMany")});
     verifierListe(b, m_a.chemins(liste));
-    QCOMPARE(f.TitreAlbum->text(), titre);
-    QVERIFY(f.Boutons[3]->isEnabled() && f.TBoutons[3]->isEnabled());
+    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
+    QVERIFY(barreDe(f)->Boutons[3]->isEnabled() && barreDe(f)->TBoutons[3]->isEnabled());
 }
 
 void TestForm2Album::albumCommand_data() {
@@ -378,25 +383,27 @@ void TestForm2Album::albumCommand() {
     BancForm2 b;
     m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
     Form2& f = b.montrer();
-    f.TagIm0 = QStringLiteral("4");
+    vignettesDe(f)->TagIm0 = QStringLiteral("4");
     if (!choix.isEmpty()) {
         ecrire(m_a.albums() + choix, lignesAlbum(m_a.chemins(photos)));
         choisir(b, {m_a.albums() + choix});
     }
-    cliquer(f.Boutons[0]);
+    cliquer(barreDe(f)->Boutons[0]);
     b.attendreApercu();
     verifierListe(b, m_a.chemins(liste));
-    QCOMPARE(f.TitreAlbum->text(), titre);
-    QCOMPARE(f.ArretChargement, !choix.isEmpty());
-    QCOMPARE(f.TagIm0, liste.isEmpty() || choix.isEmpty() ? QString() : QStringLiteral("0"));
+    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
+    QCOMPARE(f.etat().ArretChargement, !choix.isEmpty());
+    QCOMPARE(vignettesDe(f)->TagIm0,
+             liste.isEmpty() || choix.isEmpty() ? QString() : QStringLiteral("0"));
     if (choix.isEmpty()) {
-        QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("large")]);
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(),
+                 m_a[QStringLiteral("large")]);
     } else if (liste.isEmpty()) {
-        QVERIFY(f.Photo->pixmap().isNull());
-        QCOMPARE(f.Photo->toolTip(), QString());
+        QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->pixmap().isNull());
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), QString());
     } else {
-        QCOMPARE(f.ListeS->currentRow(), 0);
-        QCOMPARE(f.Photo->toolTip(), m_a[liste[0]]);
+        QCOMPARE(listeDe(f)->ListeS->currentRow(), 0);
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
     }
 }
 
@@ -414,14 +421,15 @@ void TestForm2Album::saveCommand() {
     const QStringList photos = m_a.chemins({QStringLiteral("large"), QStringLiteral("haute")});
     Samples::writeAlbum(b.ts.settings, photos);
     Form2& f = b.montrer();
-    const QString fichierAlbum = f.FichierAlbum;
+    const QString fichierAlbum = f.etat().FichierAlbum;
     const QString fichier = m_a.albums() + QStringLiteral("voyage-%1.alb").arg(oui);
     choisir(b, {fichier});
     repondre(b, {oui});
-    cliquer(f.TBoutons[3]);
-    QCOMPARE(f.TitreAlbum->text(), titre.isEmpty() ? titre : titre + u'-' + QString::number(oui));
+    cliquer(barreDe(f)->TBoutons[3]);
+    QCOMPARE(listeDe(f)->TitreAlbum->text(),
+             titre.isEmpty() ? titre : titre + u'-' + QString::number(oui));
     QCOMPARE(contenu(fichier), oui ? lignesAlbum(photos) : QByteArray("<absent>"));
-    QCOMPARE(f.FichierAlbum, oui ? fichier : fichierAlbum);
+    QCOMPARE(f.etat().FichierAlbum, oui ? fichier : fichierAlbum);
 }
 
 void TestForm2Album::closeButton_data() {
@@ -456,18 +464,18 @@ void TestForm2Album::closeButton() {
         // Photos added to the album are the change a user makes.
         choisir(b, {m_a[QStringLiteral("petite")]});
         repondre(b, {false});
-        cliquer(f.Boutons[1]);
+        cliquer(barreDe(f)->Boutons[1]);
         attendue << m_a[QStringLiteral("petite")];
-        QVERIFY(f.AlbumModifie);
+        QVERIFY(f.etat().AlbumModifie);
     }
     if (!inscriptible)
-        f.FichierAlbum = m_a.albums() + QStringLiteral("absent/NOEL.alb");
+        f.etat().FichierAlbum = m_a.albums() + QStringLiteral("absent/NOEL.alb");
     b.ts.prompts.asked.clear();
     repondre(b, {oui});
     if (gestionnaire)
         f.windowHandle()->close();
     else
-        cliquer(f.Menu[1]);
+        cliquer(controle<PictureButton>(f, QStringLiteral("Menu1")));
     QCOMPARE(b.fins, fins);
     QCOMPARE(f.isVisible(), fins == 0);
     if (modifie)
@@ -478,7 +486,7 @@ void TestForm2Album::closeButton() {
     QCOMPARE(contenu(fichier), modifie && oui && inscriptible ? lignesAlbum(attendue) : avant);
     if (!inscriptible) {
         QCOMPARE(b.ts.prompts.kinds.last(), QStringLiteral("notice"));
-        QVERIFY(f.AlbumModifie);
+        QVERIFY(f.etat().AlbumModifie);
         QCOMPARE(LireMiroir(b.ts.settings), attendue);
     }
 }
@@ -486,9 +494,9 @@ void TestForm2Album::closeButton() {
 void TestForm2Album::webCommand() {
     BancForm2 b;
     Form2& f = b.montrer();
-    cliquer(f.TBoutons[5]);
+    cliquer(barreDe(f)->TBoutons[5]);
     QCOMPARE(b.ts.desktop.pages, QStringList{Form2Textes::AdresseWeb});
-    QCOMPARE(f.L[2]->text(), Form2Textes::AdresseWeb);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("L2"))->text(), Form2Textes::AdresseWeb);
     QVERIFY(f.isVisible());
 }
 

@@ -82,17 +82,17 @@ void TestForm2Route::addSaveReopen() {
     {
         Form2& f = r.demarrer(albums);
         repondreAuDialogue(QStringLiteral("\"plage.jpg\" \"phare.gif\" \"port.bmp\""));
-        cliquer(f.TBoutons[1]);
-        QCOMPARE(entrees(f.ListeS), photos);
+        cliquer(barreDe(f)->TBoutons[1]);
+        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
         QCOMPARE(LireMiroir(r.ts.settings), photos);
-        QTest::mouseClick(f.ListeS->viewport(), Qt::LeftButton, {},
-                          f.ListeS->visualItemRect(f.ListeS->item(1)).center());
-        QTRY_COMPARE(f.Photo->toolTip(), photos[1]);
+        QTest::mouseClick(listeDe(f)->ListeS->viewport(), Qt::LeftButton, {},
+                          listeDe(f)->ListeS->visualItemRect(listeDe(f)->ListeS->item(1)).center());
+        QTRY_COMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), photos[1]);
 
         repondreAuDialogue(QStringLiteral("voyage"));
-        cliquer(f.TBoutons[3]); // the confirmation is answered Yes
-        QCOMPARE(f.TitreAlbum->text(), QStringLiteral("VOYAGE"));
-        cliquer(f.Menu[1]);
+        cliquer(barreDe(f)->TBoutons[3]); // the confirmation is answered Yes
+        QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("VOYAGE"));
+        cliquer(controle<PictureButton>(f, QStringLiteral("Menu1")));
         QCOMPARE(r.banc->fins, 1);
     }
     const QString fichier = albums + QDir::separator() + QStringLiteral("voyage.alb");
@@ -105,25 +105,25 @@ void TestForm2Route::addSaveReopen() {
     {
         // Next start: the list is there; a new album of one photo, then the saved one reopened.
         Form2& f = r.demarrer(albums);
-        QCOMPARE(entrees(f.ListeS), photos);
+        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
         r.ts.prompts.answers.append({true, false}); // a new album; its changes not saved
         repondreAuDialogue(QStringLiteral("port.bmp"));
-        cliquer(f.TBoutons[1]);
-        QCOMPARE(entrees(f.ListeS), QStringList{photos[2]});
+        cliquer(barreDe(f)->TBoutons[1]);
+        QCOMPARE(entrees(listeDe(f)->ListeS), QStringList{photos[2]});
         repondreAuDialogue(QStringLiteral("voyage.alb"));
-        cliquer(f.TBoutons[0]);
-        QCOMPARE(entrees(f.ListeS), photos);
-        QCOMPARE(f.TitreAlbum->text(), QStringLiteral("VOYAGE"));
-        QTRY_COMPARE(f.Photo->toolTip(), photos[0]);
-        cliquer(f.Menu[1]);
+        cliquer(barreDe(f)->TBoutons[0]);
+        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
+        QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("VOYAGE"));
+        QTRY_COMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), photos[0]);
+        cliquer(controle<PictureButton>(f, QStringLiteral("Menu1")));
         QCOMPARE(r.banc->fins, 1);
     }
     {
         // The start after that reopens the album opened last.
         Form2& f = r.demarrer(albums);
-        QCOMPARE(entrees(f.ListeS), photos);
-        QCOMPARE(f.TitreAlbum->text(), QStringLiteral("VOYAGE"));
-        QCOMPARE(f.FichierAlbum, fichier);
+        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
+        QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("VOYAGE"));
+        QCOMPARE(f.etat().FichierAlbum, fichier);
     }
     QDir::setCurrent(avant);
 }

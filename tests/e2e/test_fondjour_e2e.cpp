@@ -3,7 +3,7 @@
 
 #include "platform/inisettingsstore.h"
 #include "samples.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QDate>
 #include <QFile>

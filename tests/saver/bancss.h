@@ -7,8 +7,8 @@
 #include "doubles.h"
 #include "samples.h"
 #include "saver/ss.h"
+#include "settings/reglages.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
 
 #include <QTemporaryDir>
 #include <QTest>

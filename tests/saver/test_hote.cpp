@@ -1,8 +1,8 @@
 // The show inside an X11 screen-saver host's window: command line, window, resizes, end.
 
+#include "app/demarrage.h"
 #include "bancss.h"
 #include "platform/hostwindowwatcher.h"
-#include "startup/demarrage.h"
 #include "startup/hotex11.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,7 @@
+#include "album/miroir.h"
 #include "doubles.h"
 #include "saver/listephotos.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QSet>
 #include <QTest>

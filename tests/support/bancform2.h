@@ -1,15 +1,65 @@
 #pragma once
 
-// The configuration dialog over test doubles, with its end of program counted instead of done.
+// The configuration dialog over test doubles, with its end of program counted instead of done,
+// and the ways a test reaches the dialog's panels and controls.
 
-#include "browser/chargeurapercu.h"
+#include "browser/apercu.h"
+#include "browser/listealbum.h"
+#include "browser/placevignettes.h"
+#include "config/barrecommandes.h"
 #include "config/form2.h"
+#include "config/panneauapropos.h"
+#include "config/panneauoptions.h"
 #include "doubles.h"
 #include "platform/services.h"
 #include "startup/module1.h"
+#include "wallpaper/panneaujour.h"
 
 #include <QTest>
 #include <memory>
+
+// The child of `f` named `nom`; a missing one ends the test run, since every later step would
+// fail for the same reason.
+template <typename W = QWidget> W* controle(const QWidget& f, const QString& nom) {
+    W* w = f.findChild<W*>(nom);
+    if (!w)
+        qFatal("no control %s", qPrintable(nom));
+    return w;
+}
+
+// Where a control stands in the dialog, whichever panel holds it.
+inline QRect dansDialogue(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint()), w->size());
+}
+
+template <typename P> P* panneau(const QWidget& f) {
+    P* p = f.findChild<P*>();
+    if (!p)
+        qFatal("no panel %s", P::staticMetaObject.className());
+    return p;
+}
+
+inline BarreCommandes* barreDe(const QWidget& f) {
+    return panneau<BarreCommandes>(f);
+}
+inline ListeAlbum* listeDe(const QWidget& f) {
+    return panneau<ListeAlbum>(f);
+}
+inline PlaceVignettes* vignettesDe(const QWidget& f) {
+    return panneau<PlaceVignettes>(f);
+}
+inline PanneauOptions* optionsDe(const QWidget& f) {
+    return panneau<PanneauOptions>(f);
+}
+inline PanneauJour* jourDe(const QWidget& f) {
+    return panneau<PanneauJour>(f);
+}
+inline PanneauAPropos* aproposDe(const QWidget& f) {
+    return panneau<PanneauAPropos>(f);
+}
+inline Apercu* apercuDe(const QWidget& f) {
+    return panneau<Apercu>(f);
+}
 
 struct BancForm2 {
     TestServices ts;
@@ -23,7 +73,7 @@ struct BancForm2 {
     }
     Form2& ouvrir() {
         form = std::make_unique<Form2>(module);
-        form->DureeGlissement = 0;
+        aproposDe(*form)->DureeGlissement = 0;
         attendreApercu();
         return *form;
     }
@@ -36,7 +86,7 @@ struct BancForm2 {
     }
     // The preview is loaded off the UI thread; its result is in place once this returns.
     void attendreApercu() {
-        if (!QTest::qWaitFor([this] { return !form->Apercu->occupe(); }))
+        if (!QTest::qWaitFor([this] { return !apercuDe(*form)->occupe(); }))
             qFatal("preview never loaded");
     }
     QString lire(const QString& section, const QString& cle) const {

@@ -61,7 +61,7 @@ private slots:
 void TestPanneauJour::aujourdhuiAuDemarrage() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), QStringLiteral("/photos/lundi.jpg"));
-    b.panneau.Form_Load();
+    b.panneau.Charger(2);
     QCOMPARE(b.panneau.Jour->count(), 7);
     QCOMPARE(b.panneau.Jour->currentText(), QStringLiteral("Lundi"));
     QCOMPARE(b.apercu, QStringLiteral("/photos/lundi.jpg"));
@@ -96,7 +96,7 @@ void TestPanneauJour::protocolePression() {
     Banc b;
     if (image)
         b.ts.settings.write(Wallpaper, QStringLiteral("Wall 4"), QStringLiteral("/p/jeudi.jpg"));
-    b.panneau.Form_Load();
+    b.panneau.Charger(2);
     b.panneau.Jour->setCurrentIndex(4);
     fixer(b.ts.prompts.answers, {false});
     auto* p = b.panneau.findChild<PictureButton*>(bouton);
@@ -110,7 +110,7 @@ void TestPanneauJour::protocolePression() {
 
 void TestPanneauJour::paperMemeValiderInactif() {
     Banc b;
-    b.panneau.Form_Load();
+    b.panneau.Charger(2);
     b.panneau.Jour->setCurrentIndex(4);
     QVERIFY(!b.panneau.Valider->isEnabled());
     b.apercu = QStringLiteral("/album/photo.jpg");
@@ -121,7 +121,7 @@ void TestPanneauJour::paperMemeValiderInactif() {
 
 void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
     Banc b;
-    b.panneau.Form_Load();
+    b.panneau.Charger(2);
     b.panneau.Jour->setCurrentIndex(4);
     fixer(b.ts.files.results, {b.dossier.filePath(QStringLiteral("choisie.jpg"))});
     b.panneau.TSel->click();
@@ -149,7 +149,7 @@ void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
 
 void TestPanneauJour::attendPendantLApplication() {
     Banc b;
-    b.panneau.Form_Load();
+    b.panneau.Charger(2);
     b.apercu = b.image();
     b.panneau.Paper_Click();
     // Decoding and writing go on elsewhere; the panel waits, the dialog does not.
@@ -165,7 +165,7 @@ void TestPanneauJour::attendPendantLApplication() {
 void TestPanneauJour::enleverVideLApercu() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
-    b.panneau.Form_Load();
+    b.panneau.Charger(2);
     b.panneau.Survol(1);
     b.panneau.DeValider->click();
     QCOMPARE(b.lire(1), QStringLiteral("absent"));

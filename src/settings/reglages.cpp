@@ -1,4 +1,4 @@
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include "platform/settingsstore.h"
 

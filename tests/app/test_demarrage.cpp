@@ -1,12 +1,12 @@
+#include "app/demarrage.h"
 #include "config/form2.h"
 #include "controls/photopanel.h"
 #include "doubles.h"
 #include "platform/terminationsignals.h"
 #include "samples.h"
 #include "saver/ss.h"
-#include "startup/demarrage.h"
+#include "settings/reglages.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
 
 #include <QTemporaryDir>
 #include <QTest>

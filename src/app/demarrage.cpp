@@ -1,4 +1,4 @@
-#include "startup/demarrage.h"
+#include "app/demarrage.h"
 
 #include "config/form2.h"
 #include "controls/photopanel.h"
@@ -8,9 +8,9 @@
 #include "platform/windowhost.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"
+#include "settings/reglages.h"
 #include "startup/hotex11.h"
 #include "startup/module1.h"
-#include "startup/reglages.h"
 
 #include <QScreen>
 #include <QTimer>

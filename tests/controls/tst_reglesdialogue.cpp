@@ -1,4 +1,4 @@
-#include "config/reglesdialogue.h"
+#include "controls/reglesdialogue.h"
 
 #include <QTest>
 
@@ -9,8 +9,6 @@ class TestReglesDialogue : public QObject {
 private slots:
     void frameSequences_data();
     void frameSequences();
-    void slideWidths_data();
-    void slideWidths();
 };
 
 void TestReglesDialogue::frameSequences_data() {
@@ -34,29 +32,6 @@ void TestReglesDialogue::frameSequences() {
     for (qsizetype k = 0; k < etapes.size(); ++k)
         vues << (e = EtapeSuivante(e, images));
     QCOMPARE(vues, etapes);
-}
-
-void TestReglesDialogue::slideWidths_data() {
-    QTest::addColumn<int>("depuis");
-    QTest::addColumn<int>("jusqua");
-    QTest::addColumn<int>("pas");
-    QTest::newRow("open") << 0 << 3255 << 12;
-    QTest::newRow("close") << 3000 << 100 << 12;
-    QTest::newRow("one step") << 3000 << 100 << 1;
-    QTest::newRow("more steps than twips") << 0 << 5 << 12;
-    QTest::newRow("no distance") << 40 << 40 << 12;
-}
-
-void TestReglesDialogue::slideWidths() {
-    QFETCH(int, depuis);
-    QFETCH(int, jusqua);
-    QFETCH(int, pas);
-    const QList<int> l = LargeursGlissement(depuis, jusqua, pas);
-    QCOMPARE(l.first(), depuis);
-    QCOMPARE(l.last(), jusqua);
-    QVERIFY(l.size() <= pas + 1);
-    for (qsizetype k = 1; k < l.size(); ++k)
-        QVERIFY(jusqua >= depuis ? l[k] >= l[k - 1] : l[k] <= l[k - 1]);
 }
 
 QTEST_APPLESS_MAIN(TestReglesDialogue)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 // Rules of the dialog that need no widget.
@@ -14,9 +13,5 @@ int IndexOption(const QString& valeur, int nombre, int defaut);
 // nombreImages - 1 and back to 1, so that the list's last picture (the selected look) is never
 // shown by the animation.
 int EtapeSuivante(int etape, int nombreImages);
-
-// The widths a sliding panel takes on its way from `depuis` to `jusqua`, in at most `pas` even
-// steps, ending exactly at `jusqua`; the start width is the first entry.
-QList<int> LargeursGlissement(int depuis, int jusqua, int pas);
 
 } // namespace ReglesDialogue

@@ -1,5 +1,5 @@
 #include "doubles.h"
-#include "startup/reglages.h"
+#include "settings/reglages.h"
 
 #include <QTest>
 

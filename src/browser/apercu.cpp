@@ -1,0 +1,116 @@
+#include "browser/apercu.h"
+
+#include "browser/ajustement.h"
+#include "browser/nophoto.h"
+#include "browser/textesapercu.h"
+#include "controls/picturebutton.h"
+#include "controls/twips.h"
+
+#include <QLabel>
+
+namespace {
+constexpr double MargeFichier = 300;
+constexpr double MargeListe = 500;
+} // namespace
+
+// The panel is exactly the frame: the photo, fitted inside it, never passes its edges.
+Apercu::Apercu(const Pictures& images, QWidget* parent) : QWidget(parent), m_chargeur(images) {
+    setObjectName(QStringLiteral("Apercu"));
+    Twips::placer(this, 8040, 4200, 3255, 2775);
+    Cadre = new PictureButton(this);
+    Cadre->setObjectName(QStringLiteral("Cadre"));
+    Cadre->setGeometry(rect());
+    Cadre->setToolTip(Form2Textes::OuvrirImage);
+    Photo = new QLabel(this);
+    Photo->setObjectName(QStringLiteral("Photo"));
+    Photo->setGeometry(rect());
+    Photo->setScaledContents(true);
+    Photo->setVisible(false);
+    connect(Cadre, &PictureButton::pointerEntered, this, &Apercu::pointeurDessus);
+    connect(Cadre, &PictureButton::pointerMoved, this, &Apercu::pointeurDessus);
+    connect(Cadre, &PictureButton::clicked, this, [this] {
+        const bool presse = Cadre->value();
+        Cadre->setValue(false);
+        if (presse)
+            emit cadreClique();
+    });
+    connect(&m_chargeur, &ChargeurApercu::pret, this, &Apercu::Montrer);
+}
+
+QString Apercu::Fichier() const {
+    return Photo->toolTip();
+}
+
+// Fitting is reckoned in the dialog's twips: the frame's place decides the rounding.
+void Apercu::Placer(const QSize& taille, double marge) {
+    const QRectF cadre = Twips::depuisPixels(geometry());
+    const QRectF place =
+        Ajustement::AjusterDansCadre(QSizeF(taille) * Twips::ParPixel, cadre, marge);
+    Twips::placer(Photo, place);
+    Photo->move(Photo->pos() - pos());
+}
+
+void Apercu::AfficherFichier(const QString& Fichier) {
+    Photo->setToolTip(Fichier);
+    m_attendu = {Fichier, MargeFichier};
+    if (Fichier.isEmpty()) {
+        Photo->clear();
+        Photo->setVisible(true);
+        return;
+    }
+    m_chargeur.charger(Fichier, Twips::depuisPixels(geometry()), MargeFichier);
+}
+
+void Apercu::AfficherEntree(const QString& entree) {
+    m_attendu = {entree, MargeListe};
+    m_chargeur.charger(entree, Twips::depuisPixels(geometry()), MargeListe);
+}
+
+bool Apercu::occupe() const {
+    return m_chargeur.occupe();
+}
+
+void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& place) {
+    // Only the latest request counts: an older picture never replaces a newer one.
+    if (chemin != m_attendu.chemin)
+        return;
+    const bool entree = m_attendu.marge == MargeListe;
+    if (image.isNull()) {
+        // An album entry that cannot be shown gives the placeholder; any other file leaves the
+        // picture that was there, fitted again.
+        if (entree) {
+            MontrerNophoto();
+            emit entreeAffichee(chemin, false);
+            return;
+        }
+        const QSize taille = Photo->pixmap().size();
+        if (!taille.isEmpty())
+            Placer(taille, MargeFichier);
+        Photo->setVisible(true);
+        return;
+    }
+    Photo->setVisible(false);
+    Photo->setPixmap(QPixmap::fromImage(image));
+    Photo->setToolTip(chemin);
+    Twips::placer(Photo, place);
+    Photo->move(Photo->pos() - pos());
+    Photo->setVisible(true);
+    if (entree)
+        emit entreeAffichee(chemin, true);
+}
+
+// The placeholder takes the place a photo of its size would take, so that it is seen whole
+// and undistorted whatever was previewed before.
+void Apercu::MontrerNophoto() {
+    const QPixmap nophoto = QPixmap::fromImage(ImageNophoto());
+    Photo->setPixmap(nophoto);
+    Photo->setToolTip(QString());
+    Placer(nophoto.size(), MargeListe);
+    Photo->setVisible(true);
+}
+
+void Apercu::Vider() {
+    m_attendu = {};
+    Photo->clear();
+    Photo->setToolTip(QString());
+}

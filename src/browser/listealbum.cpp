@@ -1,0 +1,220 @@
+// The album's procedures and commands: the album does the work, the list shows its state.
+#include "browser/listealbum.h"
+
+#include "album/etatdialogue.h"
+#include "browser/apercu.h"
+#include "browser/textesapercu.h"
+#include "controls/fonts.h"
+#include "controls/frame.h"
+#include "controls/gaugepanel.h"
+#include "controls/placement.h"
+#include "controls/twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+
+QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, const QColor& couleur,
+                  bool gras = false) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    l->setFont(dialogFont(gras));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, couleur);
+    l->setPalette(pal);
+    return l;
+}
+
+} // namespace
+
+ListeAlbum::ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent)
+    : QWidget(parent), m_etat(etat), m_apercu(apercu) {
+    setObjectName(QStringLiteral("ListeAlbum"));
+    auto* barre = new Frame(this);
+    barre->setObjectName(QStringLiteral("SSFrame3"));
+    Twips::placer(barre, 1300, 420, 6430, 375);
+    Twips::placer(
+        etiquette(barre, QStringLiteral("Label1"), Form2Textes::Album, QColor(222, 232, 236)), 120,
+        75, 700, 225);
+    TitreAlbum = etiquette(barre, QStringLiteral("TitreAlbum"), QString(), Qt::white, true);
+    Twips::placer(TitreAlbum, 840, 75, 2460, 225);
+    PB = new GaugePanel(barre);
+    PB->setObjectName(QStringLiteral("PB"));
+    Twips::placer(PB, 3360, 90, 2895, 195);
+
+    ListeS = new QListWidget(this);
+    ListeS->setObjectName(QStringLiteral("ListeS"));
+    Twips::placer(ListeS, 1320, 800, 6400, 6465);
+    QPalette pal = ListeS->palette();
+    pal.setColor(QPalette::Base, Qt::black);
+    pal.setColor(QPalette::Text, QColor(192, 192, 255));
+    ListeS->setPalette(pal);
+    ListeS->setFont(dialogFont());
+    ListeS->viewport()->setMouseTracking(true);
+    Placement::entourer(this);
+
+    Menus = new QMenu(this);
+    Menus->setObjectName(QStringLiteral("Menus"));
+    Supp = Menus->addAction(Form2Textes::Supp);
+    Supp->setObjectName(QStringLiteral("Supp"));
+    Paper = Menus->addAction(Form2Textes::Paper);
+    Paper->setObjectName(QStringLiteral("Paper"));
+
+    // An entry chosen by the user or the program is previewed; a click on the entry already
+    // chosen previews it again. The list giving an entry the focus alone chooses nothing.
+    connect(ListeS, &QListWidget::itemSelectionChanged, this, [this] { ListeS_Click(); });
+    connect(ListeS, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ListeS->row(item) == m_ligneAvantClic)
+            ListeS_Click();
+    });
+    connect(Supp, &QAction::triggered, this, &ListeAlbum::Supp_Click);
+    connect(&m_apercu, &Apercu::entreeAffichee, this, &ListeAlbum::EntreeAffichee);
+    ListeS->viewport()->installEventFilter(this);
+}
+
+bool ListeAlbum::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != ListeS->viewport())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const QPointF p = e->position();
+        if (e->button() == Qt::RightButton) {
+            // The menu acts on the entry chosen before: the right button never changes it.
+            ListeS_MouseDown(2, 0, p.x(), p.y());
+            return true;
+        }
+        m_ligneAvantClic = EntreeChoisie();
+    }
+    if (event->type() == QEvent::MouseMove)
+        emit pointeurDessus();
+    return QWidget::eventFilter(watched, event);
+}
+
+int ListeAlbum::EntreeChoisie() const {
+    const QListWidgetItem* courante = ListeS->currentItem();
+    return courante && courante->isSelected() ? ListeS->row(courante) : -1;
+}
+
+// The picture itself is loaded by the preview.
+void ListeAlbum::ListeS_Click() {
+    const int choisie = EntreeChoisie();
+    if (choisie < 0)
+        return;
+    m_apercu.AfficherEntree(ListeS->item(choisie)->text());
+}
+
+void ListeAlbum::EntreeAffichee(const QString& entree, bool lisible) {
+    // A result for an entry no longer chosen (the list was refilled meanwhile) says nothing.
+    const int choisie = EntreeChoisie();
+    if (!lisible || choisie < 0 || ListeS->item(choisie)->text() != entree)
+        return;
+    ListeS->setToolTip(entree);
+    emit photoChoisie(entree);
+}
+
+void ListeAlbum::ListeS_MouseDown(int Button, int, double x, double y) {
+    if (Button != 2 || EntreeChoisie() < 0)
+        return;
+    Menus->popup(ListeS->viewport()->mapToGlobal(QPointF(x, y).toPoint()));
+}
+
+void ListeAlbum::MontrerTitre() {
+    TitreAlbum->setText(m_etat.album.TitreAlbum);
+}
+
+void ListeAlbum::ChargerListe() {
+    m_etat.album.ChargerListe();
+    ViderVignettes();
+    RemplirListeS();
+    MontrerPremierePhoto();
+}
+
+void ListeAlbum::ReouvrirFichier() {
+    m_etat.album.ReouvrirFichier();
+    MontrerAlbumRouvert();
+}
+
+// The album opened last replaces the list, when there is a list.
+void ListeAlbum::RetrouverDernierAlbum() {
+    if (m_etat.album.RetrouverDernierAlbum())
+        MontrerAlbumRouvert();
+    else
+        MontrerTitre();
+}
+
+void ListeAlbum::OuvrirAlbum() {
+    emit vignetteMarquee(-1);
+    const bool ouvert = m_etat.album.OuvrirAlbum();
+    // Saving the changes first may have named the album.
+    MontrerTitre();
+    if (!ouvert)
+        return;
+    m_etat.ArretChargement = true;
+    m_apercu.Vider();
+    MontrerAlbumRouvert();
+}
+
+void ListeAlbum::AjouterPhotos() {
+    const Album::ResultatPhotos resultat = m_etat.album.Photos();
+    emit enregistrementPermis();
+    MontrerTitre();
+    if (resultat == Album::ResultatPhotos::Annule)
+        return;
+    ViderVignettes();
+    RemplirListeS();
+}
+
+void ListeAlbum::EnregistrerAlbum() {
+    m_etat.album.EnregistrerAlbum();
+    MontrerTitre();
+}
+
+bool ListeAlbum::FermerAlbum() {
+    const bool fin = m_etat.album.Fermer();
+    MontrerTitre();
+    return fin;
+}
+
+void ListeAlbum::Supp_Click() {
+    m_etat.album.Supp(EntreeChoisie(), [this] {
+        RemplirListeS();
+        emit enregistrementPermis();
+        ViderVignettes();
+    });
+    MontrerTitre();
+}
+
+void ListeAlbum::RemplirListeS() {
+    ListeS->clear();
+    ListeS->addItems(m_etat.album.Liste);
+}
+
+// Thumbnail numbers follow list positions: after any change of the list the thumbnails are
+// thrown away, and the list takes their place.
+void ListeAlbum::ViderVignettes() {
+    emit albumChange();
+    ListeS->setVisible(true);
+}
+
+void ListeAlbum::MontrerAlbumRouvert() {
+    ViderVignettes();
+    RemplirListeS();
+    MontrerTitre();
+    MontrerPremierePhoto();
+}
+
+// Highlights thumbnail 0 and previews the first photo. The thumbnails are not built yet, so
+// only the marker is set for them.
+void ListeAlbum::MontrerPremierePhoto() {
+    if (ListeS->count() == 0)
+        return;
+    emit vignetteMarquee(0);
+    if (EntreeChoisie() == 0)
+        ListeS_Click();
+    else
+        ListeS->setCurrentRow(0);
+}

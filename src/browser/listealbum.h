@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QWidget>
+
+class Apercu;
+class GaugePanel;
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+struct EtatDialogue;
+
+// The album's list box ListeS under its title bar (the album's title and the gauge), with the
+// photo menu of the right button. It runs the album commands on the shared album and shows
+// the chosen entry in the shared preview.
+class ListeAlbum : public QWidget {
+    Q_OBJECT
+public:
+    ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent);
+
+    QListWidget* ListeS;
+    QLabel* TitreAlbum;
+    GaugePanel* PB;
+    QMenu* Menus;
+    QAction* Supp;
+    QAction* Paper; // the weekday editor confirms the previewed photo for its day
+
+    // Start-up: the list from the settings store; the album opened last reopened.
+    void ChargerListe();
+    void ReouvrirFichier();
+    void RetrouverDernierAlbum();
+
+    void OuvrirAlbum();
+    void AjouterPhotos();
+    void EnregistrerAlbum();
+    // Offers to save unsaved changes; false when the dialog must stay open.
+    bool FermerAlbum();
+
+    // The entry the user or the program chose, -1 for none. The list can hold an entry with the
+    // keyboard focus that nobody chose: it is not the current entry.
+    int EntreeChoisie() const;
+    void ListeS_Click();
+    // Button: 1 left, 2 right.
+    void ListeS_MouseDown(int Button, int Shift, double x, double y);
+    void Supp_Click();
+
+signals:
+    // The list changed: thumbnail numbers no longer follow list positions.
+    void albumChange();
+    // The thumbnail to highlight, -1 for none.
+    void vignetteMarquee(int index);
+    // An entry was previewed.
+    void photoChoisie(const QString& fichier);
+    void enregistrementPermis();
+    void pointeurDessus();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void EntreeAffichee(const QString& entree, bool lisible);
+    void RemplirListeS();
+    void ViderVignettes();
+    void MontrerAlbumRouvert();
+    void MontrerPremierePhoto();
+    void MontrerTitre();
+
+    EtatDialogue& m_etat;
+    Apercu& m_apercu;
+    int m_ligneAvantClic = -1; // current entry of ListeS when the left button went down
+};

@@ -1,0 +1,120 @@
+#include "config/panneauoptions.h"
+
+#include "config/form2textes.h"
+#include "controls/fonts.h"
+#include "controls/optionbutton.h"
+#include "controls/reglesdialogue.h"
+#include "controls/twips.h"
+#include "settings/reglages.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+const QColor TexteListe(192, 192, 255);
+const QColor FondPanneau(26, 46, 58);
+const QColor TextePanneau(222, 232, 236);
+
+QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    l->setFont(dialogFont());
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, TextePanneau);
+    l->setPalette(pal);
+    return l;
+}
+
+// The stored index of an option, or the catalogue's default when the stored text is not one.
+int indexStocke(const SettingsStore& store, const Reglages::Entree& e, int nombre) {
+    return ReglesDialogue::IndexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
+}
+
+// Selects an option so that its click handling runs, also when it is selected already.
+void selectionner(OptionButton* option) {
+    if (option->isChecked())
+        emit option->selected();
+    else
+        option->setChecked(true);
+}
+
+} // namespace
+
+PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
+    : CaptionPanel(parent), m_reglages(reglages) {
+    setObjectName(QStringLiteral("SSPanel1"));
+    setBackColor(FondPanneau);
+    setBevel(CaptionPanel::Bevel::Raised);
+    Twips::placer(this, 8040, 960, 3255, 1860);
+    Twips::placer(etiquette(this, QStringLiteral("Label3"), Form2Textes::Vitesse), 20, 20, 1900,
+                  210);
+    Combo1 = new QListWidget(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Twips::placer(Combo1, 30, 240, 1890, 1590);
+    QPalette pal = Combo1->palette();
+    pal.setColor(QPalette::Base, QColor(64, 64, 64));
+    pal.setColor(QPalette::Text, TexteListe);
+    Combo1->setPalette(pal);
+    Combo1->setFont(dialogFont());
+    Combo1->setFrameShape(QFrame::NoFrame);
+    Combo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    QLabel* label5 = etiquette(this, QStringLiteral("Label5"), Form2Textes::TitrePhoto);
+    Twips::placer(label5, 2025, 0, 1230, 420);
+    label5->setWordWrap(true);
+    auto* groupe = new CaptionPanel(this);
+    groupe->setObjectName(QStringLiteral("SSPanel2"));
+    Twips::placer(groupe, 1920, 480, 1335, 255);
+    for (int i = 0; i < 2; ++i) {
+        Tit[i] = new OptionButton(Form2Textes::OuiNon[i], groupe);
+        Tit[i]->setObjectName(QStringLiteral("Tit%1").arg(i));
+        Twips::placer(Tit[i], i == 0 ? 0 : 720, 0, i == 0 ? 720 : 615, 255);
+        Tit[i]->setTextColor(TextePanneau);
+        Position[i] = new OptionButton(Form2Textes::Positions[i], this);
+        Position[i]->setObjectName(QStringLiteral("Position%1").arg(i));
+        Twips::placer(Position[i], 1920, i == 0 ? 1200 : 1440, 1335, 240);
+        Position[i]->setTextColor(TextePanneau);
+    }
+
+    connect(Combo1, &QListWidget::currentRowChanged, this, [this] { Combo1_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(Tit[i], &OptionButton::selected, this, [this, i] { Tit_Click(i); });
+        connect(Position[i], &OptionButton::selected, this, [this, i] { Position_Click(i); });
+    }
+}
+
+void PanneauOptions::ChargerVitesse() {
+    Combo1->blockSignals(true);
+    Combo1->clear();
+    Combo1->addItems(Form2Textes::Vitesses);
+    Combo1->blockSignals(false);
+    const int vitesse = indexStocke(m_reglages, Reglages::vitesseDialogue(), 8);
+    if (Combo1->currentRow() == vitesse)
+        Combo1_Click();
+    else
+        Combo1->setCurrentRow(vitesse);
+}
+
+void PanneauOptions::ChargerTitre() {
+    selectionner(Tit[std::size_t(indexStocke(m_reglages, Reglages::titre(), 2))]);
+    selectionner(Position[std::size_t(indexStocke(m_reglages, Reglages::position(), 2))]);
+}
+
+void PanneauOptions::Combo1_Click() {
+    const int n = Combo1->currentRow();
+    if (n < 0)
+        return;
+    Reglages::ecrire(m_reglages, Reglages::vitesseDialogue(), QString::number(n));
+}
+
+void PanneauOptions::Tit_Click(int Index) {
+    const bool titreAffiche = Tit[0]->isChecked();
+    for (OptionButton* p : Position)
+        p->setEnabled(titreAffiche);
+    Reglages::ecrire(m_reglages, Reglages::titre(), QString::number(Index));
+}
+
+void PanneauOptions::Position_Click(int Index) {
+    Reglages::ecrire(m_reglages, Reglages::position(), QString::number(Index));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "controls/captionpanel.h"
+
+#include <array>
+
+class OptionButton;
+class QLabel;
+class QListWidget;
+class SettingsStore;
+
+// The slide-show options (SSPanel1): transition speed, photo titles on or off, and where titles
+// stand. Every choice is written to the settings store at once.
+class PanneauOptions : public CaptionPanel {
+    Q_OBJECT
+public:
+    PanneauOptions(SettingsStore& reglages, QWidget* parent);
+
+    QListWidget* Combo1; // transition speed (a list, not a combo box)
+    std::array<OptionButton*, 2> Tit{};
+    std::array<OptionButton*, 2> Position{};
+
+    // The stored choices shown again (and stored again valid).
+    void ChargerVitesse();
+    void ChargerTitre();
+
+    void Combo1_Click();
+    void Tit_Click(int Index);
+    void Position_Click(int Index);
+
+private:
+    SettingsStore& m_reglages;
+};

@@ -1,0 +1,17 @@
+#include "controls/reglesdialogue.h"
+
+#include <cstdlib>
+
+namespace ReglesDialogue {
+
+int IndexOption(const QString& valeur, int nombre, int defaut) {
+    bool ok = false;
+    const int n = valeur.trimmed().toInt(&ok);
+    return ok && n >= 0 && n < nombre ? n : defaut;
+}
+
+int EtapeSuivante(int etape, int nombreImages) {
+    return etape > nombreImages - 2 ? 1 : etape + 1;
+}
+
+} // namespace ReglesDialogue

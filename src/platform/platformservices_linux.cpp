@@ -1,0 +1,45 @@
+#include "platform/clock.h"
+#include "platform/desktopservicesdesktop.h"
+#include "platform/desktopwallpaperfactory.h"
+#include "platform/dialogfilechooser.h"
+#include "platform/inisettingsstore.h"
+#include "platform/lockfileinstancelock.h"
+#include "platform/messageboxprompts.h"
+#include "platform/pictures.h"
+#include "platform/platformservices.h"
+#include "platform/randomsource.h"
+#include "platform/services.h"
+#include "platform/standinregistry.h"
+#include "platform/x11windowhost.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+class LinuxServices : public PlatformServices {
+public:
+    Services& services() override { return m_services; }
+
+private:
+    IniSettingsStore m_settings;
+    StandInRegistry m_registry;
+    LockFileInstanceLock m_instance;
+    QtPictures m_pictures;
+    X11WindowHost m_windowHost;
+    SystemClock m_clock;
+    StdRandomSource m_random;
+    MessageBoxPrompts m_prompts;
+    DialogFileChooser m_files;
+    DesktopServicesDesktop m_desktop;
+    std::unique_ptr<DesktopWallpaper> m_wallpaper =
+        createDesktopWallpaper(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+                               QGuiApplication::platformName() == QLatin1String("xcb"));
+    Services m_services{m_settings, m_registry, m_instance, m_pictures, m_windowHost, m_clock,
+                        m_random,   m_prompts,  m_files,    m_desktop,  *m_wallpaper};
+};
+
+} // namespace
+
+std::unique_ptr<PlatformServices> createPlatformServices() {
+    return std::make_unique<LinuxServices>();
+}

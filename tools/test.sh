@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the formatting check, then the build, then ctest.
+# Usage: tools/test.sh [BUILD_DIR [extra cmake arguments…]]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+shift || true
+jobs=$(nproc)
+
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$build" -j"$jobs"
+ctest --test-dir "$build" --output-on-failure -j"$jobs"

@@ -54,8 +54,9 @@ void Apercu::AfficherFichier(const QString& Fichier) {
     Photo->setToolTip(Fichier);
     m_attendu = {Fichier, MargeFichier};
     if (Fichier.isEmpty()) {
+        // Nothing to show: the frame stays reachable under the pointer.
         Photo->clear();
-        Photo->setVisible(true);
+        Photo->setVisible(false);
         return;
     }
     m_chargeur.charger(Fichier, Twips::depuisPixels(geometry()), MargeFichier);

@@ -122,9 +122,10 @@ void Form2::Form_Load() {
     m_etat->AlbumModifie = false;
     m_etat->BoutonActif = 999;
     m_options->ChargerVitesse();
+    // Today's picture is previewed until the album's first photo, when there is one, replaces it.
+    m_jour->Charger(m_module.services.clock.weekdayFromSunday());
     m_liste->ChargerListe();
     m_options->ChargerTitre();
-    m_jour->Charger(m_module.services.clock.weekdayFromSunday());
     m_liste->RetrouverDernierAlbum();
 }
 

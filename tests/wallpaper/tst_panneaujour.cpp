@@ -189,7 +189,8 @@ void TestPanneauJour::survol_data() {
                              << "TValider";
 }
 
-// Frames run 1, 2, 3, 4, 1 on the hovered button's up picture; the label turns yellow.
+// Hovering a button or its label animates the button and turns the label yellow; leaving
+// stops it and brings both back to rest. (The frames themselves: tst_form2.)
 void TestPanneauJour::survol() {
     QFETCH(int, image);
     QFETCH(QString, action);
@@ -202,15 +203,7 @@ void TestPanneauJour::survol() {
     QVERIFY(p.Timer2.isActive());
     QCOMPARE(p.Timer2.interval(), 300);
     QCOMPARE(e->textColor(), Jaune);
-    QList<int> vues;
-    for (int k = 0; k < 5; ++k) {
-        p.Timer2_Timer();
-        for (int n = 1; n <= p.ImageList2.count(); ++n)
-            if (a->pictureUp() == p.ImageList2.picture(n))
-                vues << n;
-        QCOMPARE(a->pictureDown(), p.ImageList2.last());
-    }
-    QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 1}));
+    p.Timer2_Timer();
     QCOMPARE(p.ImageSurvolee, qint16(image));
     emit a->pointerLeft({}, {}, -1, -1);
     QVERIFY(!p.Timer2.isActive());

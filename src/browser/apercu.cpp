@@ -28,6 +28,12 @@ Apercu::Apercu(const Pictures& images, QWidget* parent) : QWidget(parent), m_cha
     Photo->setVisible(false);
     connect(Cadre, &PictureButton::pointerEntered, this, &Apercu::pointeurDessus);
     connect(Cadre, &PictureButton::pointerMoved, this, &Apercu::pointeurDessus);
+    connect(Cadre, &PictureButton::clicked, this, [this] {
+        const bool presse = Cadre->value();
+        Cadre->setValue(false);
+        if (presse)
+            emit cadreClique();
+    });
     connect(&m_chargeur, &ChargeurApercu::pret, this, &Apercu::Montrer);
 }
 
@@ -48,8 +54,9 @@ void Apercu::AfficherFichier(const QString& Fichier) {
     Photo->setToolTip(Fichier);
     m_attendu = {Fichier, MargeFichier};
     if (Fichier.isEmpty()) {
+        // Nothing to show: the frame stays reachable under the pointer.
         Photo->clear();
-        Photo->setVisible(true);
+        Photo->setVisible(false);
         return;
     }
     m_chargeur.charger(Fichier, Twips::depuisPixels(geometry()), MargeFichier);

@@ -32,6 +32,8 @@ public:
 
 signals:
     void pointeurDessus();
+    // The frame was clicked (pressed): the previewed picture is to be opened.
+    void cadreClique();
     void entreeAffichee(const QString& entree, bool lisible);
 
 private:

@@ -23,7 +23,7 @@ public:
     GaugePanel* PB;
     QMenu* Menus;
     QAction* Supp;
-    QAction* Paper; // comes with the weekday editor: shown, and does nothing yet
+    QAction* Paper; // the weekday editor confirms the previewed photo for its day
 
     // Start-up: the list from the settings store; the album opened last reopened.
     void ChargerListe();

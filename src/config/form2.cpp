@@ -18,6 +18,7 @@
 #include "startup/module1.h"
 #include "wallpaper/panneaujour.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -81,7 +82,9 @@ void Form2::CreerPanneaux() {
     m_liste = new ListeAlbum(*m_etat, *m_apercu, SSSplash1);
     m_vignettes = new PlaceVignettes(SSSplash1);
     m_options = new PanneauOptions(services.settings, SSSplash1);
-    m_jour = new PanneauJour(*m_apercu, SSSplash1);
+    m_jour = new PanneauJour(
+        services, m_module.DossierProgramme, [apercu = m_apercu] { return apercu->Fichier(); },
+        SSSplash1);
     m_apropos = new PanneauAPropos(SSSplash1);
 }
 
@@ -93,6 +96,10 @@ void Form2::Connecter() {
 
     // A photo chosen in the list is what the weekday editor can confirm.
     connect(m_liste, &ListeAlbum::photoChoisie, m_jour, &PanneauJour::PhotoChoisie);
+    connect(m_liste->Paper, &QAction::triggered, m_jour, &PanneauJour::Paper_Click);
+    // The weekday editor shows its pictures in the preview and opens the one shown.
+    connect(m_jour, &PanneauJour::afficherFichier, m_apercu, &Apercu::AfficherFichier);
+    connect(m_apercu, &Apercu::cadreClique, m_jour, &PanneauJour::Cadre_Click);
     // Thumbnail numbers follow list positions: a changed list throws the thumbnails away.
     connect(m_liste, &ListeAlbum::albumChange, m_vignettes, &PlaceVignettes::ViderVignettes);
     connect(m_liste, &ListeAlbum::vignetteMarquee, m_vignettes, &PlaceVignettes::MarquerVignette);
@@ -115,9 +122,10 @@ void Form2::Form_Load() {
     m_etat->AlbumModifie = false;
     m_etat->BoutonActif = 999;
     m_options->ChargerVitesse();
+    // Today's picture is previewed until the album's first photo, when there is one, replaces it.
+    m_jour->Charger(m_module.services.clock.weekdayFromSunday());
     m_liste->ChargerListe();
     m_options->ChargerTitre();
-    m_jour->Charger(m_module.services.clock.weekdayFromSunday());
     m_liste->RetrouverDernierAlbum();
 }
 

@@ -164,34 +164,6 @@ QList<QImage> imagesCommande(int commande) {
     return images;
 }
 
-QList<QImage> imagesJour() {
-    QList<QImage> images;
-    for (int k = 1; k <= 5; ++k) {
-        QImage im(30, 34, QImage::Format_RGB32);
-        im.fill(FondImages2);
-        QPainter p(&im);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        const bool presse = k == 5;
-        const QColor cadre = presse ? QColor(0, 255, 255) : QColor(220, 232, 236);
-        const QRect ecran(4, 7, 22, 17);
-        p.fillRect(ecran, presse ? QColor(20, 90, 100) : QColor(30, 70, 90));
-        p.setPen(cadre);
-        p.drawRect(ecran);
-        p.drawLine(15, 25, 15, 28);
-        p.drawLine(10, 28, 20, 28);
-        p.fillRect(QRect(6, 18, 18, 5), QColor(90, 150, 90));
-        if (k >= 2 && k <= 4) {
-            // A sun that rises over the little landscape, one step per frame.
-            const int y = 18 - 3 * (k - 1);
-            p.setBrush(QColor(255, 220, 90));
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(QPoint(19, y), 2, 2);
-        }
-        images.append(im);
-    }
-    return images;
-}
-
 QImage fermer(bool surligne) {
     QImage im = vide(QSize(17, 18));
     QPainter p(&im);

@@ -13,11 +13,6 @@ QImage fond(const QSize& taille);
 // hover frames, and the selected look last.
 QList<QImage> imagesCommande(int commande);
 
-// The five 30 x 34 pictures of the wallpaper buttons on the background colour `FondImages2`:
-// the normal look, three more hover frames, and the pressed look last.
-QList<QImage> imagesJour();
-inline const QColor FondImages2(47, 55, 47);
-
 // The close button, 17 x 18 pixels: normal and highlighted.
 QImage fermer(bool surligne);
 

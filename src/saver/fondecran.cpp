@@ -53,7 +53,8 @@ FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& 
                           const QString& dossierProgramme, const QString& dossierSecours) {
     FondEcran resultat;
     Tempo = pictures.loadFitted(chemin, ecran);
-    if (!Tempo.isNull()) {
+    resultat.imageLue = !Tempo.isNull();
+    if (resultat.imageLue) {
         if (!EcrireDans(pictures, Tempo, dossierProgramme, resultat.bitmap))
             EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
     }

@@ -10,6 +10,7 @@ struct Services;
 
 // What one application of a wallpaper did.
 struct FondEcran {
+    bool imageLue = false;      // the picture could be loaded
     QString bitmap;             // the LMV.bmp written, empty when none could be written
     bool bureauAccepte = false; // the desktop took it
 };

@@ -1,89 +1,161 @@
+// The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
-#include "browser/apercu.h"
-#include "controls/decor.h"
 #include "controls/fonts.h"
+#include "controls/minuterie.h"
 #include "controls/picturebutton.h"
 #include "controls/reglesdialogue.h"
 #include "controls/twips.h"
-#include "wallpaper/textesjour.h"
+#include "platform/services.h"
+#include "saver/fondecran.h"
+#include "wallpaper/imagesjour.h"
+#include "wallpaper/textesfonds.h"
 
 #include <QComboBox>
 #include <QLabel>
 
-PanneauJour::PanneauJour(Apercu& apercu, QWidget* parent) : CaptionPanel(parent), m_apercu(apercu) {
+namespace {
+
+const QColor FondPanneau(26, 46, 58);
+const QColor TextePanneau(222, 232, 236);
+const QColor Jaune(255, 255, 0);
+
+template <typename W> W* nomme(W* w, const QString& nom) {
+    w->setObjectName(nom);
+    return w;
+}
+
+} // namespace
+
+PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme,
+                         std::function<QString()> cheminApercu, QWidget* parent)
+    : CaptionPanel(parent), editeur(services, dossierProgramme, DossierSecoursFondEcran()),
+      m_services(services), m_cheminApercu(std::move(cheminApercu)) {
     setObjectName(QStringLiteral("SSPanel4"));
+    setToolTip(TextesFonds::Panneau);
+    setBackColor(FondPanneau);
+    setBevel(Bevel::Raised);
     Twips::placer(this, 8040, 2880, 3255, 1215);
-    setBackColor(QColor(26, 46, 58));
-    setBevel(CaptionPanel::Bevel::Raised);
-    setToolTip(Form2Textes::FondsSemaine);
-    auto* label6 = new QLabel(Form2Textes::Jour, this);
-    label6->setObjectName(QStringLiteral("Label6"));
-    label6->setFont(dialogFont());
-    QPalette pal = label6->palette();
-    pal.setColor(QPalette::WindowText, QColor(222, 232, 236));
-    label6->setPalette(pal);
-    Twips::placer(label6, 240, 180, 435, 195);
-    Jour = new QComboBox(this);
-    Jour->setObjectName(QStringLiteral("Jour"));
-    Twips::placer(Jour, 720, 120, 1215, 315);
-    Jour->setFont(dialogFont());
-
-    const auto bouton = [this](const QString& nom, double l, double t, double w, double h) {
-        auto* b = new PictureButton(this);
-        b->setObjectName(nom);
-        Twips::placer(b, l, t, w, h);
-        return b;
-    };
-    Sel = bouton(QStringLiteral("Sel"), 2040, 120, 400, 450);
-    Sel->setToolTip(Form2Textes::ChoisirImage);
-    TSel = bouton(QStringLiteral("TSel"), 2400, 180, 705, 255);
-    TSel->setCaption(Form2Textes::Choisir);
-    Valider = bouton(QStringLiteral("Valider"), 1800, 600, 400, 495);
-    Valider->setToolTip(Form2Textes::ConfirmerImage);
-    TValider = bouton(QStringLiteral("TValider"), 2160, 675, 945, 255);
-    TValider->setCaption(Form2Textes::Selection);
-    DeValider = bouton(QStringLiteral("DeValider"), 1080, 600, 400, 495);
-    DeValider->setToolTip(Form2Textes::SupprimerImage);
-    TDevalider = bouton(QStringLiteral("TDevalider"), 50, 670, 1065, 255);
-    TDevalider->setCaption(Form2Textes::Deselection);
-
-    for (const QImage& im : Decor::imagesJour())
+    CreerControles();
+    for (const QImage& im : ImagesJour::images(FondPanneau))
         ImageList2.add(im);
     for (PictureButton* b : {Sel, DeValider, Valider}) {
-        b->setMaskColor(Decor::FondImages2);
+        b->setMaskColor(ImagesJour::Masque);
         b->setPictureUp(ImageList2.picture(1));
         b->setPictureDown(ImageList2.last());
     }
     Sel->setPictureStored(ImageList2.picture(1));
+    Connecter();
+}
 
-    connect(Jour, &QComboBox::currentIndexChanged, this, [this] { Jour_Click(); });
+// The controls outlive this body (the widget base deletes them): none of their last signals
+// may reach the handlers of a panel that is half gone.
+PanneauJour::~PanneauJour() {
+    Timer2.stop();
+    editeur.disconnect(this);
+    for (QObject* enfant : findChildren<QObject*>())
+        enfant->disconnect(this);
+}
+
+void PanneauJour::CreerControles() {
+    Label6 = nomme(new QLabel(TextesFonds::Jour, this), QStringLiteral("Label6"));
+    Label6->setFont(dialogFont());
+    QPalette pal = Label6->palette();
+    pal.setColor(QPalette::WindowText, TextePanneau);
+    Label6->setPalette(pal);
+    Twips::placer(Label6, 240, 180, 435, 195);
+    Jour = nomme(new QComboBox(this), QStringLiteral("Jour"));
+    Jour->setFont(dialogFont());
+    Twips::placer(Jour, 720, 120, 1215, 315);
+
+    const auto bouton = [this](const QString& nom, double l, double t, double w, double h) {
+        auto* b = nomme(new PictureButton(this), nom);
+        Twips::placer(b, l, t, w, h);
+        return b;
+    };
+    Sel = bouton(QStringLiteral("Sel"), 2040, 120, 400, 450);
+    Sel->setToolTip(TextesFonds::ChoisirImage);
+    TSel = bouton(QStringLiteral("TSel"), 2400, 180, 705, 255);
+    TSel->setCaption(TextesFonds::Choisir);
+    Valider = bouton(QStringLiteral("Valider"), 1800, 600, 400, 495);
+    Valider->setToolTip(TextesFonds::ConfirmerImage);
+    TValider = bouton(QStringLiteral("TValider"), 2160, 675, 945, 255);
+    TValider->setCaption(TextesFonds::Selection);
+    DeValider = bouton(QStringLiteral("DeValider"), 1080, 600, 400, 495);
+    DeValider->setToolTip(TextesFonds::SupprimerImage);
+    TDevalider = bouton(QStringLiteral("TDevalider"), 50, 670, 1065, 255);
+    TDevalider->setCaption(TextesFonds::Deselection);
+}
+
+void PanneauJour::Connecter() {
+    connect(Jour, &QComboBox::currentIndexChanged, this, &PanneauJour::Jour_Click);
+    connect(Sel, &PictureButton::clicked, this, &PanneauJour::Sel_Click);
+    connect(Valider, &PictureButton::clicked, this, &PanneauJour::Valider_Click);
+    connect(DeValider, &PictureButton::clicked, this, &PanneauJour::DeValider_Click);
+    connect(TSel, &PictureButton::clicked, this, &PanneauJour::TSel_Click);
+    connect(TValider, &PictureButton::clicked, this, &PanneauJour::TValider_Click);
+    connect(TDevalider, &PictureButton::clicked, this, &PanneauJour::TDevalider_Click);
+    for (int i = 0; i < 3; ++i)
+        for (PictureButton* b : {Action(i), Etiquette(Action(i))}) {
+            connect(b, &PictureButton::pointerEntered, this, [this, i] { Survol(i); });
+            connect(b, &PictureButton::pointerMoved, this, [this, i] { Survol(i); });
+            connect(b, &PictureButton::pointerLeft, this, [this, i] { FinSurvol(i); });
+        }
     connect(&Timer2, &QTimer::timeout, this, &PanneauJour::Timer2_Timer);
     Timer2.setInterval(0);
+    connect(&editeur, &EditeurFonds::activationChangee, this, &PanneauJour::AppliquerActivation);
+    connect(&editeur, &EditeurFonds::applicationTerminee, this, &PanneauJour::FinConfirmation);
 }
 
 void PanneauJour::Charger(int jourDepuisDimanche) {
     Jour->blockSignals(true);
     Jour->clear();
-    Jour->addItems(Form2Textes::Jours);
+    Jour->addItems(TextesFonds::Jours);
     Jour->setCurrentIndex(-1);
     Jour->blockSignals(false);
     Jour->setCurrentIndex(jourDepuisDimanche - 1);
 }
 
-void PanneauJour::Jour_Click() {}
+void PanneauJour::Jour_Click() {
+    if (Jour->currentIndex() < 0)
+        return;
+    emit afficherFichier(editeur.ChoisirJour(Jour->currentIndex()));
+}
+
+void PanneauJour::AppliquerActivation() {
+    const EditeurFonds::Activation& a = editeur.activation();
+    DeValider->setEnabled(a.deValider);
+    Valider->setEnabled(a.valider);
+    TDevalider->setEnabled(a.tDevalider);
+    TValider->setEnabled(a.tValider);
+}
+
+PictureButton* PanneauJour::Action(int image) const {
+    return image == 0 ? Sel : image == 1 ? DeValider : image == 2 ? Valider : nullptr;
+}
+
+PictureButton* PanneauJour::Etiquette(PictureButton* action) const {
+    return action == Sel ? TSel : action == DeValider ? TDevalider : TValider;
+}
+
+void PanneauJour::Survol(int image) {
+    Minuterie::demarrer(Timer2, IntervalleImages);
+    ImageSurvolee = qint16(image);
+    Etiquette(Action(image))->setTextColor(Jaune);
+}
+
+void PanneauJour::FinSurvol(int image) {
+    ArreterAnimation();
+    Action(image)->setPictureUp(ImageList2.picture(1));
+    Etiquette(Action(image))->setTextColor(Qt::white);
+}
+
+void PanneauJour::ArreterAnimation() {
+    Minuterie::arreter(Timer2);
+}
 
 void PanneauJour::Timer2_Timer() {
     EtapeImage = qint16(ReglesDialogue::EtapeSuivante(EtapeImage, ImageList2.count()));
-    PictureButton* bouton = ImageSurvolee == 0   ? Sel
-                            : ImageSurvolee == 1 ? DeValider
-                            : ImageSurvolee == 2 ? Valider
-                                                 : nullptr;
-    if (bouton)
+    if (PictureButton* bouton = Action(ImageSurvolee))
         bouton->setPictureUp(ImageList2.picture(EtapeImage));
-}
-
-void PanneauJour::PhotoChoisie(const QString&) {
-    Valider->setEnabled(true);
-    TValider->setEnabled(true);
 }

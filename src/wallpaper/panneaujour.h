@@ -2,20 +2,30 @@
 
 #include "controls/captionpanel.h"
 #include "controls/imagelist.h"
+#include "wallpaper/editeurfonds.h"
 
 #include <QTimer>
+#include <functional>
 
-class Apercu;
 class PictureButton;
 class QComboBox;
+class QLabel;
+struct Services;
 
-// The place of the weekday wallpaper editor (SSPanel4): the weekday list and the wallpaper
-// buttons with their hover animation. The editor shows its pictures in the shared preview.
+// The weekday wallpaper panel: the day list Jour, the action buttons Sel, Valider, DeValider and
+// their label buttons TSel, TValider, TDevalider, with their active and hover looks.
+//
+// It does not own the preview: it asks for a picture to be previewed with afficherFichier() and
+// reads the previewed path through the function it is given. Its rules live in `editeur`.
 class PanneauJour : public CaptionPanel {
     Q_OBJECT
 public:
-    PanneauJour(Apercu& apercu, QWidget* parent);
+    // `cheminApercu` gives the previewed path, empty when nothing is previewed.
+    PanneauJour(Services& services, const QString& dossierProgramme,
+                std::function<QString()> cheminApercu, QWidget* parent = nullptr);
+    ~PanneauJour() override;
 
+    QLabel* Label6;
     QComboBox* Jour;
     PictureButton* Sel;
     PictureButton* Valider;
@@ -23,19 +33,55 @@ public:
     PictureButton* TSel;
     PictureButton* TValider;
     PictureButton* TDevalider;
-    ImageList ImageList2; // the wallpaper buttons' looks
-    QTimer Timer2;        // their hover animation
+    ImageList ImageList2;
+    QTimer Timer2;
     qint16 EtapeImage = 0;
-    qint16 ImageSurvolee = 0;
+    qint16 ImageSurvolee = 0; // 0 Sel, 1 DeValider, 2 Valider
+    EditeurFonds editeur;
+
     static constexpr int IntervalleImages = 300;
 
-    // Start-up: `jourDepuisDimanche` (Sunday = 1) is chosen.
+    // Start-up: fills Jour and chooses `jourDepuisDimanche` (Sunday = 1), which previews its
+    // stored picture.
     void Charger(int jourDepuisDimanche);
+
     void Jour_Click();
-    void Timer2_Timer();
+    void Sel_Click();
+    void Valider_Click();
+    void DeValider_Click();
+    void TSel_Click();
+    void TValider_Click();
+    void TDevalider_Click();
+    // The photo menu's "Paper": confirms the preview for the selected day, even while Valider
+    // is disabled.
+    void Paper_Click();
     // A photo of the album was previewed: it can become the chosen day's wallpaper.
     void PhotoChoisie(const QString& fichier);
+    // A click on the preview frame: the previewed picture opens in the desktop's program for it.
+    void Cadre_Click();
+
+    // Hover of an action button or its label: 0 Sel, 1 DeValider, 2 Valider.
+    void Survol(int image);
+    void FinSurvol(int image);
+    void Timer2_Timer();
+
+signals:
+    // Show `Fichier` in the preview; the empty text empties it.
+    void afficherFichier(const QString& Fichier);
 
 private:
-    Apercu& m_apercu;
+    void CreerControles();
+    void Connecter();
+    PictureButton* Action(int image) const;
+    PictureButton* Etiquette(PictureButton* action) const;
+    void ArreterAnimation();
+    void DonnerImage(PictureButton* bouton, int k);
+    void LookActif(PictureButton* bouton);
+    // The clicked action button back at rest: released, image 1, its label white, no animation.
+    void Repos(PictureButton* bouton);
+    void AppliquerActivation();
+    void FinConfirmation();
+
+    Services& m_services;
+    std::function<QString()> m_cheminApercu;
 };

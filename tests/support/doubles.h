@@ -19,6 +19,7 @@
 #include <QMap>
 #include <QQueue>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 // A real INI store in a temporary folder.
@@ -46,8 +47,9 @@ private:
 class ScriptedPrompts final : public Prompts {
 public:
     QQueue<bool> answers;
-    QStringList asked; // every text shown, in order
-    QStringList kinds; // "yesno", "retrycancel", "notice"
+    QStringList asked;                 // every text shown, in order
+    QStringList kinds;                 // "yesno", "retrycancel", "notice"
+    std::function<void()> whileAsking; // runs while a question is open
 
     bool askYesNo(const QString& text) override { return take(text, QStringLiteral("yesno")); }
     bool askRetryCancel(const QString& text) override {
@@ -62,6 +64,8 @@ private:
     bool take(const QString& text, const QString& kind) {
         asked << text;
         kinds << kind;
+        if (whileAsking)
+            whileAsking();
         return answers.isEmpty() ? true : answers.dequeue();
     }
 };

@@ -1,0 +1,120 @@
+#include "wallpaper/editeurfonds.h"
+
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/services.h"
+#include "settings/reglages.h"
+#include "wallpaper/textesfonds.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+#include <array>
+#include <optional>
+
+namespace {
+
+// What each event does to DeValider, Valider, TDevalider and TValider, in that order; an empty
+// cell leaves the button as it is.
+using Changement = std::array<std::optional<bool>, 4>;
+constexpr std::optional<bool> on = true, off = false, tel = std::nullopt;
+
+} // namespace
+
+EditeurFonds::EditeurFonds(Services& services, QString dossierProgramme, QString dossierSecours,
+                           QObject* parent)
+    : QObject(parent), m_services(services), m_dossierProgramme(std::move(dossierProgramme)),
+      m_dossierSecours(std::move(dossierSecours)) {
+    connect(&m_application, &QFutureWatcher<FondEcran>::finished, this,
+            &EditeurFonds::ApplicationFinie);
+}
+
+EditeurFonds::~EditeurFonds() {
+    m_application.waitForFinished();
+}
+
+void EditeurFonds::Activer(Apres evenement) {
+    Changement c;
+    // clang-format off
+    switch (evenement) {
+    case Apres::JourAvecImage: c = {on,  on,  on,  on};  break;
+    case Apres::JourSansImage: c = {off, off, off, off}; break;
+    case Apres::ImageChoisie:  c = {on,  on,  tel, tel}; break;
+    case Apres::EntreeAlbum:   c = {tel, on,  tel, on};  break;
+    case Apres::Confirmee:     c = {off, off, tel, tel}; break;
+    case Apres::Enlevee:       c = {off, off, tel, tel}; break;
+    }
+    // clang-format on
+    Activation& a = m_activation;
+    a = {c[0].value_or(a.deValider), c[1].value_or(a.valider), c[2].value_or(a.tDevalider),
+         c[3].value_or(a.tValider)};
+    emit activationChangee();
+}
+
+QString EditeurFonds::ChoisirJour(int jour) {
+    m_jour = jour;
+    const QString chemin = Reglages::lire(m_services.settings, Reglages::wall(jour));
+    Activer(chemin.isEmpty() ? Apres::JourSansImage : Apres::JourAvecImage);
+    return chemin;
+}
+
+void EditeurFonds::ImageChoisie() {
+    Activer(Apres::ImageChoisie);
+}
+
+void EditeurFonds::EntreeAlbumChoisie() {
+    Activer(Apres::EntreeAlbum);
+}
+
+EditeurFonds::Issue EditeurFonds::Confirmer(const QString& chemin) {
+    if (m_jour < 0 || m_enCours || !m_services.prompts.askYesNo(TextesFonds::Accepter))
+        return Issue::Refusee;
+    Reglages::ecrire(m_services.settings, Reglages::wall(m_jour), chemin);
+    if (m_jour + 1 != m_services.clock.weekdayFromSunday()) {
+        Activer(Apres::Confirmee);
+        return Issue::Enregistree;
+    }
+    if (chemin.trimmed().isEmpty())
+        return Issue::ApercuVide;
+    Appliquer(chemin);
+    return Issue::Application;
+}
+
+bool EditeurFonds::Enlever() {
+    if (m_jour < 0 || !m_services.prompts.askYesNo(TextesFonds::Enlever))
+        return false;
+    Reglages::effacer(m_services.settings, Reglages::wall(m_jour));
+    Activer(Apres::Enlevee);
+    return true;
+}
+
+void EditeurFonds::Appliquer(const QString& chemin) {
+    m_enCours = true;
+    m_cheminApplique = chemin;
+    const Pictures* pictures = &m_services.pictures;
+    DesktopWallpaper* bureau = &m_services.wallpaper;
+    const QSize ecran = PlusGrandEcran();
+    m_application.setFuture(
+        QtConcurrent::run([=, programme = m_dossierProgramme, secours = m_dossierSecours] {
+            QImage tempo;
+            return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
+        }));
+}
+
+void EditeurFonds::ApplicationFinie() {
+    const FondEcran r = m_application.result();
+    const QString& chemin = m_cheminApplique;
+    const bool reussie = r.bureauAccepte;
+    if (reussie)
+        Reglages::ecrire(m_services.settings, Reglages::wallTemp(), chemin);
+    else if (!r.imageLue)
+        m_services.prompts.notify(TextesFonds::ImageIllisible.arg(chemin));
+    else if (r.bitmap.isEmpty())
+        m_services.prompts.notify(TextesFonds::BitmapImpossible.arg(
+            chemin, CheminDans(m_dossierProgramme, NomBitmapFondEcran),
+            CheminDans(m_dossierSecours, NomBitmapFondEcran)));
+    else
+        m_services.prompts.notify(TextesFonds::BureauRefuse.arg(chemin, r.bitmap));
+    m_enCours = false;
+    m_cheminApplique.clear();
+    Activer(Apres::Confirmee);
+    emit applicationTerminee(reussie);
+}

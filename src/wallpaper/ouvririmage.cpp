@@ -1,0 +1,29 @@
+#include "wallpaper/ouvririmage.h"
+
+#include "platform/desktop.h"
+#include "platform/prompts.h"
+#include "wallpaper/textesfonds.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMimeDatabase>
+
+bool EstUneImage(const QString& chemin) {
+    const QFileInfo info(chemin);
+    if (!info.isFile())
+        return false;
+    QImageReader lecteur(chemin);
+    lecteur.setDecideFormatFromContent(true);
+    if (!lecteur.canRead())
+        return false;
+    return QMimeDatabase().mimeTypeForFile(info).name().startsWith(QStringLiteral("image/"));
+}
+
+void OuvrirImage(const QString& chemin, Desktop& bureau, Prompts& questions) {
+    if (chemin.isEmpty())
+        return;
+    if (EstUneImage(chemin))
+        bureau.openFile(chemin);
+    else
+        questions.notify(TextesFonds::PasUneImage.arg(chemin));
+}

@@ -1,9 +1,9 @@
 #include "startup/lancement.h"
 
 #include "platform/instancelock.h"
+#include "settings/reglages.h"
 #include "startup/hotex11.h"
 #include "startup/module1.h"
-#include "settings/reglages.h"
 
 Lancement GenreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote) {
     const QString ligne = ligneCommande.trimmed();

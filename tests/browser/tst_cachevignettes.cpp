@@ -15,7 +15,6 @@ private slots:
     void nettoyerRacine();
     void attribuerNoms_data();
     void attribuerNoms();
-    void index();
 };
 
 void TestCacheVignettes::convertirNom_data() {
@@ -128,29 +127,6 @@ void TestCacheVignettes::attribuerNoms() {
     for (const auto& [nom, source] : connues)
         index.noter(nom, Origine{source, 1, 2, QSize(3, 4)});
     QCOMPARE(index.AttribuerNoms(chemins), noms);
-}
-
-void TestCacheVignettes::index() {
-    QTemporaryDir dir;
-    const QString dossier = dir.path() + '/';
-    IndexCache ecrit;
-    ecrit.noter("a_b.jpg", Origine{"/a/b.jpg", 1234, 1700000000000, QSize(111, 83)});
-    ecrit.noter("a_b~2.jpg", Origine{"/a_b.jpg", 99, 5, QSize(105, 105)});
-    QVERIFY(ecrit.enregistrer(dossier));
-
-    const IndexCache relu(dossier);
-    QCOMPARE(relu.size(), 2);
-    const auto o = relu.origine("a_b.jpg");
-    QVERIFY(o);
-    QVERIFY(o->memeSource(Origine{"/a/b.jpg", 1234, 1700000000000, {}}));
-    QCOMPARE(o->bitmap, QSize(111, 83));
-
-    // A damaged file is not trusted at all.
-    QFile f(dossier + IndexCache::NomFichier);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.resize(f.size() - 3));
-    f.close();
-    QCOMPARE(IndexCache(dossier).size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCacheVignettes)

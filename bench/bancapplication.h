@@ -12,6 +12,7 @@ public:
     struct Blocage {
         double murMs = 0;
         double cpuMs = 0;
+        QString quoi; // the costliest event by CPU: receiver class and event type
     };
     void remettre() { m_pire = {}; }
     Blocage pire() const { return m_pire; }
@@ -21,12 +22,19 @@ public:
             --m_profondeur;
             return r;
         }
+        // Read first: the event may destroy its receiver.
+        const char* classe = cible->metaObject()->className();
+        const int type = int(evenement->type());
         const double cpu0 = cpuMs();
         QElapsedTimer mur;
         mur.start();
         const bool r = QApplication::notify(cible, evenement);
         m_pire.murMs = std::max(m_pire.murMs, double(mur.nsecsElapsed()) / 1e6);
-        m_pire.cpuMs = std::max(m_pire.cpuMs, cpuMs() - cpu0);
+        const double cpu = cpuMs() - cpu0;
+        if (cpu > m_pire.cpuMs) {
+            m_pire.cpuMs = cpu;
+            m_pire.quoi = QStringLiteral("%1, event %2").arg(QString::fromLatin1(classe)).arg(type);
+        }
         --m_profondeur;
         return r;
     }

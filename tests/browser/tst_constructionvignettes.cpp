@@ -1,34 +1,16 @@
 #include "browser/cachevignettes.h"
 #include "browser/constructionvignettes.h"
+#include "doubles.h"
 #include "platform/pictures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-// The real pictures, each decode waiting for a permit from the test.
-class PicturesRetenues final : public Pictures {
-public:
-    mutable QSemaphore permis;
-    QImage load(const QString& p) const override { return m_vraies.load(p); }
-    QImage loadFitted(const QString& p, const QSize& b) const override {
-        permis.acquire();
-        return m_vraies.loadFitted(p, b);
-    }
-    QSize size(const QString& p) const override { return m_vraies.size(p); }
-    bool saveBmp(const QImage& i, const QString& p, QString* e) const override {
-        return m_vraies.saveBmp(i, p, e);
-    }
-
-private:
-    QtPictures m_vraies;
-};
 
 void ecrire(const QString& chemin, QSize taille, QColor couleur) {
     QDir().mkpath(QFileInfo(chemin).path());
@@ -172,17 +154,17 @@ void TestConstructionVignettes::arretALaPhotoSuivante() {
         album << m_dir->path() + QStringLiteral("/photos/%1.jpg").arg(i);
         ecrire(album.last(), QSize(64, 48), Qt::green);
     }
-    PicturesRetenues retenues;
+    GatedPictures retenues;
     {
         ConstructionVignettes job(retenues);
         QSignalSpy pretes(&job, &ConstructionVignettes::pretes);
         job.demarrer({album, m_racine, m_dossier, GeometrieGrille::CadreIm0, 1});
-        retenues.permis.release();
+        retenues.permits.release();
         QVERIFY(pretes.wait(10000));
         job.arreter();
         QVERIFY(job.epuisee());
         QVERIFY(job.prendre(10).isEmpty());
-        retenues.permis.release(10);
+        retenues.permits.release(10);
     }
     // Photo 0, and photo 1 which was under way; their records are kept.
     const int faites = int(QDir(m_dossier).entryList(QDir::Files).size());

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-    qt6-image-formats-plugins libx11-dev libgl-dev
+    qt6-image-formats-plugins libx11-dev libxcb1-dev libgl-dev
     fonts-dejavu-core
     xvfb xauth x11-utils xdotool
     libglib2.0-bin gsettings-desktop-schemas

@@ -63,9 +63,11 @@ void Album::ChargerListe() {
 }
 
 bool Album::RetrouverDernierAlbum() {
-    if (Liste.isEmpty())
-        return false;
     const QString nom = Reglages::lire(m_reglages, Reglages::album());
+    // An empty list stays the remembered album's: photos added to it are then changes of that
+    // album, offered to be saved, instead of a list its file replaces unasked at the next start.
+    if (Liste.isEmpty() && nom.isEmpty())
+        return false;
     if (!SansBlancs(nom).isEmpty())
         TitreAlbum = nom;
     FichierAlbum = Reglages::lire(m_reglages, Reglages::repertoireOpen());
@@ -75,9 +77,14 @@ bool Album::RetrouverDernierAlbum() {
             FichierAlbum += Separateur;
     }
     FichierAlbum = fichierSansCasse(FichierAlbum + SansBlancs(TitreAlbum) + QStringLiteral(".alb"));
-    if (nom.isEmpty())
+    if (nom.isEmpty() || Liste.isEmpty())
         return false;
-    ReouvrirFichier();
+    // A file missing or unreadable today (a medium not mounted) is no reason to drop the list the
+    // screen saver shows: the user keeps it, under the album's title.
+    const auto contenu = LireFichierAlbum(FichierAlbum);
+    if (!contenu)
+        return false;
+    remplacerPar(*contenu);
     return true;
 }
 
@@ -87,16 +94,26 @@ void Album::AjouterFichier(const QString& chemin, int numero) {
 }
 
 void Album::ReouvrirFichier() {
+    remplacerPar(LireFichierAlbum(FichierAlbum).value_or(QByteArray()));
+}
+
+void Album::remplacerPar(const QByteArray& contenu) {
     const SettingsBatch lot(m_reglages);
     Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
     Liste.clear();
-    if (const auto contenu = LireFichierAlbum(FichierAlbum)) {
-        // The line's own number gives the key, so the mirror shows what the file says.
-        for (const LigneAlbum& ligne : LireLignesAlbum(*contenu))
-            AjouterFichier(ligne.chemin, ligne.numero);
-    }
+    // The line's own number gives the key, so the mirror shows what the file says.
+    for (const LigneAlbum& ligne : LireLignesAlbum(contenu))
+        AjouterFichier(ligne.chemin, ligne.numero);
     if (const auto titre = TitreDuFichier(FichierAlbum))
         TitreAlbum = *titre;
+}
+
+void Album::retenirFichier(const QString& fichier) {
+    FichierAlbum = fichier;
+    Reglages::ecrire(m_reglages, Reglages::album(), TitreDuFichier(fichier).value_or(TitreAlbum));
+    Reglages::ecrire(m_reglages, Reglages::nomAlbum(), fichier);
+    Reglages::ecrire(m_reglages, Reglages::repertoireOpen(),
+                     fichier.left(apresSeparateur(fichier)));
 }
 
 std::optional<QString> Album::demanderNom() {
@@ -141,6 +158,8 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
         AlbumModifie = true;
         return Sauvegarde::Echouee;
     }
+    // The file just written holds the album: later saves go there, and the next start reopens it.
+    retenirFichier(Fichier);
     return Sauvegarde::Enregistree;
 }
 
@@ -168,10 +187,7 @@ bool Album::OuvrirAlbum() {
         return false;
     FichierAlbum = chemin;
     ReouvrirFichier();
-    Reglages::ecrire(m_reglages, Reglages::album(), TitreAlbum);
-    Reglages::ecrire(m_reglages, Reglages::nomAlbum(), FichierAlbum);
-    Reglages::ecrire(m_reglages, Reglages::repertoireOpen(),
-                     FichierAlbum.left(apresSeparateur(FichierAlbum)));
+    retenirFichier(chemin);
     return true;
 }
 
@@ -183,23 +199,19 @@ Album::ResultatPhotos Album::Photos() {
         return ResultatPhotos::Annule;
 
     auto resultat = ResultatPhotos::Ajoutees;
-    int numero = 0;
-    if (!Liste.isEmpty()) {
-        const bool nouvelAlbum = m_messages.askYesNo(TextesAlbum::NouvelAlbum);
-        AlbumModifie = true;
-        if (nouvelAlbum) {
-            TitreAlbum.clear();
-            Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
-            Liste.clear();
-            resultat = ResultatPhotos::NouvelAlbum;
-        } else {
-            numero = int(Liste.size());
-        }
-    } else if (!TitreAlbum.isEmpty()) {
-        // Photos added to a named album emptied earlier change that album's file: unsaved, the
-        // next start would reopen the empty file over them.
-        AlbumModifie = true;
+    if (!Liste.isEmpty() && m_messages.askYesNo(TextesAlbum::NouvelAlbum)) {
+        TitreAlbum.clear();
+        // The next start must not reopen the former album over the new one.
+        Reglages::effacer(m_reglages, Reglages::album());
+        Reglages::effacer(m_reglages, Reglages::nomAlbum());
+        Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
+        Liste.clear();
+        resultat = ResultatPhotos::NouvelAlbum;
     }
+    int numero = int(Liste.size());
+    // Also in an empty list: opening an album or the next start would otherwise replace the
+    // photos the user added without a question.
+    AlbumModifie = true;
 
     QString dossier;
     QStringList noms;
@@ -242,10 +254,15 @@ std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
                      fichier.left(apresSeparateur(fichier)));
     if (!m_messages.askYesNo(TextesAlbum::ConfirmerSauvegarde(fichier)))
         return std::nullopt;
-    // The title first: an album without one would otherwise be asked for a name again.
+    // The title first: an album without one would otherwise be asked for a name again. A save
+    // that fails leaves the album its former title, as it leaves it its file.
+    const QString ancienTitre = TitreAlbum;
     if (const auto titre = TitreDuFichier(fichier))
         TitreAlbum = *titre;
-    return Sauvegarder(fichier);
+    const Sauvegarde resultat = Sauvegarder(fichier);
+    if (resultat != Sauvegarde::Enregistree)
+        TitreAlbum = ancienTitre;
+    return resultat;
 }
 
 bool Album::Fermer() {

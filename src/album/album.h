@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -40,10 +41,11 @@ public:
     // its click handling and selects entry 0 of ListeS.
     void ChargerListe();
 
-    // Form_Load, at its end: when the list is not empty, takes up the album opened last (its
-    // title and file as remembered in "Demarrage") and, when one is remembered, reopens it with
-    // ReouvrirFichier. True when it reopened a file: the dialog then treats the list as after
-    // ReouvrirFichier.
+    // Form_Load, at its end: takes up the album opened last (its title and file as remembered in
+    // "Demarrage"), also for an empty list, and, when one is remembered and the list is not
+    // empty, reopens it as ReouvrirFichier does. A file that cannot be read leaves the list and
+    // the mirror as they are. True when it reopened a file: the dialog then treats the list as
+    // after ReouvrirFichier.
     bool RetrouverDernierAlbum();
 
     // Appends `chemin` to the list and writes it under the key of `numero`, and no other key:
@@ -65,7 +67,8 @@ public:
     // (an empty title) or no file, asks the user for one until a name is given or the user gives
     // up; a name chosen is stored into `Fichier` and becomes the title. `AlbumModifie` is false
     // afterwards unless the file could not be written. The previous file is replaced only by a
-    // complete new one. Nothing of the dialog changes but the title.
+    // complete new one. Once written, the file is the album's: `FichierAlbum` names it and
+    // "Demarrage" remembers it for the next start. Nothing of the dialog changes but the title.
     Sauvegarde Sauvegarder(QString& Fichier);
 
     // The removal menu item, for the selected entry `index`: asks for confirmation; on No nothing
@@ -90,18 +93,16 @@ public:
         NouvelAlbum, // the list holds only the new photos; the title is empty
     };
     // The "Photos" command: asks for photos and adds them, or starts a new album with them when
-    // the list was not empty and the user wants a new album. `AlbumModifie` becomes true when the
-    // list was not empty, or when it was empty but the album has a title (its file would otherwise
-    // be reopened over the new photos at the next start); photos put in an empty, unnamed list live
-    // in the mirror only, with nothing to save. Whatever the result, the dialog enables
+    // the list was not empty and the user wants a new album; "Demarrage" then forgets the former
+    // album. Unless Annule, `AlbumModifie` becomes true. Whatever the result, the dialog enables
     // "Enregistrer Album". Unless Annule, it empties its thumbnail pane, hides the thumbnail area
     // and shows ListeS with the new list.
     ResultatPhotos Photos();
 
     // The "Enregistrer Album" command: asks for a file and a confirmation, then saves the album
-    // to that file, which gives it its title. Nothing when the user cancelled or said No (the
-    // remembered save folder is updated all the same). `FichierAlbum` is not changed: the next
-    // start of the dialog reopens the album opened last.
+    // to that file, which gives it its title and becomes its file (as for Sauvegarder). Nothing
+    // when the user cancelled or said No (the remembered save folder is updated all the same).
+    // A save that fails leaves the title and the file as they were.
     std::optional<Sauvegarde> EnregistrerAlbum();
 
     // The close button, before the dialog ends the program: offers to save unsaved changes.
@@ -115,6 +116,10 @@ public:
 
 private:
     QString dossierDepart(const QString& dossierRetenu) const;
+    // The list, the mirror and the title from the contents of the file `FichierAlbum`.
+    void remplacerPar(const QByteArray& contenu);
+    // `fichier` becomes the album's file, here and for the next start.
+    void retenirFichier(const QString& fichier);
     std::optional<QString> demanderNom();
 
     SettingsStore& m_reglages;

@@ -23,6 +23,10 @@ QString EnregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu
 }
 
 std::optional<QByteArray> LireFichierAlbum(const QString& chemin) {
+    // Only a regular file is opened: a FIFO would block the dialog until someone writes to it,
+    // and a device may never end.
+    if (!QFileInfo(chemin).isFile())
+        return std::nullopt;
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         return std::nullopt;

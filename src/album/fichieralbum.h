@@ -11,5 +11,6 @@
 // leaves any previous file untouched. Empty on success, else the reason, for the user.
 QString EnregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu);
 
-// The whole file, or nothing when it cannot be opened or read.
+// The whole file, or nothing when it cannot be opened or read or is not a regular file (a
+// folder, a FIFO, a device).
 std::optional<QByteArray> LireFichierAlbum(const QString& chemin);

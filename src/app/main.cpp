@@ -20,6 +20,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // A polite request to end (a screen-saver host stopping its program) ends the run cleanly,
+    // even one that comes while the show is still being prepared: it waits in the event loop.
+    TerminationSignals termination;
     QApplication::setApplicationName(QStringLiteral("Lumivane"));
 
     installerTraductionQt(app);
@@ -43,8 +46,6 @@ int main(int argc, char* argv[]) {
     Module1 module(services);
     module.DossierProgramme = QDir::toNativeSeparators(QApplication::applicationDirPath());
     module.VariableFenetreHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");
-    // A polite request to end (a screen-saver host stopping its program) ends the run cleanly.
-    TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::requested,
                      [&module] { module.FinProgramme(); });
 

@@ -1,14 +1,11 @@
-// The album list box: a click previews the photo over the frame Cadre; the right button offers
-// the photo's menu.
+// The album list box: a click previews the photo over the frame Cadre, loaded off the UI thread;
+// the right button offers the photo's menu.
 #include "browser/ajustement.h"
+#include "browser/chargeurapercu.h"
 #include "config/form2.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
-#include "platform/pictures.h"
-#include "platform/services.h"
-#include "startup/module1.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -26,22 +23,16 @@ int Form2::EntreeChoisie() const {
 
 void Form2::ListeS_Click() {
     const int choisie = EntreeChoisie();
-    if (choisie < 0)
+    if (choisie >= 0)
+        Apercu->charger(ListeS->item(choisie)->text(), Twips::depuisPixels(Cadre->geometry()),
+                        MargeListe);
+}
+
+void Form2::MontrerApercu(const QString& entree, const QImage& image, const QRectF& place) {
+    // A result for an entry no longer chosen (the list was refilled meanwhile) is dropped.
+    const int choisie = EntreeChoisie();
+    if (choisie < 0 || ListeS->item(choisie)->text() != entree)
         return;
-    const QString entree = ListeS->item(choisie)->text();
-    const Pictures& images = m_module.services.pictures;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QSize naturelle = images.size(entree);
-    QRectF place;
-    QImage image;
-    if (naturelle.isValid() && !naturelle.isEmpty()) {
-        place = Ajustement::AjusterDansCadre(QSizeF(naturelle) * Twips::ParPixel,
-                                             Twips::depuisPixels(Cadre->geometry()), MargeListe);
-        // Decoded at the size shown: a large photo is never decoded whole for a preview.
-        image = images.loadFitted(
-            entree, QSize(Twips::pixels(place.width()), Twips::pixels(place.height())));
-    }
-    QGuiApplication::restoreOverrideCursor();
     // A missing file, or one that is not a picture, shows the placeholder.
     if (image.isNull()) {
         MontrerNophoto();

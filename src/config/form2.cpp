@@ -1,5 +1,6 @@
 #include "config/form2.h"
 
+#include "browser/chargeurapercu.h"
 #include "config/form2textes.h"
 #include "controls/captionpanel.h"
 #include "controls/optionbutton.h"
@@ -30,6 +31,8 @@ Form2::Form2(Module1& module, QWidget* parent)
         move(ecran->availableGeometry().center() - rect().center());
     CreerControles();
     ChargerImages();
+    Apercu = new ChargeurApercu(module.services.pictures, this);
+    connect(Apercu, &ChargeurApercu::pret, this, &Form2::MontrerApercu);
     Connecter();
     Form_Load();
 }

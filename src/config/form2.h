@@ -7,11 +7,13 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QRectF>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 
 class CaptionPanel;
+class ChargeurApercu;
 class FileChooser;
 class Frame;
 class GaugePanel;
@@ -73,8 +75,9 @@ public:
     PictureButton* TSel;
     PictureButton* TValider;
     PictureButton* TDevalider;
-    PictureButton* Cadre; // frame of the preview
-    QLabel* Photo;        // the preview; its tooltip is the previewed path
+    PictureButton* Cadre;   // frame of the preview
+    QLabel* Photo;          // the preview; its tooltip is the previewed path
+    ChargeurApercu* Apercu; // loads the preview's picture
 
     // The photo's popup menu, offered by the right button on the list. "Paper" comes with the
     // weekday editor: it is shown and does nothing yet.
@@ -166,6 +169,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window manager's close (Alt+F4, the taskbar) is the close button's.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreerControles();
@@ -185,6 +190,7 @@ private:
     void MontrerPremierePhoto();
     void PermettreEnregistrement();
     void MontrerNophoto();
+    void MontrerApercu(const QString& entree, const QImage& image, const QRectF& place);
     bool DeplacerFenetre(QEvent* event);
 
     Module1& m_module;

@@ -6,6 +6,7 @@
 #include "controls/twips.h"
 #include "startup/module1.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QThread>
 
@@ -71,14 +72,20 @@ void Form2::Timer2_Timer() {
         bouton->setPictureUp(ImageList2.picture(EtapeImage));
 }
 
-// Ends the program once unsaved changes were offered to be saved. A save that failed keeps the
-// dialog open, so that the album can be saved elsewhere.
 void Form2::Menu_Click(int) {
+    close();
+}
+
+// Ends the program once unsaved changes were offered to be saved, however the dialog is closed.
+// A save that failed keeps the dialog open, so that the album can be saved elsewhere.
+void Form2::closeEvent(QCloseEvent* event) {
     const bool fin = album.Fermer();
     TitreAlbum->setText(album.TitreAlbum);
-    if (!fin)
+    if (!fin) {
+        event->ignore();
         return;
-    close();
+    }
+    event->accept();
     m_module.FinProgramme();
 }
 

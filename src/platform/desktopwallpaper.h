@@ -7,4 +7,7 @@ class DesktopWallpaper {
 public:
     virtual ~DesktopWallpaper() = default;
     virtual bool setWallpaper(const QString& imagePath) = 0;
+    // The program is ending: whatever a call is waiting for on another thread is given up (a
+    // desktop tool that hangs is killed), and every later call fails at once. Any thread.
+    virtual void cancel() {}
 };

@@ -1,27 +1,35 @@
 #include "platform/desktopwallpaper_linux.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace {
 constexpr int ToolTimeoutMs = 15000;
+// How soon a cancellation reaches a tool that is running.
+constexpr int CancelPollMs = 50;
 } // namespace
 
-bool runTool(const QString& program, const QStringList& arguments, QByteArray* out,
-             QByteArray* err) {
+bool ToolWallpaper::run(const QString& program, const QStringList& arguments, QByteArray* out,
+                        QByteArray* err) const {
     const QString path = QStandardPaths::findExecutable(program);
-    if (path.isEmpty())
+    if (path.isEmpty() || m_cancelled)
         return false;
     QProcess process;
     process.setProgram(path);
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start();
-    if (!process.waitForFinished(ToolTimeoutMs)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return false;
+    const QDeadlineTimer deadline(ToolTimeoutMs);
+    while (!process.waitForFinished(CancelPollMs)) {
+        if (process.state() == QProcess::NotRunning)
+            return false; // it never started
+        if (m_cancelled || deadline.hasExpired()) {
+            process.kill();
+            process.waitForFinished(1000);
+            return false;
+        }
     }
     if (out)
         *out = process.readAllStandardOutput();
@@ -38,9 +46,8 @@ QString gvariantString(const QString& text) {
 
 bool GSettingsWallpaper::set(const QString& schema, const QString& key, const QString& text) {
     QByteArray err;
-    const bool ok =
-        runTool(QStringLiteral("gsettings"),
-                {QStringLiteral("set"), schema, key, gvariantString(text)}, nullptr, &err);
+    const bool ok = run(QStringLiteral("gsettings"),
+                        {QStringLiteral("set"), schema, key, gvariantString(text)}, nullptr, &err);
     // Without a settings daemon gsettings falls back to a memory store, says so, and exits 0:
     // nothing was saved and no desktop saw the change.
     return ok && !err.contains("'memory' GSettings backend");
@@ -76,14 +83,14 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
 }
 
 bool PlasmaWallpaper::setWallpaper(const QString& imagePath) {
-    return runTool(QStringLiteral("plasma-apply-wallpaperimage"), {imagePath});
+    return run(QStringLiteral("plasma-apply-wallpaperimage"), {imagePath});
 }
 
 bool XfceWallpaper::setWallpaper(const QString& imagePath) {
     const QString xfconf = QStringLiteral("xfconf-query");
     const QStringList channel = {QStringLiteral("-c"), QStringLiteral("xfce4-desktop")};
     QByteArray listing;
-    if (!runTool(xfconf, channel + QStringList{QStringLiteral("-l")}, &listing))
+    if (!run(xfconf, channel + QStringList{QStringLiteral("-l")}, &listing))
         return false;
     QStringList properties;
     for (const QByteArray& line : listing.split('\n')) {
@@ -92,18 +99,18 @@ bool XfceWallpaper::setWallpaper(const QString& imagePath) {
             properties << p;
     }
     if (properties.isEmpty())
-        return runTool(xfconf, channel + QStringList{QStringLiteral("-p"),
-                                                     QStringLiteral("/backdrop/screen0/monitor0/"
-                                                                    "workspace0/last-image"),
-                                                     QStringLiteral("-n"), QStringLiteral("-t"),
-                                                     QStringLiteral("string"), QStringLiteral("-s"),
-                                                     imagePath});
+        return run(xfconf, channel + QStringList{QStringLiteral("-p"),
+                                                 QStringLiteral("/backdrop/screen0/monitor0/"
+                                                                "workspace0/last-image"),
+                                                 QStringLiteral("-n"), QStringLiteral("-t"),
+                                                 QStringLiteral("string"), QStringLiteral("-s"),
+                                                 imagePath});
     bool ok = true;
     for (const QString& p : properties) {
-        runTool(xfconf,
-                channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"), QString()});
-        ok = runTool(xfconf, channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"),
-                                                   imagePath}) &&
+        run(xfconf,
+            channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"), QString()});
+        ok = run(xfconf,
+                 channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"), imagePath}) &&
              ok;
     }
     return ok;

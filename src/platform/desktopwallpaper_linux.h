@@ -3,6 +3,7 @@
 #include "platform/desktopwallpaper.h"
 
 #include <QStringList>
+#include <atomic>
 
 // Backends that hand the picture to the desktop through its own command-line tool. The tools
 // are looked up on PATH and started with argument lists, never through a shell.
@@ -11,9 +12,25 @@
 // value changes, while our bitmap always has the same name. So each backend first clears the
 // value, then sets it: a rewritten LMV.bmp is shown too.
 
+// What the backends below share: the tools they start can be given up from another thread.
+class ToolWallpaper : public DesktopWallpaper {
+public:
+    void cancel() override { m_cancelled = true; }
+
+protected:
+    // Runs `program` (looked up on PATH) with `arguments`; true when it ran and exited with 0.
+    // Its standard output and error go to `out` and `err` when given. A tool still running
+    // after 15 s, or once the backend is cancelled, is killed and counts as failed.
+    bool run(const QString& program, const QStringList& arguments, QByteArray* out = nullptr,
+             QByteArray* err = nullptr) const;
+
+private:
+    std::atomic<bool> m_cancelled{false};
+};
+
 // GNOME, Unity and Budgie (org.gnome.desktop.background, also the dark-style key), Cinnamon
 // (org.cinnamon.desktop.background) and MATE (org.mate.background, a plain file name).
-class GSettingsWallpaper final : public DesktopWallpaper {
+class GSettingsWallpaper final : public ToolWallpaper {
 public:
     enum class Desktop { Gnome, Cinnamon, Mate };
     explicit GSettingsWallpaper(Desktop desktop) : m_desktop(desktop) {}
@@ -26,22 +43,17 @@ private:
 };
 
 // KDE Plasma: plasma-apply-wallpaperimage.
-class PlasmaWallpaper final : public DesktopWallpaper {
+class PlasmaWallpaper final : public ToolWallpaper {
 public:
     bool setWallpaper(const QString& imagePath) override;
 };
 
 // XFCE: every ".../last-image" property of the xfce4-desktop channel (one per monitor and
 // workspace); the first monitor's when there is none yet.
-class XfceWallpaper final : public DesktopWallpaper {
+class XfceWallpaper final : public ToolWallpaper {
 public:
     bool setWallpaper(const QString& imagePath) override;
 };
-
-// Runs `program` (looked up on PATH) with `arguments`; true when it ran and exited with 0.
-// Its standard output and error go to `out` and `err` when given.
-bool runTool(const QString& program, const QStringList& arguments, QByteArray* out = nullptr,
-             QByteArray* err = nullptr);
 
 // `text` as a GVariant string literal, the form gsettings parses without guessing.
 QString gvariantString(const QString& text);

@@ -19,6 +19,8 @@ bool LockFileInstanceLock::anotherInstanceRunning() {
     m_lock = std::make_unique<QLockFile>(m_path);
     // Age alone never makes a lock stale: only the death of its owner does.
     m_lock->setStaleLockTime(0);
-    m_other = !m_lock->tryLock(0);
+    // Only a lock held by a live process is another instance: a lock that cannot be taken for
+    // any other reason (a full or read-only runtime folder) must not keep the show from running.
+    m_other = !m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError;
     return m_other;
 }

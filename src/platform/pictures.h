@@ -4,14 +4,14 @@
 #include <QSize>
 #include <QString>
 
-// Loading and saving pictures. Every load applies the EXIF orientation. A result never needs
-// more memory than `maxDecodeBytes`: a picture whose full decode would be larger comes back
-// scaled down. An empty path, a missing file or an undecodable file gives a null image.
+// Loading and saving pictures. Every load applies the EXIF orientation. No decode needs more
+// memory than `maxDecodeBytes`: a picture whose full decode would be larger comes back scaled
+// down when its decoder can scale (JPEG), and as a null image otherwise (BMP, GIF, PNG). An
+// empty path, a missing file, anything but a regular file (a folder, a FIFO, a device) or an
+// undecodable file gives a null image and an invalid size, without blocking.
 class Pictures {
 public:
     static constexpr qint64 maxDecodeBytes = 256ll * 1024 * 1024;
-    // Formats that cannot decode scaled (BMP, GIF, PNG) are read whole up to this size.
-    static constexpr qint64 maxFullDecodeBytes = 1024ll * 1024 * 1024;
 
     virtual ~Pictures() = default;
     // The whole picture (scaled down only when it would exceed the memory bound).

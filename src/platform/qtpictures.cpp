@@ -1,5 +1,6 @@
 #include "platform/pictures.h"
 
+#include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QSaveFile>
@@ -7,9 +8,14 @@
 
 namespace {
 
-// Size of the picture as stored, before orientation.
-QSize storedSize(QImageReader& reader) {
-    return reader.size();
+// Only regular files are read: a FIFO would block the reader until another process writes to
+// it, and a device may never end.
+bool isReadableFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+qint64 decodedBytes(const QSize& size) {
+    return qint64(size.width()) * size.height() * 4;
 }
 
 bool swapsAxes(QImageReader& reader) {
@@ -22,7 +28,7 @@ QSize decodeSize(const QSize& stored, QSize bound) {
     QSize target = stored;
     if (bound.isValid() && (stored.width() > bound.width() || stored.height() > bound.height()))
         target = stored.scaled(bound, Qt::KeepAspectRatio);
-    const qint64 bytes = qint64(target.width()) * target.height() * 4;
+    const qint64 bytes = decodedBytes(target);
     if (bytes > Pictures::maxDecodeBytes) {
         const double f = std::sqrt(double(Pictures::maxDecodeBytes) / double(bytes));
         target = QSize(std::max(1, int(target.width() * f)), std::max(1, int(target.height() * f)));
@@ -31,11 +37,11 @@ QSize decodeSize(const QSize& stored, QSize bound) {
 }
 
 QImage readScaled(const QString& path, const QSize& bound) {
-    if (path.isEmpty())
+    if (!isReadableFile(path))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QSize stored = storedSize(reader);
+    const QSize stored = reader.size();
     if (!stored.isValid())
         return {};
     QSize storedBound = bound;
@@ -54,11 +60,10 @@ QImage readScaled(const QString& path, const QSize& bound) {
         reader.setScaledSize(target);
         return reader.read();
     }
-    // Formats without scaled decoding are read whole, then scaled; past a hard ceiling the
-    // picture is refused rather than risk the machine's memory.
-    if (qint64(stored.width()) * stored.height() * 4 > Pictures::maxFullDecodeBytes)
+    // Formats without scaled decoding are read whole, then scaled: a picture whose whole decode
+    // would exceed the bound is refused.
+    if (decodedBytes(stored) > Pictures::maxDecodeBytes)
         return {};
-    reader.setAllocationLimit(int(Pictures::maxFullDecodeBytes / (1024 * 1024)) + 1);
     QImage full = reader.read();
     if (full.isNull())
         return {};
@@ -79,7 +84,7 @@ QImage QtPictures::loadFitted(const QString& path, const QSize& bound) const {
 }
 
 QSize QtPictures::size(const QString& path) const {
-    if (path.isEmpty())
+    if (!isReadableFile(path))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);

@@ -2,42 +2,40 @@
 
 #include <QWidget>
 #include <QWindow>
-#include <X11/Xlib.h>
-
-namespace {
-
-// Xlib reports a bad window id through its error handler, which by default ends the process.
-int ignoreErrors(Display*, XErrorEvent*) {
-    return 0;
-}
-
-} // namespace
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 X11WindowHost::~X11WindowHost() {
-    if (m_display)
-        XCloseDisplay(m_display);
+    if (m_connection)
+        xcb_disconnect(m_connection);
 }
 
-Display* X11WindowHost::display() const {
+xcb_connection_t* X11WindowHost::connection() const {
     if (!m_opened) {
         m_opened = true;
-        m_display = XOpenDisplay(nullptr);
+        m_connection = xcb_connect(nullptr, &m_screen);
+        if (xcb_connection_has_error(m_connection)) {
+            // A failed connection is still an object to free.
+            xcb_disconnect(m_connection);
+            m_connection = nullptr;
+        }
     }
-    return m_display;
+    return m_connection;
 }
 
 QSize X11WindowHost::clientSize(quintptr foreign) const {
-    Display* x = display();
-    if (!x || foreign == 0)
+    xcb_connection_t* c = connection();
+    if (!c || foreign == 0)
         return {};
-    auto previous = XSetErrorHandler(ignoreErrors);
-    XWindowAttributes attributes{};
-    const Status ok = XGetWindowAttributes(x, Window(foreign), &attributes);
-    XSync(x, False);
-    XSetErrorHandler(previous);
-    if (!ok)
+    xcb_generic_error_t* error = nullptr;
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, xcb_drawable_t(foreign)), &error);
+    std::free(error);
+    if (!geometry)
         return {};
-    return QSize(attributes.width, attributes.height);
+    const QSize size(geometry->width, geometry->height);
+    std::free(geometry);
+    return size;
 }
 
 bool X11WindowHost::embed(QWidget& widget, quintptr foreign) {
@@ -56,6 +54,11 @@ bool X11WindowHost::embed(QWidget& widget, quintptr foreign) {
 }
 
 quintptr X11WindowHost::rootWindow() const {
-    Display* x = display();
-    return x ? quintptr(DefaultRootWindow(x)) : 0;
+    xcb_connection_t* c = connection();
+    if (!c)
+        return 0;
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; it.rem && i < m_screen; ++i)
+        xcb_screen_next(&it);
+    return it.rem ? quintptr(it.data->root) : 0;
 }

@@ -2,11 +2,13 @@
 
 #include "platform/windowhost.h"
 
-struct _XDisplay;
+struct xcb_connection_t;
 
 // WindowHost for X11: the foreign window is looked up on the X server and our window is
 // reparented into it. One connection of its own, opened at the first lookup, serves every later
-// one (the host window is watched several times a second).
+// one (the host window is watched several times a second). Lookups are checked requests: a
+// window that is gone is an answer on this connection, not an error for a process-wide handler
+// that other threads swap too.
 class X11WindowHost final : public WindowHost {
 public:
     X11WindowHost() = default;
@@ -19,8 +21,9 @@ public:
     quintptr rootWindow() const override;
 
 private:
-    _XDisplay* display() const;
+    xcb_connection_t* connection() const;
 
-    mutable _XDisplay* m_display = nullptr;
+    mutable xcb_connection_t* m_connection = nullptr;
+    mutable int m_screen = 0;
     mutable bool m_opened = false;
 };

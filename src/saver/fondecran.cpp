@@ -6,6 +6,8 @@
 #include "startup/reglages.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
 
 QString CheminDans(const QString& dossier, const QString& nom) {
@@ -18,6 +20,17 @@ QString CheminDans(const QString& dossier, const QString& nom) {
 QString DossierSecoursFondEcran() {
     const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir::toNativeSeparators(donnees + QStringLiteral("/Lumivane/"));
+}
+
+QSize PlusGrandEcran() {
+    QSize plusGrand;
+    for (const QScreen* ecran : QGuiApplication::screens()) {
+        const QSize taille = (QSizeF(ecran->size()) * ecran->devicePixelRatio()).toSize();
+        if (qint64(taille.width()) * taille.height() >
+            qint64(plusGrand.width()) * plusGrand.height())
+            plusGrand = taille;
+    }
+    return plusGrand;
 }
 
 namespace {
@@ -36,10 +49,10 @@ bool EcrireDans(const Pictures& pictures, const QImage& image, const QString& do
 } // namespace
 
 FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& pictures,
-                          DesktopWallpaper& bureau, const QString& dossierProgramme,
-                          const QString& dossierSecours) {
+                          DesktopWallpaper& bureau, const QSize& ecran,
+                          const QString& dossierProgramme, const QString& dossierSecours) {
     FondEcran resultat;
-    Tempo = pictures.load(chemin);
+    Tempo = pictures.loadFitted(chemin, ecran);
     if (!Tempo.isNull()) {
         if (!EcrireDans(pictures, Tempo, dossierProgramme, resultat.bitmap))
             EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
@@ -53,7 +66,7 @@ FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& 
 FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
                              const QString& dossierProgramme, const QString& dossierSecours) {
     const FondEcran resultat = EcrireFondEcran(chemin, Tempo, services.pictures, services.wallpaper,
-                                               dossierProgramme, dossierSecours);
+                                               PlusGrandEcran(), dossierProgramme, dossierSecours);
     Reglages::ecrire(services.settings, Reglages::wallTemp(), chemin);
     return resultat;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 class DesktopWallpaper;
@@ -24,9 +25,15 @@ QString CheminDans(const QString& dossier, const QString& nom);
 // $XDG_DATA_HOME/Lumivane/ on Linux.
 QString DossierSecoursFondEcran();
 
+// Size in device pixels of the screen with the most pixels; invalid when there is no screen.
+// Only the UI thread may ask.
+QSize PlusGrandEcran();
+
 // Turns the picture `chemin` into a 24-bit Windows bitmap LMV.bmp (in `dossierProgramme`, else
-// in `dossierSecours`), hands it to the desktop and records `chemin` as "WallTemp". `Tempo`
-// holds the picture while it is saved and is empty afterwards.
+// in `dossierSecours`), at most as large as the largest screen (the desktop scales it anyway,
+// and a large photo decoded whole would cost the show its memory), hands it to the desktop and
+// records `chemin` as "WallTemp". `Tempo` holds the picture while it is saved and is empty
+// afterwards.
 //
 // A picture that cannot be loaded or a bitmap that cannot be written anywhere is not handed to
 // the desktop, but is recorded in "WallTemp" all the same: the screen saver checks the day's
@@ -39,7 +46,9 @@ FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& ser
 // The part of AppliquerFondEcran that takes time (loading the picture, writing the bitmap,
 // handing it to the desktop), without the record in the settings store: the display form runs
 // it off the UI thread and records "WallTemp" itself when it is done. It touches nothing but
-// its arguments, and `pictures` and `bureau`, which must not be used elsewhere meanwhile.
+// its arguments, and `pictures` and `bureau`, which must not be used elsewhere meanwhile. The
+// picture is scaled to fit inside `ecran` (PlusGrandEcran(), asked on the UI thread), never
+// enlarged; an invalid `ecran` keeps it whole.
 FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& pictures,
-                          DesktopWallpaper& bureau, const QString& dossierProgramme,
-                          const QString& dossierSecours);
+                          DesktopWallpaper& bureau, const QSize& ecran,
+                          const QString& dossierProgramme, const QString& dossierSecours);

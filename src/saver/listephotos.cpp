@@ -5,13 +5,11 @@
 
 #include <cmath>
 
-QStringList ChargerPhotos(const SettingsStore& store, const std::function<void()>& entreLectures) {
+QStringList ChargerPhotos(const SettingsStore& store) {
     QStringList liste;
     // Positions are 16-bit: a longer list could not be chosen from.
     constexpr qsizetype MaxPhotos = 32767;
     for (int i = 0; liste.size() < MaxPhotos; ++i) {
-        if (entreLectures)
-            entreLectures();
         const QString v = Reglages::lire(store, Reglages::fichier(i));
         if (v.isEmpty())
             break;

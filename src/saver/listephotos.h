@@ -1,16 +1,13 @@
 #pragma once
 
 #include <QStringList>
-#include <functional>
 
 class RandomSource;
 class SettingsStore;
 
 // The album's photo list as the screen saver reads it: "Fichier 0", "Fichier 1", ... up to the
 // first missing or empty key, untouched (no trimming, no existence test), at most 32767.
-// `entreLectures` runs before each read (the form lets pending events run there).
-QStringList ChargerPhotos(const SettingsStore& store,
-                          const std::function<void()>& entreLectures = {});
+QStringList ChargerPhotos(const SettingsStore& store);
 
 // A 1-based position drawn at random among n, different from `DernierePhoto` whenever n >= 2;
 // `DernierePhoto` becomes that position. With n = 0 or 1 the answer is 1.

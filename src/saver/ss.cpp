@@ -3,6 +3,7 @@
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
 #include "platform/clock.h"
+#include "platform/desktopwallpaper.h"
 #include "platform/pictures.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
@@ -11,7 +12,6 @@
 #include "startup/module1.h"
 #include "startup/reglages.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
@@ -47,6 +47,9 @@ SS::~SS() {
     // The decoder thread reads the picture service; let it finish before the form goes.
     if (m_suivante)
         m_suivante->image.waitForFinished();
+    // The form goes when the program ends, and nothing may keep the process alive then: a
+    // desktop tool that hangs is given up rather than waited for.
+    m_module.services.wallpaper.cancel();
     m_fondEcran->waitForFinished();
     Form_Unload();
 }
@@ -176,10 +179,11 @@ void SS::AppliquerFondEcran(const QString& chemin) {
     DesktopWallpaper* bureau = &m_module.services.wallpaper;
     const QString programme = m_module.DossierProgramme;
     const QString secours = DossierSecoursFondEcran();
+    const QSize ecran = PlusGrandEcran();
     m_fondEcranChemin = chemin;
     m_fondEcran->setFuture(QtConcurrent::run([=] {
         QImage tempo;
-        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, programme, secours);
+        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
     }));
 }
 
@@ -189,7 +193,7 @@ bool SS::FondEcranEnCours() const {
 }
 
 void SS::ChargerPhotos() {
-    Liste = ::ChargerPhotos(m_module.services.settings, [] { QCoreApplication::processEvents(); });
+    Liste = ::ChargerPhotos(m_module.services.settings);
 }
 
 void SS::AfficherPhoto(int k) {

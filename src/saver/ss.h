@@ -61,7 +61,7 @@ public:
     // True once the photo that the next transition will show has been decoded.
     bool SuivantePrete() const;
 
-    // Fills Liste from the settings store, letting pending events run between reads.
+    // Fills Liste from the settings store.
     void ChargerPhotos();
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).

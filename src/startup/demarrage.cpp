@@ -44,6 +44,9 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         m_ss->activateWindow();
         PrendreClavier();
     } else if (mode == QStringLiteral("/C")) {
+        // The dialog opens whatever the answer; asking registers it as an instance, so that a
+        // show started while it is open ends.
+        s.instance.anotherInstanceRunning();
         m_ss.reset();
         m_form2 = std::make_unique<Form2>(m_module);
         m_form2->show();

@@ -147,6 +147,11 @@ private slots:
         QCOMPARE(contenu(fichier), EcrireLignesAlbum(photos(3)).value());
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireSave()), b.dir.path() + u'/');
         QCOMPARE(b.ts.prompts.asked, QStringList(reponses.size(), TextesAlbum::NomCorrect));
+        // The file named is the album's from now on, also at the next start.
+        QCOMPARE(b.album.FichierAlbum, fichier);
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::nomAlbum()), fichier);
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::album()),
+                 Album::TitreDuFichier(attendu).value());
     }
 
     // The file cannot be written: the user is told which and why, the list stays, the mirror
@@ -275,10 +280,12 @@ private slots:
         QCOMPARE(contenu(b.chemin(QStringLiteral("ancien.alb"))),
                  EcrireLignesAlbum(photos(2)).value());
         QCOMPARE(b.ts.files.requests.last().title, TextesAlbum::TitreOuvrir);
-        QCOMPARE(b.ts.files.requests.last().startFolder, b.dir.path());
+        // The folder of the album just saved.
+        QCOMPARE(b.ts.files.requests.last().startFolder, b.dir.path() + u'/');
         QCOMPARE(b.album.Liste, photos(2));
         QCOMPARE(b.album.TitreAlbum, QStringLiteral("ANCIEN"));
-        QVERIFY(Reglages::lire(b.ts.settings, Reglages::nomAlbum()).isEmpty());
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::nomAlbum()),
+                 b.chemin(QStringLiteral("ancien.alb")));
 
         const QString fichier = b.chemin(QStringLiteral("Albums/vacances.alb"));
         ecrire(fichier, "0000 /Photos/a.jpg\r\n0001 /Photos/b.jpg\r\n");
@@ -313,24 +320,23 @@ private slots:
         QTest::addColumn<QString>("choix");
         QTest::addColumn<QStringList>("attendu"); // list and mirror
         QTest::addColumn<QString>("explore");
-        QTest::addColumn<bool>("modifie");
-        QTest::newRow("une, liste vide") << 0 << "" << false << "/Photos/a.jpg"
-                                         << QStringList{"/Photos/a.jpg"} << "/Photos/" << false;
+        QTest::newRow("une, liste vide")
+            << 0 << "" << false << "/Photos/a.jpg" << QStringList{"/Photos/a.jpg"} << "/Photos/";
         QTest::newRow("trois, ajoutées")
             << 5 << "A" << false << QString("/D") + nul + "a.jpg" + nul + "b.jpg" + nul + "c.jpg"
-            << photos(5) + QStringList{"/D/a.jpg", "/D/b.jpg", "/D/c.jpg"} << "/D/" << true;
+            << photos(5) + QStringList{"/D/a.jpg", "/D/b.jpg", "/D/c.jpg"} << "/D/";
         QTest::newRow("trois, nouvel album")
             << 5 << "A" << true << QString("/D") + nul + "a.jpg" + nul + "b.jpg" + nul + "c.jpg"
-            << QStringList{"/D/a.jpg", "/D/b.jpg", "/D/c.jpg"} << "/D/" << true;
+            << QStringList{"/D/a.jpg", "/D/b.jpg", "/D/c.jpg"} << "/D/";
         QTest::newRow("racine") << 0 << "" << false << QString("/") + nul + "a.jpg" + nul + "b.jpg"
-                                << QStringList{"/a.jpg", "/b.jpg"} << "/" << false;
+                                << QStringList{"/a.jpg", "/b.jpg"} << "/";
         QTest::newRow("racine, une")
-            << 0 << "" << false << "/a.jpg" << QStringList{"/a.jpg"} << "/" << false;
+            << 0 << "" << false << "/a.jpg" << QStringList{"/a.jpg"} << "/";
         QTest::newRow("blancs") << 0 << "" << false
                                 << QString(" /D ") + nul + " a.jpg " + nul + " b "
-                                << QStringList{"/D/ a.jpg", "/D/ b"} << "/D/" << false;
+                                << QStringList{"/D/ a.jpg", "/D/ b"} << "/D/";
         QTest::newRow("album nommé vidé")
-            << 0 << "A" << false << "/P/a.jpg" << QStringList{"/P/a.jpg"} << "/P/" << true;
+            << 0 << "A" << false << "/P/a.jpg" << QStringList{"/P/a.jpg"} << "/P/";
     }
     void commandePhotos() {
         QFETCH(int, avant);
@@ -339,9 +345,9 @@ private slots:
         QFETCH(QString, choix);
         QFETCH(QStringList, attendu);
         QFETCH(QString, explore);
-        QFETCH(bool, modifie);
         Banc b;
         b.donner(photos(avant), titre, QStringLiteral("/albums/a.alb"));
+        Reglages::ecrire(b.ts.settings, Reglages::album(), titre);
         b.ts.prompts.answers << nouvel;
         b.ts.files.results << choix;
         QCOMPARE(b.album.Photos(),
@@ -351,15 +357,55 @@ private slots:
         QCOMPARE(b.album.Liste, attendu);
         QCOMPARE(cles(b.ts.settings, int(attendu.size()) + 1), QStringList(attendu) << Absent);
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireExplore()), explore);
-        QCOMPARE(b.album.AlbumModifie, modifie);
+        // Photos the user added are offered to be saved before anything replaces them.
+        QVERIFY(b.album.AlbumModifie);
         QCOMPARE(b.album.TitreAlbum, nouvel ? QString() : titre);
+        // A new album is no longer the one the next start would reopen over it.
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::album()), b.album.TitreAlbum);
         QCOMPARE(b.album.FichierAlbum, QStringLiteral("/albums/a.alb"));
 
         QCOMPARE(b.album.Photos(), Album::ResultatPhotos::Annule);
         QCOMPARE(b.album.Liste.size(), attendu.size());
     }
 
-    // "Enregistrer Album" names the album once, even when it had no name, and keeps FichierAlbum.
+    void enregistrerSous_data() {
+        QTest::addColumn<bool>("inscriptible");
+        QTest::newRow("saved as B") << true;
+        QTest::newRow("B cannot be written") << false;
+    }
+    // After a save under another name every later save goes to that file, and the next start
+    // reopens it; a save that failed leaves the album A's.
+    void enregistrerSous() {
+        QFETCH(bool, inscriptible);
+        Banc b;
+        const QString a = b.chemin(QStringLiteral("a.alb"));
+        ecrire(a, EcrireLignesAlbum(photos(3)).value());
+        b.donner(photos(3), QStringLiteral("A"), a);
+        Reglages::ecrire(b.ts.settings, Reglages::album(), QStringLiteral("A"));
+        Reglages::ecrire(b.ts.settings, Reglages::nomAlbum(), a);
+        Reglages::ecrire(b.ts.settings, Reglages::repertoireOpen(), b.dir.path() + u'/');
+        ecrire(b.chemin(QStringLiteral("f")), "pas un dossier");
+        const QString dossierB =
+            b.chemin(inscriptible ? QStringLiteral("b/") : QStringLiteral("f/"));
+        QDir().mkpath(b.chemin(QStringLiteral("b")));
+        b.ts.files.results << dossierB + QStringLiteral("b.alb");
+        QVERIFY(b.album.EnregistrerAlbum() ==
+                (inscriptible ? Sauvegarde::Enregistree : Sauvegarde::Echouee));
+        const QString fichier = inscriptible ? dossierB + QStringLiteral("b.alb") : a;
+        QCOMPARE(b.album.FichierAlbum, fichier);
+        QCOMPARE(b.album.TitreAlbum, inscriptible ? QStringLiteral("B") : QStringLiteral("A"));
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::album()), b.album.TitreAlbum);
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::nomAlbum()), fichier);
+        QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireOpen()),
+                 inscriptible ? dossierB : b.dir.path() + u'/');
+
+        QVERIFY(b.album.Supp(0));
+        QCOMPARE(contenu(fichier), EcrireLignesAlbum(photos(3).mid(1)).value());
+        if (inscriptible)
+            QCOMPARE(contenu(a), EcrireLignesAlbum(photos(3)).value());
+    }
+
+    // "Enregistrer Album" names the album once, even when it had no name.
     void enregistrerAlbum() {
         Banc b;
         b.donner(photos(2), QString(), b.chemin(QStringLiteral("ouvert.alb")));
@@ -377,7 +423,6 @@ private slots:
         QCOMPARE(contenu(dossier + "x.alb"), EcrireLignesAlbum(photos(2)).value());
         QCOMPARE(contenu(dossier + "voyage.alb"), QByteArray("<absent>"));
         QCOMPARE(b.album.TitreAlbum, QStringLiteral("X"));
-        QCOMPARE(b.album.FichierAlbum, b.chemin(QStringLiteral("ouvert.alb")));
     }
 
     void fermer_data() {
@@ -425,6 +470,10 @@ private slots:
                                << ""
                                << ".alb"
                                << ".alb";
+        QTest::newRow("fichier illisible") << "VAC"
+                                           << "albums/"
+                                           << ""
+                                           << "albums/VAC.alb";
     }
     void retrouverDernierAlbum() {
         QFETCH(QString, nom);
@@ -435,13 +484,23 @@ private slots:
         Reglages::ecrire(b.ts.settings, Reglages::album(), nom);
         if (!dossier.isEmpty())
             Reglages::ecrire(b.ts.settings, Reglages::repertoireOpen(), b.chemin(dossier));
-        ecrire(b.chemin(surDisque), "0000 /dans/le/fichier.jpg\r\n");
+        if (!surDisque.isEmpty())
+            ecrire(b.chemin(surDisque), "0000 /dans/le/fichier.jpg\r\n");
+        // An empty list is not reopened, but stays the remembered album's.
         QVERIFY(!b.album.RetrouverDernierAlbum());
+        QVERIFY(b.album.Liste.isEmpty());
+        QCOMPARE(b.album.TitreAlbum, SansBlancs(nom));
+        QCOMPARE(b.album.FichierAlbum, nom.isEmpty() ? QString() : b.chemin(fichier));
+
         b.donner(photos(1));
-        QCOMPARE(b.album.RetrouverDernierAlbum(), !nom.isEmpty());
+        const bool rouvert = !nom.isEmpty() && !surDisque.isEmpty();
+        QCOMPARE(b.album.RetrouverDernierAlbum(), rouvert);
         QCOMPARE(b.album.FichierAlbum, b.chemin(fichier));
         QCOMPARE(b.album.TitreAlbum, SansBlancs(nom));
-        QCOMPARE(b.album.Liste, nom.isEmpty() ? photos(1) : QStringList{"/dans/le/fichier.jpg"});
+        // A file that cannot be read leaves the list the screen saver shows.
+        const QStringList liste = rouvert ? QStringList{"/dans/le/fichier.jpg"} : photos(1);
+        QCOMPARE(b.album.Liste, liste);
+        QCOMPARE(LireMiroir(b.ts.settings), liste);
     }
 };
 

@@ -1,9 +1,14 @@
+#include "album/fichieralbum.h"
 #include "album/formatalbum.h"
 #include "album/windows1252.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using Lignes = QList<LigneAlbum>;
 
@@ -109,6 +114,8 @@ private slots:
     }
 
     // Our table against the system's conversion, where the Qt build offers one.
+    void lectureFichier_data();
+    void lectureFichier();
     void tableCodePage() {
         QStringDecoder systeme("windows-1252");
         if (!systeme.isValid())
@@ -121,6 +128,38 @@ private slots:
         QCOMPARE(Windows1252::encoder(texte).value(), tous);
     }
 };
+
+// Only a regular file is read: a FIFO without a writer would block the reader for ever and a
+// device may never end; both are unreadable albums, as a folder is.
+void TestFormatAlbum::lectureFichier_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("lisible");
+    QTest::newRow("fichier") << "noel.alb" << true;
+    QTest::newRow("absent") << "absent.alb" << false;
+    QTest::newRow("dossier") << "dossier.alb" << false;
+    QTest::newRow("FIFO") << "fifo.alb" << false;
+    QTest::newRow("périphérique") << "/dev/zero" << false;
+}
+
+void TestFormatAlbum::lectureFichier() {
+    QFETCH(QString, nom);
+    QFETCH(bool, lisible);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(nom);
+    const QByteArray contenu = OCTETS("0000 /a.jpg\r\n");
+    if (nom == u"noel.alb") {
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
+    }
+    if (nom == u"dossier.alb")
+        QVERIFY(QDir().mkpath(chemin));
+    if (nom == u"fifo.alb")
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+    const std::optional<QByteArray> lu = LireFichierAlbum(chemin);
+    QCOMPARE(lu.has_value(), lisible);
+    if (lisible)
+        QCOMPARE(*lu, contenu);
+}
 
 QTEST_GUILESS_MAIN(TestFormatAlbum)
 #include "tst_formatalbum.moc"

@@ -166,10 +166,11 @@ void TestForm2::albumReopenedOnlyWithAList_data() {
     QTest::addColumn<QString>("repertoire");
     QTest::addColumn<QString>("titre");
     QTest::addColumn<QString>("fichier");
+    // Not reopened, but photos added to it are changes of that album.
     QTest::newRow("empty list") << false << "VACANCES"
                                 << "/albums/"
-                                << ""
-                                << "";
+                                << "VACANCES"
+                                << "/albums/VACANCES.alb";
     QTest::newRow("named album") << true << "VACANCES"
                                  << "/albums/"
                                  << "VACANCES"

@@ -16,6 +16,9 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -87,6 +90,8 @@ public:
         m_chemins.insert(QStringLiteral("texte"), dossier() + QStringLiteral("notes.jpg"));
         ecrire(m_chemins[QStringLiteral("texte")], "pas une image");
         m_chemins.insert(QStringLiteral("dossier"), dossier());
+        m_chemins.insert(QStringLiteral("fifo"), dossier() + QStringLiteral("attente.jpg"));
+        ::mkfifo(QFile::encodeName(m_chemins[QStringLiteral("fifo")]).constData(), 0600);
         QDir().mkpath(albums());
     }
     QString operator[](const QString& nom) const { return m_chemins.value(nom, nom); }
@@ -165,8 +170,10 @@ void TestForm2Album::startUp_data() {
     QTest::newRow("the remembered album replaces the mirror")
         << QStringList{"large", "haute"} << QStringList{"petite", "large"} << true
         << QStringList{"petite", "large"} << "NOEL";
-    QTest::newRow("the remembered album's file is gone")
-        << QStringList{"large"} << QStringList{"petite"} << false << QStringList() << "NOEL";
+    QTest::newRow("the remembered album's file is gone: the list stays")
+        << QStringList{"large"} << QStringList{"petite"} << false << QStringList{"large"} << "NOEL";
+    QTest::newRow("an empty list stays the remembered album's")
+        << QStringList() << QStringList{"petite"} << true << QStringList() << "NOEL";
 }
 
 void TestForm2Album::startUp() {
@@ -209,6 +216,7 @@ void TestForm2Album::listClick_data() {
     QTest::newRow("missing file") << "absente" << false << QRectF(8757, 4450, 1820, 2275);
     QTest::newRow("not a picture") << "texte" << false << QRectF(8757, 4450, 1820, 2275);
     QTest::newRow("a folder") << "dossier" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("a FIFO") << "fifo" << false << QRectF(8757, 4450, 1820, 2275);
 }
 
 // The first entry is previewed at start; a click on another previews it, or shows the
@@ -225,6 +233,7 @@ void TestForm2Album::listClick() {
     for (PictureButton* v : {f.Valider, f.TValider})
         v->setEnabled(false);
     cliquerEntree(f.ListeS, 1);
+    b.attendreApercu();
     QCOMPARE(f.ListeS->currentRow(), 1);
     QVERIFY(!f.Photo->isHidden());
     QCOMPARE(f.Photo->geometry(), Twips::rect(place.x(), place.y(), place.width(), place.height()));
@@ -252,8 +261,10 @@ void TestForm2Album::clickAgainAfterTheFileWent() {
     QCOMPARE(f.Photo->toolTip(), copie);
     QVERIFY(QFile::remove(copie));
     cliquerEntree(f.ListeS, 0);
+    b.attendreApercu();
     QCOMPARE(image(f.Photo), image(f.Nophoto));
     QTest::keyClick(f.ListeS, Qt::Key_Down);
+    b.attendreApercu();
     QCOMPARE(f.Photo->toolTip(), m_a[QStringLiteral("haute")]);
 }
 
@@ -373,6 +384,7 @@ void TestForm2Album::albumCommand() {
         choisir(b, {m_a.albums() + choix});
     }
     cliquer(f.Boutons[0]);
+    b.attendreApercu();
     verifierListe(b, m_a.chemins(liste));
     QCOMPARE(f.TitreAlbum->text(), titre);
     QCOMPARE(f.ArretChargement, !choix.isEmpty());
@@ -409,7 +421,7 @@ void TestForm2Album::saveCommand() {
     cliquer(f.TBoutons[3]);
     QCOMPARE(f.TitreAlbum->text(), titre.isEmpty() ? titre : titre + u'-' + QString::number(oui));
     QCOMPARE(contenu(fichier), oui ? lignesAlbum(photos) : QByteArray("<absent>"));
-    QCOMPARE(f.FichierAlbum, fichierAlbum);
+    QCOMPARE(f.FichierAlbum, oui ? fichier : fichierAlbum);
 }
 
 void TestForm2Album::closeButton_data() {
@@ -417,11 +429,15 @@ void TestForm2Album::closeButton_data() {
     QTest::addColumn<bool>("oui");
     QTest::addColumn<bool>("inscriptible");
     QTest::addColumn<int>("fins");
-    QTest::newRow("no changes: no question") << false << true << true << 1;
-    QTest::newRow("changes, No: ends unsaved") << true << false << true << 1;
-    QTest::newRow("changes, Yes: saved, then ends") << true << true << true << 1;
+    QTest::addColumn<bool>("gestionnaire"); // closed by the window manager (Alt+F4, taskbar)
+    QTest::newRow("no changes: no question") << false << true << true << 1 << false;
+    QTest::newRow("changes, No: ends unsaved") << true << false << true << 1 << false;
+    QTest::newRow("changes, Yes: saved, then ends") << true << true << true << 1 << false;
     QTest::newRow("changes, Yes, the file cannot be written: stays open")
-        << true << true << false << 0;
+        << true << true << false << 0 << false;
+    QTest::newRow("window manager: saved, then ends") << true << true << true << 1 << true;
+    QTest::newRow("window manager, the file cannot be written: stays open")
+        << true << true << false << 0 << true;
 }
 
 void TestForm2Album::closeButton() {
@@ -429,6 +445,7 @@ void TestForm2Album::closeButton() {
     QFETCH(bool, oui);
     QFETCH(bool, inscriptible);
     QFETCH(int, fins);
+    QFETCH(bool, gestionnaire);
     BancForm2 b;
     m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
     const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
@@ -447,7 +464,10 @@ void TestForm2Album::closeButton() {
         f.FichierAlbum = m_a.albums() + QStringLiteral("absent/NOEL.alb");
     b.ts.prompts.asked.clear();
     repondre(b, {oui});
-    cliquer(f.Menu[1]);
+    if (gestionnaire)
+        f.windowHandle()->close();
+    else
+        cliquer(f.Menu[1]);
     QCOMPARE(b.fins, fins);
     QCOMPARE(f.isVisible(), fins == 0);
     if (modifie)

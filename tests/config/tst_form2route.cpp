@@ -87,7 +87,7 @@ void TestForm2Route::addSaveReopen() {
         QCOMPARE(LireMiroir(r.ts.settings), photos);
         QTest::mouseClick(f.ListeS->viewport(), Qt::LeftButton, {},
                           f.ListeS->visualItemRect(f.ListeS->item(1)).center());
-        QCOMPARE(f.Photo->toolTip(), photos[1]);
+        QTRY_COMPARE(f.Photo->toolTip(), photos[1]);
 
         repondreAuDialogue(QStringLiteral("voyage"));
         cliquer(f.TBoutons[3]); // the confirmation is answered Yes
@@ -114,7 +114,7 @@ void TestForm2Route::addSaveReopen() {
         cliquer(f.TBoutons[0]);
         QCOMPARE(entrees(f.ListeS), photos);
         QCOMPARE(f.TitreAlbum->text(), QStringLiteral("VOYAGE"));
-        QCOMPARE(f.Photo->toolTip(), photos[0]);
+        QTRY_COMPARE(f.Photo->toolTip(), photos[0]);
         cliquer(f.Menu[1]);
         QCOMPARE(r.banc->fins, 1);
     }

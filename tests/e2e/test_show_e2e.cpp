@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -48,11 +49,15 @@ private slots:
     void pleinEcran();
     void fenetreHote_data();
     void fenetreHote();
+    void outilQuiBloque();
+    void finPendantLeDemarrage_data();
+    void finPendantLeDemarrage();
 
 private:
     void lancer(const QStringList& arguments, const QProcessEnvironment& env = {});
     QTemporaryDir m_dossier;
     QString m_exe;
+    QStringList m_photos;
     QProcess m_programme;
 };
 
@@ -63,15 +68,14 @@ void TestShowE2E::initTestCase() {
     m_exe = m_dossier.filePath(QStringLiteral("lumivane"));
     QVERIFY(QFile::copy(qEnvironmentVariable("LUMIVANE_EXE"), m_exe));
     QVERIFY(QFile::setPermissions(m_exe, QFile::ReadOwner | QFile::ExeOwner));
-    QStringList photos;
     for (int i = 0; i < 4; ++i) {
         const QString chemin = m_dossier.filePath(QStringLiteral("photo%1.jpg").arg(i));
         QVERIFY(
             Samples::write(Samples::paint(QSize(400, 300), 10 + i), chemin, Samples::Format::Jpeg));
-        photos << chemin;
+        m_photos << chemin;
     }
     IniSettingsStore store;
-    Samples::writeAlbum(store, photos);
+    Samples::writeAlbum(store, m_photos);
     // Today's wallpaper: a plain magenta JPEG.
     QImage magenta(64, 48, QImage::Format_RGB32);
     magenta.fill(QColor(255, 0, 255));
@@ -94,11 +98,11 @@ void TestShowE2E::cleanup() {
 
 void TestShowE2E::lancer(const QStringList& arguments, const QProcessEnvironment& env) {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    // No desktop named: the wallpaper goes to the root window of the X server.
+    e.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
     for (const QString& cle : env.keys())
         e.insert(cle, env.value(cle));
     m_programme.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // No desktop named: the wallpaper goes to the root window of the X server.
-    e.remove(QStringLiteral("XDG_CURRENT_DESKTOP"));
     m_programme.setProcessEnvironment(e);
     m_programme.start(m_exe, arguments);
     QVERIFY(m_programme.waitForStarted(5000));
@@ -199,6 +203,67 @@ void TestShowE2E::fenetreHote() {
     QTRY_COMPARE_WITH_TIMEOUT(m_programme.state(), QProcess::NotRunning, 10000);
     QCOMPARE(m_programme.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_programme.exitCode(), 0);
+}
+
+void TestShowE2E::outilQuiBloque() {
+    // The desktop's tool never returns: the show still ends at the key press, without it.
+    QTemporaryDir bin;
+    const QString marque = bin.filePath(QStringLiteral("lance"));
+    QFile outil(bin.filePath(QStringLiteral("gsettings")));
+    QVERIFY(outil.open(QIODevice::WriteOnly));
+    outil.write("#!/bin/sh\n: > \"$(dirname \"$0\")/lance\"\nexec sleep 30\n");
+    outil.close();
+    QVERIFY(outil.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+    env.insert(QStringLiteral("PATH"), bin.path() + u':' + qEnvironmentVariable("PATH"));
+    lancer({QStringLiteral("/S")}, env);
+    QTRY_VERIFY_WITH_TIMEOUT(!noir(ecran()), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marque), 10000);
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("space")}));
+    QTRY_COMPARE_WITH_TIMEOUT(m_programme.state(), QProcess::NotRunning, 5000);
+    QCOMPARE(m_programme.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_programme.exitCode(), 0);
+}
+
+void TestShowE2E::finPendantLeDemarrage_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("delaiMs");
+    QTest::addColumn<bool>("parSignal"); // false: the host's window is destroyed
+    const QStringList plein{QStringLiteral("/S")};
+    QTest::newRow("/S, SIGTERM at 150 ms") << plein << 150 << true;
+    QTest::newRow("/S, SIGTERM at 1 s") << plein << 1000 << true;
+    QTest::newRow("-root, SIGTERM at 1 s") << QStringList{QStringLiteral("-root")} << 1000 << true;
+    QTest::newRow("-window-id, window gone at 1 s")
+        << QStringList{QStringLiteral("-window-id")} << 1000 << false;
+}
+
+void TestShowE2E::finPendantLeDemarrage() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, delaiMs);
+    QFETCH(bool, parSignal);
+    // The largest album: reading it takes the program a noticeable part of its start-up.
+    IniSettingsStore store;
+    QStringList album;
+    for (int i = 0; i < 32767; ++i)
+        album << m_photos[i % m_photos.size()];
+    Samples::writeAlbum(store, album);
+    const auto retour = qScopeGuard([&] { Samples::writeAlbum(store, m_photos); });
+    auto hote = std::make_unique<QWidget>();
+    if (!parSignal) {
+        hote->setGeometry(100, 100, 320, 240);
+        hote->show();
+        QVERIFY(QTest::qWaitForWindowExposed(hote.get()));
+        arguments << QString::number(hote->winId());
+    }
+    lancer(arguments);
+    // Not a synchronisation: the moment of the request inside the program's start-up.
+    QTest::qWait(delaiMs);
+    if (parSignal)
+        m_programme.terminate();
+    else
+        hote.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(m_programme.state(), QProcess::NotRunning, 5000);
 }
 
 QTEST_MAIN(TestShowE2E)

@@ -144,6 +144,21 @@ private slots:
         stop(*first);
     }
 
+    // The open dialog counts as an instance: a show started meanwhile ends without a window.
+    void showEndsWhileDialogIsOpen() {
+        auto dialog = start(QStringLiteral("/c"));
+        QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xdotool"),
+                                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                      QStringLiteral("--name"), QStringLiteral("^Lumivane V1.0$")}),
+                                 10000);
+        auto show = start(QStringLiteral("/S"));
+        QVERIFY(show->waitForFinished(10000));
+        QCOMPARE(show->exitCode(), 0);
+        QVERIFY(lumivaneWindows().isEmpty());
+        QCOMPARE(dialog->state(), QProcess::Running);
+        stop(*dialog);
+    }
+
     // Another window has the keyboard focus: the show's grab still gets the key.
     void keyPressEnds() {
         auto p = start(QStringLiteral("/S"));

@@ -9,20 +9,24 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <atomic>
+#include <thread>
 
 namespace {
 
 // Every fake tool appends one line to $FAKE_LOG: its name, then each argument in brackets.
 // With -l among its arguments it prints $FAKE_LIST; it writes $FAKE_STDERR to its error output
-// and exits with $FAKE_EXIT.
+// and exits with $FAKE_EXIT; with $FAKE_SLEEP set it sleeps that many seconds instead.
 const char* const FakeTool = R"sh(#!/bin/sh
 { printf '%s' "$(basename "$0")"; for a in "$@"; do printf ' [%s]' "$a"; done; printf '\n'; } >> "$FAKE_LOG"
 for a in "$@"; do [ "$a" = "-l" ] && printf '%s\n' "$FAKE_LIST"; done
 [ -n "$FAKE_STDERR" ] && printf '%s\n' "$FAKE_STDERR" >&2
+[ -n "$FAKE_SLEEP" ] && exec sleep "$FAKE_SLEEP"
 exit "${FAKE_EXIT:-0}"
 )sh";
 
@@ -44,6 +48,7 @@ private slots:
     void choix_data();
     void choix();
     void gnomePourDeVrai();
+    void outilAbandonne();
 
 private:
     QStringList journal() const;
@@ -73,6 +78,7 @@ void TestDesktopWallpaper::init() {
     qunsetenv("FAKE_LIST");
     qunsetenv("FAKE_STDERR");
     qunsetenv("FAKE_EXIT");
+    qunsetenv("FAKE_SLEEP");
     QFile::remove(m_dossier.filePath(QStringLiteral("log")));
 }
 
@@ -274,6 +280,26 @@ void TestDesktopWallpaper::gnomePourDeVrai() {
         lu = lu.mid(1, lu.size() - 2).replace(QStringLiteral("\\'"), QStringLiteral("'"));
         QCOMPARE(QUrl(lu).toLocalFile(), m_image);
     }
+}
+
+// The program ends while a tool hangs on the worker thread: the tool is killed, the call
+// returns, and no later tool is started.
+void TestDesktopWallpaper::outilAbandonne() {
+    qputenv("FAKE_SLEEP", "30");
+    GSettingsWallpaper gnome(GSettingsWallpaper::Desktop::Gnome);
+    std::atomic<bool> fini{false};
+    bool ok = true;
+    std::thread travail([&] {
+        ok = gnome.setWallpaper(m_image);
+        fini = true;
+    });
+    const auto attendre = qScopeGuard([&] { travail.join(); });
+    QTRY_COMPARE(journal().size(), 1);
+    gnome.cancel();
+    QTRY_VERIFY_WITH_TIMEOUT(fini, 5000);
+    QVERIFY(!ok);
+    QVERIFY(!gnome.setWallpaper(m_image));
+    QCOMPARE(journal().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDesktopWallpaper)

@@ -41,6 +41,15 @@ private slots:
         holder->waitForFinished();
     }
 
+    // A lock that cannot be taken for another reason than its owner (a runtime folder that
+    // cannot hold it) says nothing of another instance.
+    void errorIsNotAnotherInstance() {
+        QFile file(m_dir.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        LockFileInstanceLock mine(m_dir.filePath(QStringLiteral("file/run/lumivane.lock")));
+        QVERIFY(!mine.anotherInstanceRunning());
+    }
+
     // A process that dies without cleaning up leaves its lock file; the next start takes it.
     void crashedProcessDoesNotBlock() {
         auto holder = startHolder();

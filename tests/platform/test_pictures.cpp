@@ -2,10 +2,12 @@
 #include "samples.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <sys/stat.h>
 
 namespace {
 
@@ -102,13 +104,18 @@ private slots:
         QVERIFY(qBlue(image.pixel(50, 170)) > 200 && qRed(image.pixel(50, 170)) < 60);
     }
 
+    // Nothing here may block or allocate beyond the bound: a FIFO without a writer would block
+    // its reader for ever, a device may never end.
     void unusableFiles_data() {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content"); // written when not empty
+        QTest::addColumn<QByteArray>("content"); // written when not null
         QTest::newRow("empty path") << QString() << QByteArray();
         QTest::newRow("missing") << "absent.jpg" << QByteArray();
         QTest::newRow("text") << "text.jpg" << QByteArray("not a picture at all");
         QTest::newRow("empty file") << "empty.bmp" << QByteArray("");
+        QTest::newRow("folder") << "folder.jpg" << QByteArray();
+        QTest::newRow("FIFO") << "fifo.jpg" << QByteArray();
+        QTest::newRow("device") << "/dev/zero" << QByteArray();
     }
     void unusableFiles() {
         QFETCH(QString, file);
@@ -116,6 +123,10 @@ private slots:
         const QString p = file.isEmpty() ? QString() : path(file);
         if (!content.isNull())
             QVERIFY(writeFile(p, content));
+        if (file == u"folder.jpg")
+            QVERIFY(QDir().mkpath(p));
+        if (file == u"fifo.jpg")
+            QCOMPARE(::mkfifo(QFile::encodeName(p).constData(), 0600), 0);
         QVERIFY(m_pictures.load(p).isNull());
         QVERIFY(m_pictures.loadFitted(p, QSize(100, 100)).isNull());
         QVERIFY(!m_pictures.size(p).isValid());
@@ -133,6 +144,21 @@ private slots:
         const QImage image = m_pictures.load(path(QStringLiteral("huge.jpg")));
         QVERIFY(!image.isNull());
         QVERIFY(image.sizeInBytes() <= Pictures::maxDecodeBytes);
+    }
+
+    // A bitmap that claims 15000 × 15000 pixels (900 MB decoded): its decoder cannot scale, so
+    // it is refused instead of being decoded whole.
+    void hugeBmpIsRefused() {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(Samples::paint(QSize(64, 64), 3).save(&buffer, "BMP"));
+        qToLittleEndian<qint32>(15000, bytes.data() + 18);
+        qToLittleEndian<qint32>(15000, bytes.data() + 22);
+        QVERIFY(writeFile(path(QStringLiteral("huge.bmp")), bytes));
+        QCOMPARE(m_pictures.size(path(QStringLiteral("huge.bmp"))), QSize(15000, 15000));
+        QVERIFY(m_pictures.load(path(QStringLiteral("huge.bmp"))).isNull());
+        QVERIFY(m_pictures.loadFitted(path(QStringLiteral("huge.bmp")), QSize(300, 300)).isNull());
     }
 
     void saveBmpWrites24Bits() {

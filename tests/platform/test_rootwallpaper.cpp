@@ -1,6 +1,7 @@
 // The root-window backend for real, on the X server the test runs under (Xvfb -noreset).
 
 #include "platform/desktopwallpaper_x11.h"
+#include "platform/x11windowhost.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -8,6 +9,9 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -78,6 +82,7 @@ class TestRootWallpaper : public QObject {
 private slots:
     void fondDeLaRacine();
     void imageIllisible();
+    void avecLeSuiviDeFenetre();
 };
 
 void TestRootWallpaper::fondDeLaRacine() {
@@ -117,6 +122,45 @@ void TestRootWallpaper::imageIllisible() {
     RootWindowWallpaper fond;
     QVERIFY(!fond.setWallpaper(QStringLiteral("/nonexistent/LMV.bmp")));
     QCOMPARE(x.propriete("_XROOTPMAP_ID"), avant);
+}
+
+// The host-window watcher (UI thread) and the wallpaper (a worker) at the same time, each
+// meeting X errors over and over: a window that is gone, a pixmap that a previous setter left
+// published but that no longer exists. Neither may end the process.
+void TestRootWallpaper::avecLeSuiviDeFenetre() {
+    Connexion x;
+    QVERIFY(x.d);
+    const Window disparue = XCreateSimpleWindow(x.d, x.racine(), 0, 0, 10, 10, 0, 0, 0);
+    XDestroyWindow(x.d, disparue);
+    const Pixmap perime = XCreatePixmap(x.d, x.racine(), 4, 4, 24);
+    XFreePixmap(x.d, perime);
+    for (const char* nom : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"})
+        XChangeProperty(x.d, x.racine(), XInternAtom(x.d, nom, False), XA_PIXMAP, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&perime), 1);
+    XSync(x.d, False);
+    QTemporaryDir dossier;
+    const QString chemin = ecrireImage(dossier, QStringLiteral("LMV.bmp"), QSize(64, 48));
+
+    X11WindowHost hote;
+    std::atomic<int> poses{0};
+    std::atomic<bool> fini{false};
+    std::thread travail([&] {
+        RootWindowWallpaper fond;
+        for (int i = 0; i < 60; ++i)
+            poses += fond.setWallpaper(chemin) ? 1 : 0;
+        fini = true;
+    });
+    int absente = 0, tours = 0;
+    // Lookups with short pauses between them, as a watcher makes them: the wallpaper's X
+    // work starts and ends both inside and outside of a lookup.
+    for (; !fini; ++tours) {
+        absente += hote.clientSize(disparue).isValid() ? 0 : 1;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    travail.join();
+    QCOMPARE(absente, tours);
+    QCOMPARE(poses.load(), 60);
+    QVERIFY(x.existe(x.propriete("_XROOTPMAP_ID")));
 }
 
 QTEST_GUILESS_MAIN(TestRootWallpaper)

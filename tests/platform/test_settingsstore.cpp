@@ -1,46 +1,99 @@
 #include "platform/inisettingsstore.h"
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
+
+namespace {
+
+// The other side of the store: this test binary started again, holding its own store on the
+// same file for as long as it runs, and doing what each line of its input asks. Stores in one
+// process share their cache, so only another process shows what reaches the disk.
+class OtherProcess {
+public:
+    explicit OtherProcess(const QString& iniPath) {
+        m_process.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--serve"), iniPath});
+    }
+    ~OtherProcess() {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(10000))
+            m_process.kill();
+    }
+    // Sends one request (operation, section, key, value or default) and returns the answer.
+    QString ask(const QStringList& request) {
+        m_process.write((request.join(u'\t') + u'\n').toUtf8());
+        while (!m_process.canReadLine())
+            if (!m_process.waitForReadyRead(10000))
+                return QStringLiteral("<no answer>");
+        return QString::fromUtf8(m_process.readLine()).chopped(1);
+    }
+
+private:
+    QProcess m_process;
+};
+
+int serve(const QString& iniPath) {
+    IniSettingsStore store(iniPath);
+    QTextStream in(stdin);
+    QTextStream out(stdout);
+    QString line;
+    while (in.readLineInto(&line)) {
+        const QStringList f = line.split(u'\t');
+        const QString op = f.value(0);
+        if (op == QStringLiteral("read"))
+            out << store.read(f.value(1), f.value(2), f.value(3)) << '\n';
+        else if (op == QStringLiteral("write"))
+            store.write(f.value(1), f.value(2), f.value(3));
+        else if (op == QStringLiteral("removeKey"))
+            store.removeKey(f.value(1), f.value(2));
+        else if (op == QStringLiteral("removeSection"))
+            store.removeSection(f.value(1));
+        if (op != QStringLiteral("read"))
+            out << "ok\n";
+        out.flush();
+    }
+    return 0;
+}
+
+} // namespace
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
 private slots:
-    // Two stores on one file stand for two processes: each sees the other's writes and
-    // deletions at its next read.
-    void anotherWriterIsSeen() {
+    // The dialog and the screen saver run in two processes, each with a store that lives as
+    // long as it does: each sees the other's writes and deletions at its next read.
+    void anotherProcessSeesChanges() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Lumivane/Lumivane.ini"));
-        IniSettingsStore dialog(path), saver(path);
-        QCOMPARE(
-            saver.read(QStringLiteral("Param"), QStringLiteral("Combo 0"), QStringLiteral("0")),
-            QStringLiteral("0"));
-        dialog.write(QStringLiteral("Param"), QStringLiteral("Combo 0"), QStringLiteral("3"));
-        QCOMPARE(
-            saver.read(QStringLiteral("Param"), QStringLiteral("Combo 0"), QStringLiteral("0")),
-            QStringLiteral("3"));
-        saver.write(QStringLiteral("Wallpaper"), QStringLiteral("WallTemp"),
-                    QStringLiteral("/a.jpg"));
-        dialog.removeSection(QStringLiteral("Param"));
-        QCOMPARE(
-            saver.read(QStringLiteral("Param"), QStringLiteral("Combo 0"), QStringLiteral("x")),
-            QStringLiteral("x"));
-        QCOMPARE(dialog.read(QStringLiteral("Wallpaper"), QStringLiteral("WallTemp")),
-                 QStringLiteral("/a.jpg"));
-        saver.removeKey(QStringLiteral("Wallpaper"), QStringLiteral("WallTemp"));
-        QCOMPARE(dialog.read(QStringLiteral("Wallpaper"), QStringLiteral("WallTemp"),
-                             QStringLiteral("-")),
-                 QStringLiteral("-"));
+        IniSettingsStore dialog(path);
+        OtherProcess saver(path);
+        const QString param = QStringLiteral("Param"), combo = QStringLiteral("Combo 0");
+        const QString wallpaper = QStringLiteral("Wallpaper"), temp = QStringLiteral("WallTemp");
+        QCOMPARE(saver.ask({"read", param, combo, "0"}), QStringLiteral("0"));
+        QCOMPARE(dialog.read(wallpaper, temp, QStringLiteral("-")), QStringLiteral("-"));
+
+        dialog.write(param, combo, QStringLiteral("3"));
+        QCOMPARE(saver.ask({"read", param, combo, "0"}), QStringLiteral("3"));
+        QCOMPARE(saver.ask({"write", wallpaper, temp, "/a.jpg"}), QStringLiteral("ok"));
+        QCOMPARE(dialog.read(wallpaper, temp), QStringLiteral("/a.jpg"));
+
+        dialog.removeSection(param);
+        QCOMPARE(saver.ask({"read", param, combo, "x"}), QStringLiteral("x"));
+        QCOMPARE(saver.ask({"removeKey", wallpaper, temp}), QStringLiteral("ok"));
+        QCOMPARE(dialog.read(wallpaper, temp, QStringLiteral("-")), QStringLiteral("-"));
     }
 
     // Everything written in a batch is on disk when the outermost level ends.
     void batchReachesDiskAtItsEnd() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Lumivane.ini"));
-        IniSettingsStore writer(path), reader(path);
+        IniSettingsStore writer(path);
+        OtherProcess reader(path);
         const auto seen = [&](int i) {
-            return reader.read(QStringLiteral("Liste de Fichiers"),
-                               QStringLiteral("Fichier %1").arg(i));
+            return reader.ask({"read", "Liste de Fichiers", QStringLiteral("Fichier %1").arg(i)});
         };
         {
             SettingsBatch outer(writer);
@@ -56,11 +109,10 @@ private slots:
         QCOMPARE(seen(2999), QStringLiteral("/p/2999.jpg"));
         // Outside a batch every write is on disk at once again.
         writer.write(QStringLiteral("Param"), QStringLiteral("Titre"), QStringLiteral("0"));
-        QCOMPARE(reader.read(QStringLiteral("Param"), QStringLiteral("Titre")),
-                 QStringLiteral("0"));
+        QCOMPARE(reader.ask({"read", "Param", "Titre"}), QStringLiteral("0"));
     }
 
-    // Values survive a restart exactly, whatever characters they hold.
+    // Values reach a later run exactly, whatever characters they hold.
     void valuesSurviveExactly_data() {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
@@ -93,14 +145,18 @@ private slots:
         QFETCH(QString, value);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Lumivane.ini"));
-        {
-            IniSettingsStore store(path);
-            store.write(section, key, value);
-        }
-        IniSettingsStore again(path);
-        QCOMPARE(again.read(section, key), value);
+        IniSettingsStore store(path);
+        store.write(section, key, value);
+        OtherProcess later(path);
+        QCOMPARE(later.ask({"read", section, key}), value);
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--serve")
+        return serve(QString::fromLocal8Bit(argv[2]));
+    TestSettingsStore test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_settingsstore.moc"

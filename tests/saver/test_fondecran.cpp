@@ -58,6 +58,9 @@ private slots:
     void rienSansImageDuJour();
     void bmp24Bits_data();
     void bmp24Bits();
+    void auPlusLaTailleDeLEcran_data();
+    void auPlusLaTailleDeLEcran();
+    void auPlusLaTailleDuPlusGrandEcranAuTic();
     void dossierProgrammeNonInscriptible();
     void imageIllisibleNArretePasLeDiaporama();
     void bureauQuiRefuse();
@@ -180,6 +183,44 @@ void TestFondEcran::bmp24Bits() {
     const QImage original(source);
     for (const QPoint& p : {QPoint(0, 0), QPoint(60, 38), QPoint(120, 76), QPoint(3, 70)})
         QCOMPARE(relu.pixel(p), original.pixel(p) | 0xff000000u);
+}
+
+void TestFondEcran::auPlusLaTailleDeLEcran_data() {
+    QTest::addColumn<QSize>("ecran");
+    QTest::addColumn<QSize>("image");
+    QTest::addColumn<QSize>("bitmap");
+    QTest::newRow("large") << QSize(400, 300) << QSize(1000, 500) << QSize(400, 200);
+    QTest::newRow("haute") << QSize(400, 300) << QSize(300, 600) << QSize(150, 300);
+    QTest::newRow("plus petite: jamais agrandie")
+        << QSize(400, 300) << QSize(121, 77) << QSize(121, 77);
+    QTest::newRow("pas d'écran: entière") << QSize() << QSize(500, 300) << QSize(500, 300);
+}
+
+void TestFondEcran::auPlusLaTailleDeLEcran() {
+    QFETCH(QSize, ecran);
+    QFETCH(QSize, image);
+    QFETCH(QSize, bitmap);
+    BancSS b;
+    QImage Tempo;
+    const FondEcran r = EcrireFondEcran(jpeg(b, QStringLiteral("jour.jpg"), image), Tempo,
+                                        b.ts.pictures, b.ts.wallpaper, ecran, b.dossier.path(),
+                                        b.dossier.filePath(QStringLiteral("secours")));
+    QVERIFY(r.bureauAccepte);
+    const EnteteBmp e = lireEntete(r.bitmap);
+    QCOMPARE(QSize(e.largeur, e.hauteur), bitmap);
+}
+
+// The show asks for the largest screen.
+void TestFondEcran::auPlusLaTailleDuPlusGrandEcranAuTic() {
+    BancSS b;
+    const QSize ecran = PlusGrandEcran();
+    QVERIFY(ecran.isValid());
+    const QSize image = ecran * 2;
+    fixerJour(b, jpeg(b, QStringLiteral("jour.jpg"), image));
+    b.demarrer(b.photos(2));
+    QVERIFY(b.tic());
+    const EnteteBmp e = lireEntete(b.dossier.filePath(QStringLiteral("LMV.bmp")));
+    QCOMPARE(QSize(e.largeur, e.hauteur), ecran);
 }
 
 void TestFondEcran::dossierProgrammeNonInscriptible() {

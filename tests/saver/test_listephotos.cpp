@@ -27,9 +27,7 @@ private slots:
         for (int i = 0; i < stockees.size(); ++i)
             if (stockees[i] != QStringLiteral("-"))
                 Reglages::ecrire(t.settings, Reglages::fichier(i), stockees[i]);
-        int lectures = 0;
-        QCOMPARE(ChargerPhotos(t.settings, [&] { ++lectures; }), liste);
-        QCOMPARE(lectures, liste.size() + 1);
+        QCOMPARE(ChargerPhotos(t.settings), liste);
     }
 
     void choisir_data() {
@@ -68,8 +66,7 @@ private slots:
     }
     void spreadAndAlternation() {
         QFETCH(int, n);
-        StdRandomSource hasard;
-        hasard.seedFromClock();
+        StdRandomSource hasard; // its fixed default seed: a failure shows again on every run
         qint16 derniere = 0;
         QSet<int> vues;
         for (int i = 0; i < 400; ++i) {

@@ -1,6 +1,7 @@
 #include "config/form2.h"
 #include "controls/photopanel.h"
 #include "doubles.h"
+#include "platform/terminationsignals.h"
 #include "samples.h"
 #include "saver/ss.h"
 #include "startup/demarrage.h"
@@ -9,6 +10,8 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 
 class TestDemarrage : public QObject {
     Q_OBJECT
@@ -121,7 +124,8 @@ private slots:
     }
 
     // The instance test comes after the first photo in full screen, before hosting in preview;
-    // the dialog asks nothing.
+    // the dialog registers itself as an instance, so that a show started meanwhile ends, and
+    // opens whatever the answer.
     void instanceTestPlaces() {
         for (const QString& ligne :
              {QStringLiteral("/s"), QStringLiteral("/p 77"), QStringLiteral("/c")}) {
@@ -131,8 +135,9 @@ private slots:
             Module1 m(t.services);
             Demarrage d(m);
             d.Main(ligne);
-            QCOMPARE(t.instance.asked, ligne == QStringLiteral("/c") ? 0 : 1);
+            QCOMPARE(t.instance.asked, 1);
             QVERIFY(t.windowHost.embedded.isEmpty());
+            QCOMPARE(d.form2() != nullptr, ligne == QStringLiteral("/c"));
         }
     }
 
@@ -235,6 +240,30 @@ private slots:
         QCOMPARE(fins, 1);
         QVERIFY(!d.ss()->Timer1.isActive());
         QVERIFY(!d.ss()->isVisible());
+    }
+
+    // A host may stop us while the show is still being prepared: the request waits for the
+    // event loop, which then ends at once instead of running the show.
+    void endRequestedBeforeLoop_data() {
+        QTest::addColumn<QString>("ligne");
+        QTest::newRow("full screen") << "/S";
+        QTest::newRow("host window") << "-window-id 0x2a";
+    }
+    void endRequestedBeforeLoop() {
+        QFETCH(QString, ligne);
+        TestServices t;
+        storeAlbum(t, m_paths);
+        t.windowHost.windows.insert(0x2a, QSize(320, 240));
+        Module1 m(t.services); // ends the event loop, as in the program
+        TerminationSignals termination;
+        connect(&termination, &TerminationSignals::requested, [&m] { m.FinProgramme(); });
+        QCOMPARE(::raise(SIGTERM), 0);
+        Demarrage d(m);
+        QCOMPARE(d.Main(ligne), Demarrage::Suite::Continuer);
+        QTimer garde;
+        connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        garde.start(10000);
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 
     void dialogUnloadsDisplayForm() {

@@ -2,6 +2,7 @@
 
 // The configuration dialog over test doubles, with its end of program counted instead of done.
 
+#include "browser/chargeurapercu.h"
 #include "config/form2.h"
 #include "doubles.h"
 #include "platform/services.h"
@@ -23,6 +24,7 @@ struct BancForm2 {
     Form2& ouvrir() {
         form = std::make_unique<Form2>(module);
         form->DureeGlissement = 0;
+        attendreApercu();
         return *form;
     }
     Form2& montrer() {
@@ -31,6 +33,11 @@ struct BancForm2 {
         if (!QTest::qWaitForWindowExposed(form.get()))
             qFatal("window not exposed");
         return *form;
+    }
+    // The preview is loaded off the UI thread; its result is in place once this returns.
+    void attendreApercu() {
+        if (!QTest::qWaitFor([this] { return !form->Apercu->occupe(); }))
+            qFatal("preview never loaded");
     }
     QString lire(const QString& section, const QString& cle) const {
         return ts.settings.read(section, cle, QStringLiteral("absent"));

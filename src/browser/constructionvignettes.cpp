@@ -200,10 +200,6 @@ void ConstructionVignettes::arreter() {
     m_etat->cible = nullptr;
 }
 
-bool ConstructionVignettes::enCours() const {
-    return m_etat && !m_etat->arret && !epuisee();
-}
-
 int ConstructionVignettes::total() const {
     return m_etat ? m_etat->n : 0;
 }

@@ -45,7 +45,6 @@ public:
     // Stops at the next photo; results not taken yet are dropped.
     void arreter();
 
-    bool enCours() const;
     int total() const;
     // The results that are ready in album order and not taken yet, at most `maximum`.
     QList<Vignette> prendre(int maximum);

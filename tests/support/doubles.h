@@ -15,10 +15,13 @@
 #include "platform/services.h"
 #include "platform/windowhost.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 #include <QQueue>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
 #include <functional>
 #include <memory>
 
@@ -135,6 +138,26 @@ public:
 private:
     qsizetype m_next = 0;
     StdRandomSource m_engine;
+};
+
+// The real pictures, except that a decode off the UI thread waits for a permit from the test:
+// the test decides how far a background build gets.
+class GatedPictures final : public Pictures {
+public:
+    mutable QSemaphore permits;
+    QImage load(const QString& p) const override { return m_real.load(p); }
+    QImage loadFitted(const QString& p, const QSize& b) const override {
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            permits.acquire();
+        return m_real.loadFitted(p, b);
+    }
+    QSize size(const QString& p) const override { return m_real.size(p); }
+    bool saveBmp(const QImage& i, const QString& p, QString* e) const override {
+        return m_real.saveBmp(i, p, e);
+    }
+
+private:
+    QtPictures m_real;
 };
 
 class FakeInstanceLock final : public InstanceLock {

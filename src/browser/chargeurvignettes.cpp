@@ -1,0 +1,64 @@
+#include "browser/chargeurvignettes.h"
+
+#include "browser/geometriegrille.h"
+#include "platform/pictures.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+ChargeurVignettes::ChargeurVignettes(const Pictures& images, QObject* parent)
+    : QObject(parent), m_images(images) {
+    connect(&m_lot, &QFutureWatcher<Lot>::finished, this, &ChargeurVignettes::livrer);
+}
+
+ChargeurVignettes::~ChargeurVignettes() {
+    oublier();
+    m_lot.waitForFinished();
+}
+
+void ChargeurVignettes::demander(const QList<Demande>& demandes) {
+    m_attente = demandes;
+    if (!m_lot.isRunning())
+        lancer();
+}
+
+void ChargeurVignettes::oublier() {
+    m_attente.clear();
+    if (m_annule)
+        *m_annule = true;
+}
+
+QImage ChargeurVignettes::Charger(const Pictures& images, const Demande& demande) {
+    QImage bitmap = images.load(demande.fichierCache);
+    // A bitmap changed behind the grid's back is not trusted: the photo is decoded again.
+    if (bitmap.size() != demande.bitmap)
+        bitmap = images.loadFitted(demande.chemin, demande.bitmap);
+    if (bitmap.isNull())
+        return {};
+    return bitmap.scaled(GeometrieGrille::TailleAffichee(demande.bitmap), Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
+}
+
+void ChargeurVignettes::lancer() {
+    if (m_attente.isEmpty())
+        return;
+    m_annule = std::make_shared<std::atomic<bool>>(false);
+    m_lot.setFuture(QtConcurrent::run(
+        [demandes = std::exchange(m_attente, {}), annule = m_annule, &images = m_images] {
+            Lot lot;
+            for (const Demande& d : demandes) {
+                if (*annule)
+                    break;
+                lot.append({d.index, Charger(images, d)});
+            }
+            return lot;
+        }));
+}
+
+void ChargeurVignettes::livrer() {
+    if (!*m_annule) {
+        const Lot lot = m_lot.result();
+        for (const auto& [index, image] : lot)
+            emit chargee(index, image);
+    }
+    lancer();
+}

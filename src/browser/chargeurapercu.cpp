@@ -2,6 +2,7 @@
 
 #include "browser/ajustement.h"
 #include "platform/pictures.h"
+#include "platform/poolsimages.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -34,7 +35,7 @@ void ChargeurApercu::lancer(const Demande& d) {
     m_occupe = true;
     m_chemin = d.chemin;
     const Pictures* pictures = &m_pictures;
-    m_travail.setFuture(QtConcurrent::run([pictures, d] {
+    m_travail.setFuture(QtConcurrent::run(&PoolsImages::courts(), [pictures, d] {
         const QSize naturelle = pictures->size(d.chemin);
         if (naturelle.isEmpty())
             return Resultat{};

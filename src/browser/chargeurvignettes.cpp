@@ -2,6 +2,7 @@
 
 #include "browser/geometriegrille.h"
 #include "platform/pictures.h"
+#include "platform/poolsimages.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -42,8 +43,9 @@ void ChargeurVignettes::lancer() {
     if (m_attente.isEmpty())
         return;
     m_annule = std::make_shared<std::atomic<bool>>(false);
-    m_lot.setFuture(QtConcurrent::run(
-        [demandes = std::exchange(m_attente, {}), annule = m_annule, &images = m_images] {
+    m_lot.setFuture(
+        QtConcurrent::run(&PoolsImages::courts(), [demandes = std::exchange(m_attente, {}),
+                                                   annule = m_annule, &images = m_images] {
             Lot lot;
             for (const Demande& d : demandes) {
                 if (*annule)

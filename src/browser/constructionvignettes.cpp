@@ -2,6 +2,7 @@
 
 #include "browser/cachevignettes.h"
 #include "platform/pictures.h"
+#include "platform/poolsimages.h"
 
 #include <QDir>
 #include <QMutex>
@@ -75,7 +76,7 @@ void ConstructionVignettes::Etat::passerAuSuivant() {
         etat = proprietaire;
     }
     if (etat)
-        QThreadPool::globalInstance()->start([etat] { travaillerPour(etat); });
+        PoolsImages::longs().start([etat] { travaillerPour(etat); });
 }
 
 void ConstructionVignettes::Etat::travaillerPour(const std::shared_ptr<Etat>& etat) {
@@ -84,7 +85,7 @@ void ConstructionVignettes::Etat::travaillerPour(const std::shared_ptr<Etat>& et
     const int fils = etat->demande.fils > 0 ? etat->demande.fils : QThread::idealThreadCount();
     etat->actifs = fils;
     for (int k = 1; k < fils; ++k)
-        QThreadPool::globalInstance()->start([etat] { etat->travailler(); });
+        PoolsImages::longs().start([etat] { etat->travailler(); });
     etat->travailler();
 }
 

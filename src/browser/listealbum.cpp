@@ -213,8 +213,31 @@ void ListeAlbum::MontrerPremierePhoto() {
     if (ListeS->count() == 0)
         return;
     emit vignetteMarquee(0);
-    if (EntreeChoisie() == 0)
+    ChoisirEntree(0);
+}
+
+void ListeAlbum::ChoisirEntree(int index) {
+    if (EntreeChoisie() == index)
         ListeS_Click();
     else
-        ListeS->setCurrentRow(0);
+        ListeS->setCurrentRow(index);
+}
+
+void ListeAlbum::MenuPhoto(const QPoint& global) {
+    if (EntreeChoisie() >= 0)
+        Menus->popup(global);
+}
+
+void ListeAlbum::MontrerListe(bool visible) {
+    ListeS->setVisible(visible);
+}
+
+void ListeAlbum::CommencerJauge(int total) {
+    PB->setFillPercent(0);
+    PB->setTag(QString::number(total));
+    PB->setVisible(true);
+}
+
+void ListeAlbum::FinirJauge() {
+    PB->setVisible(false);
 }

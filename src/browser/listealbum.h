@@ -44,6 +44,15 @@ public:
     void ListeS_MouseDown(int Button, int Shift, double x, double y);
     void Supp_Click();
 
+    // What the thumbnail grid asks of the list: entry `index` chosen and previewed; the photo
+    // menu at a point of the screen, when an entry is chosen; the list in view or not; the
+    // gauge of a build of `total` photos shown, then hidden.
+    void ChoisirEntree(int index);
+    void MenuPhoto(const QPoint& global);
+    void MontrerListe(bool visible);
+    void CommencerJauge(int total);
+    void FinirJauge();
+
 signals:
     // The list changed: thumbnail numbers no longer follow list positions.
     void albumChange();

@@ -1,57 +1,74 @@
 #include "browser/placevignettes.h"
 
+#include "album/etatdialogue.h"
+#include "browser/cachevignettes.h"
 #include "browser/nophoto.h"
 #include "controls/twips.h"
+#include "platform/services.h"
+#include "startup/module1.h"
 
-#include <QEvent>
 #include <QLabel>
 
-PlaceVignettes::PlaceVignettes(QWidget* parent) : QScrollArea(parent) {
+PlaceVignettes::PlaceVignettes(EtatDialogue& etat, Module1& module, QWidget* parent)
+    : GrilleVignettes(module.services.pictures, parent), m_etat(etat), m_module(module) {
     setObjectName(QStringLiteral("SSSCroll"));
     Twips::placer(this, 1320, 800, 6375, 6495);
     setVisible(false);
-    viewport()->setMouseTracking(true);
-    auto* contenu = new QWidget;
-    contenu->setObjectName(QStringLiteral("SSSCrollContenu"));
-    contenu->setMouseTracking(true);
-    contenu->resize(viewport()->size());
-    CadreIm.append(new QLabel(contenu));
-    CadreIm[0]->setObjectName(QStringLiteral("CadreIm0"));
-    Twips::placer(CadreIm[0], 200, 360, 1305, 1245);
-    CadreIm[0]->setFrameShape(QFrame::Box);
-    CadreIm[0]->setStyleSheet(QStringLiteral("background-color: rgb(128, 128, 255);"));
-    CadreIm[0]->setVisible(false);
-    Im.append(new QLabel(contenu));
-    Im[0]->setObjectName(QStringLiteral("Im0"));
-    Twips::placer(Im[0], 480, 600, 735, 735);
-    Im[0]->setVisible(false);
-    auto* nophoto = new QLabel(contenu);
+    // The placeholder as a control of its own, as the album list's preview shows it too.
+    auto* nophoto = new QLabel(viewport());
     nophoto->setObjectName(QStringLiteral("Nophoto"));
     nophoto->setPixmap(QPixmap::fromImage(ImageNophoto()));
     nophoto->adjustSize();
     nophoto->setVisible(false);
-    setWidget(contenu);
-    viewport()->installEventFilter(this);
-    contenu->installEventFilter(this);
+    connect(this, &GrilleVignettes::clicked, this, &PlaceVignettes::CadreIm_Click);
+    connect(this, &GrilleVignettes::rightClicked, this, &PlaceVignettes::menuDemande);
+    connect(this, &GrilleVignettes::pointerMoved, this, &PlaceVignettes::pointeurDessus);
+    // A build stopped before its end leaves the list in view.
+    connect(this, &GrilleVignettes::construite, this, [this](bool arretee) {
+        if (arretee)
+            MontrerGrille(false);
+    });
 }
 
-bool PlaceVignettes::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove)
-        emit pointeurDessus();
-    return QScrollArea::eventFilter(watched, event);
+void PlaceVignettes::MontrerGrille(bool visible) {
+    setVisible(visible);
+    emit listeMontree(!visible);
 }
 
 void PlaceVignettes::ViderVignettes() {
-    const qsizetype n = CadreIm.size();
-    for (qsizetype k = n - 1; k >= 1; --k) {
-        delete CadreIm.takeAt(k);
-        delete Im.takeAt(k);
-    }
-    CadreIm[0]->setVisible(false);
-    Im[0]->setVisible(false);
-    setVisible(false);
+    arreter();
+    vider();
+    MontrerGrille(false);
 }
 
 void PlaceVignettes::MarquerVignette(int index) {
     TagIm0 = index < 0 ? QString() : QString::number(index);
+    if (index >= 0)
+        surligner(index);
+}
+
+void PlaceVignettes::Panorama() {
+    if (m_etat.album.Liste.isEmpty())
+        return;
+    if (!isHidden())
+        MontrerGrille(false);
+    else if (nombre() == 0 && !enConstruction())
+        ChargerListeThumb();
+    else if (!m_etat.ArretChargement)
+        MontrerGrille(true);
+}
+
+void PlaceVignettes::ChargerListeThumb() {
+    MontrerGrille(true);
+    emit chargementCommence(int(m_etat.album.Liste.size()));
+    m_etat.ArretChargement = false;
+    const QString racine = CacheVignettes::RacineCache(m_module.DossierProgrammes());
+    construire({m_etat.album.Liste, racine,
+                CacheVignettes::DossierAlbum(racine, m_etat.album.TitreAlbum),
+                GeometrieGrille::CadreIm0, 0});
+}
+
+void PlaceVignettes::CadreIm_Click(int Index) {
+    MarquerVignette(Index);
+    emit vignetteChoisie(Index);
 }

@@ -1,33 +1,41 @@
 #pragma once
 
-#include <QList>
-#include <QScrollArea>
+#include "browser/grillevignettes.h"
 
-class QLabel;
+class Module1;
+struct EtatDialogue;
 
-// The place of the thumbnail grid (SSSCroll), over the album list and hidden while the list is
-// shown. It holds the grid's first cell CadreIm(0) with its image Im(0), and the placeholder
-// Nophoto, until the grid itself is built here.
-class PlaceVignettes : public QScrollArea {
+// The place of the thumbnail grid (SSSCroll), over the album list: only one of the two is in
+// view. "Panorama" builds the album's grid once, then switches between the list and the grid;
+// a changed list throws the grid away and brings the list back.
+class PlaceVignettes : public GrilleVignettes {
     Q_OBJECT
 public:
-    explicit PlaceVignettes(QWidget* parent);
+    PlaceVignettes(EtatDialogue& etat, Module1& module, QWidget* parent);
 
-    QList<QLabel*> Im;      // thumbnails; member 0 exists from the start
-    QList<QLabel*> CadreIm; // thumbnail cells; member 0 exists from the start
-    QString TagIm0;         // the highlighted thumbnail's number, "" for none
+    QString TagIm0; // the highlighted thumbnail's number, "" for none
 
-    // The thumbnails are thrown away and the place hides: the list is shown instead.
+    // The thumbnails are thrown away (a build under way stops) and the list comes back.
     void ViderVignettes();
-    // The thumbnail to highlight, -1 for none.
+    // The thumbnail the album's list chose: it is highlighted and becomes the marker.
     void MarquerVignette(int index);
-    // The "Panorama" command: the thumbnail view does not exist yet, the list stays the album's
-    // only view.
-    void Panorama() {}
+    void Panorama();
+    // Builds the grid of the album's list in the background, the gauge following it.
+    void ChargerListeThumb();
+    // A click on thumbnail Index: highlighted, and its entry of the list chosen and previewed.
+    void CadreIm_Click(int Index);
 
 signals:
+    // The album list takes the place of the grid, or gives it up.
+    void listeMontree(bool visible);
+    void chargementCommence(int total);
+    void vignetteChoisie(int index);
+    void menuDemande(const QPoint& global);
     void pointeurDessus();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+private:
+    void MontrerGrille(bool visible);
+
+    EtatDialogue& m_etat;
+    Module1& m_module;
 };

@@ -10,6 +10,7 @@
 #include "controls/captionpanel.h"
 #include "controls/decor.h"
 #include "controls/fonts.h"
+#include "controls/gaugepanel.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
 #include "platform/clock.h"
@@ -80,7 +81,7 @@ void Form2::CreerPanneaux() {
     m_barre = new BarreCommandes(*m_etat, SSSplash1);
     m_apercu = new Apercu(services.pictures, SSSplash1);
     m_liste = new ListeAlbum(*m_etat, *m_apercu, SSSplash1);
-    m_vignettes = new PlaceVignettes(SSSplash1);
+    m_vignettes = new PlaceVignettes(*m_etat, m_module, SSSplash1);
     m_options = new PanneauOptions(services.settings, SSSplash1);
     m_jour = new PanneauJour(
         services, m_module.DossierProgramme, [apercu = m_apercu] { return apercu->Fichier(); },
@@ -103,6 +104,13 @@ void Form2::Connecter() {
     // Thumbnail numbers follow list positions: a changed list throws the thumbnails away.
     connect(m_liste, &ListeAlbum::albumChange, m_vignettes, &PlaceVignettes::ViderVignettes);
     connect(m_liste, &ListeAlbum::vignetteMarquee, m_vignettes, &PlaceVignettes::MarquerVignette);
+    // The grid and the list share one place; a thumbnail stands for its entry of the list.
+    connect(m_vignettes, &PlaceVignettes::listeMontree, m_liste, &ListeAlbum::MontrerListe);
+    connect(m_vignettes, &PlaceVignettes::vignetteChoisie, m_liste, &ListeAlbum::ChoisirEntree);
+    connect(m_vignettes, &PlaceVignettes::menuDemande, m_liste, &ListeAlbum::MenuPhoto);
+    connect(m_vignettes, &PlaceVignettes::chargementCommence, m_liste, &ListeAlbum::CommencerJauge);
+    connect(m_vignettes, &GrilleVignettes::progression, m_liste->PB, &GaugePanel::setFillPercent);
+    connect(m_vignettes, &GrilleVignettes::construite, m_liste, &ListeAlbum::FinirJauge);
 
     // The album's area opens the about panel; the preview closes it.
     connect(m_liste, &ListeAlbum::pointeurDessus, m_apropos, &PanneauAPropos::OuvrirAPropos);

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/desktopwallpaper.h"
 #include "platform/pictures.h"
+#include "platform/poolsimages.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
 #include "saver/fondecran.h"
@@ -161,9 +162,10 @@ void SS::PreparerSuivante() {
     const QString chemin = Liste.value(k - 1);
     const Pictures* pictures = &m_module.services.pictures;
     const QSize taille = TailleAffichage();
-    m_suivante = Suivante{k, chemin, QtConcurrent::run([pictures, chemin, taille] {
-                              return pictures->loadFitted(chemin, taille);
-                          })};
+    m_suivante =
+        Suivante{k, chemin, QtConcurrent::run(&PoolsImages::courts(), [pictures, chemin, taille] {
+                     return pictures->loadFitted(chemin, taille);
+                 })};
 }
 
 void SS::VerifierFondEcran() {
@@ -184,7 +186,7 @@ void SS::AppliquerFondEcran(const QString& chemin) {
     const QString secours = DossierSecoursFondEcran();
     const QSize ecran = PlusGrandEcran();
     m_fondEcranChemin = chemin;
-    m_fondEcran->setFuture(QtConcurrent::run([=] {
+    m_fondEcran->setFuture(QtConcurrent::run(&PoolsImages::courts(), [=] {
         QImage tempo;
         return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
     }));

@@ -1,6 +1,7 @@
 #include "wallpaper/editeurfonds.h"
 
 #include "platform/clock.h"
+#include "platform/poolsimages.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
 #include "settings/reglages.h"
@@ -92,8 +93,8 @@ void EditeurFonds::Appliquer(const QString& chemin) {
     const Pictures* pictures = &m_services.pictures;
     DesktopWallpaper* bureau = &m_services.wallpaper;
     const QSize ecran = PlusGrandEcran();
-    m_application.setFuture(
-        QtConcurrent::run([=, programme = m_dossierProgramme, secours = m_dossierSecours] {
+    m_application.setFuture(QtConcurrent::run(
+        &PoolsImages::courts(), [=, programme = m_dossierProgramme, secours = m_dossierSecours] {
             QImage tempo;
             return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
         }));

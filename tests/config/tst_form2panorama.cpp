@@ -1,0 +1,156 @@
+#include "bancform2.h"
+#include "browser/cachevignettes.h"
+#include "controls/gaugepanel.h"
+#include "controls/picturebutton.h"
+#include "controls/twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QScopeGuard>
+#include <QTest>
+
+namespace {
+
+void cliquer(QWidget* w, Qt::MouseButton bouton = Qt::LeftButton, QPoint point = {}) {
+    QTest::mouseClick(w, bouton, {}, point.isNull() ? w->rect().center() : point);
+}
+
+QPoint centre(const QRectF& twips) {
+    return Twips::rect(twips.left(), twips.top(), twips.width(), twips.height()).center();
+}
+
+QList<int> valeurs(const QSignalSpy& spy) {
+    QList<int> v;
+    for (const auto& s : spy)
+        v << s.first().toInt();
+    return v;
+}
+
+} // namespace
+
+// "Panorama" over an album of four photos, the third of them missing: the grid, its gauge and
+// its cache, the thumbnails' clicks, and what throws the grid away.
+class TestForm2Panorama : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void panorama();
+    void albumArreteLaConstruction();
+
+private:
+    // The dialog with the album noel.alb opened through "Album".
+    Form2& ouvrirNoel(BancForm2& b, TestServices& ts);
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_album;
+    QString m_fichierAlbum;
+};
+
+void TestForm2Panorama::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_album.clear();
+    QByteArray lignes;
+    for (int i = 0; i < 4; ++i) {
+        m_album << m_dir->filePath(QStringLiteral("photos/%1.jpg").arg(i));
+        lignes += QStringLiteral("%1 %2\r\n").arg(i, 4, 10, QChar(u'0')).arg(m_album[i]).toUtf8();
+    }
+    QDir().mkpath(m_dir->filePath(QStringLiteral("photos")));
+    for (int i : {0, 1, 3}) {
+        QImage image(400, 300, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(i * 90, 200, 220));
+        QVERIFY(image.save(m_album[i], "JPEG"));
+    }
+    m_fichierAlbum = m_dir->filePath(QStringLiteral("noel.alb"));
+    QFile f(m_fichierAlbum);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(lignes);
+}
+
+Form2& TestForm2Panorama::ouvrirNoel(BancForm2& b, TestServices& ts) {
+    ts.registry.set(0x80000002, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir",
+                    m_dir->filePath(QStringLiteral("Programmes")).toLocal8Bit());
+    Form2& f = b.montrer();
+    ts.files.results.enqueue(m_fichierAlbum);
+    cliquer(barreDe(f)->Boutons[0]);
+    return f;
+}
+
+void TestForm2Panorama::panorama() {
+    BancForm2 b;
+    Form2& f = ouvrirNoel(b, b.ts);
+    PlaceVignettes* grille = vignettesDe(f);
+    ListeAlbum* liste = listeDe(f);
+    QSignalSpy jauge(grille, &GrilleVignettes::progression);
+    QSignalSpy fin(grille, &GrilleVignettes::construite);
+
+    cliquer(barreDe(f)->Boutons[2]);
+    QVERIFY(!liste->PB->isHidden() && liste->ListeS->isHidden() && !grille->isHidden());
+    QVERIFY(fin.wait(20000));
+    QCOMPARE(valeurs(jauge), QList<int>({0, 25, 50, 75}));
+    QVERIFY(liste->PB->isHidden());
+    QCOMPARE(grille->nombre(), 4);
+    QVERIFY(grille->vignette(2).nophoto());
+    const QDir cache(m_dir->filePath(QStringLiteral("Programmes/Lumivane/NOEL")));
+    QCOMPARE(cache.entryList(QDir::Files).size(), 3);
+    for (int i : {0, 1, 3})
+        QVERIFY(cache.exists(CacheVignettes::ConvertirNom(m_album[i])));
+
+    // A click chooses the entry and previews it; the menu then acts on it wherever it opens.
+    cliquer(grille->viewport(), Qt::LeftButton, centre(grille->cellule(3)));
+    b.attendreApercu();
+    QCOMPARE(liste->ListeS->currentRow(), 3);
+    QCOMPARE(grille->TagIm0, QStringLiteral("3"));
+    QCOMPARE(grille->surlignee(), 3);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_album[3]);
+
+    // "Panorama" again switches between the views without building anew.
+    cliquer(barreDe(f)->Boutons[2]);
+    QVERIFY(!liste->ListeS->isHidden() && grille->isHidden());
+    cliquer(barreDe(f)->Boutons[2]);
+    QVERIFY(liste->ListeS->isHidden() && !grille->isHidden());
+    QCOMPARE(fin.size(), 1);
+
+    // The right button's menu removes the highlighted photo, not the one under the pointer,
+    // and the grid goes with the old numbering.
+    cliquer(grille->viewport(), Qt::RightButton, centre(grille->cellule(1)));
+    QTRY_VERIFY(liste->Menus->isVisible());
+    liste->Supp->trigger();
+    liste->Menus->close();
+    QCOMPARE(liste->ListeS->count(), 3);
+    QVERIFY(liste->ListeS->findItems(m_album[3], Qt::MatchExactly).isEmpty());
+    QVERIFY(grille->isHidden() && !liste->ListeS->isHidden());
+    QCOMPARE(grille->nombre(), 0);
+}
+
+void TestForm2Panorama::albumArreteLaConstruction() {
+    TestServices ts;
+    GatedPictures images;
+    Services services{ts.settings, ts.registry, ts.instance, images,     ts.windowHost, ts.clock,
+                      ts.random,   ts.prompts,  ts.files,    ts.desktop, ts.wallpaper};
+    BancForm2 b(&services);
+    // Whatever fails, the decodes under way end, so that the dialog can close.
+    const auto liberer = qScopeGuard([&images] { images.permits.release(100); });
+    Form2& f = ouvrirNoel(b, ts);
+    PlaceVignettes* grille = vignettesDe(f);
+    ListeAlbum* liste = listeDe(f);
+    QSignalSpy jauge(grille, &GrilleVignettes::progression);
+    QSignalSpy fin(grille, &GrilleVignettes::construite);
+
+    cliquer(barreDe(f)->Boutons[2]);
+    // Two photos may be decoded: one of the three stays under way.
+    images.permits.release(2);
+    QTRY_VERIFY(grille->nombre() >= 1);
+    ts.files.results.enqueue(m_fichierAlbum);
+    cliquer(barreDe(f)->Boutons[0]);
+    QCOMPARE(fin.size(), 1);
+    QCOMPARE(fin.first().first().toBool(), true);
+    QVERIFY(!liste->ListeS->isHidden() && grille->isHidden() && liste->PB->isHidden());
+    QVERIFY(jauge.size() < 4);
+}
+
+QTEST_MAIN(TestForm2Panorama)
+#include "tst_form2panorama.moc"

@@ -1,6 +1,7 @@
 // The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
+#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/minuterie.h"
 #include "controls/picturebutton.h"
@@ -58,11 +59,7 @@ PanneauJour::~PanneauJour() {
 }
 
 void PanneauJour::CreerControles() {
-    Label6 = nomme(new QLabel(TextesFonds::Jour, this), QStringLiteral("Label6"));
-    Label6->setFont(dialogFont());
-    QPalette pal = Label6->palette();
-    pal.setColor(QPalette::WindowText, TextePanneau);
-    Label6->setPalette(pal);
+    Label6 = etiquette(this, QStringLiteral("Label6"), TextesFonds::Jour, TextePanneau);
     Twips::placer(Label6, 240, 180, 435, 195);
     Jour = nomme(new QComboBox(this), QStringLiteral("Jour"));
     Jour->setFont(dialogFont());

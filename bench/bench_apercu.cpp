@@ -10,19 +10,9 @@
 
 #include "browser/apercu.h"
 #include "config/form2.h"
-#include "platform/clock.h"
-#include "platform/desktopservicesdesktop.h"
-#include "platform/dialogfilechooser.h"
-#include "platform/inisettingsstore.h"
-#include "platform/lockfileinstancelock.h"
-#include "platform/messageboxprompts.h"
-#include "platform/nulldesktopwallpaper.h"
-#include "platform/pictures.h"
-#include "platform/randomsource.h"
-#include "platform/services.h"
-#include "platform/standinregistry.h"
-#include "platform/x11windowhost.h"
+#include "mesuresbanc.h"
 #include "samples.h"
+#include "servicesbanc.h"
 #include "startup/module1.h"
 
 #include <QApplication>
@@ -32,13 +22,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
 #include <QtEndian>
-#include <algorithm>
-#include <sys/resource.h>
 
 namespace {
 
@@ -83,12 +69,6 @@ int generer(const QString& dossier) {
     return ok ? 0 : 1;
 }
 
-double maxRssMo() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_maxrss) / 1024.0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -105,47 +85,19 @@ int main(int argc, char* argv[]) {
     }
     QTextStream out(stdout);
     const QStringList images = nomsImages(dossier);
-    if (!std::all_of(images.begin(), images.end(),
-                     [](const QString& p) { return QFileInfo::exists(p); })) {
-        out << "making the pictures in " << dossier << " ..." << Qt::endl;
-        if (QProcess::execute(QApplication::applicationFilePath(),
-                              {QStringLiteral("--generate"), dossier}) != 0)
-            return 1;
-    }
+    if (!imagesPretes(images, dossier, out))
+        return 1;
 
     QTemporaryDir reglages;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(reglages.path()));
-    IniSettingsStore settings(reglages.filePath(QStringLiteral("Lumivane.ini")));
-    StandInRegistry registry;
-    LockFileInstanceLock instance;
-    QtPictures pictures;
-    X11WindowHost windowHost;
-    SystemClock clock;
-    StdRandomSource random;
-    MessageBoxPrompts prompts;
-    DialogFileChooser files;
-    DesktopServicesDesktop desktop;
-    NullDesktopWallpaper wallpaper;
-    Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  wallpaper};
-    Module1 module(services);
+    ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
+    Module1 module(banc.services);
     module.DossierProgramme = reglages.path();
     module.FinProgramme = [] {};
-    Samples::writeAlbum(settings, images);
+    Samples::writeAlbum(banc.settings, images);
 
-    QElapsedTimer horloge;
-    horloge.start();
-    qint64 dernierBattement = 0, plusLongueAttente = 0;
-    QTimer battement;
-    battement.setTimerType(Qt::PreciseTimer);
-    battement.setInterval(1);
-    QObject::connect(&battement, &QTimer::timeout, [&] {
-        const qint64 t = horloge.nsecsElapsed();
-        if (dernierBattement)
-            plusLongueAttente = std::max(plusLongueAttente, t - dernierBattement);
-        dernierBattement = t;
-    });
-    battement.start();
+    Battement battement;
+    battement.demarrer();
 
     // The start previews entry 0; the others are chosen as a click would.
     out << "List preview in the dialog, offscreen\n";
@@ -157,8 +109,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < images.size(); ++i) {
         QElapsedTimer duree;
         duree.start();
-        dernierBattement = 0;
-        plusLongueAttente = 0;
+        battement.remettre();
         if (i > 0)
             liste->setCurrentRow(i);
         while (apercu->occupe())
@@ -168,7 +119,7 @@ int main(int argc, char* argv[]) {
                    .arg(double(duree.nsecsElapsed()) / 1e6, 0, 'f', 0)
                    .arg(photo->toolTip().isEmpty() ? QStringLiteral("placeholder")
                                                    : QStringLiteral("picture"))
-                   .arg(double(plusLongueAttente) / 1e6, 0, 'f', 1)
+                   .arg(battement.plusLongueAttenteMs(), 0, 'f', 1)
                    .arg(maxRssMo(), 0, 'f', 0);
         out.flush();
     }

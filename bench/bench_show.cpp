@@ -10,21 +10,11 @@
 
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
-#include "platform/clock.h"
-#include "platform/desktopservicesdesktop.h"
-#include "platform/dialogfilechooser.h"
-#include "platform/inisettingsstore.h"
-#include "platform/lockfileinstancelock.h"
-#include "platform/messageboxprompts.h"
-#include "platform/nulldesktopwallpaper.h"
-#include "platform/pictures.h"
-#include "platform/randomsource.h"
-#include "platform/services.h"
-#include "platform/standinregistry.h"
-#include "platform/x11windowhost.h"
+#include "mesuresbanc.h"
 #include "samples.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"
+#include "servicesbanc.h"
 #include "settings/reglages.h"
 #include "startup/module1.h"
 
@@ -32,12 +22,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
-#include <sys/resource.h>
 
 namespace {
 
@@ -56,12 +44,6 @@ int generer(const QString& dossier) {
         if (!Samples::write(Samples::paint(tailles[i], 40 + i), noms[i], Samples::Format::Jpeg))
             return 1;
     return 0;
-}
-
-double maxRssMo() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_maxrss) / 1024.0;
 }
 
 } // namespace
@@ -84,58 +66,32 @@ int main(int argc, char* argv[]) {
     }
     QTextStream out(stdout);
     const QStringList photos = nomsPhotos(dossier);
-    if (!std::all_of(photos.begin(), photos.end(),
-                     [](const QString& p) { return QFileInfo::exists(p); })) {
-        out << "making the photos in " << dossier << " ..." << Qt::endl;
-        if (QProcess::execute(QApplication::applicationFilePath(),
-                              {QStringLiteral("--generate"), dossier}) != 0)
-            return 1;
-    }
+    if (!imagesPretes(photos, dossier, out))
+        return 1;
 
     QTemporaryDir reglages;
-    IniSettingsStore settings(reglages.filePath(QStringLiteral("Lumivane.ini")));
-    StandInRegistry registry;
-    LockFileInstanceLock instance;
-    QtPictures pictures;
-    X11WindowHost windowHost;
-    SystemClock clock;
-    StdRandomSource random;
-    MessageBoxPrompts prompts;
-    DialogFileChooser files;
-    DesktopServicesDesktop desktop;
-    NullDesktopWallpaper wallpaper;
-    Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  wallpaper};
-    Module1 module(services);
+    ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
+    Module1 module(banc.services);
     module.DossierProgramme = reglages.path();
     module.LigneCommande = QStringLiteral("/S");
     module.FinProgramme = [] {};
-    Samples::writeAlbum(settings, photos);
-    Reglages::ecrire(settings, Reglages::vitesseAffichage(), QStringLiteral("3")); // 1200 ms
+    Samples::writeAlbum(banc.settings, photos);
+    Reglages::ecrire(banc.settings, Reglages::vitesseAffichage(), QStringLiteral("3")); // 1200 ms
     // With --wallpaper the first tick also turns a 24 MP photo into today's wallpaper bitmap.
     if (fondDuJour)
-        Reglages::ecrire(settings, Reglages::wall(clock.weekdayFromSunday() - 1), photos[2]);
+        Reglages::ecrire(banc.settings, Reglages::wall(banc.clock.weekdayFromSunday() - 1),
+                         photos[2]);
 
     SS ss(module);
     ss.setGeometry(QRect(QPoint(0, 0), Ecran));
     ss.show();
     ss.ChargerPhotos();
-    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.Liste.size()), module.DernierePhoto, random));
+    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.Liste.size()), module.DernierePhoto, banc.random));
     const double memoireDepart = maxRssMo();
 
-    // The UI thread's pauses: a 1 ms heartbeat, and the gaps between its beats.
+    Battement battement;
     QElapsedTimer horloge;
     horloge.start();
-    qint64 dernierBattement = 0, plusLongueAttente = 0;
-    QTimer battement;
-    battement.setTimerType(Qt::PreciseTimer);
-    battement.setInterval(1);
-    QObject::connect(&battement, &QTimer::timeout, [&] {
-        const qint64 t = horloge.nsecsElapsed();
-        if (dernierBattement)
-            plusLongueAttente = std::max(plusLongueAttente, t - dernierBattement);
-        dernierBattement = t;
-    });
 
     // The tick itself, timed: wallpaper check, stills, next photo in place, next decode started.
     QObject::disconnect(&ss.Timer1, nullptr, &ss, nullptr);
@@ -165,9 +121,9 @@ int main(int argc, char* argv[]) {
             QApplication::quit();
     });
     ss.Timer1.start(500);
-    battement.start();
+    battement.demarrer();
     QApplication::exec();
-    battement.stop();
+    battement.arreter();
     ss.Timer1.stop();
     const double memoireSpectacle = maxRssMo();
 
@@ -182,7 +138,7 @@ int main(int argc, char* argv[]) {
         << ms(tics.value(tics.size() / 2)) << " ms, longest " << ms(tics.value(tics.size() - 1))
         << " ms\n";
     out << QStringLiteral("  longest gap of the UI thread's 1 ms heartbeat: %1 ms\n")
-               .arg(double(plusLongueAttente) / 1e6, 0, 'f', 1);
+               .arg(battement.plusLongueAttenteMs(), 0, 'f', 1);
     out << QStringLiteral("  peak memory: %1 MB (after the first photo: %2 MB)\n")
                .arg(memoireSpectacle, 0, 'f', 0)
                .arg(memoireDepart, 0, 'f', 0);
@@ -191,10 +147,10 @@ int main(int argc, char* argv[]) {
     for (const QString& p : photos) {
         QElapsedTimer t;
         t.start();
-        const QImage ecran = pictures.loadFitted(p, Ecran);
+        const QImage ecran = banc.pictures.loadFitted(p, Ecran);
         const double fitted = double(t.nsecsElapsed()) / 1e6;
         t.restart();
-        const QImage entiere = pictures.load(p);
+        const QImage entiere = banc.pictures.load(p);
         const double full = double(t.nsecsElapsed()) / 1e6;
         out << QStringLiteral("  %1 (%2 x %3): at screen size %4 ms, at full size %5 ms\n")
                    .arg(QFileInfo(p).fileName())

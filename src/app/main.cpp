@@ -1,7 +1,5 @@
 #include "app/demarrage.h"
 #include "platform/display.h"
-#include "platform/inisettingsstore.h"
-#include "platform/lockfileinstancelock.h"
 #include "platform/platformservices.h"
 #include "platform/terminationsignals.h"
 #include "platform/traductionqt.h"
@@ -26,9 +24,8 @@ int LancerSansFenetre(Lancement genre, int argc, char* argv[]) {
         return 0;
     }
     QCoreApplication app(argc, argv);
-    IniSettingsStore settings;
-    LockFileInstanceLock instance;
-    TerminerSansFenetre(settings, instance);
+    const WindowlessServices services = createWindowlessServices();
+    TerminerSansFenetre(*services.settings, *services.instance);
     return 0;
 }
 

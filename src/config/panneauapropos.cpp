@@ -1,6 +1,7 @@
 #include "config/panneauapropos.h"
 
 #include "config/form2textes.h"
+#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/twips.h"
 
@@ -14,17 +15,6 @@ constexpr int LargeurOuverte = 3255;
 constexpr int LargeurDebutFermeture = 3000;
 constexpr int LargeurFinFermeture = 100;
 const QColor FondAPropos(240, 238, 228);
-
-QLabel* etiquette(QWidget* parent, int k, const QString& texte, const QColor& couleur,
-                  bool gras = false) {
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(QStringLiteral("L%1").arg(k));
-    l->setFont(dialogFont(gras));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, couleur);
-    l->setPalette(pal);
-    return l;
-}
 
 // A line of the notice with `marque` replaced by blanks that leave the pixels from `debut` to
 // `fin` free for a word laid over them.
@@ -61,24 +51,24 @@ PanneauAPropos::PanneauAPropos(QWidget* parent) : CaptionPanel(parent) {
 }
 
 void PanneauAPropos::CreerTextes() {
-    L[0] = etiquette(this, 0, Form2Textes::NomVersion, QColor(255, 0, 0), true);
+    L[0] = etiquette(this, QStringLiteral("L0"), Form2Textes::NomVersion, QColor(255, 0, 0), true);
     Twips::placer(L[0], 120, 120, 3000, 390);
     L[0]->setFont([] {
         QFont f = dialogFont(true);
         f.setPointSizeF(12);
         return f;
     }());
-    L[1] = etiquette(this, 1, QString(), Qt::black);
+    L[1] = etiquette(this, QStringLiteral("L1"), QString(), Qt::black);
     Twips::placer(L[1], 120, 600, 3000, 2460);
     L[1]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    L[2] = etiquette(this, 2, Form2Textes::AdresseWeb, QColor(128, 0, 0));
+    L[2] = etiquette(this, QStringLiteral("L2"), Form2Textes::AdresseWeb, QColor(128, 0, 0));
     Twips::placer(L[2], 120, 2900, 3000, 195);
     QFont souligne = dialogFont();
     souligne.setUnderline(true);
     L[2]->setFont(souligne);
-    L[3] = etiquette(this, 3, Form2Textes::Freeware, QColor(0, 0, 255));
+    L[3] = etiquette(this, QStringLiteral("L3"), Form2Textes::Freeware, QColor(0, 0, 255));
     Twips::placer(L[3], 700, 600, 825, 195);
-    L[4] = etiquette(this, 4, Form2Textes::Gratuit, QColor(0, 0, 255));
+    L[4] = etiquette(this, QStringLiteral("L4"), Form2Textes::Gratuit, QColor(0, 0, 255));
     Twips::placer(L[4], 1850, 990, 645, 195);
     for (int k : {3, 4})
         L[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

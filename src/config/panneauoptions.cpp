@@ -1,6 +1,7 @@
 #include "config/panneauoptions.h"
 
 #include "config/form2textes.h"
+#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/optionbutton.h"
 #include "controls/reglesdialogue.h"
@@ -15,16 +16,6 @@ namespace {
 const QColor TexteListe(192, 192, 255);
 const QColor FondPanneau(26, 46, 58);
 const QColor TextePanneau(222, 232, 236);
-
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte) {
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(nom);
-    l->setFont(dialogFont());
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, TextePanneau);
-    l->setPalette(pal);
-    return l;
-}
 
 // The stored index of an option, or the catalogue's default when the stored text is not one.
 int indexStocke(const SettingsStore& store, const Reglages::Entree& e, int nombre) {
@@ -47,8 +38,8 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
     setBackColor(FondPanneau);
     setBevel(CaptionPanel::Bevel::Raised);
     Twips::placer(this, 8040, 960, 3255, 1860);
-    Twips::placer(etiquette(this, QStringLiteral("Label3"), Form2Textes::Vitesse), 20, 20, 1900,
-                  210);
+    Twips::placer(etiquette(this, QStringLiteral("Label3"), Form2Textes::Vitesse, TextePanneau), 20,
+                  20, 1900, 210);
     Combo1 = new QListWidget(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Twips::placer(Combo1, 30, 240, 1890, 1590);
@@ -60,7 +51,8 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
     Combo1->setFrameShape(QFrame::NoFrame);
     Combo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    QLabel* label5 = etiquette(this, QStringLiteral("Label5"), Form2Textes::TitrePhoto);
+    QLabel* label5 =
+        etiquette(this, QStringLiteral("Label5"), Form2Textes::TitrePhoto, TextePanneau);
     Twips::placer(label5, 2025, 0, 1230, 420);
     label5->setWordWrap(true);
     auto* groupe = new CaptionPanel(this);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/instancelock.h"
+#include "platform/settingsstore.h"
+
 #include <memory>
 
 struct Services;
@@ -14,3 +17,12 @@ public:
 
 // Needs the application object: some services ask it which display they run on.
 std::unique_ptr<PlatformServices> createPlatformServices();
+
+// What a start that opens no window needs: it runs without a window system, and with only a
+// core application object.
+struct WindowlessServices {
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<InstanceLock> instance;
+};
+
+WindowlessServices createWindowlessServices();

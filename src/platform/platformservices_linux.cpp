@@ -43,3 +43,7 @@ private:
 std::unique_ptr<PlatformServices> createPlatformServices() {
     return std::make_unique<LinuxServices>();
 }
+
+WindowlessServices createWindowlessServices() {
+    return {std::make_unique<IniSettingsStore>(), std::make_unique<LockFileInstanceLock>()};
+}

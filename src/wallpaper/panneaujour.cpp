@@ -1,6 +1,7 @@
 // The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
+#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/minuterie.h"
 #include "controls/picturebutton.h"
@@ -58,33 +59,33 @@ PanneauJour::~PanneauJour() {
 }
 
 void PanneauJour::CreerControles() {
-    Label6 = nomme(new QLabel(TextesFonds::Jour, this), QStringLiteral("Label6"));
-    Label6->setFont(dialogFont());
-    QPalette pal = Label6->palette();
-    pal.setColor(QPalette::WindowText, TextePanneau);
-    Label6->setPalette(pal);
+    Label6 = etiquette(this, QStringLiteral("Label6"), TextesFonds::Jour, TextePanneau);
     Twips::placer(Label6, 240, 180, 435, 195);
     Jour = nomme(new QComboBox(this), QStringLiteral("Jour"));
     Jour->setFont(dialogFont());
     Twips::placer(Jour, 720, 120, 1215, 315);
 
-    const auto bouton = [this](const QString& nom, double l, double t, double w, double h) {
+    // An action button carries its tip; the label button beside it, its caption.
+    using Texte = void (PictureButton::*)(const QString&);
+    const Texte bulle = &PictureButton::setToolTip;
+    const Texte legende = &PictureButton::setCaption;
+    const auto bouton = [this](const QString& nom, const QRectF& place, Texte quoi,
+                               const QString& texte) {
         auto* b = nomme(new PictureButton(this), nom);
-        Twips::placer(b, l, t, w, h);
+        Twips::placer(b, place);
+        (b->*quoi)(texte);
         return b;
     };
-    Sel = bouton(QStringLiteral("Sel"), 2040, 120, 400, 450);
-    Sel->setToolTip(TextesFonds::ChoisirImage);
-    TSel = bouton(QStringLiteral("TSel"), 2400, 180, 705, 255);
-    TSel->setCaption(TextesFonds::Choisir);
-    Valider = bouton(QStringLiteral("Valider"), 1800, 600, 400, 495);
-    Valider->setToolTip(TextesFonds::ConfirmerImage);
-    TValider = bouton(QStringLiteral("TValider"), 2160, 675, 945, 255);
-    TValider->setCaption(TextesFonds::Selection);
-    DeValider = bouton(QStringLiteral("DeValider"), 1080, 600, 400, 495);
-    DeValider->setToolTip(TextesFonds::SupprimerImage);
-    TDevalider = bouton(QStringLiteral("TDevalider"), 50, 670, 1065, 255);
-    TDevalider->setCaption(TextesFonds::Deselection);
+    Sel = bouton(QStringLiteral("Sel"), {2040, 120, 400, 450}, bulle, TextesFonds::ChoisirImage);
+    TSel = bouton(QStringLiteral("TSel"), {2400, 180, 705, 255}, legende, TextesFonds::Choisir);
+    Valider = bouton(QStringLiteral("Valider"), {1800, 600, 400, 495}, bulle,
+                     TextesFonds::ConfirmerImage);
+    TValider =
+        bouton(QStringLiteral("TValider"), {2160, 675, 945, 255}, legende, TextesFonds::Selection);
+    DeValider = bouton(QStringLiteral("DeValider"), {1080, 600, 400, 495}, bulle,
+                       TextesFonds::SupprimerImage);
+    TDevalider = bouton(QStringLiteral("TDevalider"), {50, 670, 1065, 255}, legende,
+                        TextesFonds::Deselection);
 }
 
 void PanneauJour::Connecter() {

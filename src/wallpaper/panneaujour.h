@@ -79,6 +79,7 @@ private:
     void LookActif(PictureButton* bouton);
     // The clicked action button back at rest: released, image 1, its label white, no animation.
     void Repos(PictureButton* bouton);
+    void Relayer(PictureButton* legende, PictureButton* action, void (PanneauJour::*clic)());
     void AppliquerActivation();
     void FinConfirmation();
 

@@ -77,28 +77,28 @@ void PanneauJour::DeValider_Click() {
     TDevalider->setTextColor(Qt::white);
 }
 
-void PanneauJour::TSel_Click() {
-    if (!TSel->value())
+// A label button passes its click on to its action button, then releases itself.
+void PanneauJour::Relayer(PictureButton* legende, PictureButton* action,
+                          void (PanneauJour::*clic)()) {
+    if (!legende->value())
         return;
-    Sel->setValue(true);
-    Sel_Click();
-    TSel->setValue(false);
+    action->setValue(true);
+    (this->*clic)();
+    legende->setValue(false);
+}
+
+void PanneauJour::TSel_Click() {
+    Relayer(TSel, Sel, &PanneauJour::Sel_Click);
 }
 
 void PanneauJour::TValider_Click() {
-    if (!TValider->value() || !Valider->isEnabled())
-        return;
-    Valider->setValue(true);
-    Valider_Click();
-    TValider->setValue(false);
+    if (Valider->isEnabled())
+        Relayer(TValider, Valider, &PanneauJour::Valider_Click);
 }
 
 void PanneauJour::TDevalider_Click() {
-    if (!TDevalider->value() || !DeValider->isEnabled())
-        return;
-    DeValider->setValue(true);
-    DeValider_Click();
-    TDevalider->setValue(false);
+    if (DeValider->isEnabled())
+        Relayer(TDevalider, DeValider, &PanneauJour::DeValider_Click);
 }
 
 void PanneauJour::Paper_Click() {

@@ -4,6 +4,7 @@
 #include "album/etatdialogue.h"
 #include "browser/apercu.h"
 #include "browser/textesapercu.h"
+#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/frame.h"
 #include "controls/gaugepanel.h"
@@ -15,21 +16,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-
-namespace {
-
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, const QColor& couleur,
-                  bool gras = false) {
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(nom);
-    l->setFont(dialogFont(gras));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, couleur);
-    l->setPalette(pal);
-    return l;
-}
-
-} // namespace
 
 ListeAlbum::ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent)
     : QWidget(parent), m_etat(etat), m_apercu(apercu) {

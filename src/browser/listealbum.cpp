@@ -180,10 +180,9 @@ void ListeAlbum::RemplirListeS() {
 }
 
 // Thumbnail numbers follow list positions: after any change of the list the thumbnails are
-// thrown away, and the list takes their place.
+// thrown away, and the list takes their place (the grid shows it through MontrerListe).
 void ListeAlbum::ViderVignettes() {
     emit albumChange();
-    ListeS->setVisible(true);
 }
 
 void ListeAlbum::MontrerAlbumRouvert() {

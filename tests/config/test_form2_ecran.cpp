@@ -109,4 +109,4 @@ void TestForm2Ecran::screenShowsTheDialog() {
 }
 
 QTEST_MAIN(TestForm2Ecran)
-#include "tst_form2_ecran.moc"
+#include "test_form2_ecran.moc"

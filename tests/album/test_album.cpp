@@ -505,4 +505,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestAlbum)
-#include "tst_album.moc"
+#include "test_album.moc"

@@ -435,4 +435,4 @@ void TestForm2::titlePanelMovesTheWindow() {
 }
 
 QTEST_MAIN(TestForm2)
-#include "tst_form2.moc"
+#include "test_form2.moc"

@@ -190,7 +190,7 @@ void TestPanneauJour::survol_data() {
 }
 
 // Hovering a button or its label animates the button and turns the label yellow; leaving
-// stops it and brings both back to rest. (The frames themselves: tst_form2.)
+// stops it and brings both back to rest. (The frames themselves: test_form2.)
 void TestPanneauJour::survol() {
     QFETCH(int, image);
     QFETCH(QString, action);
@@ -213,4 +213,4 @@ void TestPanneauJour::survol() {
 }
 
 QTEST_MAIN(TestPanneauJour)
-#include "tst_panneaujour.moc"
+#include "test_panneaujour.moc"

@@ -187,4 +187,4 @@ void TestFileChooser::frenchStandardButtons() {
 }
 
 QTEST_MAIN(TestFileChooser)
-#include "tst_filechooser.moc"
+#include "test_filechooser.moc"

@@ -501,4 +501,4 @@ void TestForm2Album::webCommand() {
 }
 
 QTEST_MAIN(TestForm2Album)
-#include "tst_form2album.moc"
+#include "test_form2album.moc"

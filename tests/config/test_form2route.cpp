@@ -129,4 +129,4 @@ void TestForm2Route::addSaveReopen() {
 }
 
 QTEST_MAIN(TestForm2Route)
-#include "tst_form2route.moc"
+#include "test_form2route.moc"

@@ -35,4 +35,4 @@ void TestReglesDialogue::frameSequences() {
 }
 
 QTEST_APPLESS_MAIN(TestReglesDialogue)
-#include "tst_reglesdialogue.moc"
+#include "test_reglesdialogue.moc"

@@ -276,4 +276,4 @@ void TestEditeurFonds::ouvrirSeulementUneImage() {
 }
 
 QTEST_GUILESS_MAIN(TestEditeurFonds)
-#include "tst_editeurfonds.moc"
+#include "test_editeurfonds.moc"

@@ -166,4 +166,4 @@ void TestControls::optionGroupsByParent() {
 }
 
 QTEST_MAIN(TestControls)
-#include "tst_controls.moc"
+#include "test_controls.moc"

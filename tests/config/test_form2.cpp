@@ -31,28 +31,28 @@ int cochee(const std::array<OptionButton*, 2>& options) {
 class TestForm2 : public QObject {
     Q_OBJECT
 private slots:
-    void firstRun();
-    void storedOptions_data();
-    void storedOptions();
-    void todayInJour_data();
-    void todayInJour();
-    void albumReopenedOnlyWithAList_data();
-    void albumReopenedOnlyWithAList();
-    void optionsThroughClicks();
-    void speedWritesOnlyItsKey();
-    void commandBarHover();
-    void animationGoesOnWhileThePointerMoves();
-    void captionsActAsTheirIcons();
-    void lastClickedButtonDoesNotAnimate();
-    void wallpaperButtonsAnimation_data();
-    void wallpaperButtonsAnimation();
-    void closeButton();
-    void aboutPanelPaths();
-    void aboutPanelFollowsPointer();
-    void titlePanelMovesTheWindow();
+    void premierLancement();
+    void optionsEnregistrees_data();
+    void optionsEnregistrees();
+    void aujourdhuiDansJour_data();
+    void aujourdhuiDansJour();
+    void albumRouvertSeulementAvecListe_data();
+    void albumRouvertSeulementAvecListe();
+    void optionsAuxClics();
+    void vitesseEcritSaSeuleCle();
+    void survolBarreCommandes();
+    void animationSousLePointeurQuiBouge();
+    void legendesCommeLeursIcones();
+    void dernierBoutonCliqueImmobile();
+    void animationBoutonsFond_data();
+    void animationBoutonsFond();
+    void boutonFermer();
+    void trajetsPanneauAPropos();
+    void panneauAProposSuitLePointeur();
+    void titreDeplaceLaFenetre();
 };
 
-void TestForm2::firstRun() {
+void TestForm2::premierLancement() {
     Banc b;
     Form2& f = b.ouvrir();
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
@@ -86,7 +86,7 @@ void TestForm2::firstRun() {
         QCOMPARE(barreDe(f)->Boutons[i]->pictureUp(), barreDe(f)->ImageList1[i].picture(1));
 }
 
-void TestForm2::storedOptions_data() {
+void TestForm2::optionsEnregistrees_data() {
     QTest::addColumn<QString>("combo");
     QTest::addColumn<QString>("titre");
     QTest::addColumn<QString>("position");
@@ -120,7 +120,7 @@ void TestForm2::storedOptions_data() {
 }
 
 // A stored value that is not a valid index falls back to the default and is stored again valid.
-void TestForm2::storedOptions() {
+void TestForm2::optionsEnregistrees() {
     QFETCH(QString, combo);
     QFETCH(QString, titre);
     QFETCH(QString, position);
@@ -142,7 +142,7 @@ void TestForm2::storedOptions() {
     QCOMPARE(b.lire(QStringLiteral("Position")), QString::number(pos));
 }
 
-void TestForm2::todayInJour_data() {
+void TestForm2::aujourdhuiDansJour_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("jour");
     QTest::newRow("Sunday") << QDate(2026, 12, 6) << "Dimanche";
@@ -150,7 +150,7 @@ void TestForm2::todayInJour_data() {
     QTest::newRow("Saturday") << QDate(2026, 12, 12) << "Samedi";
 }
 
-void TestForm2::todayInJour() {
+void TestForm2::aujourdhuiDansJour() {
     QFETCH(QDate, date);
     QFETCH(QString, jour);
     Banc b;
@@ -161,7 +161,7 @@ void TestForm2::todayInJour() {
     QCOMPARE(jourDe(f)->Jour->currentText(), jour);
 }
 
-void TestForm2::albumReopenedOnlyWithAList_data() {
+void TestForm2::albumRouvertSeulementAvecListe_data() {
     QTest::addColumn<bool>("liste");
     QTest::addColumn<QString>("album");
     QTest::addColumn<QString>("repertoire");
@@ -186,7 +186,7 @@ void TestForm2::albumReopenedOnlyWithAList_data() {
                                                << "/opt/lumivane/NOEL.alb";
 }
 
-void TestForm2::albumReopenedOnlyWithAList() {
+void TestForm2::albumRouvertSeulementAvecListe() {
     QFETCH(bool, liste);
     QFETCH(QString, album);
     QFETCH(QString, repertoire);
@@ -204,7 +204,7 @@ void TestForm2::albumReopenedOnlyWithAList() {
 }
 
 // What a user does with the pointer on the options, once the about panel is out of the way.
-void TestForm2::optionsThroughClicks() {
+void TestForm2::optionsAuxClics() {
     Banc b;
     Form2& f = b.montrer();
     aproposDe(f)->FermerAPropos();
@@ -234,7 +234,7 @@ void TestForm2::optionsThroughClicks() {
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("4"));
 }
 
-void TestForm2::speedWritesOnlyItsKey() {
+void TestForm2::vitesseEcritSaSeuleCle() {
     Banc b;
     Form2& f = b.ouvrir();
     optionsDe(f)->Combo1->setCurrentRow(0);
@@ -249,7 +249,7 @@ void TestForm2::speedWritesOnlyItsKey() {
 }
 
 // Frames run 1, 2, 3, 4, 5, 1 ... and never reach the selected look; the caption stays white.
-void TestForm2::commandBarHover() {
+void TestForm2::survolBarreCommandes() {
     Banc b;
     Form2& f = b.ouvrir();
     barreDe(f)->Boutons_MouseMove(2);
@@ -277,7 +277,7 @@ void TestForm2::commandBarHover() {
     QCOMPARE(barreDe(f)->Boutons[5]->pictureUp(), barreDe(f)->ImageList1[5].picture(1));
 }
 
-void TestForm2::animationGoesOnWhileThePointerMoves() {
+void TestForm2::animationSousLePointeurQuiBouge() {
     Banc b;
     Form2& f = b.ouvrir();
     QSignalSpy ticks(&barreDe(f)->Timer1, &QTimer::timeout);
@@ -289,7 +289,7 @@ void TestForm2::animationGoesOnWhileThePointerMoves() {
 }
 
 // The pointer on the caption "Photos" animates the icon Boutons(1), with the real timer.
-void TestForm2::captionsActAsTheirIcons() {
+void TestForm2::legendesCommeLeursIcones() {
     Banc b;
     Form2& f = b.montrer();
     QTest::mouseMove(&f, QPoint(400, 300));
@@ -307,7 +307,7 @@ void TestForm2::captionsActAsTheirIcons() {
     QVERIFY(!barreDe(f)->Boutons[1]->value() && !barreDe(f)->TBoutons[1]->value());
 }
 
-void TestForm2::lastClickedButtonDoesNotAnimate() {
+void TestForm2::dernierBoutonCliqueImmobile() {
     Banc b;
     Form2& f = b.montrer();
     barreDe(f)->Boutons_MouseMove(0);
@@ -330,7 +330,7 @@ void TestForm2::lastClickedButtonDoesNotAnimate() {
     QVERIFY(barreDe(f)->Timer1.isActive());
 }
 
-void TestForm2::wallpaperButtonsAnimation_data() {
+void TestForm2::animationBoutonsFond_data() {
     QTest::addColumn<int>("survolee");
     QTest::newRow("Sel") << 0;
     QTest::newRow("DeValider") << 1;
@@ -339,7 +339,7 @@ void TestForm2::wallpaperButtonsAnimation_data() {
 }
 
 // Frames run 1, 2, 3, 4, 1 on the up picture of the hovered button alone.
-void TestForm2::wallpaperButtonsAnimation() {
+void TestForm2::animationBoutonsFond() {
     QFETCH(int, survolee);
     Banc b;
     Form2& f = b.ouvrir();
@@ -363,7 +363,7 @@ void TestForm2::wallpaperButtonsAnimation() {
         QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 1, 2}));
 }
 
-void TestForm2::closeButton() {
+void TestForm2::boutonFermer() {
     Banc b;
     Form2& f = b.montrer();
     PictureButton* fermer = controle<PictureButton>(f, QStringLiteral("Menu1"));
@@ -380,7 +380,7 @@ void TestForm2::closeButton() {
     QVERIFY(!f.isVisible());
 }
 
-void TestForm2::aboutPanelPaths() {
+void TestForm2::trajetsPanneauAPropos() {
     Banc b;
     Form2& f = b.ouvrir();
     const QRect ouvert = aproposDe(f)->geometry();
@@ -403,7 +403,7 @@ void TestForm2::aboutPanelPaths() {
 }
 
 // Crossing the panel or the preview frame closes it; the album area opens it again.
-void TestForm2::aboutPanelFollowsPointer() {
+void TestForm2::panneauAProposSuitLePointeur() {
     Banc b;
     Form2& f = b.montrer();
     aproposDe(f)->DureeGlissement = 30; // the slide itself runs, shortly
@@ -418,7 +418,7 @@ void TestForm2::aboutPanelFollowsPointer() {
 }
 
 // Without a window manager to do it, the window follows the pointer that holds its title.
-void TestForm2::titlePanelMovesTheWindow() {
+void TestForm2::titreDeplaceLaFenetre() {
     Banc b;
     Form2& f = b.montrer();
     f.move(100, 80);

@@ -135,28 +135,28 @@ void verifierListe(const BancForm2& b, const QStringList& attendue) {
 class TestForm2Album : public QObject {
     Q_OBJECT
 private slots:
-    void startUp_data();
-    void startUp();
-    void listClick_data();
-    void listClick();
-    void clickAgainAfterTheFileWent();
-    void focusAloneChoosesNothing();
-    void removalThroughTheMenu();
-    void photosCommand_data();
-    void photosCommand();
-    void albumCommand_data();
-    void albumCommand();
-    void saveCommand_data();
-    void saveCommand();
-    void closeButton_data();
-    void closeButton();
-    void webCommand();
+    void demarrage_data();
+    void demarrage();
+    void clicDansLaListe_data();
+    void clicDansLaListe();
+    void nouveauClicFichierDisparu();
+    void focusSeulNeChoisitRien();
+    void retraitParLeMenu();
+    void commandePhotos_data();
+    void commandePhotos();
+    void commandeAlbum_data();
+    void commandeAlbum();
+    void commandeEnregistrer_data();
+    void commandeEnregistrer();
+    void boutonFermer_data();
+    void boutonFermer();
+    void commandeWeb();
 
 private:
     Atelier m_a;
 };
 
-void TestForm2Album::startUp_data() {
+void TestForm2Album::demarrage_data() {
     QTest::addColumn<QStringList>("miroir");
     QTest::addColumn<QStringList>("fichier"); // the remembered album's photos; empty: none
     QTest::addColumn<bool>("fichierPresent");
@@ -175,7 +175,7 @@ void TestForm2Album::startUp_data() {
         << QStringList() << QStringList{"petite"} << true << QStringList() << "NOEL";
 }
 
-void TestForm2Album::startUp() {
+void TestForm2Album::demarrage() {
     QFETCH(QStringList, miroir);
     QFETCH(QStringList, fichier);
     QFETCH(bool, fichierPresent);
@@ -205,7 +205,7 @@ void TestForm2Album::startUp() {
     }
 }
 
-void TestForm2Album::listClick_data() {
+void TestForm2Album::clicDansLaListe_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<bool>("apercu");  // false: the placeholder
     QTest::addColumn<QRectF>("place"); // twips
@@ -220,7 +220,7 @@ void TestForm2Album::listClick_data() {
 
 // The first entry is previewed at start; a click on another previews it, or shows the
 // placeholder and leaves the rest as it was.
-void TestForm2Album::listClick() {
+void TestForm2Album::clicDansLaListe() {
     QFETCH(QString, nom);
     QFETCH(bool, apercu);
     QFETCH(QRectF, place);
@@ -253,7 +253,7 @@ void TestForm2Album::listClick() {
 }
 
 // A click on the entry already chosen looks at the file again; the keyboard previews too.
-void TestForm2Album::clickAgainAfterTheFileWent() {
+void TestForm2Album::nouveauClicFichierDisparu() {
     QTemporaryDir dir;
     const QString copie = dir.filePath(QStringLiteral("copie.jpg"));
     QVERIFY(QFile::copy(m_a[QStringLiteral("large")], copie));
@@ -273,7 +273,7 @@ void TestForm2Album::clickAgainAfterTheFileWent() {
 
 // After a command refilled the list nothing is chosen; the list taking the keyboard focus gives
 // an entry the focus, which neither previews it nor lets the menu act on it.
-void TestForm2Album::focusAloneChoosesNothing() {
+void TestForm2Album::focusSeulNeChoisitRien() {
     BancForm2 b;
     Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("large")}));
     Form2& f = b.montrer();
@@ -289,7 +289,7 @@ void TestForm2Album::focusAloneChoosesNothing() {
     QVERIFY(!listeDe(f)->Menus->isVisible());
 }
 
-void TestForm2Album::removalThroughTheMenu() {
+void TestForm2Album::retraitParLeMenu() {
     BancForm2 b;
     const QStringList noms = {QStringLiteral("large"), QStringLiteral("haute"),
                               QStringLiteral("petite")};
@@ -331,7 +331,7 @@ void TestForm2Album::removalThroughTheMenu() {
     QVERIFY(!f.etat().AlbumModifie);
 }
 
-void TestForm2Album::photosCommand_data() {
+void TestForm2Album::commandePhotos_data() {
     QTest::addColumn<QString>("choix");
     QTest::addColumn<QList<bool>>("reponses");
     QTest::addColumn<QStringList>("liste");
@@ -345,7 +345,7 @@ void TestForm2Album::photosCommand_data() {
                                  << "";
 }
 
-void TestForm2Album::photosCommand() {
+void TestForm2Album::commandePhotos() {
     QFETCH(QString, choix);
     QFETCH(QList<bool>, reponses);
     QFETCH(QStringList, liste);
@@ -364,7 +364,7 @@ void TestForm2Album::photosCommand() {
     QVERIFY(barreDe(f)->Boutons[3]->isEnabled() && barreDe(f)->TBoutons[3]->isEnabled());
 }
 
-void TestForm2Album::albumCommand_data() {
+void TestForm2Album::commandeAlbum_data() {
     QTest::addColumn<QString>("choix"); // album file name in the albums folder; "": cancelled
     QTest::addColumn<QStringList>("photos");
     QTest::addColumn<QStringList>("liste");
@@ -375,7 +375,7 @@ void TestForm2Album::albumCommand_data() {
     QTest::newRow("an empty album") << "vide.alb" << QStringList() << QStringList() << "VIDE";
 }
 
-void TestForm2Album::albumCommand() {
+void TestForm2Album::commandeAlbum() {
     QFETCH(QString, choix);
     QFETCH(QStringList, photos);
     QFETCH(QStringList, liste);
@@ -407,14 +407,14 @@ void TestForm2Album::albumCommand() {
     }
 }
 
-void TestForm2Album::saveCommand_data() {
+void TestForm2Album::commandeEnregistrer_data() {
     QTest::addColumn<bool>("oui");
     QTest::addColumn<QString>("titre");
     QTest::newRow("saved") << true << "VOYAGE";
     QTest::newRow("not confirmed") << false << "";
 }
 
-void TestForm2Album::saveCommand() {
+void TestForm2Album::commandeEnregistrer() {
     QFETCH(bool, oui);
     QFETCH(QString, titre);
     BancForm2 b;
@@ -432,7 +432,7 @@ void TestForm2Album::saveCommand() {
     QCOMPARE(f.etat().FichierAlbum, oui ? fichier : fichierAlbum);
 }
 
-void TestForm2Album::closeButton_data() {
+void TestForm2Album::boutonFermer_data() {
     QTest::addColumn<bool>("modifie");
     QTest::addColumn<bool>("oui");
     QTest::addColumn<bool>("inscriptible");
@@ -448,7 +448,7 @@ void TestForm2Album::closeButton_data() {
         << true << true << false << 0 << true;
 }
 
-void TestForm2Album::closeButton() {
+void TestForm2Album::boutonFermer() {
     QFETCH(bool, modifie);
     QFETCH(bool, oui);
     QFETCH(bool, inscriptible);
@@ -491,7 +491,7 @@ void TestForm2Album::closeButton() {
     }
 }
 
-void TestForm2Album::webCommand() {
+void TestForm2Album::commandeWeb() {
     BancForm2 b;
     Form2& f = b.montrer();
     cliquer(barreDe(f)->TBoutons[5]);

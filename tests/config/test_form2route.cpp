@@ -60,10 +60,10 @@ class TestForm2Route : public QObject {
 private slots:
     void init() { oublierEchec(); }
     void cleanup() { QVERIFY(!echec()); }
-    void addSaveReopen();
+    void ajouterEnregistrerRouvrir();
 };
 
-void TestForm2Route::addSaveReopen() {
+void TestForm2Route::ajouterEnregistrerRouvrir() {
     QTemporaryDir dir;
     const QString albums = QDir::toNativeSeparators(dir.filePath(QStringLiteral("albums")));
     QVERIFY(QDir().mkpath(albums));

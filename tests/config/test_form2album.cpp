@@ -5,6 +5,7 @@
 #include "config/form2textes.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
+#include "fichiers.h"
 #include "samples.h"
 
 #include <QApplication>
@@ -31,41 +32,12 @@ QByteArray lignesAlbum(const QStringList& chemins) {
     return octets;
 }
 
-QByteArray contenu(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-void ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
-
 // The answers the user gives next, and the files the user picks next.
 void repondre(BancForm2& b, const QList<bool>& reponses) {
-    b.ts.prompts.answers.clear();
-    b.ts.prompts.answers.append(reponses);
+    fixer(b.ts.prompts.answers, reponses);
 }
 void choisir(BancForm2& b, const QStringList& fichiers) {
-    b.ts.files.results.clear();
-    b.ts.files.results.append(fichiers);
-}
-
-QStringList entrees(const QListWidget* liste) {
-    QStringList v;
-    for (int i = 0; i < liste->count(); ++i)
-        v << liste->item(i)->text();
-    return v;
-}
-
-void cliquerEntree(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
-    QTest::mouseClick(liste->viewport(), bouton, {},
-                      liste->visualItemRect(liste->item(ligne)).center());
-}
-
-void cliquer(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    fixer(b.ts.files.results, fichiers);
 }
 
 QImage image(const QLabel* l) {

@@ -19,17 +19,6 @@ using namespace PiloteDialogue;
 
 namespace {
 
-QStringList entrees(const QListWidget* liste) {
-    QStringList v;
-    for (int i = 0; i < liste->count(); ++i)
-        v << liste->item(i)->text();
-    return v;
-}
-
-void cliquer(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-
 // Types `texte` in the next file dialog and confirms it.
 void repondreAuDialogue(const QString& texte) {
     quandOuvert([texte](QFileDialog& d) {
@@ -85,8 +74,7 @@ void TestForm2Route::ajouterEnregistrerRouvrir() {
         cliquer(barreDe(f)->TBoutons[1]);
         QCOMPARE(entrees(listeDe(f)->ListeS), photos);
         QCOMPARE(LireMiroir(r.ts.settings), photos);
-        QTest::mouseClick(listeDe(f)->ListeS->viewport(), Qt::LeftButton, {},
-                          listeDe(f)->ListeS->visualItemRect(listeDe(f)->ListeS->item(1)).center());
+        cliquerEntree(listeDe(f)->ListeS, 1);
         QTRY_COMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), photos[1]);
 
         repondreAuDialogue(QStringLiteral("voyage"));

@@ -13,12 +13,6 @@
 
 namespace {
 
-// Replaces what a scripted double gives next.
-template <typename T> void fixer(QQueue<T>& file, const QList<T>& valeurs) {
-    file.clear();
-    file.append(valeurs);
-}
-
 const QString Wallpaper = QStringLiteral("Wallpaper");
 const QColor Blanc(255, 255, 255), Jaune(255, 255, 0), Cyan(0, 255, 255);
 

@@ -1,105 +1,24 @@
-// The album as the dialog shows it: start-up, the commands, the list, its menu and the close
-// button, driven through the form with scripted message boxes and file dialogs.
-#include "album/miroir.h"
-#include "bancform2.h"
-#include "config/form2textes.h"
+// The album's list as the dialog shows it: what start-up puts in it, a click or a key on an
+// entry and the preview it gives, and the list's menu, driven through the form with scripted
+// message boxes.
+#include "atelieralbum.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
 #include "fichiers.h"
 #include "samples.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWindow>
-#include <sys/stat.h>
 
 namespace {
 
-const QString Demarrage = QStringLiteral("Demarrage");
-const QChar Nul(0);
-
-QByteArray lignesAlbum(const QStringList& chemins) {
-    QByteArray octets;
-    for (qsizetype i = 0; i < chemins.size(); ++i)
-        octets += QStringLiteral("%1 %2\r\n").arg(i, 4, 10, QChar(u'0')).arg(chemins[i]).toUtf8();
-    return octets;
-}
-
-// The answers the user gives next, and the files the user picks next.
-void repondre(BancForm2& b, const QList<bool>& reponses) {
-    fixer(b.ts.prompts.answers, reponses);
-}
-void choisir(BancForm2& b, const QStringList& fichiers) {
-    fixer(b.ts.files.results, fichiers);
-}
-
 QImage image(const QLabel* l) {
     return l->pixmap().toImage();
-}
-
-// Photos of three shapes and formats, an album folder, and names for them in test data.
-class Atelier {
-public:
-    Atelier() {
-        const QStringList faites =
-            Samples::writeSet(m_dir.filePath(QStringLiteral("photos")),
-                              {{QStringLiteral("large"), QSize(400, 300), Samples::Format::Jpeg},
-                               {QStringLiteral("haute"), QSize(150, 200), Samples::Format::Gif},
-                               {QStringLiteral("petite"), QSize(100, 80), Samples::Format::Bmp}});
-        const QStringList noms = {QStringLiteral("large"), QStringLiteral("haute"),
-                                  QStringLiteral("petite")};
-        for (qsizetype i = 0; i < faites.size(); ++i)
-            m_chemins.insert(noms[i], faites[i]);
-        m_chemins.insert(QStringLiteral("absente"), dossier() + QStringLiteral("absente.jpg"));
-        m_chemins.insert(QStringLiteral("texte"), dossier() + QStringLiteral("notes.jpg"));
-        ecrire(m_chemins[QStringLiteral("texte")], "pas une image");
-        m_chemins.insert(QStringLiteral("dossier"), dossier());
-        m_chemins.insert(QStringLiteral("fifo"), dossier() + QStringLiteral("attente.jpg"));
-        ::mkfifo(QFile::encodeName(m_chemins[QStringLiteral("fifo")]).constData(), 0600);
-        QDir().mkpath(albums());
-    }
-    QString operator[](const QString& nom) const { return m_chemins.value(nom, nom); }
-    QStringList chemins(const QStringList& noms) const {
-        QStringList v;
-        for (const QString& n : noms)
-            v << (*this)[n];
-        return v;
-    }
-    QString dossier() const {
-        return QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("photos"))) +
-               QDir::separator();
-    }
-    QString albums() const {
-        return QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("albums"))) +
-               QDir::separator();
-    }
-    // A remembered album file of these photos, reopened at the next start.
-    void retenir(SettingsStore& s, const QString& titre, const QStringList& noms) const {
-        ecrire(albums() + titre + QStringLiteral(".alb"), lignesAlbum(chemins(noms)));
-        Samples::writeAlbum(s, chemins(noms));
-        s.write(Demarrage, QStringLiteral("Album"), titre);
-        s.write(Demarrage, QStringLiteral("RepertoireOpen"), albums());
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QMap<QString, QString> m_chemins;
-};
-
-// The list box shows the album's list and the settings store mirrors it.
-void verifierListe(const BancForm2& b, const QStringList& attendue) {
-    QCOMPARE(entrees(listeDe(*b.form)->ListeS), attendue);
-    QCOMPARE(b.form->etat().album.Liste, attendue);
-    QCOMPARE(LireMiroir(b.ts.settings), attendue);
-    QVERIFY(!listeDe(*b.form)->ListeS->isHidden());
-    QVERIFY(vignettesDe(*b.form)->isHidden());
 }
 
 } // namespace
@@ -114,15 +33,6 @@ private slots:
     void nouveauClicFichierDisparu();
     void focusSeulNeChoisitRien();
     void retraitParLeMenu();
-    void commandePhotos_data();
-    void commandePhotos();
-    void commandeAlbum_data();
-    void commandeAlbum();
-    void commandeEnregistrer_data();
-    void commandeEnregistrer();
-    void boutonFermer_data();
-    void boutonFermer();
-    void commandeWeb();
 
 private:
     Atelier m_a;
@@ -301,175 +211,6 @@ void TestForm2Album::retraitParLeMenu() {
     QVERIFY(barreDe(f)->Boutons[3]->isEnabled() && barreDe(f)->TBoutons[3]->isEnabled());
     QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("NOEL"));
     QVERIFY(!f.etat().AlbumModifie);
-}
-
-void TestForm2Album::commandePhotos_data() {
-    QTest::addColumn<QString>("choix");
-    QTest::addColumn<QList<bool>>("reponses");
-    QTest::addColumn<QStringList>("liste");
-    QTest::addColumn<QString>("titre");
-    const QString deux =
-        m_a.dossier() + Nul + QStringLiteral("haute.gif") + Nul + QStringLiteral("petite.bmp");
-    QTest::newRow("cancelled") << "" << QList<bool>() << QStringList{"large"} << "NOEL";
-    QTest::newRow("added to the album")
-        << deux << QList<bool>{false} << QStringList{"large", "haute", "petite"} << "NOEL";
-    QTest::newRow("a new album") << deux << QList<bool>{true} << QStringList{"haute", "petite"}
-                                 << "";
-}
-
-void TestForm2Album::commandePhotos() {
-    QFETCH(QString, choix);
-    QFETCH(QList<bool>, reponses);
-    QFETCH(QStringList, liste);
-    QFETCH(QString, titre);
-    BancForm2 b;
-    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
-    Form2& f = b.montrer();
-    for (PictureButton* e : {barreDe(f)->Boutons[3], barreDe(f)->TBoutons[3]})
-        e->setEnabled(false);
-    choisir(b, {choix});
-    repondre(b, reponses);
-    cliquer(barreDe(f)->TBoutons[1]);
-    QCOMPARE(b.ts.files.calls, QStringList{QStringLiteral("openMany")});
-    verifierListe(b, m_a.chemins(liste));
-    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
-    QVERIFY(barreDe(f)->Boutons[3]->isEnabled() && barreDe(f)->TBoutons[3]->isEnabled());
-}
-
-void TestForm2Album::commandeAlbum_data() {
-    QTest::addColumn<QString>("choix"); // album file name in the albums folder; "": cancelled
-    QTest::addColumn<QStringList>("photos");
-    QTest::addColumn<QStringList>("liste");
-    QTest::addColumn<QString>("titre");
-    QTest::newRow("cancelled") << "" << QStringList() << QStringList{"large"} << "NOEL";
-    QTest::newRow("an album of two") << "voyage.alb" << QStringList{"haute", "petite"}
-                                     << QStringList{"haute", "petite"} << "VOYAGE";
-    QTest::newRow("an empty album") << "vide.alb" << QStringList() << QStringList() << "VIDE";
-}
-
-void TestForm2Album::commandeAlbum() {
-    QFETCH(QString, choix);
-    QFETCH(QStringList, photos);
-    QFETCH(QStringList, liste);
-    QFETCH(QString, titre);
-    BancForm2 b;
-    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
-    Form2& f = b.montrer();
-    vignettesDe(f)->TagIm0 = QStringLiteral("4");
-    if (!choix.isEmpty()) {
-        ecrire(m_a.albums() + choix, lignesAlbum(m_a.chemins(photos)));
-        choisir(b, {m_a.albums() + choix});
-    }
-    cliquer(barreDe(f)->Boutons[0]);
-    b.attendreApercu();
-    verifierListe(b, m_a.chemins(liste));
-    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
-    QCOMPARE(f.etat().ArretChargement, !choix.isEmpty());
-    QCOMPARE(vignettesDe(f)->TagIm0,
-             liste.isEmpty() || choix.isEmpty() ? QString() : QStringLiteral("0"));
-    if (choix.isEmpty()) {
-        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(),
-                 m_a[QStringLiteral("large")]);
-    } else if (liste.isEmpty()) {
-        QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->pixmap().isNull());
-        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), QString());
-    } else {
-        QCOMPARE(listeDe(f)->ListeS->currentRow(), 0);
-        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
-    }
-}
-
-void TestForm2Album::commandeEnregistrer_data() {
-    QTest::addColumn<bool>("oui");
-    QTest::addColumn<QString>("titre");
-    QTest::newRow("saved") << true << "VOYAGE";
-    QTest::newRow("not confirmed") << false << "";
-}
-
-void TestForm2Album::commandeEnregistrer() {
-    QFETCH(bool, oui);
-    QFETCH(QString, titre);
-    BancForm2 b;
-    const QStringList photos = m_a.chemins({QStringLiteral("large"), QStringLiteral("haute")});
-    Samples::writeAlbum(b.ts.settings, photos);
-    Form2& f = b.montrer();
-    const QString fichierAlbum = f.etat().FichierAlbum;
-    const QString fichier = m_a.albums() + QStringLiteral("voyage-%1.alb").arg(oui);
-    choisir(b, {fichier});
-    repondre(b, {oui});
-    cliquer(barreDe(f)->TBoutons[3]);
-    QCOMPARE(listeDe(f)->TitreAlbum->text(),
-             titre.isEmpty() ? titre : titre + u'-' + QString::number(oui));
-    QCOMPARE(contenu(fichier), oui ? lignesAlbum(photos) : QByteArray("<absent>"));
-    QCOMPARE(f.etat().FichierAlbum, oui ? fichier : fichierAlbum);
-}
-
-void TestForm2Album::boutonFermer_data() {
-    QTest::addColumn<bool>("modifie");
-    QTest::addColumn<bool>("oui");
-    QTest::addColumn<bool>("inscriptible");
-    QTest::addColumn<int>("fins");
-    QTest::addColumn<bool>("gestionnaire"); // closed by the window manager (Alt+F4, taskbar)
-    QTest::newRow("no changes: no question") << false << true << true << 1 << false;
-    QTest::newRow("changes, No: ends unsaved") << true << false << true << 1 << false;
-    QTest::newRow("changes, Yes: saved, then ends") << true << true << true << 1 << false;
-    QTest::newRow("changes, Yes, the file cannot be written: stays open")
-        << true << true << false << 0 << false;
-    QTest::newRow("window manager: saved, then ends") << true << true << true << 1 << true;
-    QTest::newRow("window manager, the file cannot be written: stays open")
-        << true << true << false << 0 << true;
-}
-
-void TestForm2Album::boutonFermer() {
-    QFETCH(bool, modifie);
-    QFETCH(bool, oui);
-    QFETCH(bool, inscriptible);
-    QFETCH(int, fins);
-    QFETCH(bool, gestionnaire);
-    BancForm2 b;
-    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
-    const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
-    const QByteArray avant = contenu(fichier);
-    Form2& f = b.montrer();
-    QStringList attendue = m_a.chemins({QStringLiteral("large")});
-    if (modifie) {
-        // Photos added to the album are the change a user makes.
-        choisir(b, {m_a[QStringLiteral("petite")]});
-        repondre(b, {false});
-        cliquer(barreDe(f)->Boutons[1]);
-        attendue << m_a[QStringLiteral("petite")];
-        QVERIFY(f.etat().AlbumModifie);
-    }
-    if (!inscriptible)
-        f.etat().FichierAlbum = m_a.albums() + QStringLiteral("absent/NOEL.alb");
-    b.ts.prompts.asked.clear();
-    repondre(b, {oui});
-    if (gestionnaire)
-        f.windowHandle()->close();
-    else
-        cliquer(controle<PictureButton>(f, QStringLiteral("Menu1")));
-    QCOMPARE(b.fins, fins);
-    QCOMPARE(f.isVisible(), fins == 0);
-    if (modifie)
-        QCOMPARE(b.ts.prompts.asked.value(0),
-                 QStringLiteral("L'album a été modifié, voulez vous sauvegarder ? "));
-    else
-        QVERIFY(b.ts.prompts.asked.isEmpty());
-    QCOMPARE(contenu(fichier), modifie && oui && inscriptible ? lignesAlbum(attendue) : avant);
-    if (!inscriptible) {
-        QCOMPARE(b.ts.prompts.kinds.last(), QStringLiteral("notice"));
-        QVERIFY(f.etat().AlbumModifie);
-        QCOMPARE(LireMiroir(b.ts.settings), attendue);
-    }
-}
-
-void TestForm2Album::commandeWeb() {
-    BancForm2 b;
-    Form2& f = b.montrer();
-    cliquer(barreDe(f)->TBoutons[5]);
-    QCOMPARE(b.ts.desktop.pages, QStringList{Form2Textes::AdresseWeb});
-    QCOMPARE(controle<QLabel>(f, QStringLiteral("L2"))->text(), Form2Textes::AdresseWeb);
-    QVERIFY(f.isVisible());
 }
 
 QTEST_MAIN(TestForm2Album)

@@ -184,7 +184,7 @@ void TestPanneauJour::survol_data() {
 }
 
 // Hovering a button or its label animates the button and turns the label yellow; leaving
-// stops it and brings both back to rest. (The frames themselves: test_form2.)
+// stops it and brings both back to rest. (The frames themselves: test_form2_animation.)
 void TestPanneauJour::survol() {
     QFETCH(int, image);
     QFETCH(QString, action);

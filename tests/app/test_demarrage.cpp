@@ -87,7 +87,7 @@ private slots:
 
     // Every start that goes on clears the record of the applied wallpaper; a start that finds
     // another instance leaves it.
-    void wallTempAndInstances_data() {
+    void wallTempEtInstances_data() {
         QTest::addColumn<QString>("ligne");
         QTest::addColumn<bool>("autre");
         QTest::addColumn<bool>("continuer");
@@ -104,7 +104,7 @@ private slots:
         QTest::newRow("no argument, another instance") << "" << true << false << false;
         QTest::newRow("unknown") << "/x" << false << false << true;
     }
-    void wallTempAndInstances() {
+    void wallTempEtInstances() {
         QFETCH(QString, ligne);
         QFETCH(bool, autre);
         QFETCH(bool, continuer);
@@ -126,7 +126,7 @@ private slots:
     // The instance test comes after the first photo in full screen, before hosting in preview;
     // the dialog registers itself as an instance, so that a show started meanwhile ends, and
     // opens whatever the answer.
-    void instanceTestPlaces() {
+    void placeDuTestDInstance() {
         for (const QString& ligne :
              {QStringLiteral("/s"), QStringLiteral("/p 77"), QStringLiteral("/c")}) {
             TestServices t;
@@ -141,7 +141,7 @@ private slots:
         }
     }
 
-    void fullScreenShowsFirstPhoto_data() {
+    void pleinEcranPremierePhoto_data() {
         QTest::addColumn<QString>("titre");
         QTest::addColumn<QString>("position");
         QTest::addColumn<bool>("avecTitre");
@@ -157,7 +157,7 @@ private slots:
         QTest::newRow("other number counts as 1") << "5"
                                                   << "2" << false << 8;
     }
-    void fullScreenShowsFirstPhoto() {
+    void pleinEcranPremierePhoto() {
         QFETCH(QString, titre);
         QFETCH(QString, position);
         QFETCH(bool, avecTitre);
@@ -186,7 +186,7 @@ private slots:
         QVERIFY(ss->windowFlags() & Qt::FramelessWindowHint);
     }
 
-    void previewTakesPaneSize() {
+    void apercuALaTailleDuPanneau() {
         TestServices t;
         storeAlbum(t, m_paths);
         t.windowHost.windows.insert(0x2a, QSize(152, 112));
@@ -207,13 +207,13 @@ private slots:
     }
 
     // Empty list: nothing to show, no title; a missing file keeps the empty picture.
-    void nothingToShow_data() {
+    void rienAMontrer_data() {
         QTest::addColumn<QStringList>("album");
         QTest::newRow("empty album") << QStringList();
         QTest::newRow("missing file") << QStringList{QStringLiteral("/nulle/part.jpg")};
         QTest::newRow("not a picture") << QStringList{QStringLiteral(__FILE__)};
     }
-    void nothingToShow() {
+    void rienAMontrer() {
         QFETCH(QStringList, album);
         TestServices t;
         storeAlbum(t, album);
@@ -226,7 +226,7 @@ private slots:
         QVERIFY(d.ss()->Photo->picture().isNull());
     }
 
-    void keyPressEnds() {
+    void toucheTermine() {
         TestServices t;
         storeAlbum(t, m_paths);
         Module1 m(t.services);
@@ -242,12 +242,12 @@ private slots:
 
     // A host may stop us while the show is still being prepared: the request waits for the
     // event loop, which then ends at once instead of running the show.
-    void endRequestedBeforeLoop_data() {
+    void finDemandeeAvantLaBoucle_data() {
         QTest::addColumn<QString>("ligne");
         QTest::newRow("full screen") << "/S";
         QTest::newRow("host window") << "-window-id 0x2a";
     }
-    void endRequestedBeforeLoop() {
+    void finDemandeeAvantLaBoucle() {
         QFETCH(QString, ligne);
         TestServices t;
         storeAlbum(t, m_paths);
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
     }
 
-    void dialogUnloadsDisplayForm() {
+    void dialogueSeul() {
         TestServices t;
         Module1 m(t.services);
         Demarrage d(m);

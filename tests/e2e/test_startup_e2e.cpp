@@ -68,7 +68,7 @@ private slots:
         Reglages::ecrire(store, Reglages::wallTemp(), QStringLiteral("/ancien.jpg"));
     }
 
-    void noArgumentEndsWithoutWindow() {
+    void sansArgumentSansFenetre() {
         auto p = start(QString());
         QVERIFY(p->waitForFinished(10000));
         QCOMPARE(p->exitCode(), 0);
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(Reglages::lire(store, Reglages::wallTemp()), QString());
     }
 
-    void fullScreenShowsPhotoAndTitle() {
+    void pleinEcranPhotoEtTitre() {
         {
             IniSettingsStore store(iniPath());
             Reglages::ecrire(store, Reglages::titre(), QStringLiteral("0"));
@@ -104,7 +104,7 @@ private slots:
         stop(*p);
     }
 
-    void secondInstanceLeavesFirstAlone() {
+    void secondeInstanceLaissePremiere() {
         auto first = start(QStringLiteral("/s"));
         QTRY_COMPARE_WITH_TIMEOUT(lumivaneWindows().size(), 1, 10000);
         {
@@ -124,7 +124,7 @@ private slots:
     }
 
     // The open dialog counts as an instance: a show started meanwhile ends without a window.
-    void showEndsWhileDialogIsOpen() {
+    void showTermineDialogueOuvert() {
         auto dialog = start(QStringLiteral("/c"));
         QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xdotool"),
                                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -139,7 +139,7 @@ private slots:
     }
 
     // Another window has the keyboard focus: the show's grab still gets the key.
-    void keyPressEnds() {
+    void toucheTermine() {
         auto p = start(QStringLiteral("/S"));
         QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xdotool"),
                                      {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -163,12 +163,12 @@ private slots:
         QVERIFY(lumivaneWindows().isEmpty());
     }
 
-    void previewTakesForeignWindowSize_data() {
+    void apercuALaTailleDeLaFenetre_data() {
         QTest::addColumn<bool>("hex");
         QTest::newRow("decimal id") << false;
         QTest::newRow("hexadecimal id") << true;
     }
-    void previewTakesForeignWindowSize() {
+    void apercuALaTailleDeLaFenetre() {
         QFETCH(bool, hex);
         QWidget pane;
         pane.setWindowTitle(QStringLiteral("Pane"));
@@ -190,12 +190,12 @@ private slots:
         QCOMPARE(p->exitStatus(), QProcess::NormalExit);
     }
 
-    void previewWithoutWindowEnds_data() {
+    void apercuSansFenetreTermine_data() {
         QTest::addColumn<QString>("ligne");
         QTest::newRow("no number") << "/p";
         QTest::newRow("no such window") << "/p 12345";
     }
-    void previewWithoutWindowEnds() {
+    void apercuSansFenetreTermine() {
         QFETCH(QString, ligne);
         auto p = start(ligne);
         QVERIFY(p->waitForFinished(10000));

@@ -1,10 +1,8 @@
 // Desktop wallpaper backends: the commands they run (fake programs first on PATH that record
-// their arguments), the choice of backend, and GNOME's for real with a key-file settings store.
+// their arguments), their failures, and GNOME's for real with a key-file settings store.
 
 #include "platform/desktopwallpaper_linux.h"
-#include "platform/desktopwallpaper_x11.h"
 #include "platform/desktopwallpaperfactory.h"
-#include "platform/nulldesktopwallpaper.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,8 +43,6 @@ private slots:
     void commandes();
     void echecs_data();
     void echecs();
-    void choix_data();
-    void choix();
     void gnomePourDeVrai();
     void outilAbandonne();
 
@@ -208,47 +204,6 @@ void TestDesktopWallpaper::echecs() {
         qputenv("PATH", m_dossier.filePath(QStringLiteral("nulle-part")).toLocal8Bit());
     qputenv("FAKE_LIST", "/backdrop/screen0/monitor0/workspace0/last-image");
     QVERIFY(!createDesktopWallpaper(bureau, true)->setWallpaper(m_image));
-}
-
-void TestDesktopWallpaper::choix_data() {
-    QTest::addColumn<QString>("bureau");
-    QTest::addColumn<bool>("x11");
-    QTest::addColumn<QString>("genre");
-    QTest::newRow("GNOME") << "GNOME" << true << "gnome";
-    QTest::newRow("minuscules") << "gnome" << false << "gnome";
-    QTest::newRow("premier nom connu") << "Pantheon:Unity:KDE" << true << "gnome";
-    QTest::newRow("Budgie") << "Budgie:GNOME" << true << "gnome";
-    QTest::newRow("Cinnamon") << "X-Cinnamon" << true << "cinnamon";
-    QTest::newRow("MATE") << "MATE" << true << "mate";
-    QTest::newRow("KDE") << "KDE" << false << "kde";
-    QTest::newRow("XFCE") << "XFCE" << true << "xfce";
-    QTest::newRow("autre X11") << "LXDE" << true << "x11";
-    QTest::newRow("rien, X11") << "" << true << "x11";
-    QTest::newRow("rien, sans X11") << "" << false << "aucun";
-    QTest::newRow("inconnu sans X11") << "sway" << false << "aucun";
-}
-
-void TestDesktopWallpaper::choix() {
-    QFETCH(QString, bureau);
-    QFETCH(bool, x11);
-    QFETCH(QString, genre);
-    const auto fond = createDesktopWallpaper(bureau, x11);
-    QString trouve = QStringLiteral("?");
-    if (auto* g = dynamic_cast<GSettingsWallpaper*>(fond.get())) {
-        using D = GSettingsWallpaper::Desktop;
-        trouve = g->desktop() == D::Gnome      ? QStringLiteral("gnome")
-                 : g->desktop() == D::Cinnamon ? QStringLiteral("cinnamon")
-                                               : QStringLiteral("mate");
-    } else if (dynamic_cast<PlasmaWallpaper*>(fond.get())) {
-        trouve = QStringLiteral("kde");
-    } else if (dynamic_cast<XfceWallpaper*>(fond.get())) {
-        trouve = QStringLiteral("xfce");
-    } else if (dynamic_cast<RootWindowWallpaper*>(fond.get())) {
-        trouve = QStringLiteral("x11");
-    } else if (dynamic_cast<NullDesktopWallpaper*>(fond.get())) {
-        trouve = QStringLiteral("aucun");
-    }
-    QCOMPARE(trouve, genre);
 }
 
 void TestDesktopWallpaper::gnomePourDeVrai() {

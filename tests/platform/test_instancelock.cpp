@@ -24,7 +24,7 @@ class TestInstanceLock : public QObject {
     }
 
 private slots:
-    void onlyTheFirstIsAlone() {
+    void premiereInstanceSeule() {
         LockFileInstanceLock first(lockPath()), second(lockPath());
         QVERIFY(!first.anotherInstanceRunning());
         QVERIFY(second.anotherInstanceRunning());
@@ -32,7 +32,7 @@ private slots:
         QVERIFY(!first.anotherInstanceRunning());
     }
 
-    void liveProcessBlocks() {
+    void processusVivantBloque() {
         auto holder = startHolder();
         QVERIFY(holder);
         LockFileInstanceLock mine(lockPath());
@@ -43,7 +43,7 @@ private slots:
 
     // A lock that cannot be taken for another reason than its owner (a runtime folder that
     // cannot hold it) says nothing of another instance.
-    void errorIsNotAnotherInstance() {
+    void erreurPasUneAutreInstance() {
         QFile file(m_dir.filePath(QStringLiteral("file")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         LockFileInstanceLock mine(m_dir.filePath(QStringLiteral("file/run/lumivane.lock")));
@@ -51,7 +51,7 @@ private slots:
     }
 
     // A process that dies without cleaning up leaves its lock file; the next start takes it.
-    void crashedProcessDoesNotBlock() {
+    void processusMortNeBloquePas() {
         auto holder = startHolder();
         QVERIFY(holder);
         ::kill(pid_t(holder->processId()), SIGKILL);

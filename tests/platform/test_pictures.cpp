@@ -73,7 +73,7 @@ private slots:
                            {QStringLiteral("bitmap"), {1200, 400}, Samples::Format::Bmp}});
     }
 
-    void sizesAndFitting_data() {
+    void taillesEtAjustement_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("bound");
         QTest::addColumn<QSize>("natural");
@@ -90,7 +90,7 @@ private slots:
         QTest::newRow("BMP") << "bitmap.bmp" << QSize(600, 600) << QSize(1200, 400)
                              << QSize(600, 200);
     }
-    void sizesAndFitting() {
+    void taillesEtAjustement() {
         QFETCH(QString, file);
         QFETCH(QSize, bound);
         QFETCH(QSize, natural);
@@ -103,7 +103,7 @@ private slots:
     }
 
     // Files whose decoder gives a larger picture than the size the reader announces.
-    void decodedLargerThanAnnounced_data() {
+    void decodeePlusGrandeQuAnnoncee_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QSize>("decoded");
         // Announced as its frame, which fits the bound: read as it is, without scaling.
@@ -113,7 +113,7 @@ private slots:
         qToLittleEndian<quint16>(3000, gif.data() + 6); // the screen, wider than the frame
         QTest::newRow("GIF screen wider than its frame") << gif << QSize(3000, 30);
     }
-    void decodedLargerThanAnnounced() {
+    void decodeePlusGrandeQuAnnoncee() {
         QFETCH(QByteArray, bytes);
         QFETCH(QSize, decoded);
         const QString file = path(QStringLiteral("announced.gif"));
@@ -126,7 +126,7 @@ private slots:
                  qPrintable(QStringLiteral("%1 x %2").arg(fitted.width()).arg(fitted.height())));
     }
 
-    void orientationTurnsContent() {
+    void orientationTourneLeContenu() {
         // Turned a quarter clockwise, the red half of the picture is on top.
         const QImage image = m_pictures.load(path(QStringLiteral("rotated.jpg")));
         QVERIFY(qRed(image.pixel(50, 30)) > 200 && qBlue(image.pixel(50, 30)) < 60);
@@ -135,7 +135,7 @@ private slots:
 
     // Nothing here may block or allocate beyond the bound: a FIFO without a writer would block
     // its reader for ever, a device may never end.
-    void unusableFiles_data() {
+    void fichiersInutilisables_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content"); // written when not null
         QTest::newRow("empty path") << QString() << QByteArray();
@@ -146,7 +146,7 @@ private slots:
         QTest::newRow("FIFO") << "fifo.jpg" << QByteArray();
         QTest::newRow("device") << "/dev/zero" << QByteArray();
     }
-    void unusableFiles() {
+    void fichiersInutilisables() {
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         const QString p = file.isEmpty() ? QString() : path(file);
@@ -163,7 +163,7 @@ private slots:
 
     // JPEG files whose header claims a huge size: the decode stays within the bound, as a
     // reduction the decoder makes itself; a file too short for its claimed size is refused.
-    void hugeJpeg_data() {
+    void jpegEnorme_data() {
         QTest::addColumn<int>("claimed");    // pixels per side
         QTest::addColumn<bool>("plausible"); // padded to the length such a picture needs
         QTest::addColumn<QSize>("loaded");   // invalid when refused
@@ -172,7 +172,7 @@ private slots:
         QTest::newRow("20000 in 3 KB") << 20000 << false << QSize();
         QTest::newRow("65500 in 3 KB") << 65500 << false << QSize();
     }
-    void hugeJpeg() {
+    void jpegEnorme() {
         QFETCH(int, claimed);
         QFETCH(bool, plausible);
         QFETCH(QSize, loaded);
@@ -192,7 +192,7 @@ private slots:
 
     // A bitmap that claims 15000 × 15000 pixels (900 MB decoded): its decoder cannot scale, so
     // it is refused instead of being decoded whole.
-    void hugeBmpIsRefused() {
+    void bmpEnormeRefuse() {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -205,7 +205,7 @@ private slots:
         QVERIFY(m_pictures.loadFitted(path(QStringLiteral("huge.bmp")), QSize(300, 300)).isNull());
     }
 
-    void saveBmpWrites24Bits() {
+    void bmpEnregistreEn24Bits() {
         const QString out = path(QStringLiteral("LMV.bmp"));
         QString error;
         QVERIFY(m_pictures.saveBmp(m_pictures.load(path(QStringLiteral("big.jpg"))), out, &error));
@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(QImage(out).size(), QSize(1600, 1067));
     }
 
-    void failedSaveKeepsPreviousFile() {
+    void echecGardeLAncienFichier() {
         const QString out = path(QStringLiteral("keep.bmp"));
         QVERIFY(
             m_pictures.saveBmp(m_pictures.load(path(QStringLiteral("small.jpg"))), out, nullptr));

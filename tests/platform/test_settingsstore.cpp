@@ -65,7 +65,7 @@ class TestSettingsStore : public QObject {
 private slots:
     // The dialog and the screen saver run in two processes, each with a store that lives as
     // long as it does: each sees the other's writes and deletions at its next read.
-    void anotherProcessSeesChanges() {
+    void autreProcessusVoitLesChangements() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Lumivane/Lumivane.ini"));
         IniSettingsStore dialog(path);
@@ -87,7 +87,7 @@ private slots:
     }
 
     // Everything written in a batch is on disk when the outermost level ends.
-    void batchReachesDiskAtItsEnd() {
+    void lotEcritASaFin() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Lumivane.ini"));
         IniSettingsStore writer(path);
@@ -113,7 +113,7 @@ private slots:
     }
 
     // Values reach a later run exactly, whatever characters they hold.
-    void valuesSurviveExactly_data() {
+    void valeursIntactes_data() {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
@@ -139,7 +139,7 @@ private slots:
                                       << "a/b"
                                       << "v";
     }
-    void valuesSurviveExactly() {
+    void valeursIntactes() {
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, value);

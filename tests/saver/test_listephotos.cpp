@@ -59,13 +59,13 @@ private slots:
 
     // With the real generator: two photos alternate, and every photo of a larger list comes
     // up, never twice in a row.
-    void spreadAndAlternation_data() {
+    void repartitionEtAlternance_data() {
         QTest::addColumn<int>("n");
         QTest::newRow("two") << 2;
         QTest::newRow("three") << 3;
         QTest::newRow("ten") << 10;
     }
-    void spreadAndAlternation() {
+    void repartitionEtAlternance() {
         QFETCH(int, n);
         StdRandomSource hasard; // its fixed default seed: a failure shows again on every run
         qint16 derniere = 0;

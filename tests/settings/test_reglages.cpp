@@ -25,7 +25,7 @@ private slots:
     }
 
     // What an empty store reads as, on each side.
-    void defaults() {
+    void defauts() {
         TestServices t;
         using namespace Reglages;
         QCOMPARE(lire(t.settings, titre()), QStringLiteral("1"));
@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(lire(t.settings, wall(3)), QString());
     }
 
-    void storeOperations() {
+    void operationsDuStockage() {
         TestServices t;
         using namespace Reglages;
         ecrire(t.settings, fichier(0), QStringLiteral("/photos/a.jpg"));

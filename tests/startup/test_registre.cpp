@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(m.CleInvalide, invalide);
     }
 
-    void rootAloneOpensEmptySubkey() {
+    void racineSeuleSousCleVide() {
         TestServices t;
         Module1 m(t.services);
         QString chemin = QStringLiteral("HKEY_LOCAL_MACHINE");

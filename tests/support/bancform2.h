@@ -15,6 +15,7 @@
 #include "startup/module1.h"
 #include "wallpaper/panneaujour.h"
 
+#include <QListWidget>
 #include <QTest>
 #include <memory>
 
@@ -30,6 +31,23 @@ template <typename W = QWidget> W* controle(const QWidget& f, const QString& nom
 // Where a control stands in the dialog, whichever panel holds it.
 inline QRect dansDialogue(const QWidget* w) {
     return QRect(w->mapTo(w->window(), QPoint()), w->size());
+}
+
+// The texts of a list box's entries, in order.
+inline QStringList entrees(const QListWidget* liste) {
+    QStringList v;
+    for (int i = 0; i < liste->count(); ++i)
+        v << liste->item(i)->text();
+    return v;
+}
+
+// A click at `point`, or at the middle of `w` when none is given.
+inline void cliquer(QWidget* w, Qt::MouseButton bouton = Qt::LeftButton, QPoint point = {}) {
+    QTest::mouseClick(w, bouton, {}, point.isNull() ? w->rect().center() : point);
+}
+
+inline void cliquerEntree(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
+    cliquer(liste->viewport(), bouton, liste->visualItemRect(liste->item(ligne)).center());
 }
 
 template <typename P> P* panneau(const QWidget& f) {

@@ -200,6 +200,12 @@ public:
     }
 };
 
+// Replaces what a scripted double gives next.
+template <typename T> void fixer(QQueue<T>& file, const QList<T>& valeurs) {
+    file.clear();
+    file.append(valeurs);
+}
+
 // Every double at hand, and the Services struct over them.
 struct TestServices {
     TempSettingsStore settings;

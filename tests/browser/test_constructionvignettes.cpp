@@ -173,4 +173,4 @@ void TestConstructionVignettes::arretALaPhotoSuivante() {
 }
 
 QTEST_GUILESS_MAIN(TestConstructionVignettes)
-#include "tst_constructionvignettes.moc"
+#include "test_constructionvignettes.moc"

@@ -9,16 +9,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QTest>
 
 namespace {
-
-void cliquer(QWidget* w, Qt::MouseButton bouton = Qt::LeftButton, QPoint point = {}) {
-    QTest::mouseClick(w, bouton, {}, point.isNull() ? w->rect().center() : point);
-}
 
 QPoint centre(const QRectF& twips) {
     return Twips::rect(twips.left(), twips.top(), twips.width(), twips.height()).center();
@@ -153,4 +149,4 @@ void TestForm2Panorama::albumArreteLaConstruction() {
 }
 
 QTEST_MAIN(TestForm2Panorama)
-#include "tst_form2panorama.moc"
+#include "test_form2panorama.moc"

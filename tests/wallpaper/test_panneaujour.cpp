@@ -13,12 +13,6 @@
 
 namespace {
 
-// Replaces what a scripted double gives next.
-template <typename T> void fixer(QQueue<T>& file, const QList<T>& valeurs) {
-    file.clear();
-    file.append(valeurs);
-}
-
 const QString Wallpaper = QStringLiteral("Wallpaper");
 const QColor Blanc(255, 255, 255), Jaune(255, 255, 0), Cyan(0, 255, 255);
 
@@ -190,7 +184,7 @@ void TestPanneauJour::survol_data() {
 }
 
 // Hovering a button or its label animates the button and turns the label yellow; leaving
-// stops it and brings both back to rest. (The frames themselves: tst_form2.)
+// stops it and brings both back to rest. (The frames themselves: test_form2_animation.)
 void TestPanneauJour::survol() {
     QFETCH(int, image);
     QFETCH(QString, action);
@@ -213,4 +207,4 @@ void TestPanneauJour::survol() {
 }
 
 QTEST_MAIN(TestPanneauJour)
-#include "tst_panneaujour.moc"
+#include "test_panneaujour.moc"

@@ -74,4 +74,4 @@ void TestAjustement::ajuster() {
 }
 
 QTEST_GUILESS_MAIN(TestAjustement)
-#include "tst_ajustement.moc"
+#include "test_ajustement.moc"

@@ -16,18 +16,18 @@ QImage uni(const QColor& c, QSize s = QSize(4, 4)) {
 class TestControls : public QObject {
     Q_OBJECT
 private slots:
-    void pressedStateProtocol_data();
-    void pressedStateProtocol();
-    void handlerReleaseRaisesNoClick();
-    void mask_data();
-    void mask();
-    void pointerEvents();
-    void imageListNumbering_data();
-    void imageListNumbering();
-    void optionGroupsByParent();
+    void protocolePression_data();
+    void protocolePression();
+    void relacheSansNouveauClic();
+    void masque_data();
+    void masque();
+    void evenementsPointeur();
+    void numerotationImageList_data();
+    void numerotationImageList();
+    void groupesDOptionsParParent();
 };
 
-void TestControls::pressedStateProtocol_data() {
+void TestControls::protocolePression_data() {
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<int>("clicks");
@@ -37,7 +37,7 @@ void TestControls::pressedStateProtocol_data() {
 }
 
 // A click sets the pressed state before the click event, which carries it.
-void TestControls::pressedStateProtocol() {
+void TestControls::protocolePression() {
     QFETCH(bool, enabled);
     QFETCH(QPoint, release);
     QFETCH(int, clicks);
@@ -61,7 +61,7 @@ void TestControls::pressedStateProtocol() {
     }
 }
 
-void TestControls::handlerReleaseRaisesNoClick() {
+void TestControls::relacheSansNouveauClic() {
     PictureButton b;
     QSignalSpy spy(&b, &PictureButton::clicked);
     connect(&b, &PictureButton::clicked, &b, [&] { b.setValue(false); });
@@ -73,7 +73,7 @@ void TestControls::handlerReleaseRaisesNoClick() {
     QCOMPARE(spy.size(), 1);
 }
 
-void TestControls::mask_data() {
+void TestControls::masque_data() {
     QTest::addColumn<QColor>("pixel");
     QTest::addColumn<QColor>("mask");
     QTest::addColumn<bool>("drawn");
@@ -82,7 +82,7 @@ void TestControls::mask_data() {
     QTest::newRow("no mask") << QColor(47, 55, 47) << QColor() << true;
 }
 
-void TestControls::mask() {
+void TestControls::masque() {
     QFETCH(QColor, pixel);
     QFETCH(QColor, mask);
     QFETCH(bool, drawn);
@@ -96,7 +96,7 @@ void TestControls::mask() {
     QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::white));
 }
 
-void TestControls::pointerEvents() {
+void TestControls::evenementsPointeur() {
     QWidget w;
     w.resize(200, 200);
     auto* b = new PictureButton(&w);
@@ -117,7 +117,7 @@ void TestControls::pointerEvents() {
     QTRY_COMPARE(left.size(), 1);
 }
 
-void TestControls::imageListNumbering_data() {
+void TestControls::numerotationImageList_data() {
     QTest::addColumn<int>("k");
     QTest::addColumn<QColor>("expected"); // invalid: the empty picture
     QTest::newRow("0") << 0 << QColor();
@@ -127,7 +127,7 @@ void TestControls::imageListNumbering_data() {
     QTest::newRow("negative") << -1 << QColor();
 }
 
-void TestControls::imageListNumbering() {
+void TestControls::numerotationImageList() {
     QFETCH(int, k);
     QFETCH(QColor, expected);
     ImageList list;
@@ -144,7 +144,7 @@ void TestControls::imageListNumbering() {
 }
 
 // Options of one panel exclude each other; options of another panel are independent.
-void TestControls::optionGroupsByParent() {
+void TestControls::groupesDOptionsParParent() {
     QWidget outer;
     auto* inner = new QWidget(&outer);
     auto* a0 = new OptionButton(QStringLiteral("a0"), inner);
@@ -166,4 +166,4 @@ void TestControls::optionGroupsByParent() {
 }
 
 QTEST_MAIN(TestControls)
-#include "tst_controls.moc"
+#include "test_controls.moc"

@@ -127,4 +127,4 @@ void TestGrilleVignettes::surlignageApresVidage() {
 }
 
 QTEST_MAIN(TestGrilleVignettes)
-#include "tst_grillevignettes.moc"
+#include "test_grillevignettes.moc"

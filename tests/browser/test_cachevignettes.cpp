@@ -130,4 +130,4 @@ void TestCacheVignettes::attribuerNoms() {
 }
 
 QTEST_GUILESS_MAIN(TestCacheVignettes)
-#include "tst_cachevignettes.moc"
+#include "test_cachevignettes.moc"

@@ -17,15 +17,15 @@ class TestFileChooser : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void nameFilters_data();
-    void nameFilters();
-    void openResults_data();
-    void openResults();
-    void dialogAsAsked();
-    void saveKeepsNameAndMovesCurrentFolder();
-    void cancelGivesEmpty_data();
-    void cancelGivesEmpty();
-    void frenchStandardButtons();
+    void filtresDeNoms_data();
+    void filtresDeNoms();
+    void resultatsOuvrir_data();
+    void resultatsOuvrir();
+    void dialogueCommeDemande();
+    void enregistrerGardeNomEtDossier();
+    void annulerDonneVide_data();
+    void annulerDonneVide();
+    void boutonsEnFrancais();
     void init() { oublierEchec(); }
     void cleanup() { QVERIFY(!echec()); }
 
@@ -44,7 +44,7 @@ void TestFileChooser::initTestCase() {
     }
 }
 
-void TestFileChooser::nameFilters_data() {
+void TestFileChooser::filtresDeNoms_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("one entry") << "Album de photos|*.alb" << QStringList{"Album de photos (*.alb)"};
@@ -58,13 +58,13 @@ void TestFileChooser::nameFilters_data() {
     QTest::newRow("dangling name") << "A|*.a|B" << QStringList{"A (*.a)"};
 }
 
-void TestFileChooser::nameFilters() {
+void TestFileChooser::filtresDeNoms() {
     QFETCH(QString, filter);
     QFETCH(QStringList, expected);
     QCOMPARE(DialogFileChooser::nameFilters(filter), expected);
 }
 
-void TestFileChooser::openResults_data() {
+void TestFileChooser::resultatsOuvrir_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("parts"); // the result split at NUL; folder first
     QTest::newRow("one file") << "b.jpg" << QStringList{"b.jpg"};
@@ -72,7 +72,7 @@ void TestFileChooser::openResults_data() {
                                  << QStringList{"", "c d.jpg", "a.jpg", "b.jpg"};
 }
 
-void TestFileChooser::openResults() {
+void TestFileChooser::resultatsOuvrir() {
     QFETCH(QString, typed);
     QFETCH(QStringList, parts);
     DialogFileChooser chooser;
@@ -95,7 +95,7 @@ void TestFileChooser::openResults() {
 }
 
 // Title, filter and start folder reach the dialog; the buttons speak French.
-void TestFileChooser::dialogAsAsked() {
+void TestFileChooser::dialogueCommeDemande() {
     DialogFileChooser chooser;
     QString titre, dossier, accepter, annuler;
     QStringList filtres;
@@ -122,7 +122,7 @@ void TestFileChooser::dialogAsAsked() {
 
 // No extension is added, an existing file is replaced without a question, and the current
 // folder follows the chosen file so that a bare name resolves there afterwards.
-void TestFileChooser::saveKeepsNameAndMovesCurrentFolder() {
+void TestFileChooser::enregistrerGardeNomEtDossier() {
     const QString avant = QDir::currentPath();
     DialogFileChooser chooser;
     QString accepter;
@@ -150,14 +150,14 @@ void TestFileChooser::saveKeepsNameAndMovesCurrentFolder() {
     QDir::setCurrent(avant);
 }
 
-void TestFileChooser::cancelGivesEmpty_data() {
+void TestFileChooser::annulerDonneVide_data() {
     QTest::addColumn<int>("mode");
     QTest::newRow("open") << 0;
     QTest::newRow("open several") << 1;
     QTest::newRow("save") << 2;
 }
 
-void TestFileChooser::cancelGivesEmpty() {
+void TestFileChooser::annulerDonneVide() {
     QFETCH(int, mode);
     const QString avant = QDir::currentPath();
     DialogFileChooser chooser;
@@ -173,7 +173,7 @@ void TestFileChooser::cancelGivesEmpty() {
     QCOMPARE(QDir::currentPath(), avant);
 }
 
-void TestFileChooser::frenchStandardButtons() {
+void TestFileChooser::boutonsEnFrancais() {
     QVERIFY(installerTraductionQt(*QCoreApplication::instance()));
     QMessageBox box(QMessageBox::Question, QStringLiteral("Lumivane"), QStringLiteral("?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Retry);
@@ -187,4 +187,4 @@ void TestFileChooser::frenchStandardButtons() {
 }
 
 QTEST_MAIN(TestFileChooser)
-#include "tst_filechooser.moc"
+#include "test_filechooser.moc"

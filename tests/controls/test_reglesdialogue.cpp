@@ -7,11 +7,11 @@ using namespace ReglesDialogue;
 class TestReglesDialogue : public QObject {
     Q_OBJECT
 private slots:
-    void frameSequences_data();
-    void frameSequences();
+    void suitesDImages_data();
+    void suitesDImages();
 };
 
-void TestReglesDialogue::frameSequences_data() {
+void TestReglesDialogue::suitesDImages_data() {
     QTest::addColumn<int>("images");
     QTest::addColumn<int>("depart");
     QTest::addColumn<QList<int>>("etapes");
@@ -23,7 +23,7 @@ void TestReglesDialogue::frameSequences_data() {
     QTest::newRow("empty list") << 0 << 0 << QList<int>{1, 1};
 }
 
-void TestReglesDialogue::frameSequences() {
+void TestReglesDialogue::suitesDImages() {
     QFETCH(int, images);
     QFETCH(int, depart);
     QFETCH(QList<int>, etapes);
@@ -35,4 +35,4 @@ void TestReglesDialogue::frameSequences() {
 }
 
 QTEST_APPLESS_MAIN(TestReglesDialogue)
-#include "tst_reglesdialogue.moc"
+#include "test_reglesdialogue.moc"

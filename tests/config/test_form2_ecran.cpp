@@ -26,9 +26,9 @@ class TestForm2Ecran : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase() { m_form.reset(); }
-    void controlsWhereTheInventoryPutsThem_data();
-    void controlsWhereTheInventoryPutsThem();
-    void screenShowsTheDialog();
+    void controlesALeurPlace_data();
+    void controlesALeurPlace();
+    void ecranMontreLeDialogue();
 
 private:
     QImage ecran() const {
@@ -52,7 +52,7 @@ void TestForm2Ecran::initTestCase() {
     QCOMPARE(m_form->windowHandle()->geometry().size(), QSize(777, 536));
 }
 
-void TestForm2Ecran::controlsWhereTheInventoryPutsThem_data() {
+void TestForm2Ecran::controlesALeurPlace_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QRect>("place"); // in the window, in pixels
     QTest::newRow("background") << "SSSplash1" << pixels(0, 0, 11655, 8040);
@@ -77,7 +77,7 @@ void TestForm2Ecran::controlsWhereTheInventoryPutsThem_data() {
     QTest::newRow("about") << "APropos" << pixels(8040, 960, 3255, 3200);
 }
 
-void TestForm2Ecran::controlsWhereTheInventoryPutsThem() {
+void TestForm2Ecran::controlesALeurPlace() {
     QFETCH(QString, nom);
     QFETCH(QRect, place);
     auto* w = m_form->findChild<QWidget*>(nom);
@@ -87,7 +87,7 @@ void TestForm2Ecran::controlsWhereTheInventoryPutsThem() {
 
 // Pixels of the screen: the open about panel over the options, the black album list, and the
 // speed list once the about panel has slid shut.
-void TestForm2Ecran::screenShowsTheDialog() {
+void TestForm2Ecran::ecranMontreLeDialogue() {
     const QRect apropos = pixels(8040, 960, 3255, 3200);
     const QPoint dansAPropos = apropos.topLeft() + QPoint(211, 150);
     const QPoint dansListe = pixels(1320, 800, 6400, 6465).center();
@@ -109,4 +109,4 @@ void TestForm2Ecran::screenShowsTheDialog() {
 }
 
 QTEST_MAIN(TestForm2Ecran)
-#include "tst_form2_ecran.moc"
+#include "test_form2_ecran.moc"

@@ -2,6 +2,7 @@
 // remove buttons, confirm and remove for today and another day, and what a failed application
 // tells. The fixed clock says Monday: day index 1, "Wall 1".
 #include "doubles.h"
+#include "fichiers.h"
 #include "samples.h"
 #include "wallpaper/editeurfonds.h"
 #include "wallpaper/ouvririmage.h"
@@ -13,12 +14,6 @@
 #include <QTest>
 
 namespace {
-
-// Replaces what a scripted double gives next.
-template <typename T> void fixer(QQueue<T>& file, const QList<T>& valeurs) {
-    file.clear();
-    file.append(valeurs);
-}
 
 const QString Wallpaper = QStringLiteral("Wallpaper");
 constexpr int Lundi = 1;
@@ -46,13 +41,6 @@ QString etat(const EditeurFonds::Activation& a) {
     for (bool b : {a.deValider, a.valider, a.tDevalider, a.tValider})
         s += b ? u'1' : u'0';
     return s;
-}
-
-// A file that is not what its name or its content says.
-void ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
 }
 
 } // namespace
@@ -276,4 +264,4 @@ void TestEditeurFonds::ouvrirSeulementUneImage() {
 }
 
 QTEST_GUILESS_MAIN(TestEditeurFonds)
-#include "tst_editeurfonds.moc"
+#include "test_editeurfonds.moc"

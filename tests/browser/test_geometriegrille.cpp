@@ -82,4 +82,4 @@ void TestGeometrieGrille::etendue() {
 }
 
 QTEST_GUILESS_MAIN(TestGeometrieGrille)
-#include "tst_geometriegrille.moc"
+#include "test_geometriegrille.moc"

@@ -162,4 +162,4 @@ void TestFormatAlbum::lectureFichier() {
 }
 
 QTEST_GUILESS_MAIN(TestFormatAlbum)
-#include "tst_formatalbum.moc"
+#include "test_formatalbum.moc"

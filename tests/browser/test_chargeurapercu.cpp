@@ -59,4 +59,4 @@ private slots:
 };
 
 QTEST_MAIN(TestChargeurApercu)
-#include "tst_chargeurapercu.moc"
+#include "test_chargeurapercu.moc"

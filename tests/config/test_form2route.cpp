@@ -19,17 +19,6 @@ using namespace PiloteDialogue;
 
 namespace {
 
-QStringList entrees(const QListWidget* liste) {
-    QStringList v;
-    for (int i = 0; i < liste->count(); ++i)
-        v << liste->item(i)->text();
-    return v;
-}
-
-void cliquer(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-
 // Types `texte` in the next file dialog and confirms it.
 void repondreAuDialogue(const QString& texte) {
     quandOuvert([texte](QFileDialog& d) {
@@ -60,10 +49,10 @@ class TestForm2Route : public QObject {
 private slots:
     void init() { oublierEchec(); }
     void cleanup() { QVERIFY(!echec()); }
-    void addSaveReopen();
+    void ajouterEnregistrerRouvrir();
 };
 
-void TestForm2Route::addSaveReopen() {
+void TestForm2Route::ajouterEnregistrerRouvrir() {
     QTemporaryDir dir;
     const QString albums = QDir::toNativeSeparators(dir.filePath(QStringLiteral("albums")));
     QVERIFY(QDir().mkpath(albums));
@@ -85,8 +74,7 @@ void TestForm2Route::addSaveReopen() {
         cliquer(barreDe(f)->TBoutons[1]);
         QCOMPARE(entrees(listeDe(f)->ListeS), photos);
         QCOMPARE(LireMiroir(r.ts.settings), photos);
-        QTest::mouseClick(listeDe(f)->ListeS->viewport(), Qt::LeftButton, {},
-                          listeDe(f)->ListeS->visualItemRect(listeDe(f)->ListeS->item(1)).center());
+        cliquerEntree(listeDe(f)->ListeS, 1);
         QTRY_COMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), photos[1]);
 
         repondreAuDialogue(QStringLiteral("voyage"));
@@ -129,4 +117,4 @@ void TestForm2Route::addSaveReopen() {
 }
 
 QTEST_MAIN(TestForm2Route)
-#include "tst_form2route.moc"
+#include "test_form2route.moc"

@@ -1,6 +1,6 @@
+// The dialog as it opens, from the settings it finds, and its options as the user sets them.
 #include "bancform2.h"
 #include "config/form2.h"
-#include "controls/captionpanel.h"
 #include "controls/gaugepanel.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
@@ -8,9 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QScrollArea>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -31,28 +29,18 @@ int cochee(const std::array<OptionButton*, 2>& options) {
 class TestForm2 : public QObject {
     Q_OBJECT
 private slots:
-    void firstRun();
-    void storedOptions_data();
-    void storedOptions();
-    void todayInJour_data();
-    void todayInJour();
-    void albumReopenedOnlyWithAList_data();
-    void albumReopenedOnlyWithAList();
-    void optionsThroughClicks();
-    void speedWritesOnlyItsKey();
-    void commandBarHover();
-    void animationGoesOnWhileThePointerMoves();
-    void captionsActAsTheirIcons();
-    void lastClickedButtonDoesNotAnimate();
-    void wallpaperButtonsAnimation_data();
-    void wallpaperButtonsAnimation();
-    void closeButton();
-    void aboutPanelPaths();
-    void aboutPanelFollowsPointer();
-    void titlePanelMovesTheWindow();
+    void premierLancement();
+    void optionsEnregistrees_data();
+    void optionsEnregistrees();
+    void aujourdhuiDansJour_data();
+    void aujourdhuiDansJour();
+    void albumRouvertSeulementAvecListe_data();
+    void albumRouvertSeulementAvecListe();
+    void optionsAuxClics();
+    void vitesseEcritSaSeuleCle();
 };
 
-void TestForm2::firstRun() {
+void TestForm2::premierLancement() {
     Banc b;
     Form2& f = b.ouvrir();
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
@@ -86,7 +74,7 @@ void TestForm2::firstRun() {
         QCOMPARE(barreDe(f)->Boutons[i]->pictureUp(), barreDe(f)->ImageList1[i].picture(1));
 }
 
-void TestForm2::storedOptions_data() {
+void TestForm2::optionsEnregistrees_data() {
     QTest::addColumn<QString>("combo");
     QTest::addColumn<QString>("titre");
     QTest::addColumn<QString>("position");
@@ -120,7 +108,7 @@ void TestForm2::storedOptions_data() {
 }
 
 // A stored value that is not a valid index falls back to the default and is stored again valid.
-void TestForm2::storedOptions() {
+void TestForm2::optionsEnregistrees() {
     QFETCH(QString, combo);
     QFETCH(QString, titre);
     QFETCH(QString, position);
@@ -142,7 +130,7 @@ void TestForm2::storedOptions() {
     QCOMPARE(b.lire(QStringLiteral("Position")), QString::number(pos));
 }
 
-void TestForm2::todayInJour_data() {
+void TestForm2::aujourdhuiDansJour_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("jour");
     QTest::newRow("Sunday") << QDate(2026, 12, 6) << "Dimanche";
@@ -150,7 +138,7 @@ void TestForm2::todayInJour_data() {
     QTest::newRow("Saturday") << QDate(2026, 12, 12) << "Samedi";
 }
 
-void TestForm2::todayInJour() {
+void TestForm2::aujourdhuiDansJour() {
     QFETCH(QDate, date);
     QFETCH(QString, jour);
     Banc b;
@@ -161,7 +149,7 @@ void TestForm2::todayInJour() {
     QCOMPARE(jourDe(f)->Jour->currentText(), jour);
 }
 
-void TestForm2::albumReopenedOnlyWithAList_data() {
+void TestForm2::albumRouvertSeulementAvecListe_data() {
     QTest::addColumn<bool>("liste");
     QTest::addColumn<QString>("album");
     QTest::addColumn<QString>("repertoire");
@@ -186,7 +174,7 @@ void TestForm2::albumReopenedOnlyWithAList_data() {
                                                << "/opt/lumivane/NOEL.alb";
 }
 
-void TestForm2::albumReopenedOnlyWithAList() {
+void TestForm2::albumRouvertSeulementAvecListe() {
     QFETCH(bool, liste);
     QFETCH(QString, album);
     QFETCH(QString, repertoire);
@@ -204,7 +192,7 @@ void TestForm2::albumReopenedOnlyWithAList() {
 }
 
 // What a user does with the pointer on the options, once the about panel is out of the way.
-void TestForm2::optionsThroughClicks() {
+void TestForm2::optionsAuxClics() {
     Banc b;
     Form2& f = b.montrer();
     aproposDe(f)->FermerAPropos();
@@ -234,7 +222,7 @@ void TestForm2::optionsThroughClicks() {
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("4"));
 }
 
-void TestForm2::speedWritesOnlyItsKey() {
+void TestForm2::vitesseEcritSaSeuleCle() {
     Banc b;
     Form2& f = b.ouvrir();
     optionsDe(f)->Combo1->setCurrentRow(0);
@@ -248,191 +236,5 @@ void TestForm2::speedWritesOnlyItsKey() {
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
 }
 
-// Frames run 1, 2, 3, 4, 5, 1 ... and never reach the selected look; the caption stays white.
-void TestForm2::commandBarHover() {
-    Banc b;
-    Form2& f = b.ouvrir();
-    barreDe(f)->Boutons_MouseMove(2);
-    QVERIFY(barreDe(f)->Timer1.isActive());
-    QCOMPARE(barreDe(f)->Timer1.interval(), 200);
-    QCOMPARE(barreDe(f)->BoutonSurvole, qint16(2));
-    const ImageList& images = barreDe(f)->ImageList1[2];
-    QList<int> vues;
-    for (int k = 0; k < 7; ++k) {
-        barreDe(f)->Timer1_Timer();
-        for (int n = 1; n <= images.count(); ++n)
-            if (barreDe(f)->Boutons[2]->pictureUp() == images.picture(n))
-                vues << n;
-        QCOMPARE(barreDe(f)->Boutons[2]->pictureDown(), barreDe(f)->Boutons[2]->pictureUp());
-        QCOMPARE(barreDe(f)->TBoutons[2]->textColor(), QColor(255, 255, 255));
-    }
-    QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 5, 1, 2}));
-    // Another button goes on from the next frame.
-    barreDe(f)->Boutons_MouseMove(5);
-    barreDe(f)->Timer1_Timer();
-    QCOMPARE(barreDe(f)->Boutons[5]->pictureUp(), barreDe(f)->ImageList1[5].picture(3));
-    barreDe(f)->Boutons_MouseExit(5);
-    QVERIFY(!barreDe(f)->Timer1.isActive());
-    QCOMPARE(barreDe(f)->Timer1.interval(), 0);
-    QCOMPARE(barreDe(f)->Boutons[5]->pictureUp(), barreDe(f)->ImageList1[5].picture(1));
-}
-
-void TestForm2::animationGoesOnWhileThePointerMoves() {
-    Banc b;
-    Form2& f = b.ouvrir();
-    QSignalSpy ticks(&barreDe(f)->Timer1, &QTimer::timeout);
-    QTimer pointeur; // a pointer that keeps moving over "Panorama"
-    connect(&pointeur, &QTimer::timeout, &f, [&f] { barreDe(f)->Boutons_MouseMove(2); });
-    pointeur.start(40);
-    barreDe(f)->Boutons_MouseMove(2);
-    QTRY_VERIFY(ticks.size() >= 2);
-}
-
-// The pointer on the caption "Photos" animates the icon Boutons(1), with the real timer.
-void TestForm2::captionsActAsTheirIcons() {
-    Banc b;
-    Form2& f = b.montrer();
-    QTest::mouseMove(&f, QPoint(400, 300));
-    QTest::mouseMove(barreDe(f)->TBoutons[1], QPoint(20, 8));
-    QTRY_VERIFY(barreDe(f)->Timer1.isActive());
-    QCOMPARE(barreDe(f)->BoutonSurvole, qint16(1));
-    QTRY_VERIFY(barreDe(f)->Boutons[1]->pictureUp() != barreDe(f)->ImageList1[1].picture(1));
-    QTest::mouseMove(&f, QPoint(400, 300));
-    QTRY_VERIFY(!barreDe(f)->Timer1.isActive());
-    QCOMPARE(barreDe(f)->Boutons[1]->pictureUp(), barreDe(f)->ImageList1[1].picture(1));
-    QCOMPARE(barreDe(f)->TBoutons[1]->textColor(), QColor(255, 255, 255));
-
-    QTest::mouseClick(barreDe(f)->TBoutons[1], Qt::LeftButton, {}, QPoint(20, 8));
-    QCOMPARE(f.etat().BoutonActif, qint16(1));
-    QVERIFY(!barreDe(f)->Boutons[1]->value() && !barreDe(f)->TBoutons[1]->value());
-}
-
-void TestForm2::lastClickedButtonDoesNotAnimate() {
-    Banc b;
-    Form2& f = b.montrer();
-    barreDe(f)->Boutons_MouseMove(0);
-    QTest::mouseClick(barreDe(f)->Boutons[0], Qt::LeftButton, {}, QPoint(30, 25));
-    QCOMPARE(f.etat().BoutonActif, qint16(0));
-    QVERIFY(!barreDe(f)->Timer1.isActive());
-    QVERIFY(!barreDe(f)->Boutons[0]->value());
-    QCOMPARE(barreDe(f)->Boutons[0]->pictureUp(), barreDe(f)->ImageList1[0].picture(1));
-    QCOMPARE(barreDe(f)->TBoutons[0]->textColor(), QColor(255, 255, 255));
-    barreDe(f)->Boutons_MouseMove(0);
-    QVERIFY(!barreDe(f)->Timer1.isActive());
-    barreDe(f)->Boutons_MouseExit(0);
-    barreDe(f)->Boutons_MouseMove(3);
-    QVERIFY(barreDe(f)->Timer1.isActive());
-    barreDe(f)->Boutons_MouseExit(3);
-    // Clicking another command moves the selection on.
-    barreDe(f)->Boutons[3]->click();
-    QCOMPARE(f.etat().BoutonActif, qint16(3));
-    barreDe(f)->Boutons_MouseMove(0);
-    QVERIFY(barreDe(f)->Timer1.isActive());
-}
-
-void TestForm2::wallpaperButtonsAnimation_data() {
-    QTest::addColumn<int>("survolee");
-    QTest::newRow("Sel") << 0;
-    QTest::newRow("DeValider") << 1;
-    QTest::newRow("Valider") << 2;
-    QTest::newRow("none") << 3;
-}
-
-// Frames run 1, 2, 3, 4, 1 on the up picture of the hovered button alone.
-void TestForm2::wallpaperButtonsAnimation() {
-    QFETCH(int, survolee);
-    Banc b;
-    Form2& f = b.ouvrir();
-    const std::array<PictureButton*, 3> boutons{jourDe(f)->Sel, jourDe(f)->DeValider,
-                                                jourDe(f)->Valider};
-    jourDe(f)->ImageSurvolee = qint16(survolee);
-    QList<int> vues;
-    for (int k = 0; k < 6; ++k) {
-        jourDe(f)->Timer2_Timer();
-        for (std::size_t j = 0; j < boutons.size(); ++j) {
-            if (int(j) != survolee)
-                QCOMPARE(boutons[j]->pictureUp(), jourDe(f)->ImageList2.picture(1));
-            QCOMPARE(boutons[j]->pictureDown(), jourDe(f)->ImageList2.last());
-        }
-        if (survolee < 3)
-            for (int n = 1; n <= jourDe(f)->ImageList2.count(); ++n)
-                if (boutons[std::size_t(survolee)]->pictureUp() == jourDe(f)->ImageList2.picture(n))
-                    vues << n;
-    }
-    if (survolee < 3)
-        QCOMPARE(vues, (QList<int>{1, 2, 3, 4, 1, 2}));
-}
-
-void TestForm2::closeButton() {
-    Banc b;
-    Form2& f = b.montrer();
-    PictureButton* fermer = controle<PictureButton>(f, QStringLiteral("Menu1"));
-    QCOMPARE(fermer->objectName(), QStringLiteral("Menu1"));
-    QCOMPARE(fermer->toolTip(), QStringLiteral("Fermer"));
-    const QImage normal = fermer->pictureUp();
-    QVERIFY(normal != fermer->pictureDown());
-    QTest::mouseMove(fermer, QPoint(5, 5));
-    QTRY_COMPARE(fermer->pictureUp(), fermer->pictureDown());
-    QTest::mouseMove(&f, QPoint(400, 300));
-    QTRY_COMPARE(fermer->pictureUp(), normal);
-    QTest::mouseClick(fermer, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(b.fins, 1);
-    QVERIFY(!f.isVisible());
-}
-
-void TestForm2::aboutPanelPaths() {
-    Banc b;
-    Form2& f = b.ouvrir();
-    const QRect ouvert = aproposDe(f)->geometry();
-    QCOMPARE(ouvert, QRect(536, 64, 217, 213));
-    aproposDe(f)->OuvrirAPropos(); // already open: nothing
-    QCOMPARE(aproposDe(f)->geometry(), ouvert);
-    aproposDe(f)->FermerAPropos();
-    QVERIFY(aproposDe(f)->isHidden());
-    QCOMPARE(aproposDe(f)->x(), 536);
-    aproposDe(f)->resize(50, aproposDe(f)->height());
-    aproposDe(f)->FermerAPropos(); // already closed: nothing
-    QCOMPARE(aproposDe(f)->width(), 50);
-    QVERIFY(aproposDe(f)->isHidden());
-    aproposDe(f)->OuvrirAPropos();
-    QVERIFY(!aproposDe(f)->isHidden());
-    QCOMPARE(aproposDe(f)->geometry(), ouvert);
-    aproposDe(f)->resize(120, aproposDe(f)->height());
-    aproposDe(f)->OuvrirAPropos(); // open, even if narrowed: nothing
-    QCOMPARE(aproposDe(f)->width(), 120);
-}
-
-// Crossing the panel or the preview frame closes it; the album area opens it again.
-void TestForm2::aboutPanelFollowsPointer() {
-    Banc b;
-    Form2& f = b.montrer();
-    aproposDe(f)->DureeGlissement = 30; // the slide itself runs, shortly
-    QTest::mouseMove(controle<QLabel>(f, QStringLiteral("L1")), QPoint(20, 20));
-    QTRY_VERIFY(aproposDe(f)->isHidden());
-    QTest::mouseMove(listeDe(f)->ListeS->viewport(), QPoint(50, 50));
-    QTRY_COMPARE(aproposDe(f)->width(), 217);
-    QTest::mouseMove(controle<PictureButton>(f, QStringLiteral("Cadre")), QPoint(30, 30));
-    QTRY_VERIFY(aproposDe(f)->isHidden());
-    emit vignettesDe(f)->pointeurDessus();
-    QTRY_COMPARE(aproposDe(f)->width(), 217);
-}
-
-// Without a window manager to do it, the window follows the pointer that holds its title.
-void TestForm2::titlePanelMovesTheWindow() {
-    Banc b;
-    Form2& f = b.montrer();
-    f.move(100, 80);
-    const QPoint avant = f.pos();
-    QTest::mousePress(controle<CaptionPanel>(f, QStringLiteral("Titre")), Qt::LeftButton, {},
-                      QPoint(10, 5));
-    QTest::mouseMove(controle<CaptionPanel>(f, QStringLiteral("Titre")), QPoint(60, 25));
-    QTest::mouseRelease(controle<CaptionPanel>(f, QStringLiteral("Titre")), Qt::LeftButton, {},
-                        QPoint(60, 25));
-    QTRY_COMPARE(f.pos(), avant + QPoint(50, 20));
-    QTest::mouseMove(controle<CaptionPanel>(f, QStringLiteral("Titre")),
-                     QPoint(90, 40)); // released: the window stays
-    QCOMPARE(f.pos(), avant + QPoint(50, 20));
-}
-
 QTEST_MAIN(TestForm2)
-#include "tst_form2.moc"
+#include "test_form2.moc"

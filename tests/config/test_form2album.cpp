@@ -1,0 +1,217 @@
+// The album's list as the dialog shows it: what start-up puts in it, a click or a key on an
+// entry and the preview it gives, and the list's menu, driven through the form with scripted
+// message boxes.
+#include "atelieralbum.h"
+#include "controls/picturebutton.h"
+#include "controls/twips.h"
+#include "fichiers.h"
+#include "samples.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QImage image(const QLabel* l) {
+    return l->pixmap().toImage();
+}
+
+} // namespace
+
+class TestForm2Album : public QObject {
+    Q_OBJECT
+private slots:
+    void demarrage_data();
+    void demarrage();
+    void clicDansLaListe_data();
+    void clicDansLaListe();
+    void nouveauClicFichierDisparu();
+    void focusSeulNeChoisitRien();
+    void retraitParLeMenu();
+
+private:
+    Atelier m_a;
+};
+
+void TestForm2Album::demarrage_data() {
+    QTest::addColumn<QStringList>("miroir");
+    QTest::addColumn<QStringList>("fichier"); // the remembered album's photos; empty: none
+    QTest::addColumn<bool>("fichierPresent");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QString>("titre");
+    QTest::newRow("empty store") << QStringList() << QStringList() << false << QStringList() << "";
+    QTest::newRow("the mirror, no album remembered")
+        << QStringList{"large", "haute"} << QStringList() << false << QStringList{"large", "haute"}
+        << "";
+    QTest::newRow("the remembered album replaces the mirror")
+        << QStringList{"large", "haute"} << QStringList{"petite", "large"} << true
+        << QStringList{"petite", "large"} << "NOEL";
+    QTest::newRow("the remembered album's file is gone: the list stays")
+        << QStringList{"large"} << QStringList{"petite"} << false << QStringList{"large"} << "NOEL";
+    QTest::newRow("an empty list stays the remembered album's")
+        << QStringList() << QStringList{"petite"} << true << QStringList() << "NOEL";
+}
+
+void TestForm2Album::demarrage() {
+    QFETCH(QStringList, miroir);
+    QFETCH(QStringList, fichier);
+    QFETCH(bool, fichierPresent);
+    QFETCH(QStringList, liste);
+    QFETCH(QString, titre);
+    BancForm2 b;
+    if (!fichier.isEmpty()) {
+        m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), fichier);
+        if (!fichierPresent)
+            QFile::remove(m_a.albums() + QStringLiteral("NOEL.alb"));
+    }
+    Samples::writeAlbum(b.ts.settings, m_a.chemins(miroir));
+    Form2& f = b.ouvrir();
+    verifierListe(b, m_a.chemins(liste));
+    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
+    if (liste.isEmpty()) {
+        QCOMPARE(listeDe(f)->ListeS->currentRow(), -1);
+        // The marker set for the list loaded first stays.
+        QCOMPARE(vignettesDe(f)->TagIm0, miroir.isEmpty() ? QString() : QStringLiteral("0"));
+        if (miroir.isEmpty())
+            QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
+    } else {
+        QCOMPARE(listeDe(f)->ListeS->currentRow(), 0);
+        QCOMPARE(vignettesDe(f)->TagIm0, QStringLiteral("0"));
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
+        QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
+    }
+}
+
+void TestForm2Album::clicDansLaListe_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("apercu");  // false: the placeholder
+    QTest::addColumn<QRectF>("place"); // twips
+    QTest::newRow("wide: 2755 wide") << "large" << true << QRectF(8290, 4554, 2755, 2066.25);
+    QTest::newRow("high: 2275 high") << "haute" << true << QRectF(8814, 4450, 1706.25, 2275);
+    QTest::newRow("fits: natural size") << "petite" << true << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("missing file") << "absente" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("not a picture") << "texte" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("a folder") << "dossier" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("a FIFO") << "fifo" << false << QRectF(8757, 4450, 1820, 2275);
+}
+
+// The first entry is previewed at start; a click on another previews it, or shows the
+// placeholder and leaves the rest as it was.
+void TestForm2Album::clicDansLaListe() {
+    QFETCH(QString, nom);
+    QFETCH(bool, apercu);
+    QFETCH(QRectF, place);
+    BancForm2 b;
+    Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("petite"), nom}));
+    Form2& f = b.montrer();
+    const QString premiere = m_a[QStringLiteral("petite")];
+    QCOMPARE(listeDe(f)->ListeS->toolTip(), premiere);
+    for (PictureButton* v : {jourDe(f)->Valider, jourDe(f)->TValider})
+        v->setEnabled(false);
+    cliquerEntree(listeDe(f)->ListeS, 1);
+    b.attendreApercu();
+    QCOMPARE(listeDe(f)->ListeS->currentRow(), 1);
+    QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
+    QCOMPARE(dansDialogue(controle<QLabel>(f, QStringLiteral("Photo"))),
+             Twips::rect(place.x(), place.y(), place.width(), place.height()));
+    if (apercu) {
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[nom]);
+        QCOMPARE(listeDe(f)->ListeS->toolTip(), m_a[nom]);
+        QVERIFY(jourDe(f)->Valider->isEnabled() && jourDe(f)->TValider->isEnabled());
+        QVERIFY(image(controle<QLabel>(f, QStringLiteral("Photo"))) !=
+                image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
+    } else {
+        QCOMPARE(image(controle<QLabel>(f, QStringLiteral("Photo"))),
+                 image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), QString());
+        QCOMPARE(listeDe(f)->ListeS->toolTip(), premiere);
+        QVERIFY(!jourDe(f)->Valider->isEnabled() && !jourDe(f)->TValider->isEnabled());
+    }
+}
+
+// A click on the entry already chosen looks at the file again; the keyboard previews too.
+void TestForm2Album::nouveauClicFichierDisparu() {
+    QTemporaryDir dir;
+    const QString copie = dir.filePath(QStringLiteral("copie.jpg"));
+    QVERIFY(QFile::copy(m_a[QStringLiteral("large")], copie));
+    BancForm2 b;
+    Samples::writeAlbum(b.ts.settings, {copie, m_a[QStringLiteral("haute")]});
+    Form2& f = b.montrer();
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), copie);
+    QVERIFY(QFile::remove(copie));
+    cliquerEntree(listeDe(f)->ListeS, 0);
+    b.attendreApercu();
+    QCOMPARE(image(controle<QLabel>(f, QStringLiteral("Photo"))),
+             image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
+    QTest::keyClick(listeDe(f)->ListeS, Qt::Key_Down);
+    b.attendreApercu();
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[QStringLiteral("haute")]);
+}
+
+// After a command refilled the list nothing is chosen; the list taking the keyboard focus gives
+// an entry the focus, which neither previews it nor lets the menu act on it.
+void TestForm2Album::focusSeulNeChoisitRien() {
+    BancForm2 b;
+    Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("large")}));
+    Form2& f = b.montrer();
+    choisir(b, {m_a.dossier() + Nul + QStringLiteral("petite.bmp")});
+    repondre(b, {true});
+    cliquer(barreDe(f)->Boutons[1]);
+    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(listeDe(f)->ListeS, &focus);
+    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[QStringLiteral("large")]);
+    cliquerEntree(listeDe(f)->ListeS, 0, Qt::RightButton);
+    QVERIFY(!listeDe(f)->Menus->isVisible());
+}
+
+void TestForm2Album::retraitParLeMenu() {
+    BancForm2 b;
+    const QStringList noms = {QStringLiteral("large"), QStringLiteral("haute"),
+                              QStringLiteral("petite")};
+    m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), noms);
+    const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
+    const QByteArray avant = contenu(fichier);
+    Form2& f = b.montrer();
+    for (PictureButton* e : {barreDe(f)->Boutons[3], barreDe(f)->TBoutons[3]})
+        e->setEnabled(false);
+    QCOMPARE(listeDe(f)->Supp->text(),
+             QStringLiteral("&Enlever la photo sélectionner de la liste"));
+    QCOMPARE(listeDe(f)->Paper->text(),
+             QStringLiteral("&Mettre la photo comme Papier Peint du jour sélectionné"));
+    QCOMPARE(listeDe(f)->Menus->actions(), (QList<QAction*>{listeDe(f)->Supp, listeDe(f)->Paper}));
+
+    cliquerEntree(listeDe(f)->ListeS, 1);
+    const auto offrirEtEnlever = [&](bool reponse) {
+        repondre(b, {reponse});
+        cliquerEntree(listeDe(f)->ListeS, 2, Qt::RightButton);
+        QTRY_VERIFY(listeDe(f)->Menus->isVisible());
+        QCOMPARE(listeDe(f)->ListeS->currentRow(), 1); // the menu acts on the entry chosen before
+        QTest::mouseClick(listeDe(f)->Menus, Qt::LeftButton, {},
+                          listeDe(f)->Menus->actionGeometry(listeDe(f)->Supp).center());
+        QTRY_VERIFY(!listeDe(f)->Menus->isVisible());
+    };
+    offrirEtEnlever(false);
+    verifierListe(b, m_a.chemins(noms));
+    QCOMPARE(contenu(fichier), avant);
+    QVERIFY(!barreDe(f)->Boutons[3]->isEnabled() && !barreDe(f)->TBoutons[3]->isEnabled());
+    QCOMPARE(b.ts.prompts.asked,
+             QStringList{QStringLiteral("Etes vous sur de vouloir enlever cette photo ? ")});
+
+    offrirEtEnlever(true);
+    const QStringList reste = m_a.chemins({QStringLiteral("large"), QStringLiteral("petite")});
+    verifierListe(b, reste);
+    QCOMPARE(contenu(fichier), lignesAlbum(reste));
+    QVERIFY(barreDe(f)->Boutons[3]->isEnabled() && barreDe(f)->TBoutons[3]->isEnabled());
+    QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("NOEL"));
+    QVERIFY(!f.etat().AlbumModifie);
+}
+
+QTEST_MAIN(TestForm2Album)
+#include "test_form2album.moc"

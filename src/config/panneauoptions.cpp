@@ -1,6 +1,7 @@
 #include "config/panneauoptions.h"
 
 #include "config/form2textes.h"
+#include "controls/decor.h"
 #include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/optionbutton.h"
@@ -14,8 +15,6 @@
 namespace {
 
 const QColor TexteListe(192, 192, 255);
-const QColor FondPanneau(26, 46, 58);
-const QColor TextePanneau(222, 232, 236);
 
 // The stored index of an option, or the catalogue's default when the stored text is not one.
 int indexStocke(const SettingsStore& store, const Reglages::Entree& e, int nombre) {
@@ -35,11 +34,12 @@ void selectionner(OptionButton* option) {
 PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
     : CaptionPanel(parent), m_reglages(reglages) {
     setObjectName(QStringLiteral("SSPanel1"));
-    setBackColor(FondPanneau);
+    setBackColor(Decor::FondPanneau);
     setBevel(CaptionPanel::Bevel::Raised);
     Twips::placer(this, 8040, 960, 3255, 1860);
-    Twips::placer(etiquette(this, QStringLiteral("Label3"), Form2Textes::Vitesse, TextePanneau), 20,
-                  20, 1900, 210);
+    Twips::placer(
+        etiquette(this, QStringLiteral("Label3"), Form2Textes::Vitesse, Decor::TextePanneau), 20,
+        20, 1900, 210);
     Combo1 = new QListWidget(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Twips::placer(Combo1, 30, 240, 1890, 1590);
@@ -52,7 +52,7 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
     Combo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     QLabel* label5 =
-        etiquette(this, QStringLiteral("Label5"), Form2Textes::TitrePhoto, TextePanneau);
+        etiquette(this, QStringLiteral("Label5"), Form2Textes::TitrePhoto, Decor::TextePanneau);
     Twips::placer(label5, 2025, 0, 1230, 420);
     label5->setWordWrap(true);
     auto* groupe = new CaptionPanel(this);
@@ -62,11 +62,11 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
         Tit[i] = new OptionButton(Form2Textes::OuiNon[i], groupe);
         Tit[i]->setObjectName(QStringLiteral("Tit%1").arg(i));
         Twips::placer(Tit[i], i == 0 ? 0 : 720, 0, i == 0 ? 720 : 615, 255);
-        Tit[i]->setTextColor(TextePanneau);
+        Tit[i]->setTextColor(Decor::TextePanneau);
         Position[i] = new OptionButton(Form2Textes::Positions[i], this);
         Position[i]->setObjectName(QStringLiteral("Position%1").arg(i));
         Twips::placer(Position[i], 1920, i == 0 ? 1200 : 1440, 1335, 240);
-        Position[i]->setTextColor(TextePanneau);
+        Position[i]->setTextColor(Decor::TextePanneau);
     }
 
     connect(Combo1, &QListWidget::currentRowChanged, this, [this] { Combo1_Click(); });

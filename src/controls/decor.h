@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 
 // The dialog's artwork, painted in code.
 namespace Decor {
+
+// The option and weekday panels: their background and their text.
+inline const QColor FondPanneau(26, 46, 58);
+inline const QColor TextePanneau(222, 232, 236);
 
 // Background of the whole dialog.
 QImage fond(const QSize& taille);

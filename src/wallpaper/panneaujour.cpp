@@ -1,6 +1,7 @@
 // The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
+#include "controls/decor.h"
 #include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/minuterie.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-const QColor FondPanneau(26, 46, 58);
-const QColor TextePanneau(222, 232, 236);
 const QColor Jaune(255, 255, 0);
 
 template <typename W> W* nomme(W* w, const QString& nom) {
@@ -34,11 +33,11 @@ PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme,
       m_services(services), m_cheminApercu(std::move(cheminApercu)) {
     setObjectName(QStringLiteral("SSPanel4"));
     setToolTip(TextesFonds::Panneau);
-    setBackColor(FondPanneau);
+    setBackColor(Decor::FondPanneau);
     setBevel(Bevel::Raised);
     Twips::placer(this, 8040, 2880, 3255, 1215);
     CreerControles();
-    for (const QImage& im : ImagesJour::images(FondPanneau))
+    for (const QImage& im : ImagesJour::images(Decor::FondPanneau))
         ImageList2.add(im);
     for (PictureButton* b : {Sel, DeValider, Valider}) {
         b->setMaskColor(ImagesJour::Masque);
@@ -59,7 +58,7 @@ PanneauJour::~PanneauJour() {
 }
 
 void PanneauJour::CreerControles() {
-    Label6 = etiquette(this, QStringLiteral("Label6"), TextesFonds::Jour, TextePanneau);
+    Label6 = etiquette(this, QStringLiteral("Label6"), TextesFonds::Jour, Decor::TextePanneau);
     Twips::placer(Label6, 240, 180, 435, 195);
     Jour = nomme(new QComboBox(this), QStringLiteral("Jour"));
     Jour->setFont(dialogFont());

@@ -25,20 +25,6 @@ QString avecExtension(const QString& nom) {
     return nom.right(4).toUpper() == QStringLiteral(".ALB") ? nom : nom + QStringLiteral(".alb");
 }
 
-// Titles are in capitals while a file keeps the case it was saved with: where file names tell
-// case apart, the one file of the folder whose name differs only by case is the album's.
-QString fichierSansCasse(const QString& chemin) {
-    const QFileInfo info(chemin);
-    if (info.exists() || info.fileName().isEmpty())
-        return chemin;
-    QStringList noms;
-    // Name filters ignore case; a name holding wildcard characters is checked afterwards.
-    for (const QString& nom : info.dir().entryList({info.fileName()}, QDir::Files | QDir::Hidden))
-        if (nom.compare(info.fileName(), Qt::CaseInsensitive) == 0)
-            noms << nom;
-    return noms.size() == 1 ? chemin.left(apresSeparateur(chemin)) + noms.first() : chemin;
-}
-
 } // namespace
 
 Album::Album(SettingsStore& reglages, Prompts& messages, FileChooser& fichiers,
@@ -58,62 +44,29 @@ QString Album::dossierDepart(const QString& dossierRetenu) const {
     return dossierRetenu.isEmpty() ? m_dossierProgramme : dossierRetenu;
 }
 
-void Album::ChargerListe() {
-    Liste = LireMiroir(m_reglages);
-}
-
-bool Album::RetrouverDernierAlbum() {
-    const QString nom = Reglages::lire(m_reglages, Reglages::album());
-    // An empty list stays the remembered album's: photos added to it are then changes of that
-    // album, offered to be saved, instead of a list its file replaces unasked at the next start.
-    if (Liste.isEmpty() && nom.isEmpty())
-        return false;
-    if (!SansBlancs(nom).isEmpty())
-        TitreAlbum = nom;
-    FichierAlbum = Reglages::lire(m_reglages, Reglages::repertoireOpen());
-    if (FichierAlbum.isEmpty()) {
-        FichierAlbum = m_dossierProgramme;
-        if (!FichierAlbum.endsWith(Separateur))
-            FichierAlbum += Separateur;
-    }
-    FichierAlbum = fichierSansCasse(FichierAlbum + SansBlancs(TitreAlbum) + QStringLiteral(".alb"));
-    if (nom.isEmpty() || Liste.isEmpty())
-        return false;
-    // A file missing or unreadable today (a medium not mounted) is no reason to drop the list the
-    // screen saver shows: the user keeps it, under the album's title.
-    const auto contenu = LireFichierAlbum(FichierAlbum);
-    if (!contenu)
-        return false;
-    remplacerPar(*contenu);
-    return true;
-}
-
 void Album::AjouterFichier(const QString& chemin, int numero) {
     Liste.append(chemin);
     Reglages::ecrire(m_reglages, Reglages::fichier(numero), chemin);
 }
 
-void Album::ReouvrirFichier() {
-    remplacerPar(LireFichierAlbum(FichierAlbum).value_or(QByteArray()));
-}
-
-void Album::remplacerPar(const QByteArray& contenu) {
-    const SettingsBatch lot(m_reglages);
-    Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
-    Liste.clear();
-    // The line's own number gives the key, so the mirror shows what the file says.
-    for (const LigneAlbum& ligne : LireLignesAlbum(contenu))
-        AjouterFichier(ligne.chemin, ligne.numero);
-    if (const auto titre = TitreDuFichier(FichierAlbum))
-        TitreAlbum = *titre;
-}
-
 void Album::retenirFichier(const QString& fichier) {
     FichierAlbum = fichier;
-    Reglages::ecrire(m_reglages, Reglages::album(), TitreDuFichier(fichier).value_or(TitreAlbum));
-    Reglages::ecrire(m_reglages, Reglages::nomAlbum(), fichier);
-    Reglages::ecrire(m_reglages, Reglages::repertoireOpen(),
-                     fichier.left(apresSeparateur(fichier)));
+    {
+        const SettingsBatch lot(m_reglages);
+        Reglages::ecrire(m_reglages, Reglages::album(),
+                         TitreDuFichier(fichier).value_or(TitreAlbum));
+        Reglages::ecrire(m_reglages, Reglages::nomAlbum(), fichier);
+        Reglages::ecrire(m_reglages, Reglages::repertoireOpen(),
+                         fichier.left(apresSeparateur(fichier)));
+    }
+    signalerReglages();
+}
+
+void Album::signalerReglages() {
+    if (m_reglagesSignales || !m_reglages.writeFailed())
+        return;
+    m_reglagesSignales = true;
+    m_messages.notify(TextesAlbum::ReglagesNonEnregistres);
 }
 
 std::optional<QString> Album::demanderNom() {
@@ -132,6 +85,7 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
     // The callers' commands have just given up the old mirror: whatever happens next, the screen
     // saver and the next start must find the list the user sees.
     RecrireMiroir(m_reglages, Liste);
+    signalerReglages();
     const QString refus = RefusAlbum(Liste);
     if (!refus.isEmpty()) {
         m_messages.notify(refus);
@@ -185,8 +139,13 @@ bool Album::OuvrirAlbum() {
          dossierDepart(Reglages::lire(m_reglages, Reglages::repertoireOpen())), QString()});
     if (chemin.isEmpty())
         return false;
+    const QString ancien = FichierAlbum;
     FichierAlbum = chemin;
-    ReouvrirFichier();
+    // A file that gives no photo is not the album's: the list and its file stay.
+    if (!ReouvrirFichier()) {
+        FichierAlbum = ancien;
+        return false;
+    }
     retenirFichier(chemin);
     return true;
 }
@@ -228,12 +187,15 @@ Album::ResultatPhotos Album::Photos() {
             dossier = SansBlancs(choix.left(debutNom - 1)) + Separateur;
         noms = {choix.mid(debutNom)};
     }
-    Reglages::ecrire(m_reglages, Reglages::repertoireExplore(), dossier);
-    const SettingsBatch lot(m_reglages);
-    for (const QString& nom : noms) {
-        if (!nom.isEmpty())
-            AjouterFichier(SansBlancs(dossier + nom), numero++);
+    {
+        const SettingsBatch lot(m_reglages);
+        Reglages::ecrire(m_reglages, Reglages::repertoireExplore(), dossier);
+        for (const QString& nom : noms) {
+            if (!nom.isEmpty())
+                AjouterFichier(SansBlancs(dossier + nom), numero++);
+        }
     }
+    signalerReglages();
     return resultat;
 }
 

@@ -9,6 +9,7 @@
 class FileChooser;
 class Prompts;
 class SettingsStore;
+struct LectureAlbum;
 
 // The album as the configuration dialog keeps it, without its widgets: the photo list, its
 // mirror in the settings store, the album file, and the commands that work on them through the
@@ -45,18 +46,25 @@ public:
     // "Demarrage"), also for an empty list, and, when one is remembered and the list is not
     // empty, reopens it as ReouvrirFichier does. A file that cannot be read leaves the list and
     // the mirror as they are. True when it reopened a file: the dialog then treats the list as
-    // after ReouvrirFichier.
+    // after ReouvrirFichier. The same in two steps, so that the file is read off the UI thread:
+    // DernierAlbumARouvrir takes up the title and the file and names the file to read, if any;
+    // ReprendreDernierAlbum then takes what was read, unless the list or the file changed
+    // meanwhile.
     bool RetrouverDernierAlbum();
+    std::optional<QString> DernierAlbumARouvrir();
+    bool ReprendreDernierAlbum(const LectureAlbum& lecture);
 
     // Appends `chemin` to the list and writes it under the key of `numero`, and no other key:
     // the caller picks the number that keeps the mirror contiguous.
     void AjouterFichier(const QString& chemin, int numero);
 
-    // Replaces the list and the mirror by the contents of the file `FichierAlbum` (a file that
-    // cannot be read gives an empty list) and sets the title from the file name. The dialog
-    // then empties its thumbnail pane, shows ListeS and, when the list is not empty, highlights
-    // and selects entry 0 as after ChargerListe.
-    void ReouvrirFichier();
+    // Replaces the list and the mirror by the contents of the file `FichierAlbum` and sets the
+    // title from the file name. A file that cannot be read, is too large to be an album or gives
+    // no photo changes nothing (the user is told, naming the file) and the result is false; of a
+    // file numbering more photos than it can, the first ones are taken and the user is told.
+    // When true, the dialog empties its thumbnail pane, shows ListeS and highlights and selects
+    // entry 0 as after ChargerListe.
+    bool ReouvrirFichier();
 
     enum class Sauvegarde {
         Enregistree, // the file and the mirror hold the list
@@ -78,8 +86,9 @@ public:
     bool Supp(int index, const std::function<void()>& apresRetrait = {});
 
     // The "Album" command, between the selection looks of the command bar. Offers to save
-    // unsaved changes, then asks for an album file. False when the user cancelled that, or when
-    // the changes could not be saved (the user was told; the list stays): the dialog only clears
+    // unsaved changes, then asks for an album file. False when the user cancelled that, when
+    // the changes could not be saved, or when the file gives no photo (the user was told; the
+    // list and the album's file stay): the dialog only clears
     // its thumbnail highlight marker. True when `FichierAlbum` names the
     // chosen file, reopened as by ReouvrirFichier, and "Demarrage" remembers it: the dialog
     // clears the highlight marker, stops a running thumbnail build (ArretChargement), clears the
@@ -116,8 +125,12 @@ public:
 
 private:
     QString dossierDepart(const QString& dossierRetenu) const;
-    // The list, the mirror and the title from the contents of the file `FichierAlbum`.
-    void remplacerPar(const QByteArray& contenu);
+    // The list, the mirror and the title from what the file `FichierAlbum` gave; false, with
+    // the user told, when it gave nothing.
+    bool remplacerPar(const LectureAlbum& lecture);
+    // Tells the user, once, that the settings store did not keep what was written: the show
+    // and the next start would not play what the dialog shows.
+    void signalerReglages();
     // `fichier` becomes the album's file, here and for the next start.
     void retenirFichier(const QString& fichier);
     std::optional<QString> demanderNom();
@@ -126,4 +139,6 @@ private:
     Prompts& m_messages;
     FileChooser& m_fichiers;
     QString m_dossierProgramme;
+    QStringList m_listeAvantLecture; // the list when the remembered album's file began to be read
+    bool m_reglagesSignales = false;
 };

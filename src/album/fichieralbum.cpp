@@ -22,7 +22,9 @@ QString EnregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu
     return {};
 }
 
-std::optional<QByteArray> LireFichierAlbum(const QString& chemin) {
+std::optional<QByteArray> LireFichierAlbum(const QString& chemin, bool* tropGros) {
+    if (tropGros)
+        *tropGros = false;
     // Only a regular file is opened: a FIFO would block the dialog until someone writes to it,
     // and a device may never end.
     if (!QFileInfo(chemin).isFile())
@@ -30,7 +32,16 @@ std::optional<QByteArray> LireFichierAlbum(const QString& chemin) {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray contenu = fichier.readAll();
+    // A sparse file of gigabytes costs nothing on disk: its size is refused before any read, and
+    // a file growing meanwhile is not read past the bound.
+    QByteArray contenu;
+    if (fichier.size() <= MaxOctetsFichierAlbum)
+        contenu = fichier.read(MaxOctetsFichierAlbum + 1);
+    if (fichier.size() > MaxOctetsFichierAlbum || contenu.size() > MaxOctetsFichierAlbum) {
+        if (tropGros)
+            *tropGros = true;
+        return std::nullopt;
+    }
     if (fichier.error() != QFileDevice::NoError)
         return std::nullopt;
     return contenu;

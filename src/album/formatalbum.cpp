@@ -32,7 +32,9 @@ QString SansBlancs(const QString& texte) {
     return texte.mid(debut, fin - debut);
 }
 
-QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu) {
+QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu, bool* tronque) {
+    if (tronque)
+        *tronque = false;
     const QString texte = contenu.startsWith(MarqueUtf8)
                               ? QString::fromUtf8(contenu.sliced(MarqueUtf8.size()))
                               : Windows1252::decoder(contenu);
@@ -46,8 +48,15 @@ QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu) {
         debut = fin + 1;
         if (debut < texte.size() && texte[debut] == u'\n')
             ++debut;
-        if (const auto numero = numeroDe(ligne.left(4)))
-            lignes.append({*numero, SansBlancs(ligne.mid(4).toString())});
+        const auto numero = numeroDe(ligne.left(4));
+        if (!numero)
+            continue;
+        if (lignes.size() == MaxPhotosFichierAlbum) {
+            if (tronque)
+                *tronque = true;
+            break;
+        }
+        lignes.append({*numero, SansBlancs(ligne.mid(4).toString())});
     }
     return lignes;
 }

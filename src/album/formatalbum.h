@@ -24,8 +24,9 @@ inline constexpr qsizetype MaxPhotosFichierAlbum = 10000;
 // allowed), in file order, with the rest of the line, blanks at both ends removed, as its path.
 // A line ends at CR (an LF right after it belongs to the line end); a lone LF does not end a
 // line. Other lines are skipped. Contents starting with the UTF-8 byte-order mark are read as
-// UTF-8, all others in the code page.
-QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu);
+// UTF-8, all others in the code page. Reading stops after MaxPhotosFichierAlbum lines, the most
+// a file can number; `tronque`, when given, tells whether a valid line was left unread.
+QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu, bool* tronque = nullptr);
 
 // Why `photos` cannot be written as an album file that reads back the same, as the message shown
 // to the user; empty when it can: more photos than the number field holds, or a path holding a

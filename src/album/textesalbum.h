@@ -46,4 +46,35 @@ inline QString CheminImpossible(const QString& chemin) {
         .arg(chemin);
 }
 
+// Album files that are not taken as they are; the list shown keeps its photos unless some were
+// read.
+inline QString FichierTropGros(const QString& chemin, qint64 maxOctets) {
+    return QStringLiteral("Le fichier album %1 dépasse %2 Mo : ce n'est pas un album, il n'a pas "
+                          "été lu. La liste des photos n'a pas changé.")
+        .arg(QDir::toNativeSeparators(chemin))
+        .arg(maxOctets / (1024 * 1024));
+}
+inline QString LectureArretee(const QString& chemin, qsizetype maxPhotos) {
+    return QStringLiteral("Le fichier album %1 contient plus de %2 photos : seules les %2 "
+                          "premières ont été lues.")
+        .arg(QDir::toNativeSeparators(chemin))
+        .arg(maxPhotos);
+}
+inline QString AucunePhoto(const QString& chemin) {
+    return QStringLiteral("Le fichier album %1 ne contient aucune photo. La liste des photos n'a "
+                          "pas changé.")
+        .arg(QDir::toNativeSeparators(chemin));
+}
+inline QString Illisible(const QString& chemin) {
+    return QStringLiteral("Le fichier album %1 n'a pas pu être lu. La liste des photos n'a pas "
+                          "changé.")
+        .arg(QDir::toNativeSeparators(chemin));
+}
+// The settings store refused what was written: the screen saver and the next start would not
+// find what the dialog shows.
+inline const QString ReglagesNonEnregistres =
+    QStringLiteral("Les réglages n'ont pas pu être enregistrés (dossier plein ou protégé en "
+                   "écriture) : l'économiseur d'écran et le prochain démarrage ne trouveront "
+                   "pas la liste des photos ni l'album affichés.");
+
 } // namespace TextesAlbum

@@ -8,6 +8,10 @@
 #include <QSaveFile>
 #include <QSet>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace CacheVignettes {
 
 namespace {
@@ -45,14 +49,38 @@ QString RacineCache(const QString& dossierProgrammes) {
     return racine + QStringLiteral("Lumivane/");
 }
 
+bool DossierSur(const QString& dossier) {
+    QString chemin = dossier;
+    // With its final separator, the path would name the link's target instead of the link.
+    while (chemin.size() > 1 && chemin.endsWith(u'/'))
+        chemin.chop(1);
+    const QFileInfo info(chemin);
+    if (chemin.isEmpty() || info.isSymLink() || info.isJunction() || !info.isDir())
+        return false;
+#ifdef Q_OS_UNIX
+    return info.ownerId() == ::geteuid();
+#else
+    return true;
+#endif
+}
+
+bool PreparerDossiers(const QString& racine, const QString& dossier) {
+    if (racine.isEmpty() || dossier.isEmpty())
+        return false;
+    // The root is made alone first: mkpath() would go through a root that is a link.
+    if (!DossierSur(racine) && !(QDir().mkpath(racine) && DossierSur(racine)))
+        return false;
+    return DossierSur(dossier) || (QDir().mkdir(dossier) && DossierSur(dossier));
+}
+
 void NettoyerRacine(const QString& racine) {
-    if (racine.isEmpty())
+    if (racine.isEmpty() || !DossierSur(racine))
         return;
-    const QDir dossier(racine);
-    const auto fichiers = dossier.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& nom : fichiers)
-        if (nom.right(4).toUpper() != QStringLiteral(".ALB"))
-            QFile::remove(dossier.filePath(nom));
+    for (const QString& nom : IndexCache(racine).noms())
+        if (!nom.isEmpty() && !nom.contains(u'/') && !nom.contains(u'\\') && nom != u"." &&
+            nom != u"..")
+            QFile::remove(racine + nom);
+    QFile::remove(racine + IndexCache::NomFichier);
 }
 
 QString DossierAlbum(const QString& racine, const QString& titre) {

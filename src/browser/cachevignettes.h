@@ -20,8 +20,18 @@ QString ConvertirNom(const QString& fichier);
 // happens to run.
 QString RacineCache(const QString& dossierProgrammes);
 
-// Deletes every file lying directly in the root except album files (".alb" in any case);
-// folders stay.
+// The cache never writes nor deletes through a symbolic link or in a folder of someone else: a
+// root that is a link to a folder of the user's would lose their files. True when `dossier`
+// (root or album folder) exists, is a folder, is not a link and belongs to the user.
+bool DossierSur(const QString& dossier);
+
+// Makes the root and the album folder `dossier` (the root or a folder right under it) as needed;
+// true when both are DossierSur() and the bitmaps may be written there. Otherwise the
+// thumbnails are made in memory only.
+bool PreparerDossiers(const QString& racine, const QString& dossier);
+
+// Deletes the bitmaps lying directly in a DossierSur() root that its records name (those of an
+// album without a title), and the records; no other file, whoever made it, and no folder.
 void NettoyerRacine(const QString& racine);
 
 // The root + the trimmed title + "/"; the root itself for an empty title. A title cannot lead
@@ -59,6 +69,8 @@ public:
     std::optional<Origine> origine(const QString& nom) const;
     void noter(const QString& nom, const Origine& origine) { m_origines.insert(nom, origine); }
     qsizetype size() const { return m_origines.size(); }
+    // The names of the bitmaps recorded: plain file names, never a path.
+    QStringList noms() const { return m_origines.keys(); }
 
     // Cache names of the photos, in album order. The first photo of a name keeps it; a photo
     // whose name is taken by another photo, in this album or in the records, gets the next free

@@ -91,7 +91,7 @@ void ConstructionVignettes::Etat::travaillerPour(const std::shared_ptr<Etat>& et
 
 void ConstructionVignettes::Etat::preparer() {
     CacheVignettes::NettoyerRacine(demande.racine);
-    cacheable = !demande.dossier.isEmpty() && QDir().mkpath(demande.dossier);
+    cacheable = CacheVignettes::PreparerDossiers(demande.racine, demande.dossier);
     if (cacheable) {
         index = IndexCache(demande.dossier);
         const auto fichiers = QDir(demande.dossier).entryList(QDir::Files | QDir::Hidden);
@@ -107,7 +107,9 @@ Vignette ConstructionVignettes::Etat::faire(int i) {
     if (!source)
         return v;
     const QString& nom = noms.at(i);
-    const bool nomme = cacheable && !nom.isEmpty();
+    // A file of that name that the records do not know is not the cache's: it stays as it is.
+    const bool nomme =
+        cacheable && !nom.isEmpty() && (!presents.contains(nom) || index.origine(nom));
     if (nomme && presents.contains(nom)) {
         const std::optional<Origine> connue = index.origine(nom);
         if (connue && connue->memeSource(*source) && connue->bitmap.isValid()) {

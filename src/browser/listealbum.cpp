@@ -2,6 +2,7 @@
 #include "browser/listealbum.h"
 
 #include "album/etatdialogue.h"
+#include "album/lecturealbum.h"
 #include "browser/apercu.h"
 #include "browser/textesapercu.h"
 #include "controls/etiquette.h"
@@ -120,16 +121,23 @@ void ListeAlbum::ChargerListe() {
 }
 
 void ListeAlbum::ReouvrirFichier() {
-    m_etat.album.ReouvrirFichier();
-    MontrerAlbumRouvert();
+    if (m_etat.album.ReouvrirFichier())
+        MontrerAlbumRouvert();
 }
 
-// The album opened last replaces the list, when there is a list.
+// The album opened last replaces the list, when there is a list. Its file is read off the UI
+// thread: the dialog shows, and answers an end request, whatever the file.
 void ListeAlbum::RetrouverDernierAlbum() {
-    if (m_etat.album.RetrouverDernierAlbum())
-        MontrerAlbumRouvert();
-    else
-        MontrerTitre();
+    const auto fichier = m_etat.album.DernierAlbumARouvrir();
+    MontrerTitre();
+    if (!fichier)
+        return;
+    m_lecture = true;
+    LireAlbumEnFond(*fichier, this, [this](const LectureAlbum& lecture) {
+        m_lecture = false;
+        if (m_etat.album.ReprendreDernierAlbum(lecture))
+            MontrerAlbumRouvert();
+    });
 }
 
 void ListeAlbum::OuvrirAlbum() {

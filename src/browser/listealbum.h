@@ -29,6 +29,8 @@ public:
     void ChargerListe();
     void ReouvrirFichier();
     void RetrouverDernierAlbum();
+    // While the file of the album opened last is read, off the UI thread.
+    bool lectureEnCours() const { return m_lecture; }
 
     void OuvrirAlbum();
     void AjouterPhotos();
@@ -77,4 +79,5 @@ private:
     EtatDialogue& m_etat;
     Apercu& m_apercu;
     int m_ligneAvantClic = -1; // current entry of ListeS when the left button went down
+    bool m_lecture = false;
 };

@@ -44,10 +44,17 @@ void IniSettingsStore::removeSection(const QString& section) {
 
 void IniSettingsStore::endBatch() {
     if (m_batchDepth > 0 && --m_batchDepth == 0)
-        m_settings.sync();
+        sync();
 }
 
 void IniSettingsStore::commit() {
     if (m_batchDepth == 0)
-        m_settings.sync();
+        sync();
+}
+
+// QSettings keeps the first error it met; a file that cannot be parsed is not a write's fault.
+void IniSettingsStore::sync() {
+    m_settings.sync();
+    if (m_settings.status() == QSettings::AccessError)
+        m_writeFailed = true;
 }

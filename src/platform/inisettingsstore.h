@@ -20,6 +20,7 @@ public:
     void removeSection(const QString& section) override;
     void beginBatch() override { ++m_batchDepth; }
     void endBatch() override;
+    bool writeFailed() const override { return m_writeFailed; }
 
     QString fileName() const { return m_settings.fileName(); }
 
@@ -27,7 +28,9 @@ public:
 
 private:
     void commit();
+    void sync();
 
     mutable QSettings m_settings;
     int m_batchDepth = 0;
+    bool m_writeFailed = false;
 };

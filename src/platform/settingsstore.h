@@ -3,8 +3,8 @@
 #include <QString>
 
 // Per-user text values addressed by section and key. Reading never fails: an absent key or
-// section gives the default. A write or a delete is durable at once and visible to a later read,
-// also from another process.
+// section gives the default. A write or a delete is durable at once, unless writeFailed() says
+// otherwise, and visible to a later read, also from another process.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -18,6 +18,11 @@ public:
     // instead of one by one: rewriting a long list stays linear. Use SettingsBatch.
     virtual void beginBatch() {}
     virtual void endBatch() {}
+
+    // True once a change could not be made durable (the folder full, read-only or missing):
+    // what a later read or another process finds may then differ from what was written. Stays
+    // true; ask it after a batch, or after a change made outside one.
+    virtual bool writeFailed() const { return false; }
 };
 
 // Holds a batch open for its lifetime.

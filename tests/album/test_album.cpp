@@ -1,5 +1,6 @@
 // The album's list: opened from a file, reopened at start-up, photos added and removed, and the
 // title a file name gives.
+#include "album/fichieralbum.h"
 #include "album/formatalbum.h"
 #include "album/textesalbum.h"
 #include "bancalbum.h"
@@ -78,12 +79,52 @@ private slots:
         QCOMPARE(cles(b.ts.settings, 8), (QStringList{"/a.jpg", "/d.jpg", Absent, Absent, Absent,
                                                       "/c.jpg", Absent, Absent}));
         QCOMPARE(b.album.TitreAlbum, QStringLiteral("VACANCES"));
+    }
 
-        b.album.FichierAlbum = b.chemin(QStringLiteral("ab")); // missing, name too short
-        b.album.ReouvrirFichier();
-        QVERIFY(b.album.Liste.isEmpty());
-        QCOMPARE(cle(b.ts.settings, 0), Absent);
-        QCOMPARE(b.album.TitreAlbum, QStringLiteral("VACANCES"));
+    // A file that is no album, or gives no photo, leaves the list and the mirror the show plays;
+    // a file numbering more photos than an album holds gives its first ones. The user is told,
+    // the file named.
+    void fichierRefuse_data() {
+        QTest::addColumn<QByteArray>("octets"); // the file; "-" for none
+        QTest::addColumn<qint64>("taille");     // sparse size, when larger than the bytes
+        QTest::addColumn<int>("lues");          // photos taken from it; -1: the list stays
+        QTest::addColumn<int>("avis");          // which message
+        QByteArray lignes;
+        for (int i = 0; i <= MaxPhotosFichierAlbum; ++i)
+            lignes += QStringLiteral("%1 /p/%2.jpg\r\n")
+                          .arg(i % MaxPhotosFichierAlbum, 4, 10, QChar(u'0'))
+                          .arg(i)
+                          .toLatin1();
+        QTest::newRow("missing") << QByteArray("-") << qint64(0) << -1 << 0;
+        QTest::newRow("no valid line")
+            << QByteArray("rien\r\nx 0001 /a.jpg\r\n") << qint64(0) << -1 << 1;
+        QTest::newRow("too large, not read")
+            << QByteArray("0000 /a.jpg\r\n") << MaxOctetsFichierAlbum + 1 << -1 << 2;
+        QTest::newRow("too many lines") << lignes << qint64(0) << int(MaxPhotosFichierAlbum) << 3;
+    }
+    void fichierRefuse() {
+        QFETCH(QByteArray, octets);
+        QFETCH(qint64, taille);
+        QFETCH(int, lues);
+        QFETCH(int, avis);
+        BancAlbum b;
+        b.donner(photos(3), QStringLiteral("A"), b.chemin(QStringLiteral("a.alb")));
+        const QString fichier = b.chemin(QStringLiteral("f.alb"));
+        if (octets != "-")
+            ecrire(fichier, octets);
+        if (taille > 0)
+            QVERIFY(QFile::resize(fichier, taille));
+        b.ts.files.results << fichier;
+        QCOMPARE(b.album.OuvrirAlbum(), lues >= 0);
+        const QStringList messages = {TextesAlbum::Illisible(fichier),
+                                      TextesAlbum::AucunePhoto(fichier),
+                                      TextesAlbum::FichierTropGros(fichier, MaxOctetsFichierAlbum),
+                                      TextesAlbum::LectureArretee(fichier, MaxPhotosFichierAlbum)};
+        QCOMPARE(b.ts.prompts.asked, QStringList{messages[avis]});
+        const QStringList attendu = photos(lues < 0 ? 3 : lues);
+        QCOMPARE(b.album.Liste, attendu);
+        QCOMPARE(LireMiroir(b.ts.settings), attendu);
+        QCOMPARE(b.album.FichierAlbum, lues < 0 ? b.chemin(QStringLiteral("a.alb")) : fichier);
     }
 
     void ouvrirAlbum() {

@@ -17,6 +17,8 @@ using Sauvegarde = Album::Sauvegarde;
 class MemoireReglages final : public SettingsStore {
 public:
     QMap<QString, QString> v;
+    bool refuse = false; // every write is lost, as on a full disk
+    bool writeFailed() const override { return refuse; }
     QString read(const QString& s, const QString& k, const QString& d) const override {
         return v.value(s + u'/' + k, d);
     }
@@ -153,6 +155,21 @@ private slots:
         QVERIFY(album.AlbumModifie);
         QVERIFY(album.EnregistrerAlbum() == Sauvegarde::Echouee);
         QVERIFY(ts.files.calls.isEmpty());
+    }
+
+    // The store kept nothing of the saves: the user hears it once, however many follow.
+    void reglagesPerdus() {
+        TestServices ts;
+        MemoireReglages reglages;
+        reglages.refuse = true;
+        QTemporaryDir dir;
+        Album album(reglages, ts.prompts, ts.files, dir.path());
+        album.Liste = photos(2);
+        album.TitreAlbum = QStringLiteral("A");
+        QString fichier = dir.filePath(QStringLiteral("a.alb"));
+        QCOMPARE(album.Sauvegarder(fichier), Sauvegarde::Enregistree);
+        QCOMPARE(album.Sauvegarder(fichier), Sauvegarde::Enregistree);
+        QCOMPARE(ts.prompts.asked, QStringList{TextesAlbum::ReglagesNonEnregistres});
     }
 
     void enregistrerSous_data() {

@@ -12,7 +12,8 @@ private slots:
     void convertirNom();
     void dossiers_data();
     void dossiers();
-    void nettoyerRacine();
+    void racine_data();
+    void racine();
     void attribuerNoms_data();
     void attribuerNoms();
 };
@@ -75,23 +76,52 @@ void TestCacheVignettes::dossiers() {
     QCOMPARE(CacheVignettes::DossierAlbum(racine, titre), album);
 }
 
-void TestCacheVignettes::nettoyerRacine() {
+// The root may be a link to a folder of the user's, or hold the user's files: only what the
+// cache recorded goes, and nothing is written through a link.
+void TestCacheVignettes::racine_data() {
+    QTest::addColumn<bool>("racineLien");
+    QTest::addColumn<bool>("albumLien");
+    QTest::addColumn<bool>("cacheable");
+    QTest::addColumn<QStringList>("restants"); // files left where the root leads
+    const QStringList autres = {".cachee", "notes.txt", "photo.jpg", "vieux.alb"};
+    QTest::newRow("a folder of its own: its recorded bitmaps go")
+        << false << false << true << autres;
+    QTest::newRow("a link: nothing goes, nothing is written")
+        << true << false << false << autres + QStringList{IndexCache::NomFichier, "p_a.jpg"};
+    QTest::newRow("album folder a link: nothing is written") << false << true << false << autres;
+}
+
+void TestCacheVignettes::racine() {
+    QFETCH(bool, racineLien);
+    QFETCH(bool, albumLien);
+    QFETCH(bool, cacheable);
+    QFETCH(QStringList, restants);
     QTemporaryDir dir;
-    QDir racine(dir.path());
-    const QStringList gardes = {"a.alb", "B.ALB", "c.Alb"};
-    for (const QString& nom : gardes + QStringList{"d.bmp", "e.albx", "alb"}) {
-        QFile f(racine.filePath(nom));
+    QDir base(dir.path());
+    QVERIFY(base.mkpath("moi") && base.mkpath("autre"));
+    const QString racine = dir.filePath("Lumivane") + '/';
+    if (racineLien)
+        QVERIFY(QFile::link(dir.filePath("moi"), dir.filePath("Lumivane")));
+    else
+        QVERIFY(base.rename("moi", "Lumivane"));
+    for (const QString& nom : {".cachee", "notes.txt", "photo.jpg", "vieux.alb", "p_a.jpg"}) {
+        QFile f(racine + nom);
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
-    QVERIFY(racine.mkpath("NOEL"));
-    QFile dedans(racine.filePath("NOEL/x.jpg"));
-    QVERIFY(dedans.open(QIODevice::WriteOnly));
-    dedans.close();
+    IndexCache index;
+    index.noter("p_a.jpg", Origine{"/p/a.jpg", 1, 2, QSize(3, 4)});
+    QVERIFY(index.enregistrer(racine));
+    if (albumLien)
+        QVERIFY(QFile::link(dir.filePath("autre"), racine + "NOEL"));
 
-    CacheVignettes::NettoyerRacine(dir.path() + '/');
+    CacheVignettes::NettoyerRacine(racine);
 
-    QCOMPARE(racine.entryList(QDir::Files, QDir::Name), QStringList({"B.ALB", "a.alb", "c.Alb"}));
-    QVERIFY(QFile::exists(racine.filePath("NOEL/x.jpg")));
+    QStringList presents = QDir(racine).entryList(QDir::Files | QDir::Hidden);
+    presents.sort();
+    restants.sort();
+    QCOMPARE(presents, restants);
+    QCOMPARE(CacheVignettes::PreparerDossiers(racine, racine + "NOEL/"), cacheable);
+    QVERIFY(QDir(dir.filePath("autre")).isEmpty());
 }
 
 using Origines = QList<std::pair<QString, QString>>; // cache name, source

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <optional>
 
 namespace {
 
@@ -110,6 +111,33 @@ private slots:
         // Outside a batch every write is on disk at once again.
         writer.write(QStringLiteral("Param"), QStringLiteral("Titre"), QStringLiteral("0"));
         QCOMPARE(reader.ask({"read", "Param", "Titre"}), QStringLiteral("0"));
+    }
+
+    // A folder that cannot hold the file (here a file stands in its place, which the
+    // administrator cannot write through either) is told, in a batch and outside one.
+    void ecritureRefusee_data() {
+        QTest::addColumn<bool>("bloque");
+        QTest::addColumn<bool>("enLot");
+        QTest::newRow("folder writable") << false << true;
+        QTest::newRow("folder blocked, batch") << true << true;
+        QTest::newRow("folder blocked, single write") << true << false;
+    }
+    void ecritureRefusee() {
+        QFETCH(bool, bloque);
+        QFETCH(bool, enLot);
+        QTemporaryDir dir;
+        if (bloque) {
+            QFile f(dir.filePath(QStringLiteral("Lumivane")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        IniSettingsStore store(dir.filePath(QStringLiteral("Lumivane/Lumivane.ini")));
+        {
+            std::optional<SettingsBatch> lot;
+            if (enLot)
+                lot.emplace(store);
+            store.write(QStringLiteral("Param"), QStringLiteral("Titre"), QStringLiteral("1"));
+        }
+        QCOMPARE(store.writeFailed(), bloque);
     }
 
     // Values reach a later run exactly, whatever characters they hold.

@@ -92,6 +92,8 @@ struct BancForm2 {
     Form2& ouvrir() {
         form = std::make_unique<Form2>(module);
         aproposDe(*form)->DureeGlissement = 0;
+        if (!QTest::qWaitFor([this] { return !listeDe(*form)->lectureEnCours(); }))
+            qFatal("album file never read");
         attendreApercu();
         return *form;
     }

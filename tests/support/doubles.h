@@ -39,6 +39,7 @@ public:
     void removeSection(const QString& s) override { m_store->removeSection(s); }
     void beginBatch() override { m_store->beginBatch(); }
     void endBatch() override { m_store->endBatch(); }
+    bool writeFailed() const override { return m_store->writeFailed(); }
     QString fileName() const { return m_store->fileName(); }
 
 private:

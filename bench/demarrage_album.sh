@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The dialog's start with a huge remembered album, with the real program under a virtual X
-# server: a 1 GB sparse album file, then one of 1,000,000 lines. For each: the time until the
+# server: a 1 GB sparse album file, one of 1,000,000 lines, and the largest one taken (10,000
+# lines of 400-character paths, just under 4 MB). For each: the time until the
 # window is mapped, the time a SIGTERM sent then takes to end the process, and the peak resident
 # memory (/usr/bin/time -v). bench/demarrage_album.sh [BUILD_DIR]
 set -euo pipefail
@@ -31,8 +32,11 @@ mkdir -p "$tmp/albums"
 truncate -s 1G "$tmp/albums/CREUX.alb"
 awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "%04d /photos/p%d.jpg\r\n", i % 10000, i }' \
     >"$tmp/albums/LIGNES.alb"
+awk 'BEGIN { d = sprintf("%380s", ""); gsub(/ /, "d", d)
+             for (i = 0; i < 10000; i++) printf "%04d /%s/p%d.jpg\r\n", i, d, i }' \
+    >"$tmp/albums/GRAND.alb"
 
-for titre in CREUX LIGNES; do
+for titre in CREUX LIGNES GRAND; do
     dossier=$tmp/$titre
     mkdir -p "$dossier/config/Lumivane" "$dossier/cache"
     printf '[Demarrage]\nAlbum=%s\nRepertoireOpen=%s/albums/\n\n[Liste%%20de%%20Fichiers]\nFichier%%200=/photos/p0.jpg\n' \

@@ -125,9 +125,9 @@ public:
 
 private:
     QString dossierDepart(const QString& dossierRetenu) const;
-    // The list, the mirror and the title from what the file `FichierAlbum` gave; false, with
-    // the user told, when it gave nothing.
-    bool remplacerPar(const LectureAlbum& lecture);
+    // The list, the mirror (unless it already holds the list) and the title from what the file
+    // `FichierAlbum` gave; false, with the user told, when it gave nothing.
+    bool remplacerPar(const LectureAlbum& lecture, bool ecrireMiroir);
     // Tells the user, once, that the settings store did not keep what was written: the show
     // and the next start would not play what the dialog shows.
     void signalerReglages();

@@ -65,7 +65,12 @@ bool Album::ReprendreDernierAlbum(const LectureAlbum& lecture) {
     // screen saver shows: the user keeps it, under the album's title.
     if (lecture.etat == LectureAlbum::Etat::Illisible)
         return false;
-    return remplacerPar(lecture);
+    // The list was just read from the mirror: when the file says the same, as it does after
+    // every save, rewriting thousands of keys would only hold the dialog.
+    bool memeListe = lecture.lignes.size() == Liste.size();
+    for (qsizetype i = 0; memeListe && i < Liste.size(); ++i)
+        memeListe = lecture.lignes[i].numero == i && lecture.lignes[i].chemin == Liste[i];
+    return remplacerPar(lecture, !memeListe);
 }
 
 bool Album::RetrouverDernierAlbum() {
@@ -79,10 +84,10 @@ bool Album::ReouvrirFichier() {
         m_messages.notify(TextesAlbum::Illisible(FichierAlbum));
         return false;
     }
-    return remplacerPar(lecture);
+    return remplacerPar(lecture, true);
 }
 
-bool Album::remplacerPar(const LectureAlbum& lecture) {
+bool Album::remplacerPar(const LectureAlbum& lecture, bool ecrireMiroir) {
     if (lecture.etat == LectureAlbum::Etat::TropGros) {
         m_messages.notify(TextesAlbum::FichierTropGros(lecture.chemin, MaxOctetsFichierAlbum));
         return false;
@@ -92,7 +97,7 @@ bool Album::remplacerPar(const LectureAlbum& lecture) {
         m_messages.notify(TextesAlbum::AucunePhoto(lecture.chemin));
         return false;
     }
-    {
+    if (ecrireMiroir) {
         const SettingsBatch lot(m_reglages);
         Reglages::effacerSection(m_reglages, Reglages::Section::ListeDeFichiers);
         Liste.clear();

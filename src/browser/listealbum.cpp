@@ -41,6 +41,9 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent)
     pal.setColor(QPalette::Text, QColor(192, 192, 255));
     ListeS->setPalette(pal);
     ListeS->setFont(dialogFont());
+    // Laid out a hundred entries at a time between events: an album of 10,000 long paths would
+    // otherwise hold the dialog, and its end requests, for seconds.
+    ListeS->setLayoutMode(QListView::Batched);
     ListeS->viewport()->setMouseTracking(true);
     Placement::entourer(this);
 

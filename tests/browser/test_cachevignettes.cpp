@@ -104,7 +104,7 @@ void TestCacheVignettes::racine() {
         QVERIFY(QFile::link(dir.filePath("moi"), dir.filePath("Lumivane")));
     else
         QVERIFY(base.rename("moi", "Lumivane"));
-    for (const QString& nom : {".cachee", "notes.txt", "photo.jpg", "vieux.alb", "p_a.jpg"}) {
+    for (const char* nom : {".cachee", "notes.txt", "photo.jpg", "vieux.alb", "p_a.jpg"}) {
         QFile f(racine + nom);
         QVERIFY(f.open(QIODevice::WriteOnly));
     }

@@ -7,11 +7,6 @@
 
 #include <QList>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerQtFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QList<Reglages::Entree> cles = {Reglages::titre(),
                                     Reglages::position(),

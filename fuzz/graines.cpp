@@ -210,6 +210,7 @@ void graineReglages(const QString& dossier) {
     ecrire(dossier, QStringLiteral("bizarre"),
            " 1e3\n-0.0\n3.5\n   \n\n..\n\n\n\n\n\n\n\n\n\n\n"
            "\xff\xfe\n");
+    ecrire(dossier, QStringLiteral("longue"), "\xff\xff\n"); // a photo list past the show's bound
 }
 
 void graineIni(const QString& dossier) {

@@ -62,6 +62,7 @@ if [ "$mode" = cover ]; then
         rm -f "$build/$t.profraw"
         # A picture that crashes on the limit in the fuzzing build still counts its coverage here.
         LLVM_PROFILE_FILE=$build/$t.profraw "$build/fuzz/fuzz_$t" -runs=0 -rss_limit_mb=4096 \
+            -artifact_prefix="$build/" \
             "$root/fuzz/corpus/$t" >"$build/$t.log" 2>&1 || true
         profiles+=("$build/$t.profraw")
     done

@@ -4,11 +4,6 @@
 #include "fuzzsupport.h"
 #include "platform/inisettingsstore.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerQtFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     IniSettingsStore store(FichierFuzz(OctetsFuzz(data, size), QStringLiteral(".ini")));
     LireReglagesAuDemarrage(store);

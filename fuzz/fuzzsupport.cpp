@@ -40,14 +40,14 @@ void verifierIndex(const Reglages::Entree& e, int nombre, const SettingsStore& s
 
 } // namespace
 
-void DemarrerQtFuzz() {
+// Every target's: the application object, with Qt's test folders instead of the user's.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static int argc = 1;
     static char nom[] = "lumivane-fuzz";
     static char* argv[] = {nom, nullptr};
-    if (QCoreApplication::instance())
-        return;
     QStandardPaths::setTestModeEnabled(true);
-    new QCoreApplication(argc, argv);
+    new QCoreApplication(argc, argv); // never destroyed: it lives as long as the process
+    return 0;
 }
 
 QString FichierFuzz(const QByteArray& octets, const QString& suffixe) {

@@ -1,7 +1,8 @@
 #pragma once
 
-// What the fuzz targets share: the Qt application object, files holding the fuzzed bytes, an
-// in-memory settings store, and the start-up reads of the stored options.
+// What the fuzz targets share: files holding the fuzzed bytes, an in-memory settings store, and
+// the start-up reads of the stored options. The library also makes the Qt application object,
+// in the LLVMFuzzerInitialize of every target.
 
 #include "platform/settingsstore.h"
 
@@ -10,9 +11,6 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
-
-// Creates the application object once, with Qt's test folders instead of the user's.
-void DemarrerQtFuzz();
 
 // `octets` written to a new file named with `suffixe` (".jpg", "" ...) in a private folder,
 // which the next call replaces.

@@ -10,8 +10,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QtEndian>
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -67,11 +69,68 @@ QByteArray geante(QByteArray o, const QString& extension) {
         // A bad checksum would stop the decoder before it looks at the size.
         poserBe<quint32>(o, 29, crc32Png(o.constData() + 12, 17));
     } else if (extension == u"jpg") {
-        const qsizetype sof = o.indexOf(QByteArray("\xFF\xC0", 2));
+        // Baseline or progressive frame, whichever the file has.
+        qsizetype sof = o.indexOf(QByteArray("\xFF\xC0", 2));
+        if (sof < 0)
+            sof = o.indexOf(QByteArray("\xFF\xC2", 2));
         poserBe<quint16>(o, sof + 5, 65500);
         poserBe<quint16>(o, sof + 7, 65500);
     }
     return o;
+}
+
+QByteArray chunkPng(const char* type, const QByteArray& donnees) {
+    QByteArray c(4, 0);
+    poserBe<quint32>(c, 0, quint32(donnees.size()));
+    c += type + donnees + QByteArray(4, 0);
+    poserBe<quint32>(c, c.size() - 4, crc32Png(c.constData() + 4, c.size() - 8));
+    return c;
+}
+
+// Qt writes no interlaced PNG: the seven passes of Adam7 by hand, 8-bit RGB, rows unfiltered.
+// `annonce` is the size the header claims.
+QByteArray pngEntrelace(const QImage& image, QSize annonce) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    static const int passes[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                     {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    QByteArray lignes;
+    for (const auto& [x0, y0, dx, dy] : passes) {
+        for (int y = y0; y < rgb.height(); y += dy) {
+            if (x0 >= rgb.width())
+                break;
+            lignes += char(0);
+            for (int x = x0; x < rgb.width(); x += dx)
+                lignes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)) + 3 * x, 3);
+        }
+    }
+    QByteArray entete(13, 0);
+    poserBe<quint32>(entete, 0, quint32(annonce.width()));
+    poserBe<quint32>(entete, 4, quint32(annonce.height()));
+    entete[8] = 8;  // bits per sample
+    entete[9] = 2;  // RGB
+    entete[12] = 1; // Adam7
+    return QByteArray("\x89PNG\r\n\x1a\n") + chunkPng("IHDR", entete) +
+           chunkPng("IDAT", qCompress(lignes).sliced(4)) + chunkPng("IEND", {});
+}
+
+QByteArray jpegProgressif(const QImage& image) {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    QImageWriter ecrivain(&tampon, "jpeg");
+    ecrivain.setProgressiveScanWrite(true);
+    ecrivain.write(image);
+    return octets;
+}
+
+// A decoder that keeps every coefficient of a progressive JPEG takes 2 bytes per pixel of its
+// largest component whatever the size asked: a 12000 × 12000 frame, the file long enough for the
+// checks that refuse pictures too short for their size.
+QByteArray jpegProgressifGeant(const QImage& image) {
+    QByteArray o = jpegProgressif(image);
+    const qsizetype sof = o.indexOf(QByteArray("\xFF\xC2", 2));
+    poserBe<quint16>(o, sof + 5, 12000);
+    poserBe<quint16>(o, sof + 7, 12000);
+    return o + QByteArray(12000 * 12000 / 512 + 1024 - o.size(), 0);
 }
 
 void graineImages(const QString& dossier) {
@@ -80,26 +139,35 @@ void graineImages(const QString& dossier) {
         dossier + QStringLiteral("/tmp"), {{QStringLiteral("a"), {48, 32}, Samples::Format::Jpeg},
                                            {QStringLiteral("b"), {40, 30}, Samples::Format::Gif},
                                            {QStringLiteral("c"), {24, 36}, Samples::Format::Bmp}});
-    // The first byte of a seed picks the extension the harness gives the file.
-    const QList<QPair<QString, QByteArray>> fichiers = {
-        {QStringLiteral("jpg"), lireFichier(ecrits.value(0))},
-        {QStringLiteral("gif"), lireFichier(ecrits.value(1))},
-        {QStringLiteral("bmp"), lireFichier(ecrits.value(2))},
-        {QStringLiteral("png"), encoder(image, "PNG")}};
+    // The first byte of a seed picks the extension the harness gives the file: its index in the
+    // harness's list (jpg, png, gif, bmp, none, JPEG, tif, webp).
+    const QList<std::tuple<QString, char, QByteArray>> fichiers = {
+        {QStringLiteral("jpg"), 0, lireFichier(ecrits.value(0))},
+        {QStringLiteral("gif"), 2, lireFichier(ecrits.value(1))},
+        {QStringLiteral("bmp"), 3, lireFichier(ecrits.value(2))},
+        {QStringLiteral("png"), 1, encoder(image, "PNG")},
+        {QStringLiteral("tif"), 6, encoder(image, "TIFF")},
+        {QStringLiteral("webp"), 7, encoder(image, "WEBP")},
+        {QStringLiteral("png-entrelace"), 1, pngEntrelace(image, image.size())},
+        {QStringLiteral("jpg-progressif"), 0, jpegProgressif(image)}};
     QDir(dossier + QStringLiteral("/tmp")).removeRecursively();
-    const auto indice = [](const QString& e) {
-        return char(e == u"jpg" ? 0 : e == u"png" ? 1 : e == u"gif" ? 2 : 3);
-    };
-    for (const auto& [extension, octets] : fichiers) {
-        const char choix = indice(extension);
-        ecrire(dossier, extension, choix + octets);
-        ecrire(dossier, QStringLiteral("geante-") + extension, choix + geante(octets, extension));
+    for (const auto& [nom, choix, octets] : fichiers) {
+        if (octets.isEmpty())
+            continue; // a format this Qt does not write
+        ecrire(dossier, nom, choix + octets);
+        if (const QByteArray g = geante(octets, nom.section(u'-', 0, 0)); g != octets)
+            ecrire(dossier, QStringLiteral("geante-") + nom, choix + g);
         // The larger bound of the fitted load.
-        ecrire(dossier, QStringLiteral("grand-") + extension, char(choix | 0x80) + octets);
+        ecrire(dossier, QStringLiteral("grand-") + nom, char(choix | 0x80) + octets);
     }
     // An orientation tag that swaps the axes.
     QByteArray jpeg = encoder(image.transformed(QTransform().rotate(90)), "JPEG");
     ecrire(dossier, QStringLiteral("tourne"), QByteArray(1, 0) + jpeg);
+    // Headers within every check that the reader makes, whose decode the decoder itself
+    // makes huge.
+    ecrire(dossier, QStringLiteral("png-entrelace-12000"),
+           char(1) + pngEntrelace(image, QSize(12000, 12000)));
+    ecrire(dossier, QStringLiteral("jpg-progressif-12000"), char(0) + jpegProgressifGeant(image));
 }
 
 void graineAlbums(const QString& dossier) {
@@ -142,6 +210,7 @@ void graineReglages(const QString& dossier) {
     ecrire(dossier, QStringLiteral("bizarre"),
            " 1e3\n-0.0\n3.5\n   \n\n..\n\n\n\n\n\n\n\n\n\n\n"
            "\xff\xfe\n");
+    ecrire(dossier, QStringLiteral("longue"), "\xff\xff\n"); // a photo list past the show's bound
 }
 
 void graineIni(const QString& dossier) {

@@ -8,7 +8,7 @@ packages=(
     fonts-dejavu-core
     xvfb xauth x11-utils xdotool
     libglib2.0-bin gsettings-desktop-schemas
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev llvm-14
     # the Debian package and its checks
     dpkg-dev file librsvg2-bin desktop-file-utils appstream libxml2-utils lintian
     # the real X11 screen-saver host and a second monitor for the end-to-end tests

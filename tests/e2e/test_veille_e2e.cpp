@@ -1,5 +1,6 @@
-// The idle watcher as the user runs it, under Xvfb: idle → show → input → the show ends → idle →
-// the show again → SIGTERM ends both; `--veille on|off`; `--ajouter-xscreensaver`.
+// The idle watcher as the user runs it, under Xvfb, where the X server's screen-saver extension
+// counts idleness and xdotool's XTEST input resets it: idle → show → input → the show ends → idle →
+// the show again → SIGTERM ends both; `--veille on|off`.
 
 #include "platform/inisettingsstore.h"
 #include "settings/reglages.h"
@@ -49,7 +50,6 @@ private slots:
     void initTestCase();
     void cycle();
     void commandes();
-    void programmesXScreenSaver();
 };
 
 void TestVeilleE2E::initTestCase() {
@@ -67,9 +67,10 @@ void TestVeilleE2E::cycle() {
     QTRY_VERIFY_WITH_TIMEOUT(spectacleDe(veille.processId()) != 0, 20000);
     const qint64 premier = spectacleDe(veille.processId());
 
-    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove_relative"),
-                                                           QStringLiteral("9"), QStringLiteral("9")}),
-             0);
+    QCOMPARE(
+        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove_relative"),
+                                                      QStringLiteral("9"), QStringLiteral("9")}),
+        0);
     QTRY_VERIFY_WITH_TIMEOUT(spectacleDe(veille.processId()) != premier, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(spectacleDe(veille.processId()) != 0, 20000);
     const qint64 second = spectacleDe(veille.processId());
@@ -94,19 +95,6 @@ void TestVeilleE2E::commandes() {
     QCOMPARE(lancer({QStringLiteral("--veille"), QStringLiteral("off")}).size(), 1);
     QVERIFY(!QFile::exists(entree));
     QTRY_VERIFY_WITH_TIMEOUT(!veilleTourne(), 5000);
-}
-
-void TestVeilleE2E::programmesXScreenSaver() {
-    if (!QFile::exists(QStringLiteral("/etc/X11/app-defaults/XScreenSaver")))
-        QSKIP("xscreensaver is not installed (tools/deps.sh)");
-    QFile::remove(QDir::home().filePath(QStringLiteral(".xscreensaver")));
-    QCOMPARE(lancer({QStringLiteral("--ajouter-xscreensaver")}).size(), 1);
-    QCOMPARE(lancer({QStringLiteral("--ajouter-xscreensaver")}).size(), 1);
-    QFile fichier(QDir::home().filePath(QStringLiteral(".xscreensaver")));
-    QVERIFY(fichier.open(QIODevice::ReadOnly));
-    const QByteArray texte = fichier.readAll();
-    QCOMPARE(texte.count("lumivane --root"), 1);
-    QVERIFY(texte.contains("\nprograms:"));
 }
 
 QTEST_GUILESS_MAIN(TestVeilleE2E)

@@ -10,30 +10,22 @@
 
 namespace {
 
-class EconomiseurFactice : public QObject {
-    Q_OBJECT
+// clang-format off
+class EconomiseurFactice : public QObject { Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
-public slots:
-    uint GetSessionIdleTime() { return 4321; }
+public slots: uint GetSessionIdleTime() { return 4321; }
 };
-
-class SessionFactice : public QObject {
-    Q_OBJECT
+class SessionFactice : public QObject { Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.gnome.SessionManager")
-public:
-    bool inhibe = false;
-public slots:
-    bool IsInhibited(uint drapeaux) { return inhibe && (drapeaux & 8u); }
+public: bool inhibe = false;
+public slots: bool IsInhibited(uint drapeaux) { return inhibe && (drapeaux & 8u); }
 };
-
-class EnergieFactice : public QObject {
-    Q_OBJECT
+class EnergieFactice : public QObject { Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.PowerManagement.Inhibit")
-public:
-    bool inhibe = false;
-public slots:
-    bool HasInhibit() { return inhibe; }
+public: bool inhibe = false;
+public slots: bool HasInhibit() { return inhibe; }
 };
+// clang-format on
 
 } // namespace
 
@@ -62,7 +54,8 @@ void TestInactiviteDBus::initTestCase() {
     for (QObject* o : std::initializer_list<QObject*>{&m_economiseur, &m_session, &m_energie})
         o->moveToThread(&m_fil);
     const auto opt = QDBusConnection::ExportAllSlots;
-    QVERIFY(m_bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &m_economiseur, opt));
+    QVERIFY(
+        m_bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &m_economiseur, opt));
     QVERIFY(m_bus.registerObject(QStringLiteral("/org/gnome/SessionManager"), &m_session, opt));
     QVERIFY(m_bus.registerObject(QStringLiteral("/org/freedesktop/PowerManagement/Inhibit"),
                                  &m_energie, opt));

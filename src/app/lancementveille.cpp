@@ -9,7 +9,6 @@
 #include "startup/veille.h"
 
 #include <QCoreApplication>
-#include <QLockFile>
 #include <cstdio>
 
 namespace {
@@ -19,9 +18,8 @@ void ecrire(const QString& texte, FILE* flux) {
 }
 
 int Veiller(SettingsStore& settings) {
-    QLockFile verrou(CheminVerrouVeille());
-    verrou.setStaleLockTime(0);
-    if (!verrou.tryLock(0)) {
+    const auto verrou = VerrouVeille();
+    if (!verrou->tryLock(0)) {
         ecrire(QStringLiteral("lumivane : une veille tourne déjà pour cette session.\n"), stderr);
         return 1;
     }

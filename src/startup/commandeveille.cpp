@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -35,9 +34,12 @@ QString CheminEntreeVeille() {
            QStringLiteral("/autostart/lumivane-veille.desktop");
 }
 
-QString CheminVerrouVeille() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/lumivane-veille.lock");
+std::unique_ptr<QLockFile> VerrouVeille() {
+    auto verrou = std::make_unique<QLockFile>(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+        QStringLiteral("/lumivane-veille.lock"));
+    verrou->setStaleLockTime(std::chrono::hours(24 * 365 * 10));
+    return verrou;
 }
 
 QByteArray TexteEntreeVeille(const QString& programme) {
@@ -65,9 +67,9 @@ int ActiverVeille(const QString& programme) {
              stderr);
         return 1;
     }
-    QLockFile verrou(CheminVerrouVeille());
-    const bool libre = verrou.tryLock(0);
-    verrou.unlock();
+    const auto verrou = VerrouVeille();
+    const bool libre = verrou->tryLock(0);
+    verrou->unlock();
     if (libre) {
         // Detached, with nothing of ours open: the watcher outlives this command.
         QProcess veille;
@@ -96,15 +98,15 @@ int DesactiverVeille() {
         dire(QStringLiteral("lumivane : impossible de supprimer %1.").arg(chemin), stderr);
         return 1;
     }
-    QLockFile verrou(CheminVerrouVeille());
+    const auto verrou = VerrouVeille();
     qint64 pid = 0;
     QString hote;
     QString application;
     bool arretee = false;
-    if (!verrou.tryLock(0) && verrou.getLockInfo(&pid, &hote, &application) && pid > 0)
+    if (!verrou->tryLock(0) && verrou->getLockInfo(&pid, &hote, &application) && pid > 0)
         arretee = ::kill(static_cast<pid_t>(pid), SIGTERM) == 0;
     else
-        verrou.unlock();
+        verrou->unlock();
     dire(arretee ? QStringLiteral("Veille désactivée : entrée de démarrage supprimée et veille "
                                   "arrêtée.")
                  : QStringLiteral("Veille désactivée : entrée de démarrage supprimée, aucune "

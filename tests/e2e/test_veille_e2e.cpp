@@ -4,10 +4,10 @@
 
 #include "platform/inisettingsstore.h"
 #include "settings/reglages.h"
+#include "startup/commandeveille.h"
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -37,9 +37,8 @@ QStringList lancer(const QStringList& arguments) {
 }
 
 bool veilleTourne() {
-    QLockFile verrou(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-                     QStringLiteral("/lumivane-veille.lock"));
-    return !verrou.tryLock(0);
+    const auto verrou = VerrouVeille();
+    return !verrou->tryLock(0);
 }
 
 } // namespace

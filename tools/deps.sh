@@ -13,6 +13,9 @@ packages=(
     dpkg-dev file librsvg2-bin desktop-file-utils appstream libxml2-utils lintian
     # the real X11 screen-saver host and a second monitor for the end-to-end tests
     xscreensaver x11-xserver-utils
+    # the idle watcher (X11 screen-saver extension, D-Bus) and its tests: GNOME's compositor
+    # headless, a Wayland compositor for /S
+    libxcb-screensaver0-dev dbus-daemon mutter weston qt6-wayland
 )
 missing=()
 for p in "${packages[@]}"; do

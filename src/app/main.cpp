@@ -1,4 +1,5 @@
 #include "app/demarrage.h"
+#include "app/lancementveille.h"
 #include "platform/display.h"
 #include "platform/platformservices.h"
 #include "platform/terminationsignals.h"
@@ -8,28 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
-
-namespace {
-
-// Starts that open no window run without a window system: a terminal, a service, a test.
-int LancerSansFenetre(Lancement genre, int argc, char* argv[]) {
-    if (genre == Lancement::Aide) {
-        std::fputs(TexteAide().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    if (genre == Lancement::Version) {
-        std::fputs(TexteVersion(QStringLiteral(LUMIVANE_VERSION)).toLocal8Bit().constData(),
-                   stdout);
-        return 0;
-    }
-    QCoreApplication app(argc, argv);
-    const WindowlessServices services = createWindowlessServices();
-    TerminerSansFenetre(*services.settings, *services.instance);
-    return 0;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -44,22 +25,30 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    const QString ligne = QApplication::arguments().mid(1).join(u' ');
+    const QString variableHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
+        ModeHote(ligne, variableHote)) {
+        std::fputs(MessageHoteSansX11().toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     // A polite request to end (a screen-saver host stopping its program) ends the run cleanly,
     // even one that comes while the show is still being prepared: it waits in the event loop.
     TerminationSignals termination;
     QApplication::setApplicationName(QStringLiteral("Lumivane"));
+    // Shells match the windows to the menu entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lumivane.Lumivane"));
 
     installerTraductionQt(app);
 
     const std::unique_ptr<PlatformServices> plateforme = createPlatformServices();
     Module1 module(plateforme->services());
     module.DossierProgramme = QDir::toNativeSeparators(QApplication::applicationDirPath());
-    module.VariableFenetreHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");
+    module.VariableFenetreHote = variableHote;
     QObject::connect(&termination, &TerminationSignals::requested,
                      [&module] { module.FinProgramme(); });
 
-    // The system hands the mode as one text.
-    const QString ligne = QApplication::arguments().mid(1).join(u' ');
+    // The system hands the mode as one text (ligne, above).
     Demarrage demarrage(module);
     if (demarrage.Main(ligne) == Demarrage::Suite::Terminer)
         return 0;

@@ -48,6 +48,10 @@ Entree wallTemp() {
     return {Section::Wallpaper, QStringLiteral("WallTemp"), QString()};
 }
 
+Entree delaiVeille() {
+    return {Section::Veille, QStringLiteral("Delai"), QStringLiteral("600")};
+}
+
 QString lire(const SettingsStore& store, const Entree& e) {
     return store.read(e.section, e.cle, e.defaut);
 }

@@ -19,6 +19,7 @@ inline const QString Param = QStringLiteral("Param");
 inline const QString Demarrage = QStringLiteral("Demarrage");
 inline const QString ListeDeFichiers = QStringLiteral("Liste de Fichiers");
 inline const QString Wallpaper = QStringLiteral("Wallpaper");
+inline const QString Veille = QStringLiteral("Veille");
 } // namespace Section
 
 // A key that carries a number: the name, then the number as a sign-reserving number-to-text
@@ -44,6 +45,9 @@ Entree fichier(int n);
 // "Wallpaper": "Wall 0" (Sunday) ... "Wall 6" (Saturday), and the picture applied last.
 Entree wall(int jour);
 Entree wallTemp();
+
+// "Veille": seconds of inactivity before the idle watcher starts the show.
+Entree delaiVeille();
 
 QString lire(const SettingsStore& store, const Entree& e);
 void ecrire(SettingsStore& store, const Entree& e, const QString& valeur);

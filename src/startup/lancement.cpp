@@ -11,6 +11,15 @@ Lancement GenreDeLancement(const QString& ligneCommande, const QString& variable
         return Lancement::Aide;
     if (ligne == QStringLiteral("--version"))
         return Lancement::Version;
+    const QString simple = ligne.simplified();
+    if (simple == QStringLiteral("--veille"))
+        return Lancement::Veille;
+    if (simple == QStringLiteral("--veille on"))
+        return Lancement::VeilleActivee;
+    if (simple == QStringLiteral("--veille off"))
+        return Lancement::VeilleDesactivee;
+    if (simple == QStringLiteral("--ajouter-xscreensaver"))
+        return Lancement::AjoutXScreenSaver;
     const QString mode = Module1::ModeDe(ligneCommande);
     if (mode == QStringLiteral("/S") || mode == QStringLiteral("/C") ||
         mode == QStringLiteral("/P") || FenetreHoteX11(ligneCommande, variableFenetreHote))
@@ -25,7 +34,8 @@ void TerminerSansFenetre(SettingsStore& settings, InstanceLock& instance) {
 
 QString TexteAide() {
     return QStringLiteral(
-        "Utilisation : lumivane [/S | /P <fenêtre> | /C | --root | --window-id <fenêtre>]\n"
+        "Utilisation : lumivane [/S | /P <fenêtre> | /C | --root | --window-id <fenêtre>\n"
+        "                       | --veille [on | off] | --ajouter-xscreensaver]\n"
         "Diaporama des photos d'un album, en économiseur d'écran.\n"
         "\n"
         "  /S                     diaporama plein écran, sur chaque écran\n"
@@ -34,6 +44,11 @@ QString TexteAide() {
         "  --root                 diaporama dans la fenêtre de l'hôte d'économiseur d'écran\n"
         "                         (variable XSCREENSAVER_WINDOW), sinon sur le fond de l'écran\n"
         "  --window-id <fenêtre>  diaporama dans la fenêtre X11 donnée\n"
+        "  --veille               lance le diaporama quand l'ordinateur reste inactif\n"
+        "                         (délai : section Veille, clé Delai, en secondes)\n"
+        "  --veille on            active la veille à chaque session, et dès maintenant\n"
+        "  --veille off           désactive la veille et l'arrête\n"
+        "  --ajouter-xscreensaver ajoute Lumivane aux programmes de xscreensaver\n"
         "  --help                 affiche cette aide\n"
         "  --version              affiche la version\n"
         "\n"
@@ -47,4 +62,23 @@ QString TexteVersion(const QString& version) {
 QString MessageSansEcran() {
     return QStringLiteral("lumivane : aucun écran disponible (la variable DISPLAY ne désigne "
                           "aucun serveur X accessible).\n");
+}
+
+QString MessageHoteSansX11() {
+    return QStringLiteral("lumivane : les modes /P, --root et --window-id dessinent dans la "
+                          "fenêtre d'un autre programme et demandent une session X11 ; sous "
+                          "Wayland, utilisez lumivane --veille on.\n");
+}
+
+QString MessageSansSourceInactivite() {
+    return QStringLiteral("lumivane : aucune source d'inactivité ne répond (ni GNOME, ni "
+                          "org.freedesktop.ScreenSaver, ni l'extension d'économiseur de X11).\n");
+}
+
+bool ModeHote(const QString& ligneCommande, const QString& variableFenetreHote) {
+    const QString mode = Module1::ModeDe(ligneCommande);
+    if (mode == QStringLiteral("/S") || mode == QStringLiteral("/C"))
+        return false;
+    return mode == QStringLiteral("/P") ||
+           FenetreHoteX11(ligneCommande, variableFenetreHote).has_value();
 }

@@ -7,7 +7,17 @@ class SettingsStore;
 
 // What a start asks for, decided from the command line alone, before any window system is
 // touched: help and version texts, and the starts that open no window, need no display.
-enum class Lancement { Aide, Version, SansFenetre, Fenetre };
+// The idle watcher and its commands open none either.
+enum class Lancement {
+    Aide,
+    Version,
+    Veille,
+    VeilleActivee,
+    VeilleDesactivee,
+    AjoutXScreenSaver,
+    SansFenetre,
+    Fenetre
+};
 
 Lancement GenreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote);
 
@@ -19,3 +29,9 @@ void TerminerSansFenetre(SettingsStore& settings, InstanceLock& instance);
 QString TexteAide();
 QString TexteVersion(const QString& version);
 QString MessageSansEcran();
+QString MessageHoteSansX11();
+QString MessageSansSourceInactivite();
+
+// The modes that draw into a window of another program (/P, --root, --window-id): only X11 has
+// such windows.
+bool ModeHote(const QString& ligneCommande, const QString& variableFenetreHote);

@@ -4,11 +4,57 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QMimeDatabase>
+#include <QTreeView>
+#include <algorithm>
 
 namespace {
 
+// Qt's file model writes sizes, dates and the folders' type in the system's locale and
+// language, whatever the application's: they are written again in the application's, which is
+// French whatever the user's.
+class TextesLocaux final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* fichiers = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !fichiers || !index.isValid())
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const bool dossier = fichiers->isDir(source);
+        switch (index.column()) {
+        case 1:
+            return dossier ? QString() : QLocale().formattedDataSize(fichiers->size(source));
+        case 2:
+            if (dossier)
+                return QMimeDatabase().mimeTypeForName(QStringLiteral("inode/directory")).comment();
+            break;
+        case 3:
+            return QLocale().toString(fichiers->lastModified(source), QLocale::ShortFormat);
+        default:
+            break;
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// The detail view's columns are sized for short English headers; French ones would be cut.
+void colonnesEntieres(QFileDialog& d) {
+    const auto* vue = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!vue)
+        return;
+    QHeaderView* entete = vue->header();
+    for (int i = 0; i < entete->count(); ++i)
+        entete->resizeSection(i, std::max(entete->sectionSize(i), entete->sectionSizeHint(i)));
+}
+
 void configurer(QFileDialog& d, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
     d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setProxyModel(new TextesLocaux(&d));
     d.setWindowTitle(r.title);
     d.setAcceptMode(mode);
     d.setLabelText(QFileDialog::Accept, mode == QFileDialog::AcceptOpen
@@ -56,6 +102,7 @@ QString DialogFileChooser::joinSelection(const QStringList& files) {
 
 QStringList DialogFileChooser::run(QFileDialog& d) {
     d.setWindowModality(Qt::ApplicationModal);
+    colonnesEntieres(d);
     if (d.exec() != QDialog::Accepted)
         return {};
     return d.selectedFiles();

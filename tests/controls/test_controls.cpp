@@ -1,4 +1,6 @@
+#include "controls/fonts.h"
 #include "controls/imagelist.h"
+#include "controls/motsurligne.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
 
@@ -25,6 +27,8 @@ private slots:
     void numerotationImageList_data();
     void numerotationImageList();
     void groupesDOptionsParParent();
+    void motSurLigne_data();
+    void motSurLigne();
 };
 
 void TestControls::protocolePression_data() {
@@ -163,6 +167,45 @@ void TestControls::groupesDOptionsParParent() {
     QVERIFY(a1->value());
     QCOMPARE(a1Selected.size(), 1);
     QCOMPARE(a0Selected.size(), 1); // only when it became selected, not when it was cleared
+}
+
+void TestControls::motSurLigne_data() {
+    QTest::addColumn<QString>("ligne");
+    QTest::addColumn<QString>("mot");
+    QTest::newRow("long word") << "Ce %1 peut être copié et"
+                               << "Freeware";
+    QTest::newRow("before a full stop") << "qu'il est toujours %2."
+                                        << "gratuit";
+    QTest::newRow("first word") << "%1 et la suite"
+                                << "i";
+    QTest::newRow("no mark") << "donné librement"
+                             << "Freeware";
+}
+
+// The word stands where it would in the sentence: blanks only in its hole, and the spacing on
+// either side of it within half a blank of the sentence's own.
+void TestControls::motSurLigne() {
+    QFETCH(QString, ligne);
+    QFETCH(QString, mot);
+    const QFontMetrics fm(dialogFont());
+    const qsizetype at = ligne.indexOf(u'%');
+    const MotSurLigne m =
+        PoserMot(ligne, at < 0 ? QStringLiteral("%1") : ligne.mid(at, 2), mot, fm);
+    if (at < 0) {
+        QCOMPARE(m.gauche, -1);
+        QCOMPARE(m.ligne, ligne);
+        return;
+    }
+    const QString reste = ligne.mid(at + 2);
+    QVERIFY(m.ligne.startsWith(ligne.left(at)) && m.ligne.endsWith(reste));
+    const QString trou = m.ligne.mid(at, m.ligne.size() - at - reste.size());
+    QVERIFY(!trou.isEmpty() && trou.trimmed().isEmpty());
+    const int demiBlanc = (fm.horizontalAdvance(u' ') + 1) / 2;
+    const int avant = m.gauche - fm.horizontalAdvance(ligne.left(at));
+    const int apres =
+        fm.horizontalAdvance(ligne.left(at) + trou) - m.gauche - fm.horizontalAdvance(mot);
+    QVERIFY2(avant >= 0 && avant <= demiBlanc, qPrintable(QString::number(avant)));
+    QVERIFY2(apres >= 0 && apres <= demiBlanc, qPrintable(QString::number(apres)));
 }
 
 QTEST_MAIN(TestControls)

@@ -152,13 +152,14 @@ QList<int> GrilleVignettes::visibles() const {
     return liste;
 }
 
-// The cells in view first, then a screen's worth below and above them: the cells an ordinary
-// scroll brings into view are loaded by the time they get there.
+// The cells in view first, then those below and above them: the cells an ordinary scroll brings
+// into view are loaded by the time they get there.
 QList<int> GrilleVignettes::aCharger() const {
     const int haut = verticalScrollBar()->value();
     const int page = viewport()->height();
+    const int avance = page * EcransDAvance;
     const auto [premiere, derniere] = entre(haut, haut + page);
-    const auto [avant, apres] = entre(haut - page, haut + 2 * page);
+    const auto [avant, apres] = entre(haut - avance, haut + page + avance);
     QList<int> liste = visibles();
     for (int i = derniere; i < apres; ++i)
         liste.append(i);

@@ -22,6 +22,9 @@ class GrilleVignettes : public QAbstractScrollArea {
 public:
     explicit GrilleVignettes(const Pictures& images, QWidget* parent = nullptr);
 
+    // Screens' worth of thumbnails loaded ahead, above and below the view.
+    int EcransDAvance = 1;
+
     // Throws the grid away and builds it anew. The scroll extent stays at zero until the end.
     void construire(const ConstructionVignettes::Demande& demande);
     // Stops the build at the next photo; the photos placed stay.

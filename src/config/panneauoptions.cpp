@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
 
 namespace {
@@ -32,11 +33,13 @@ constexpr double MargeBord = 30;
 void garderMarge(const std::array<OptionButton*, 2>& options) {
     int manque = 0;
     for (OptionButton* o : options) {
-        const QStyle* s = o->style();
-        const int fin = s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o) +
-                        s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o) +
-                        o->fontMetrics().horizontalAdvance(o->text());
-        manque = std::max(manque, fin - (o->width() - Twips::pixels(MargeBord)));
+        QStyleOptionButton opt;
+        opt.initFrom(o);
+        const int debut =
+            o->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, o).left();
+        const int fin = debut + o->fontMetrics().horizontalAdvance(o->text());
+        // The panel's bevel line stands inside its edge.
+        manque = std::max(manque, fin - (o->width() - 1 - Twips::pixels(MargeBord)));
     }
     if (manque <= 0)
         return;

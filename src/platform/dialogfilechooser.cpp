@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QMimeDatabase>
+#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
@@ -42,14 +43,23 @@ public:
     }
 };
 
-// The detail view's columns are sized for short English headers; French ones would be cut.
+// The detail view's columns are sized for short English headers; French ones would be cut. The
+// dialog widens, when it must, so that every column shows without scrolling.
 void colonnesEntieres(QFileDialog& d) {
     const auto* vue = d.findChild<QTreeView*>(QStringLiteral("treeView"));
     if (!vue)
         return;
     QHeaderView* entete = vue->header();
-    for (int i = 0; i < entete->count(); ++i)
-        entete->resizeSection(i, std::max(entete->sectionSize(i), entete->sectionSizeHint(i)));
+    int total = 0;
+    for (int i = 0; i < entete->count(); ++i) {
+        const int largeur = std::max(entete->sectionSize(i), entete->sectionSizeHint(i));
+        if (i + 1 < entete->count())
+            entete->resizeSection(i, largeur);
+        total += i + 1 < entete->count() ? largeur : entete->sectionSizeHint(i);
+    }
+    const int manque = total - vue->viewport()->width();
+    if (manque > 0)
+        d.resize(d.width() + manque, d.height());
 }
 
 void configurer(QFileDialog& d, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
@@ -102,7 +112,8 @@ QString DialogFileChooser::joinSelection(const QStringList& files) {
 
 QStringList DialogFileChooser::run(QFileDialog& d) {
     d.setWindowModality(Qt::ApplicationModal);
-    colonnesEntieres(d);
+    // Once shown: the view's width is known only then.
+    QTimer::singleShot(0, &d, [&d] { colonnesEntieres(d); });
     if (d.exec() != QDialog::Accepted)
         return {};
     return d.selectedFiles();

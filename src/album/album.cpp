@@ -40,6 +40,10 @@ std::optional<QString> Album::TitreDuFichier(const QString& chemin) {
     return chemin.mid(debut, longueur).toUpper();
 }
 
+QString Album::titreDe(const QString& fichier) const {
+    return TitreDuFichier(fichier).value_or(TitreAlbum);
+}
+
 QString Album::dossierDepart(const QString& dossierRetenu) const {
     return dossierRetenu.isEmpty() ? m_dossierProgramme : dossierRetenu;
 }
@@ -53,8 +57,7 @@ void Album::retenirFichier(const QString& fichier) {
     FichierAlbum = fichier;
     {
         const SettingsBatch lot(m_reglages);
-        Reglages::ecrire(m_reglages, Reglages::album(),
-                         TitreDuFichier(fichier).value_or(TitreAlbum));
+        Reglages::ecrire(m_reglages, Reglages::album(), titreDe(fichier));
         Reglages::ecrire(m_reglages, Reglages::nomAlbum(), fichier);
         Reglages::ecrire(m_reglages, Reglages::repertoireOpen(),
                          fichier.left(apresSeparateur(fichier)));
@@ -102,7 +105,7 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
             return Sauvegarde::Abandonnee;
         }
         Fichier = *nom;
-        TitreAlbum = *nom;
+        TitreAlbum = titreDe(*nom);
         Reglages::ecrire(m_reglages, Reglages::repertoireSave(), nom->left(apresSeparateur(*nom)));
     }
     const QString raison = EnregistrerFichierAlbum(Fichier, *EcrireLignesAlbum(Liste));
@@ -219,8 +222,7 @@ std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
     // The title first: an album without one would otherwise be asked for a name again. A save
     // that fails leaves the album its former title, as it leaves it its file.
     const QString ancienTitre = TitreAlbum;
-    if (const auto titre = TitreDuFichier(fichier))
-        TitreAlbum = *titre;
+    TitreAlbum = titreDe(fichier);
     const Sauvegarde resultat = Sauvegarder(fichier);
     if (resultat != Sauvegarde::Enregistree)
         TitreAlbum = ancienTitre;

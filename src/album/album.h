@@ -73,10 +73,11 @@ public:
     };
     // Writes the list to the album file `Fichier` and to the mirror. When the album has no name
     // (an empty title) or no file, asks the user for one until a name is given or the user gives
-    // up; a name chosen is stored into `Fichier` and becomes the title. `AlbumModifie` is false
-    // afterwards unless the file could not be written. The previous file is replaced only by a
-    // complete new one. Once written, the file is the album's: `FichierAlbum` names it and
-    // "Demarrage" remembers it for the next start. Nothing of the dialog changes but the title.
+    // up; a name chosen is stored into `Fichier` and its caption becomes the title. `AlbumModifie`
+    // is false afterwards unless the file could not be written. The previous file is replaced
+    // only by a complete new one. Once written, the file is the album's: `FichierAlbum` names it
+    // and "Demarrage" remembers it for the next start. Nothing of the dialog changes but the
+    // title.
     Sauvegarde Sauvegarder(QString& Fichier);
 
     // The removal menu item, for the selected entry `index`: asks for confirmation; on No nothing
@@ -124,6 +125,9 @@ public:
     static std::optional<QString> TitreDuFichier(const QString& chemin);
 
 private:
+    // The title an album saved to `fichier` takes, on every save path: the file's caption, or
+    // the present title when the name is too short to give one.
+    QString titreDe(const QString& fichier) const;
     QString dossierDepart(const QString& dossierRetenu) const;
     // The list, the mirror (unless it already holds the list) and the title from what the file
     // `FichierAlbum` gave; false, with the user told, when it gave nothing.

@@ -105,8 +105,7 @@ bool Album::remplacerPar(const LectureAlbum& lecture, bool ecrireMiroir) {
         for (const LigneAlbum& ligne : lecture.lignes)
             AjouterFichier(ligne.chemin, ligne.numero);
     }
-    if (const auto titre = TitreDuFichier(FichierAlbum))
-        TitreAlbum = *titre;
+    TitreAlbum = titreDe(FichierAlbum);
     if (lecture.tronque)
         m_messages.notify(TextesAlbum::LectureArretee(lecture.chemin, MaxPhotosFichierAlbum));
     signalerReglages();

@@ -100,13 +100,16 @@ void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& p
         emit entreeAffichee(chemin, true);
 }
 
-// The placeholder takes the place a photo of its size would take, so that it is seen whole
-// and undistorted whatever was previewed before.
+// The placeholder takes the place of the picture previewed before, so that the preview does
+// not jump about while the user walks through the list. With nothing previewed before, it takes
+// the place a photo of its own size would take: it must be seen all the same.
 void Apercu::MontrerNophoto() {
     const QPixmap nophoto = QPixmap::fromImage(ImageNophoto());
+    const bool placePrise = !Photo->pixmap().isNull();
     Photo->setPixmap(nophoto);
     Photo->setToolTip(QString());
-    Placer(nophoto.size(), MargeListe);
+    if (!placePrise)
+        Placer(nophoto.size(), MargeListe);
     Photo->setVisible(true);
 }
 

@@ -21,7 +21,8 @@ public:
     // text clears the preview.
     void AfficherFichier(const QString& Fichier);
     // An entry of the album list, fitted with a margin of 500; one that is not a picture that
-    // can be read shows the placeholder. `entreeAffichee` tells which.
+    // can be read shows the placeholder in the place of the picture before. `entreeAffichee`
+    // tells which.
     void AfficherEntree(const QString& entree);
     // A picture is still being decoded.
     bool occupe() const;

@@ -42,10 +42,13 @@ QImage ChargeurVignettes::Charger(const Pictures& images, const Demande& demande
 void ChargeurVignettes::lancer() {
     if (m_attente.isEmpty())
         return;
+    // Small batches: the first wishes (the cells in view) come back before the rest is loaded.
+    constexpr qsizetype TailleLot = 8;
+    QList<Demande> lot = m_attente.first(std::min(TailleLot, m_attente.size()));
+    m_attente.remove(0, lot.size());
     m_annule = std::make_shared<std::atomic<bool>>(false);
-    m_lot.setFuture(
-        QtConcurrent::run(&PoolsImages::courts(), [demandes = std::exchange(m_attente, {}),
-                                                   annule = m_annule, &images = m_images] {
+    m_lot.setFuture(QtConcurrent::run(
+        &PoolsImages::courts(), [demandes = std::move(lot), annule = m_annule, &images = m_images] {
             Lot lot;
             for (const Demande& d : demandes) {
                 if (*annule)

@@ -49,13 +49,14 @@ QSize TailleAffichee(const QSize& bitmap) {
                  std::max(1, qRound(bitmap.height() / FacteurCache)));
 }
 
-Etendue EtendueDefilement(int nombre, const QRectF& cadre0) {
+Etendue EtendueDefilement(int nombre, double hauteurVue, const QRectF& cadre0) {
     // Photo 0 is never placed by the rule: with it alone the grid has no last row to speak of.
     if (nombre < 2)
         return {};
-    const int r = (nombre - 1) / Colonnes;
-    if (r <= 4)
+    // Waiting for a sixth row would leave a fifth one below the view out of reach.
+    if (Cellule(nombre - 1, cadre0).bottom() <= hauteurVue)
         return {};
+    const int r = (nombre - 1) / Colonnes;
     const double regle = qRound((r + 2) * (cadre0.height() + 350));
     // The rule alone falls behind the rows from about 640 photos on and would leave the last
     // rows out of reach.

@@ -31,12 +31,13 @@ QSize TailleBitmap(const QSizeF& affichee);
 // Pixel size at which a bitmap of `bitmap` pixels is shown: two thirds of it.
 QSize TailleAffichee(const QSize& bitmap);
 
-// The grid's scrolling once `nombre` photos are placed: the bar is shown from the sixth row on,
-// and the content is then at least tall enough to bring the last row into view.
+// The grid's scrolling once `nombre` photos are placed in a view `hauteurVue` twips high: the bar
+// is shown as soon as the last row does not fit in the view, and the content is then at least
+// tall enough to bring the last row into view.
 struct Etendue {
     bool barre = false;
     double hauteur = 0; // meaningful only with the bar
 };
-Etendue EtendueDefilement(int nombre, const QRectF& cadre0 = CadreIm0);
+Etendue EtendueDefilement(int nombre, double hauteurVue, const QRectF& cadre0 = CadreIm0);
 
 } // namespace GeometrieGrille

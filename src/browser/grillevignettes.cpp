@@ -114,7 +114,8 @@ void GrilleVignettes::placerResultats() {
 
 void GrilleVignettes::terminer(bool arretee) {
     m_enConstruction = false;
-    m_etendue = GeometrieGrille::EtendueDefilement(nombre());
+    m_etendue =
+        GeometrieGrille::EtendueDefilement(nombre(), viewport()->height() * Twips::ParPixel);
     appliquerEtendue();
     emit construite(arretee);
 }
@@ -133,14 +134,36 @@ QRect GrilleVignettes::pixels(const QRectF& twips) const {
         .translated(0, -verticalScrollBar()->value());
 }
 
-QList<int> GrilleVignettes::visibles() const {
-    QList<int> liste;
+std::pair<int, int> GrilleVignettes::entre(int hautPixels, int basPixels) const {
     const double pas = GeometrieGrille::CadreIm0.height() + GeometrieGrille::CadreIm0.top();
-    const double haut = verticalScrollBar()->value() * Twips::ParPixel;
-    const double bas = haut + viewport()->height() * Twips::ParPixel;
+    const double haut = hautPixels * Twips::ParPixel;
+    const double bas = basPixels * Twips::ParPixel;
     const int premiere = std::max(0, int(haut / pas) - 1) * GeometrieGrille::Colonnes;
     const int derniere = std::min(nombre(), (int(bas / pas) + 1) * GeometrieGrille::Colonnes);
+    return {std::min(premiere, derniere), derniere};
+}
+
+QList<int> GrilleVignettes::visibles() const {
+    const int haut = verticalScrollBar()->value();
+    const auto [premiere, derniere] = entre(haut, haut + viewport()->height());
+    QList<int> liste;
     for (int i = premiere; i < derniere; ++i)
+        liste.append(i);
+    return liste;
+}
+
+// The cells in view first, then those below and above them: the cells an ordinary scroll brings
+// into view are loaded by the time they get there.
+QList<int> GrilleVignettes::aCharger() const {
+    const int haut = verticalScrollBar()->value();
+    const int page = viewport()->height();
+    const int avance = page * EcransDAvance;
+    const auto [premiere, derniere] = entre(haut, haut + page);
+    const auto [avant, apres] = entre(haut - avance, haut + page + avance);
+    QList<int> liste = visibles();
+    for (int i = derniere; i < apres; ++i)
+        liste.append(i);
+    for (int i = premiere - 1; i >= avant; --i)
         liste.append(i);
     return liste;
 }
@@ -176,6 +199,7 @@ void GrilleVignettes::paintEvent(QPaintEvent* event) {
             p.drawImage(place, *vignette);
         } else {
             manquantes = true;
+            ++m_videsPeintes;
         }
     }
     if (manquantes && !m_attenteChargement.isActive())
@@ -184,7 +208,7 @@ void GrilleVignettes::paintEvent(QPaintEvent* event) {
 
 void GrilleVignettes::chargerVisibles() {
     QList<ChargeurVignettes::Demande> demandes;
-    for (const int i : visibles()) {
+    for (const int i : aCharger()) {
         const Vignette& v = m_vignettes[i];
         if (!v.nophoto() && !m_illisibles.contains(i) && !m_images.contains(i))
             demandes.append({i, v.fichierCache, v.chemin, v.bitmap});

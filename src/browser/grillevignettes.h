@@ -22,6 +22,9 @@ class GrilleVignettes : public QAbstractScrollArea {
 public:
     explicit GrilleVignettes(const Pictures& images, QWidget* parent = nullptr);
 
+    // Screens' worth of thumbnails loaded ahead, above and below the view.
+    int EcransDAvance = 1;
+
     // Throws the grid away and builds it anew. The scroll extent stays at zero until the end.
     void construire(const ConstructionVignettes::Demande& demande);
     // Stops the build at the next photo; the photos placed stay.
@@ -43,6 +46,8 @@ public:
     GeometrieGrille::Etendue etendue() const { return m_etendue; }
     // Index of the cell under a point of the viewport, -1 for none.
     int celluleEn(const QPoint& point) const;
+    // Cells painted so far without their thumbnail, its bitmap not loaded yet (for benchmarks).
+    qint64 videsPeintes() const { return m_videsPeintes; }
 
 signals:
     // The gauge's value while photo i of n is placed: i / n in whole percent.
@@ -69,6 +74,10 @@ private:
     void appliquerEtendue();
     void chargerVisibles();
     QList<int> visibles() const;
+    QList<int> aCharger() const;
+    // The cells from the row before the one at `haut` to the row after the one at `bas` (pixels
+    // of the content), as a range of indexes.
+    std::pair<int, int> entre(int haut, int bas) const;
     QRect pixels(const QRectF& twips) const;
 
     ConstructionVignettes m_construction;
@@ -82,4 +91,5 @@ private:
     bool m_enConstruction = false;
     int m_surlignee = -1;
     int m_pressee = -1;
+    qint64 m_videsPeintes = 0;
 };

@@ -15,6 +15,7 @@
 #include "controls/twips.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/prompts.h"
 #include "platform/services.h"
 #include "startup/module1.h"
 #include "wallpaper/panneaujour.h"
@@ -161,7 +162,8 @@ void Form2::Commande(int Index) {
 }
 
 void Form2::Web() {
-    m_module.services.desktop.openWebPage(Form2Textes::AdresseWeb);
+    if (!m_module.services.desktop.openWebPage(Form2Textes::AdresseWeb))
+        m_module.services.prompts.notify(Form2Textes::NavigateurAbsent(Form2Textes::AdresseWeb));
 }
 
 void Form2::Menu_Click(int) {

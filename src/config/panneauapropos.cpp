@@ -3,6 +3,7 @@
 #include "config/form2textes.h"
 #include "controls/etiquette.h"
 #include "controls/fonts.h"
+#include "controls/motsurligne.h"
 #include "controls/twips.h"
 
 #include <QEvent>
@@ -15,22 +16,6 @@ constexpr int LargeurOuverte = 3255;
 constexpr int LargeurDebutFermeture = 3000;
 constexpr int LargeurFinFermeture = 100;
 const QColor FondAPropos(240, 238, 228);
-
-// A line of the notice with `marque` replaced by blanks that leave the pixels from `debut` to
-// `fin` free for a word laid over them.
-QString ligneAvecPlace(const QString& ligne, const QString& marque, int debut, int fin,
-                       const QFontMetrics& fm) {
-    const qsizetype at = ligne.indexOf(marque);
-    if (at < 0)
-        return ligne;
-    QString avant = ligne.left(at);
-    while (fm.horizontalAdvance(avant + u' ') <= debut)
-        avant += u' ';
-    QString blanc = avant;
-    while (fm.horizontalAdvance(blanc) < fin)
-        blanc += u' ';
-    return blanc + ligne.mid(at + marque.size());
-}
 
 } // namespace
 
@@ -67,28 +52,27 @@ void PanneauAPropos::CreerTextes() {
     souligne.setUnderline(true);
     L[2]->setFont(souligne);
     L[3] = etiquette(this, QStringLiteral("L3"), Form2Textes::Freeware, QColor(0, 0, 255));
-    Twips::placer(L[3], 700, 600, 825, 195);
     L[4] = etiquette(this, QStringLiteral("L4"), Form2Textes::Gratuit, QColor(0, 0, 255));
-    Twips::placer(L[4], 1850, 990, 645, 195);
-    for (int k : {3, 4})
-        L[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    // The notice leaves blanks under the two blue words, on the lines where they stand.
+    // The blue words stand in holes of the notice sized with the notice's own font, on the
+    // lines that name them, so that each sentence reads on at its usual spacing.
     const QFontMetrics fm(L[1]->font());
     QStringList lignes = Form2Textes::Notice;
-    const auto reserver = [&](int k, const QString& marque) {
-        const QRect r = L[k]->geometry().translated(-L[1]->x(), -L[1]->y());
-        const int ligne = qBound(0, r.top() / qMax(1, fm.lineSpacing()), int(lignes.size()) - 1);
-        const int largeur = fm.horizontalAdvance(L[k]->text());
-        const int debut = r.left() + (r.width() - largeur) / 2;
-        lignes[ligne] = ligneAvecPlace(lignes[ligne], marque, debut, debut + largeur, fm);
+    const auto poser = [&](QLabel* mot, const QString& marque) {
+        for (qsizetype n = 0; n < lignes.size(); ++n) {
+            const MotSurLigne place = PoserMot(lignes[n], marque, mot->text(), fm);
+            if (place.gauche < 0)
+                continue;
+            lignes[n] = place.ligne;
+            mot->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            mot->setGeometry(L[1]->x() + place.gauche, L[1]->y() + int(n) * fm.lineSpacing(),
+                             QFontMetrics(mot->font()).horizontalAdvance(mot->text()) + 1,
+                             fm.height());
+        }
     };
-    reserver(3, QStringLiteral("%1"));
-    reserver(4, QStringLiteral("%2"));
-    // With a font whose lines fall elsewhere, the word stays in the text itself.
-    L[1]->setText(lignes.join(u'\n')
-                      .replace(QStringLiteral("%1"), Form2Textes::Freeware)
-                      .replace(QStringLiteral("%2"), Form2Textes::Gratuit));
+    poser(L[3], QStringLiteral("%1"));
+    poser(L[4], QStringLiteral("%2"));
+    L[1]->setText(lignes.join(u'\n'));
 }
 
 bool PanneauAPropos::eventFilter(QObject* watched, QEvent* event) {

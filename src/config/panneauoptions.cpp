@@ -11,6 +11,9 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +22,32 @@ const QColor TexteListe(192, 192, 255);
 // The stored index of an option, or the catalogue's default when the stored text is not one.
 int indexStocke(const SettingsStore& store, const Reglages::Entree& e, int nombre) {
     return ReglesDialogue::IndexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
+}
+
+// Room the controls keep from the panel's edges.
+constexpr double MargeBord = 30;
+
+// The position options stand between the speed list and the panel's edge, and "Haut Centre" is
+// wider than that room: the gap between each circle and its text gives up what the margin
+// needs, the same for both so that their texts stay aligned.
+void garderMarge(const std::array<OptionButton*, 2>& options) {
+    int manque = 0;
+    for (OptionButton* o : options) {
+        QStyleOptionButton opt;
+        opt.initFrom(o);
+        const int debut =
+            o->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, o).left();
+        const int fin = debut + o->fontMetrics().horizontalAdvance(o->text());
+        // The panel's bevel line stands inside its edge.
+        manque = std::max(manque, fin - (o->width() - 1 - Twips::pixels(MargeBord)));
+    }
+    if (manque <= 0)
+        return;
+    const int espace =
+        options[0]->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, options[0]);
+    for (OptionButton* o : options)
+        o->setStyleSheet(
+            QStringLiteral("QRadioButton { spacing: %1px; }").arg(std::max(0, espace - manque)));
 }
 
 // Selects an option so that its click handling runs, also when it is selected already.
@@ -68,6 +97,7 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
         Twips::placer(Position[i], 1920, i == 0 ? 1200 : 1440, 1335, 240);
         Position[i]->setTextColor(Decor::TextePanneau);
     }
+    garderMarge(Position);
 
     connect(Combo1, &QListWidget::currentRowChanged, this, [this] { Combo1_Click(); });
     for (int i = 0; i < 2; ++i) {

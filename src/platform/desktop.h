@@ -6,6 +6,8 @@
 class Desktop {
 public:
     virtual ~Desktop() = default;
+    // False when no program could be started for it (no browser, no associated program); a
+    // program that starts and then fails on its own is not seen.
     virtual bool openFile(const QString& path) = 0;
     virtual bool openWebPage(const QString& url) = 0;
 };

@@ -4,11 +4,67 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QMimeDatabase>
+#include <QTimer>
+#include <QTreeView>
+#include <algorithm>
 
 namespace {
 
+// Qt's file model writes sizes, dates and the folders' type in the system's locale and
+// language, whatever the application's: they are written again in the application's, which is
+// French whatever the user's.
+class TextesLocaux final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* fichiers = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !fichiers || !index.isValid())
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const bool dossier = fichiers->isDir(source);
+        switch (index.column()) {
+        case 1:
+            return dossier ? QString() : QLocale().formattedDataSize(fichiers->size(source));
+        case 2:
+            if (dossier)
+                return QMimeDatabase().mimeTypeForName(QStringLiteral("inode/directory")).comment();
+            break;
+        case 3:
+            return QLocale().toString(fichiers->lastModified(source), QLocale::ShortFormat);
+        default:
+            break;
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// The detail view's columns are sized for short English headers; French ones would be cut. The
+// dialog widens, when it must, so that every column shows without scrolling.
+void colonnesEntieres(QFileDialog& d) {
+    const auto* vue = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!vue)
+        return;
+    QHeaderView* entete = vue->header();
+    int total = 0;
+    for (int i = 0; i < entete->count(); ++i) {
+        const int largeur = std::max(entete->sectionSize(i), entete->sectionSizeHint(i));
+        if (i + 1 < entete->count())
+            entete->resizeSection(i, largeur);
+        total += i + 1 < entete->count() ? largeur : entete->sectionSizeHint(i);
+    }
+    const int manque = total - vue->viewport()->width();
+    if (manque > 0)
+        d.resize(d.width() + manque, d.height());
+}
+
 void configurer(QFileDialog& d, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
     d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setProxyModel(new TextesLocaux(&d));
     d.setWindowTitle(r.title);
     d.setAcceptMode(mode);
     d.setLabelText(QFileDialog::Accept, mode == QFileDialog::AcceptOpen
@@ -56,6 +112,8 @@ QString DialogFileChooser::joinSelection(const QStringList& files) {
 
 QStringList DialogFileChooser::run(QFileDialog& d) {
     d.setWindowModality(Qt::ApplicationModal);
+    // Once shown: the view's width is known only then.
+    QTimer::singleShot(0, &d, [&d] { colonnesEntieres(d); });
     if (d.exec() != QDialog::Accepted)
         return {};
     return d.selectedFiles();

@@ -5,8 +5,9 @@
 class QFileDialog;
 class QWidget;
 
-// FileChooser on Qt's own file dialog (never the desktop's), with French texts, so that it
-// looks and behaves the same everywhere.
+// FileChooser on Qt's own file dialog (never the desktop's), with French texts, sizes and dates
+// in the application's locale and headers shown whole, so that it looks and behaves the same
+// everywhere.
 class DialogFileChooser final : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget* parent = nullptr) : m_parent(parent) {}

@@ -13,9 +13,9 @@
 
 namespace {
 
-// What each event does to DeValider, Valider, TDevalider and TValider, in that order; an empty
-// cell leaves the button as it is.
-using Changement = std::array<std::optional<bool>, 4>;
+// What each event does to DeValider and Valider, in that order; an empty cell leaves the button
+// as it is.
+using Changement = std::array<std::optional<bool>, 2>;
 constexpr std::optional<bool> on = true, off = false, tel = std::nullopt;
 
 } // namespace
@@ -36,17 +36,16 @@ void EditeurFonds::Activer(Apres evenement) {
     Changement c;
     // clang-format off
     switch (evenement) {
-    case Apres::JourAvecImage: c = {on,  on,  on,  on};  break;
-    case Apres::JourSansImage: c = {off, off, off, off}; break;
-    case Apres::ImageChoisie:  c = {on,  on,  tel, tel}; break;
-    case Apres::EntreeAlbum:   c = {tel, on,  tel, on};  break;
-    case Apres::Confirmee:     c = {off, off, tel, tel}; break;
-    case Apres::Enlevee:       c = {off, off, tel, tel}; break;
+    case Apres::JourAvecImage: c = {on,  on};  break;
+    case Apres::JourSansImage: c = {off, off}; break;
+    case Apres::ImageChoisie:  c = {on,  on};  break;
+    case Apres::EntreeAlbum:   c = {tel, on};  break;
+    case Apres::Confirmee:     c = {off, off}; break;
+    case Apres::Enlevee:       c = {off, off}; break;
     }
     // clang-format on
     Activation& a = m_activation;
-    a = {c[0].value_or(a.deValider), c[1].value_or(a.valider), c[2].value_or(a.tDevalider),
-         c[3].value_or(a.tValider)};
+    a = {c[0].value_or(a.deValider), c[1].value_or(a.valider)};
     emit activationChangee();
 }
 

@@ -19,12 +19,11 @@ struct Services;
 class EditeurFonds : public QObject {
     Q_OBJECT
 public:
-    // Enabled state of DeValider, Valider, TDevalider and TValider.
+    // Enabled state of DeValider and Valider; their captions TDevalider and TValider follow them,
+    // so that a caption never looks disabled beside an active button, nor the other way round.
     struct Activation {
         bool deValider = true;
         bool valider = true;
-        bool tDevalider = true;
-        bool tValider = true;
         friend bool operator==(const Activation&, const Activation&) = default;
     };
 

@@ -126,8 +126,8 @@ void PanneauJour::AppliquerActivation() {
     const EditeurFonds::Activation& a = editeur.activation();
     DeValider->setEnabled(a.deValider);
     Valider->setEnabled(a.valider);
-    TDevalider->setEnabled(a.tDevalider);
-    TValider->setEnabled(a.tValider);
+    TDevalider->setEnabled(a.deValider);
+    TValider->setEnabled(a.valider);
 }
 
 PictureButton* PanneauJour::Action(int image) const {

@@ -60,22 +60,30 @@ private slots:
         QTest::addColumn<QList<bool>>("reponses");
         QTest::addColumn<QStringList>("choix"); // relative to the temporary folder
         QTest::addColumn<QString>("attendu");   // the file written; empty: none
+        QTest::addColumn<QString>("titre");
         QTest::newRow("sans extension")
-            << QList<bool>{true} << QStringList{"vacances"} << "vacances.alb";
+            << QList<bool>{true} << QStringList{"vacances"} << "vacances.alb"
+            << "VACANCES";
         QTest::newRow("capitales")
-            << QList<bool>{true} << QStringList{"VACANCES.ALB"} << "VACANCES.ALB";
-        QTest::newRow("mélange") << QList<bool>{true} << QStringList{"x.Alb"} << "x.Alb";
+            << QList<bool>{true} << QStringList{"VACANCES.ALB"} << "VACANCES.ALB"
+            << "VACANCES";
+        QTest::newRow("mélange") << QList<bool>{true} << QStringList{"x.Alb"} << "x.Alb"
+                                 << "X";
         QTest::newRow("autre extension")
-            << QList<bool>{true} << QStringList{"photos.alb.txt"} << "photos.alb.txt.alb";
+            << QList<bool>{true} << QStringList{"photos.alb.txt"} << "photos.alb.txt.alb"
+            << "PHOTOS.ALB.TXT";
         QTest::newRow("dialogue annulé")
-            << QList<bool>{true, true} << QStringList{"", "a"} << "a.alb";
-        QTest::newRow("abandon") << QList<bool>{true, false} << QStringList{""} << "";
+            << QList<bool>{true, true} << QStringList{"", "a"} << "a.alb"
+            << "A";
+        QTest::newRow("abandon") << QList<bool>{true, false} << QStringList{""} << ""
+                                 << "";
     }
     // An album without a name is named through the dialog; giving up keeps the mirror.
     void nommer() {
         QFETCH(QList<bool>, reponses);
         QFETCH(QStringList, choix);
         QFETCH(QString, attendu);
+        QFETCH(QString, titre);
         BancAlbum b;
         b.donner(photos(3));
         b.album.AlbumModifie = true;
@@ -103,7 +111,8 @@ private slots:
         }
         QCOMPARE(resultat, Sauvegarde::Enregistree);
         QCOMPARE(fichier, b.chemin(attendu));
-        QCOMPARE(b.album.TitreAlbum, b.chemin(attendu));
+        // Named on the way, the album takes its title as from any other save: never the path.
+        QCOMPARE(b.album.TitreAlbum, titre);
         QCOMPARE(contenu(fichier), EcrireLignesAlbum(photos(3)).value());
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireSave()), b.dir.path() + u'/');
         QCOMPARE(b.ts.prompts.asked, QStringList(reponses.size(), TextesAlbum::NomCorrect));

@@ -63,7 +63,8 @@ void TestGeometrieGrille::etendue_data() {
     QTest::addColumn<double>("hauteur");
     QTest::newRow("no photo") << 0 << false << 0.0;
     QTest::newRow("one photo: none placed by the rule") << 1 << false << 0.0;
-    QTest::newRow("20 photos, five rows: no bar") << 20 << false << 0.0;
+    QTest::newRow("16 photos, four rows in view: no bar") << 16 << false << 0.0;
+    QTest::newRow("17 photos: a fifth row below the view") << 17 << true << 9570.0;
     QTest::newRow("21 photos: bar, 7 x 1595") << 21 << true << 11165.0;
     QTest::newRow("25 photos: 8 x 1595") << 25 << true << 12760.0;
     // (r + 2) x 1595 would stop 14 rows short: the last row's bottom and a top margin.
@@ -75,7 +76,7 @@ void TestGeometrieGrille::etendue() {
     QFETCH(int, nombre);
     QFETCH(bool, barre);
     QFETCH(double, hauteur);
-    const Etendue e = EtendueDefilement(nombre);
+    const Etendue e = EtendueDefilement(nombre, 6495); // the grid's place in the dialog
     QCOMPARE(e.barre, barre);
     if (barre)
         QCOMPARE(e.hauteur, hauteur);

@@ -90,14 +90,14 @@ void TestForm2Album::demarrage() {
 void TestForm2Album::clicDansLaListe_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<bool>("apercu");  // false: the placeholder
-    QTest::addColumn<QRectF>("place"); // twips
+    QTest::addColumn<QRectF>("place"); // twips; the placeholder keeps the place of the photo before
     QTest::newRow("wide: 2755 wide") << "large" << true << QRectF(8290, 4554, 2755, 2066.25);
     QTest::newRow("high: 2275 high") << "haute" << true << QRectF(8814, 4450, 1706.25, 2275);
     QTest::newRow("fits: natural size") << "petite" << true << QRectF(8917, 4987, 1500, 1200);
-    QTest::newRow("missing file") << "absente" << false << QRectF(8757, 4450, 1820, 2275);
-    QTest::newRow("not a picture") << "texte" << false << QRectF(8757, 4450, 1820, 2275);
-    QTest::newRow("a folder") << "dossier" << false << QRectF(8757, 4450, 1820, 2275);
-    QTest::newRow("a FIFO") << "fifo" << false << QRectF(8757, 4450, 1820, 2275);
+    QTest::newRow("missing file") << "absente" << false << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("not a picture") << "texte" << false << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("a folder") << "dossier" << false << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("a FIFO") << "fifo" << false << QRectF(8917, 4987, 1500, 1200);
 }
 
 // The first entry is previewed at start; a click on another previews it, or shows the

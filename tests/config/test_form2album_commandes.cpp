@@ -192,6 +192,12 @@ void TestForm2AlbumCommandes::commandeWeb() {
     QCOMPARE(b.ts.desktop.pages, QStringList{Form2Textes::AdresseWeb});
     QCOMPARE(controle<QLabel>(f, QStringLiteral("L2"))->text(), Form2Textes::AdresseWeb);
     QVERIFY(f.isVisible());
+    QVERIFY(b.ts.prompts.asked.isEmpty());
+    // Without a browser the user is told, with the address to type by hand.
+    b.ts.desktop.browser = false;
+    cliquer(barreDe(f)->TBoutons[5]);
+    QCOMPARE(b.ts.prompts.kinds, QStringList{QStringLiteral("notice")});
+    QVERIFY(b.ts.prompts.asked.first().contains(Form2Textes::AdresseWeb));
 }
 
 QTEST_MAIN(TestForm2AlbumCommandes)

@@ -1,4 +1,6 @@
+#include "controls/fonts.h"
 #include "controls/imagelist.h"
+#include "controls/motsurligne.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
 
@@ -25,6 +27,8 @@ private slots:
     void numerotationImageList_data();
     void numerotationImageList();
     void groupesDOptionsParParent();
+    void motSurLigne_data();
+    void motSurLigne();
 };
 
 void TestControls::protocolePression_data() {
@@ -163,6 +167,37 @@ void TestControls::groupesDOptionsParParent() {
     QVERIFY(a1->value());
     QCOMPARE(a1Selected.size(), 1);
     QCOMPARE(a0Selected.size(), 1); // only when it became selected, not when it was cleared
+}
+
+void TestControls::motSurLigne_data() {
+    QTest::addColumn<QString>("ligne"); // the word's mark is %1
+    QTest::addColumn<QString>("mot");
+    QTest::newRow("long word") << "Ce %1 peut être copié et" << QStringLiteral("Freeware");
+    QTest::newRow("before a full stop") << "qu'il est %1." << QStringLiteral("gratuit");
+    QTest::newRow("no mark") << "donné librement" << QStringLiteral("Freeware");
+}
+
+// The word stands where it would in the sentence: blanks only in its hole, and the spacing on
+// either side of it within half a blank of the sentence's own.
+void TestControls::motSurLigne() {
+    QFETCH(QString, ligne);
+    QFETCH(QString, mot);
+    const QFontMetrics fm(dialogFont());
+    const MotSurLigne m = PoserMot(ligne, QStringLiteral("%1"), mot, fm);
+    const qsizetype at = ligne.indexOf(QStringLiteral("%1"));
+    if (at < 0) {
+        QVERIFY(m.gauche == -1 && m.ligne == ligne);
+        return;
+    }
+    const QString reste = ligne.mid(at + 2);
+    const QString trou = m.ligne.mid(at, m.ligne.size() - at - reste.size());
+    QVERIFY(m.ligne == ligne.left(at) + trou + reste && trou.trimmed().isEmpty());
+    const int demiBlanc = (fm.horizontalAdvance(u' ') + 1) / 2;
+    const int avant = m.gauche - fm.horizontalAdvance(ligne.left(at));
+    const int apres =
+        fm.horizontalAdvance(ligne.left(at) + trou) - m.gauche - fm.horizontalAdvance(mot);
+    QVERIFY2(avant >= 0 && avant <= demiBlanc && apres >= 0 && apres <= demiBlanc,
+             qPrintable(QStringLiteral("%1, %2").arg(avant).arg(apres)));
 }
 
 QTEST_MAIN(TestControls)

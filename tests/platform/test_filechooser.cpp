@@ -184,6 +184,7 @@ void TestFileChooser::boutonsEnFrancais() {
     QCOMPARE(texte(QMessageBox::No), QStringLiteral("Non"));
     QCOMPARE(texte(QMessageBox::Cancel), QStringLiteral("Annuler"));
     QCOMPARE(texte(QMessageBox::Retry), QStringLiteral("Réessayer"));
+    QCOMPARE(QLocale().language(), QLocale::French); // dates and sizes too
 }
 
 QTEST_MAIN(TestFileChooser)

@@ -116,9 +116,10 @@ public:
         files << path;
         return true;
     }
+    bool browser = true; // false: no browser can be started
     bool openWebPage(const QString& url) override {
         pages << url;
-        return true;
+        return browser;
     }
 };
 

@@ -35,10 +35,10 @@ struct Banc {
     QString bitmap() const { return QDir(programme).filePath(QStringLiteral("LMV.bmp")); }
 };
 
-// "1100": DeValider, Valider, TDevalider, TValider.
+// "10": DeValider, Valider (their captions follow them).
 QString etat(const EditeurFonds::Activation& a) {
     QString s;
-    for (bool b : {a.deValider, a.valider, a.tDevalider, a.tValider})
+    for (bool b : {a.deValider, a.valider})
         s += b ? u'1' : u'0';
     return s;
 }
@@ -83,23 +83,23 @@ void TestEditeurFonds::clesDesJours() {
     QCOMPARE(b.lire(cle), QStringLiteral("absent"));
 }
 
-// Each row: what the day holds, then the events; the four buttons afterwards.
+// Each row: what the day holds, then the events; the two buttons afterwards.
 void TestEditeurFonds::activation_data() {
     QTest::addColumn<QString>("stocke"); // "absent", "" or a path
     QTest::addColumn<QStringList>("evenements");
     QTest::addColumn<QString>("attendu");
     const QString image = QStringLiteral("/photos/jour.jpg");
-    QTest::newRow("jour avec image") << image << QStringList{} << "1111";
-    QTest::newRow("jour sans image") << "absent" << QStringList{} << "0000";
-    QTest::newRow("jour a valeur vide") << "" << QStringList{} << "0000";
-    QTest::newRow("image choisie") << "absent" << QStringList{"choisie"} << "1100";
-    QTest::newRow("entree d'album") << "absent" << QStringList{"album"} << "0101";
-    QTest::newRow("confirmee un autre jour") << image << QStringList{"jeudi", "oui"} << "0011";
-    QTest::newRow("confirmee aujourd'hui") << image << QStringList{"oui"} << "0011";
-    QTest::newRow("aujourd'hui, apercu vide") << image << QStringList{"oui vide"} << "1111";
-    QTest::newRow("refusee") << image << QStringList{"non"} << "1111";
-    QTest::newRow("enlevee") << image << QStringList{"enlever"} << "0011";
-    QTest::newRow("enlever refuse") << image << QStringList{"garder"} << "1111";
+    QTest::newRow("jour avec image") << image << QStringList{} << "11";
+    QTest::newRow("jour sans image") << "absent" << QStringList{} << "00";
+    QTest::newRow("jour a valeur vide") << "" << QStringList{} << "00";
+    QTest::newRow("image choisie") << "absent" << QStringList{"choisie"} << "11";
+    QTest::newRow("entree d'album") << "absent" << QStringList{"album"} << "01";
+    QTest::newRow("confirmee un autre jour") << image << QStringList{"jeudi", "oui"} << "00";
+    QTest::newRow("confirmee aujourd'hui") << image << QStringList{"oui"} << "00";
+    QTest::newRow("aujourd'hui, apercu vide") << image << QStringList{"oui vide"} << "11";
+    QTest::newRow("refusee") << image << QStringList{"non"} << "11";
+    QTest::newRow("enlevee") << image << QStringList{"enlever"} << "00";
+    QTest::newRow("enlever refuse") << image << QStringList{"garder"} << "11";
 }
 
 void TestEditeurFonds::activation() {

@@ -125,7 +125,7 @@ void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
              QStringLiteral("Tous les fichiers images|*.bmp;*.gif;*.jpg;*.jpeg"));
     QCOMPARE(b.apercu, b.dossier.filePath(QStringLiteral("choisie.jpg")));
     QVERIFY(!b.panneau.TSel->value() && !b.panneau.Sel->value());
-    QVERIFY(b.panneau.Valider->isEnabled() && !b.panneau.TValider->isEnabled());
+    QVERIFY(b.panneau.Valider->isEnabled() && b.panneau.TValider->isEnabled());
     bool actifPendantLaQuestion = false;
     b.ts.prompts.whileAsking = [&] {
         PanneauJour& p = b.panneau;

@@ -1,7 +1,10 @@
 #include "app/demarrage.h"
 #include "app/lancementveille.h"
+#include "platform/desktopwallpaper.h"
 #include "platform/display.h"
 #include "platform/platformservices.h"
+#include "platform/poolsimages.h"
+#include "platform/services.h"
 #include "platform/terminationsignals.h"
 #include "platform/traductionqt.h"
 #include "startup/lancement.h"
@@ -11,6 +14,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <mutex>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -32,8 +36,8 @@ int main(int argc, char* argv[]) {
         std::fputs(MessageHoteSansX11().toLocal8Bit().constData(), stderr);
         return 1;
     }
-    // A polite request to end (a screen-saver host stopping its program) ends the run cleanly,
-    // even one that comes while the show is still being prepared: it waits in the event loop.
+    // A polite request to end (a screen-saver host stopping its program) ends the run through
+    // the event loop, or without it when the loop does not answer in time.
     TerminationSignals termination;
     QApplication::setApplicationName(QStringLiteral("Lumivane"));
     // Shells match the windows to the menu entry and its icon by this name.
@@ -48,9 +52,19 @@ int main(int argc, char* argv[]) {
     QObject::connect(&termination, &TerminationSignals::requested,
                      [&module] { module.FinProgramme(); });
 
-    // The system hands the mode as one text (ligne, above).
+    // Every end request comes here. The settings are stored at each write; a desktop tool still
+    // running is stopped; decodes under way are abandoned, not awaited.
+    std::once_flag fin;
+    const auto quitter = [&](int code) {
+        std::call_once(fin, [&] {
+            plateforme->services().wallpaper.cancel();
+            plateforme->services().instance.release();
+            PoolsImages::quitter(code);
+        });
+    };
+    // A request that comes while the UI thread decodes the first photo is answered all the same.
+    termination.setFallback([&quitter] { quitter(0); }, 500);
     Demarrage demarrage(module);
-    if (demarrage.Main(ligne) == Demarrage::Suite::Terminer)
-        return 0;
-    return QApplication::exec();
+    const bool continuer = demarrage.Main(ligne) == Demarrage::Suite::Continuer;
+    quitter(continuer ? QApplication::exec() : 0);
 }

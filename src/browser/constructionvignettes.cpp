@@ -158,8 +158,10 @@ void ConstructionVignettes::Etat::finir() {
             index.noter(noms[i], nouvelles[std::size_t(i)]);
             change = true;
         }
-    if (change)
+    if (change) {
+        const PoolsImages::Ecriture ecriture;
         index.enregistrer(demande.dossier);
+    }
     finie = true;
     avisEnAttente = false;
     aviser();

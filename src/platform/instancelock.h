@@ -6,4 +6,6 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     virtual bool anotherInstanceRunning() = 0;
+    // Stops being registered, before a process that ends without destroying its objects.
+    virtual void release() {}
 };

@@ -24,3 +24,7 @@ bool LockFileInstanceLock::anotherInstanceRunning() {
     m_other = !m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError;
     return m_other;
 }
+
+void LockFileInstanceLock::release() {
+    m_lock.reset();
+}

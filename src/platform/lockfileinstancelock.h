@@ -14,6 +14,7 @@ public:
     ~LockFileInstanceLock() override;
 
     bool anotherInstanceRunning() override;
+    void release() override;
 
 private:
     QString m_path;

@@ -1,14 +1,18 @@
 #pragma once
 
 #include <QImage>
+#include <QSemaphore>
 #include <QSize>
 #include <QString>
 
 // Loading and saving pictures. Every load applies the EXIF orientation. No decode needs more
-// memory than `maxDecodeBytes`: a picture whose full decode would be larger comes back scaled
-// down when its decoder can scale (JPEG), and as a null image otherwise (BMP, GIF, PNG). An
-// empty path, a missing file, anything but a regular file (a folder, a FIFO, a device) or an
-// undecodable file gives a null image and an invalid size, without blocking.
+// memory than `maxDecodeBytes`, reader's buffers included, and the decodes of one service that
+// run together share that bound: a picture whose decode would be larger comes back scaled down
+// when its decoder can scale within the bound (JPEG, non-interlaced PNG), and as a null image
+// otherwise (an interlaced PNG or a progressive JPEG too large, BMP, GIF). A JPEG whose data
+// ends early is unreadable too. An empty path, a missing file, anything but a regular file (a
+// folder, a FIFO, a device) or an undecodable file gives a null image and an invalid size, without
+// blocking.
 class Pictures {
 public:
     static constexpr qint64 maxDecodeBytes = 256ll * 1024 * 1024;
@@ -32,4 +36,8 @@ public:
     QImage loadFitted(const QString& path, const QSize& bound) const override;
     QSize size(const QString& path) const override;
     bool saveBmp(const QImage& image, const QString& path, QString* error) const override;
+
+private:
+    // The bound in MiB, taken by each decode for as long as it runs.
+    mutable QSemaphore m_budget{int(maxDecodeBytes / (1024 * 1024))};
 };

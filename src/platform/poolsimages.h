@@ -12,4 +12,19 @@ QThreadPool& longs();
 // wallpaper. They never queue behind a long build.
 QThreadPool& courts();
 
+// A file being written on one of these threads: the end of the process waits for it to be
+// complete. One that starts after the end was asked for waits for the end instead.
+class Ecriture {
+public:
+    Ecriture();
+    ~Ecriture();
+    Ecriture(const Ecriture&) = delete;
+    Ecriture& operator=(const Ecriture&) = delete;
+};
+
+// Ends the process with `code` now: the writes under way are finished, the decodes under way
+// are abandoned (a decode cannot be interrupted, and a large one takes seconds). Only the UI
+// thread calls it, once its own work is done and the settings are stored.
+[[noreturn]] void quitter(int code);
+
 } // namespace PoolsImages

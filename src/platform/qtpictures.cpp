@@ -1,11 +1,15 @@
+#include "platform/decodeplan.h"
+#include "platform/pictureheader.h"
 #include "platform/pictures.h"
+#include "platform/poolsimages.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QSaveFile>
+#include <QSemaphore>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -37,28 +41,6 @@ QSize decodeSize(const QSize& stored, QSize bound) {
     return target.expandedTo(QSize(1, 1));
 }
 
-// The JPEG decoder reduces a picture by 2, 4 or 8 only, to the smallest reduction at least as
-// large as asked, and scales the rest itself: a decode takes the memory of that reduction, not
-// of the size asked for. The size to ask for so that the reduction stays within the bound (a
-// larger reduction, asked for exactly); nothing when even 1/8 would not fit.
-std::optional<QSize> withinReduction(const QSize& stored, const QSize& target) {
-    const auto reduced = [&](int d) {
-        return QSize((stored.width() + d - 1) / d, (stored.height() + d - 1) / d);
-    };
-    int d = 1;
-    while (d < 8 && stored.width() / (2 * d) >= target.width() &&
-           stored.height() / (2 * d) >= target.height())
-        d *= 2;
-    if (decodedBytes(reduced(d)) <= Pictures::maxDecodeBytes)
-        return target;
-    while (d < 8) {
-        d *= 2;
-        if (decodedBytes(reduced(d)) <= Pictures::maxDecodeBytes)
-            return QSize(stored.width() / d, stored.height() / d).expandedTo(QSize(1, 1));
-    }
-    return std::nullopt;
-}
-
 // A JPEG spends at least one bit on each 8 × 8 block: a file shorter than that for the size its
 // header claims is cut or forged, and the decoder would spend seconds filling in blocks that are
 // not there (a 3 KB file claiming 65500 × 65500 pixels).
@@ -68,48 +50,70 @@ bool tooShortForItsSize(QImageReader& reader, const QSize& stored) {
     return reader.device()->size() * 512 < qint64(stored.width()) * stored.height();
 }
 
-QImage decodeScaled(const QString& path, const QSize& bound) {
+PictureHeader headerOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return PictureHeader::read(file);
+}
+
+// Holds a decode's share of the bound for as long as it lives: decodes that run together never
+// need more than the bound in all; one that does not fit waits for the others to end.
+class Share {
+public:
+    Share(QSemaphore& budget, qint64 bytes) : m_budget(budget), m_units(unitsOf(bytes)) {
+        m_budget.acquire(m_units);
+    }
+    ~Share() { m_budget.release(m_units); }
+    Share(const Share&) = delete;
+    Share& operator=(const Share&) = delete;
+
+    static constexpr qint64 unit = 1024 * 1024;
+    static int unitsOf(qint64 bytes) { return int((bytes + unit - 1) / unit); }
+
+private:
+    QSemaphore& m_budget;
+    int m_units;
+};
+
+QImage decodeScaled(const QString& path, const QSize& bound, QSemaphore& budget) {
     if (!isReadableFile(path))
         return {};
+    // Read before the reader opens the file: what the header says of the decode's memory, and
+    // whether a JPEG's data ends early (its reader would fill the rest with grey).
+    const PictureHeader header = headerOf(path);
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QSize stored = reader.size();
+    QSize stored = reader.size();
+    if (header.kind != PictureHeader::Kind::Other)
+        stored = header.size;
     if (!stored.isValid() || tooShortForItsSize(reader, stored))
         return {};
     QSize storedBound = bound;
     if (bound.isValid() && swapsAxes(reader))
         storedBound.transpose();
     const QSize target = decodeSize(stored, storedBound);
-    // The size checks here keep decodes within memory; Qt's own default limit is the same bound
-    // and would refuse a picture right at it.
-    reader.setAllocationLimit(int(Pictures::maxDecodeBytes / (1024 * 1024)) + 1);
-    if (target == stored)
-        return reader.read();
-    if (reader.supportsOption(QImageIOHandler::ScaledSize)) {
-        // The decoder scales (JPEG in the DCT domain): the full picture never exists in memory.
-        // Qt's limit would judge the picture by its full size, so the bound above replaces it.
-        const std::optional<QSize> asked = withinReduction(stored, target);
-        if (!asked)
-            return {};
-        reader.setAllocationLimit(0);
-        reader.setScaledSize(*asked);
-        return reader.read();
-    }
-    // Formats without scaled decoding are read whole, then scaled: a picture whose whole decode
-    // would exceed the bound is refused.
-    if (decodedBytes(stored) > Pictures::maxDecodeBytes)
+    const DecodePlan plan = DecodePlan::make(
+        header, stored, target, reader.supportsOption(QImageIOHandler::ScaledSize),
+        reader.transformation() != QImageIOHandler::TransformationNone, Pictures::maxDecodeBytes);
+    if (plan.refused)
         return {};
-    QImage full = reader.read();
-    if (full.isNull())
-        return {};
+    // Qt's own limit stays, a second guard on each image its readers allocate.
+    reader.setAllocationLimit(Share::unitsOf(Pictures::maxDecodeBytes) + 1);
+    const Share share(budget, plan.bytes);
+    if (plan.scaled)
+        reader.setScaledSize(plan.asked);
+    QImage image = reader.read();
+    if (image.isNull() || plan.scaled || target == stored)
+        return image;
     QSize shown = target;
     if (swapsAxes(reader))
         shown.transpose();
-    return full.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage readScaled(const QString& path, const QSize& bound) {
-    QImage image = decodeScaled(path, bound);
+QImage readScaled(const QString& path, const QSize& bound, QSemaphore& budget) {
+    QImage image = decodeScaled(path, bound, budget);
     // A decoder may give another size than its header announced (a GIF whose screen is wider
     // than its frame): the bound holds all the same.
     if (bound.isValid() && (image.width() > bound.width() || image.height() > bound.height()))
@@ -120,11 +124,11 @@ QImage readScaled(const QString& path, const QSize& bound) {
 } // namespace
 
 QImage QtPictures::load(const QString& path) const {
-    return readScaled(path, QSize());
+    return readScaled(path, QSize(), m_budget);
 }
 
 QImage QtPictures::loadFitted(const QString& path, const QSize& bound) const {
-    return readScaled(path, bound);
+    return readScaled(path, bound, m_budget);
 }
 
 QSize QtPictures::size(const QString& path) const {
@@ -182,6 +186,7 @@ bool QtPictures::saveBmp(const QImage& source, const QString& path, QString* err
                         source.format() == QImage::Format_ARGB32_Premultiplied;
     const QImage image = direct ? source : source.convertToFormat(QImage::Format_RGB32);
     const quint32 rowBytes = (quint32(image.width()) * 3 + 3) & ~3u;
+    const PoolsImages::Ecriture ecriture;
     QSaveFile file(path);
     const auto fail = [&] {
         if (error)

@@ -1,30 +1,65 @@
 #include "platform/terminationsignals.h"
 
-#include <QSocketNotifier>
 #include <csignal>
 #include <fcntl.h>
+#include <mutex>
+#include <poll.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
-// The handler may only do async-signal-safe work: it writes one byte into a pipe whose other
-// end the event loop watches.
+// The handler may only do async-signal-safe work: it writes one byte into a pipe that a thread
+// of ours reads.
 int g_pipe[2] = {-1, -1};
+constexpr char Request = 1;
+constexpr char Stop = 0;
 
 void onSignal(int) {
-    const char b = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_pipe[1], &b, 1);
+    [[maybe_unused]] const ssize_t n = ::write(g_pipe[1], &Request, 1);
 }
+
+// The next byte of the pipe, waiting at most `delayMs` (-1: no limit); -1 when none came.
+int readByte(int delayMs) {
+    pollfd p{g_pipe[0], POLLIN, 0};
+    if (::poll(&p, 1, delayMs) <= 0)
+        return -1;
+    char b = Stop;
+    return ::read(g_pipe[0], &b, 1) == 1 ? b : -1;
+}
+
+struct Fallback {
+    std::mutex mutex;
+    std::function<void()> action;
+    int delayMs = 0;
+};
+Fallback g_fallback;
+std::thread g_reader;
 } // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char b[16];
-        while (::read(g_pipe[0], b, sizeof b) > 0) {
+    // A thread, not the event loop, reads the requests: the loop may be held up by a decode
+    // when one comes.
+    g_reader = std::thread([this] {
+        for (;;) {
+            if (readByte(-1) != Request)
+                return;
+            QMetaObject::invokeMethod(this, &TerminationSignals::requested, Qt::QueuedConnection);
+            std::function<void()> fallback;
+            int delay = 0;
+            {
+                const std::lock_guard guard(g_fallback.mutex);
+                fallback = g_fallback.action;
+                delay = g_fallback.delayMs;
+            }
+            if (!fallback)
+                continue;
+            for (int b = readByte(delay); b != -1; b = readByte(delay))
+                if (b == Stop)
+                    return;
+            fallback();
         }
-        emit requested();
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -39,9 +74,19 @@ TerminationSignals::~TerminationSignals() {
     action.sa_handler = SIG_DFL;
     for (int s : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(s, &action, nullptr);
+    if (g_reader.joinable()) {
+        [[maybe_unused]] const ssize_t n = ::write(g_pipe[1], &Stop, 1);
+        g_reader.join();
+    }
     for (int& fd : g_pipe) {
         if (fd >= 0)
             ::close(fd);
         fd = -1;
     }
+}
+
+void TerminationSignals::setFallback(std::function<void()> fallback, int delayMs) {
+    const std::lock_guard guard(g_fallback.mutex);
+    g_fallback.action = std::move(fallback);
+    g_fallback.delayMs = delayMs;
 }

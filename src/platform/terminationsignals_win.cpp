@@ -4,3 +4,5 @@
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {}
 
 TerminationSignals::~TerminationSignals() = default;
+
+void TerminationSignals::setFallback(std::function<void()>, int) {}

@@ -2,6 +2,7 @@
 
 #include "platform/desktopwallpaper.h"
 #include "platform/pictures.h"
+#include "platform/poolsimages.h"
 #include "platform/services.h"
 #include "settings/reglages.h"
 
@@ -59,8 +60,12 @@ FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& 
             EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
     }
     Tempo = QImage();
-    if (!resultat.bitmap.isEmpty())
+    if (!resultat.bitmap.isEmpty()) {
+        // The end of the process lets the desktop take the file in full (a tool that hangs is
+        // stopped by cancel()).
+        const PoolsImages::Ecriture ecriture;
         resultat.bureauAccepte = bureau.setWallpaper(resultat.bitmap);
+    }
     return resultat;
 }
 

@@ -190,6 +190,15 @@ private slots:
         QCOMPARE(m_pictures.loadFitted(file, QSize(1920, 1080)).isNull(), !loaded.isValid());
     }
 
+    // Its decoder would fill the missing part with grey: a JPEG cut short is unreadable.
+    void jpegCoupeIllisible() {
+        const QByteArray bytes = jpeg(Samples::paint(QSize(320, 240), 4));
+        const QString file = path(QStringLiteral("cut.jpg"));
+        QVERIFY(writeFile(file, bytes.left(bytes.size() * 2 / 3)));
+        QVERIFY(m_pictures.load(file).isNull());
+        QVERIFY(m_pictures.loadFitted(file, QSize(100, 100)).isNull());
+    }
+
     // A bitmap that claims 15000 × 15000 pixels (900 MB decoded): its decoder cannot scale, so
     // it is refused instead of being decoded whole.
     void bmpEnormeRefuse() {

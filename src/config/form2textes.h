@@ -15,7 +15,7 @@ inline const QStringList Commandes = {
     QStringLiteral("Panorama"), QStringLiteral("Enregistrer Album"),
     QStringLiteral("Email"),    QStringLiteral("Web")};
 
-inline const QString Vitesse = QStringLiteral("Vitesse de transistion");
+inline const QString Vitesse = QStringLiteral("Vitesse de transition");
 inline const QStringList Vitesses = {
     QStringLiteral("Immédiate"),  QStringLiteral("Très rapide"),    QStringLiteral("Rapide"),
     QStringLiteral("Moyenne"),    QStringLiteral("Lente"),          QStringLiteral("Plus lente"),

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fuzzes every parser of outside input with libFuzzer: tools/fuzz.sh SECONDS [TARGET...]
-# Targets: album ligne reglages ini pictures (all when none is named). Builds them with clang in
+# Targets: album ligne reglages ini pictures exif (all when none is named). Builds them with clang in
 # build-fuzz/, writes fresh seeds, then runs each target for SECONDS, one after the other. The
 # corpus grows in build-fuzz/corpus/<target>/; a crash leaves its input in
 # build-fuzz/crashes/<target>/ and the log in build-fuzz/logs/<target>.log. Exits non-zero when
@@ -11,7 +11,7 @@ root=$PWD
 secs=${1:?usage: tools/fuzz.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(album ligne reglages ini pictures)
+[ ${#targets[@]} -gt 0 ] || targets=(album ligne reglages ini pictures exif)
 build=$(realpath -m "${LUMIVANE_FUZZ_BUILD:-build-fuzz}")
 
 launcher=()

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QStandardPaths>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -18,7 +19,13 @@ constexpr Flavour Flavours[] = {
 
 } // namespace
 
-SharedThumbnails::SharedThumbnails(QString root) : m_root(std::move(root)) {}
+SharedThumbnails::SharedThumbnails(const QString& root) {
+    // Looked at once: a build asks for thousands of photos, most users have few flavours.
+    for (const Flavour& f : Flavours) {
+        const QString folder = root + u'/' + QLatin1String(f.folder);
+        m_folders << (!root.isEmpty() && QFileInfo(folder).isDir() ? folder : QString());
+    }
+}
 
 QString SharedThumbnails::desktopRoot() {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
@@ -26,7 +33,8 @@ QString SharedThumbnails::desktopRoot() {
 }
 
 QImage SharedThumbnails::find(const QString& path, const QSize& needed) const {
-    if (m_root.isEmpty() || path.isEmpty())
+    if (path.isEmpty() || std::all_of(m_folders.cbegin(), m_folders.cend(),
+                                      [](const QString& f) { return f.isEmpty(); }))
         return {};
     const QFileInfo info(path);
     if (!info.isFile())
@@ -36,15 +44,16 @@ QImage SharedThumbnails::find(const QString& path, const QSize& needed) const {
         QString::fromLatin1(QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex()) +
         QStringLiteral(".png");
     const QString mtime = QString::number(info.lastModified().toSecsSinceEpoch());
-    for (const Flavour& f : Flavours) {
+    for (qsizetype k = 0; k < m_folders.size(); ++k) {
+        const int flavour = Flavours[k].size;
         // A thumbnail fits in a square of its flavour's size: a smaller flavour cannot be enough.
-        if (needed.width() > f.size || needed.height() > f.size)
+        if (m_folders[k].isEmpty() || needed.width() > flavour || needed.height() > flavour)
             continue;
-        QImageReader reader(m_root + u'/' + QLatin1String(f.folder) + u'/' + name, "png");
+        QImageReader reader(m_folders[k] + u'/' + name, "png");
         const QSize size = reader.size();
         // Anything larger than its flavour is not a thumbnail, and is not decoded.
         if (!size.isValid() || size.width() < needed.width() || size.height() < needed.height() ||
-            size.width() > f.size || size.height() > f.size)
+            size.width() > flavour || size.height() > flavour)
             continue;
         QImage image = reader.read();
         if (image.isNull() || image.text(QStringLiteral("Thumb::URI")).toUtf8() != uri ||

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // The thumbnails the desktop's file managers keep for every user's files, by the freedesktop
 // thumbnail specification: PNG files under `root`/normal (128 pixels), large (256), x-large
@@ -11,7 +12,7 @@
 class SharedThumbnails {
 public:
     // `root` is the thumbnails folder; empty: none is looked up.
-    explicit SharedThumbnails(QString root = QString());
+    explicit SharedThumbnails(const QString& root = QString());
 
     // The desktop's folder: thumbnails/ in the user's cache folder ($XDG_CACHE_HOME).
     static QString desktopRoot();
@@ -22,5 +23,5 @@ public:
     QImage find(const QString& path, const QSize& needed) const;
 
 private:
-    QString m_root;
+    QStringList m_folders; // the flavours' folders that exist, smallest first
 };

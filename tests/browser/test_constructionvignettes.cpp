@@ -2,6 +2,7 @@
 #include "browser/constructionvignettes.h"
 #include "doubles.h"
 #include "platform/pictures.h"
+#include "samples.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +42,7 @@ private slots:
     void nomsEnCollision();
     void cacheImpossible();
     void arretALaPhotoSuivante();
+    void vignetteDeLAppareil();
 
 private:
     QList<Vignette> construire(const QStringList& chemins, const QString& racine = {});
@@ -170,6 +172,22 @@ void TestConstructionVignettes::arretALaPhotoSuivante() {
     const int faites = int(QDir(m_dossier).entryList(QDir::Files).size());
     QVERIFY2(faites <= 2, qPrintable(QString::number(faites)));
     QCOMPARE(IndexCache(m_dossier).size(), faites);
+}
+
+// The build takes a photo's own thumbnail where it can: the bitmap is the thumbnail's.
+void TestConstructionVignettes::vignetteDeLAppareil() {
+    const QString photo = m_dir->path() + "/photos/a.jpg";
+    ecrire(photo, QSize(400, 300), Qt::red);
+    QFile f(photo);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = f.readAll();
+    f.close();
+    QImage vignette(160, 120, QImage::Format_RGB32);
+    vignette.fill(Qt::green);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(Samples::withExifThumbnail(jpeg, vignette, 1));
+    f.close();
+    QVERIFY(proche(centre(construire({photo})[0].fichierCache), Qt::green));
 }
 
 QTEST_GUILESS_MAIN(TestConstructionVignettes)

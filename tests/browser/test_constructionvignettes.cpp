@@ -1,6 +1,7 @@
 #include "browser/cachevignettes.h"
 #include "browser/constructionvignettes.h"
 #include "doubles.h"
+#include "fichiers.h"
 #include "platform/pictures.h"
 #include "samples.h"
 
@@ -174,20 +175,17 @@ void TestConstructionVignettes::arretALaPhotoSuivante() {
     QCOMPARE(IndexCache(m_dossier).size(), faites);
 }
 
-// The build takes a photo's own thumbnail where it can: the bitmap is the thumbnail's.
+// The build takes a photo's own thumbnail where it suits, turned as the photo: the bitmap is
+// the thumbnail's.
 void TestConstructionVignettes::vignetteDeLAppareil() {
     const QString photo = m_dir->path() + "/photos/a.jpg";
     ecrire(photo, QSize(400, 300), Qt::red);
-    QFile f(photo);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray jpeg = f.readAll();
-    f.close();
     QImage vignette(160, 120, QImage::Format_RGB32);
     vignette.fill(Qt::green);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(Samples::withExifThumbnail(jpeg, vignette, 1));
-    f.close();
-    QVERIFY(proche(centre(construire({photo})[0].fichierCache), Qt::green));
+    ecrire(photo, Samples::withExifThumbnail(contenu(photo), vignette, 6));
+    const Vignette v = construire({photo})[0];
+    QVERIFY(v.bitmap.height() > v.bitmap.width());
+    QVERIFY(proche(centre(v.fichierCache), Qt::green));
 }
 
 QTEST_GUILESS_MAIN(TestConstructionVignettes)

@@ -1,6 +1,7 @@
 // bench_thumbnails: the thumbnail grid over generated photos, offscreen.
 //   1. first build of 100 photos of 12 MP (JPEG) in photos per second, beside vipsthumbnail
-//      making thumbnails of the same files at the same size with as many threads;
+//      making thumbnails of the same files at the same size with as many threads; then the same
+//      for 100 camera photos that carry an EXIF thumbnail;
 //   2. warm build of 1000 cached photos;
 //   3. an album of 10000 photos: warm build, peak memory, longest UI block while scrolling.
 //
@@ -14,8 +15,10 @@
 #include "bancapplication.h"
 #include "browser/geometriegrille.h"
 #include "browser/grillevignettes.h"
+#include "photosappareil.h"
 #include "platform/pictures.h"
 #include "samples.h"
+#include "vipsbanc.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,56 +117,15 @@ struct Mesure {
 };
 
 Mesure construire(GrilleVignettes& grille, const QStringList& album, const QString& racine,
-                  int fils) {
+                  int fils, const QString& titre = QStringLiteral("BENCH")) {
     QSignalSpy fin(&grille, &GrilleVignettes::construite);
     banc()->remettre();
     const double cpu0 = cpuProcessusMs();
     QElapsedTimer t;
     t.start();
-    grille.construire(
-        {album, racine, racine + QStringLiteral("BENCH/"), GeometrieGrille::CadreIm0, fils});
+    grille.construire({album, racine, racine + titre + u'/', GeometrieGrille::CadreIm0, fils});
     fin.wait(600000);
     return {double(t.nsecsElapsed()) / 1e6, cpuProcessusMs() - cpu0, banc()->pire()};
-}
-
-double cpuEnfantsMs() {
-    rusage u{};
-    getrusage(RUSAGE_CHILDREN, &u);
-    const auto ms = [](const timeval& t) {
-        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
-    };
-    return ms(u.ru_utime) + ms(u.ru_stime);
-}
-
-// Wall time, and the CPU time of the processes.
-std::pair<double, double> vips(const QString& programme, const QStringList& photos, int fils) {
-    const double cpu0 = cpuEnfantsMs();
-    QTemporaryDir sortie;
-    QList<QProcess*> processus;
-    QElapsedTimer t;
-    t.start();
-    for (int k = 0; k < fils; ++k) {
-        QStringList args{QStringLiteral("--size"), QStringLiteral("111x111"), QStringLiteral("-o"),
-                         sortie.path() + QStringLiteral("/%s.v")};
-        for (int i = k; i < photos.size(); i += fils)
-            args << photos[i];
-        auto* p = new QProcess;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("VIPS_CONCURRENCY"), QStringLiteral("1"));
-        p->setProcessEnvironment(env);
-        p->start(programme, args);
-        processus << p;
-    }
-    bool ok = true;
-    for (QProcess* p : processus) {
-        ok = p->waitForFinished(600000) && p->exitCode() == 0 && ok;
-        delete p;
-    }
-    const double ms = double(t.nsecsElapsed()) / 1e6;
-    const auto faites = QDir(sortie.path()).entryList(QDir::Files).size();
-    if (!ok || faites != photos.size())
-        out << "  vipsthumbnail failed (" << faites << " thumbnails)\n";
-    return {ms, cpuEnfantsMs() - cpu0};
 }
 
 // Scrolls from top to bottom: first a page per 16 ms frame without pause, then a page at a time
@@ -210,6 +172,8 @@ int main(int argc, char* argv[]) {
         else if (args[i] == u"--generate")
             return generer(args[i + 1]);
     }
+    if (!QFileInfo::exists(photoAppareil(dossier, 99)) && !genererAppareil(dossier))
+        return 1;
     if (!QFileInfo::exists(petite(dossier, 9999))) {
         out << "making the photos in " << dossier << " ..." << Qt::endl;
         if (QProcess::execute(QApplication::applicationFilePath(),
@@ -241,7 +205,7 @@ int main(int argc, char* argv[]) {
     if (programme.isEmpty()) {
         out << "  vipsthumbnail not found (apt-get install libvips-tools): no comparison\n";
     } else {
-        const auto [ms, cpu] = vips(programme, album, fils);
+        const auto [ms, cpu] = vips(programme, album, fils, out);
         const double eux = 100 * 1000.0 / ms;
         out << QStringLiteral("  vipsthumbnail, same files, 111 x 111 box, %1 processes of one "
                               "thread: %2 ms (%5 ms CPU), %3 photos/s; ratio %4 by wall time, "
@@ -252,6 +216,29 @@ int main(int argc, char* argv[]) {
                    .arg(nous / eux, 0, 'f', 2)
                    .arg(cpu, 0, 'f', 0)
                    .arg(cpu / premiere.cpuMs, 0, 'f', 2);
+    }
+    out.flush();
+
+    QStringList appareil;
+    for (int i = 0; i < 100; ++i)
+        appareil << photoAppareil(dossier, i);
+    const Mesure camera = construire(grille, appareil, racine, fils, QStringLiteral("APPAREIL"));
+    const double nousApp = 100 * 1000.0 / camera.ms;
+    out << QStringLiteral("camera photos (embedded thumbnail): first build, 100 photos of 12 MP: "
+                          "%1 ms (%2 ms CPU), %3 photos/s, longest UI event %4\n")
+               .arg(camera.ms, 0, 'f', 0)
+               .arg(camera.cpuMs, 0, 'f', 0)
+               .arg(nousApp, 0, 'f', 1)
+               .arg(blocage(camera.blocage));
+    if (!programme.isEmpty()) {
+        const auto [ms, cpu] = vips(programme, appareil, fils, out);
+        out << QStringLiteral("  vipsthumbnail, same files: %1 ms (%2 ms CPU), %3 photos/s; ratio "
+                              "%4 by wall time, %5 by CPU time\n")
+                   .arg(ms, 0, 'f', 0)
+                   .arg(cpu, 0, 'f', 0)
+                   .arg(100 * 1000.0 / ms, 0, 'f', 1)
+                   .arg(ms / camera.ms, 0, 'f', 2)
+                   .arg(cpu / camera.cpuMs, 0, 'f', 2);
     }
     out.flush();
 

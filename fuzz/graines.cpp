@@ -1,7 +1,7 @@
 // fuzz_graines FOLDER: writes the seeds of every fuzz target into FOLDER/<target>/: our own
 // sample pictures, small, in every format the program reads, and the same pictures with headers
-// that claim huge sizes; album files with and without the byte-order mark; command lines and
-// stored options as the program and its users write them.
+// that claim huge sizes; photos with EXIF thumbnails; album files with and without the byte-order
+// mark; command lines and stored options as the program and its users write them.
 
 #include "samples.h"
 
@@ -170,6 +170,16 @@ void graineImages(const QString& dossier) {
     ecrire(dossier, QStringLiteral("jpg-progressif-12000"), char(0) + jpegProgressifGeant(image));
 }
 
+// Photos carrying an EXIF thumbnail, turned or not, one with EXIF data and no thumbnail.
+void graineExif(const QString& dossier) {
+    const QByteArray photo = encoder(Samples::paint(QSize(64, 48), 2), "JPEG");
+    const QImage vignette = Samples::paint(QSize(16, 12), 3);
+    for (const int orientation : {1, 6, 8})
+        ecrire(dossier, QStringLiteral("orientation%1").arg(orientation),
+               Samples::withExifThumbnail(photo, vignette, orientation));
+    ecrire(dossier, QStringLiteral("sans-vignette"), Samples::withExifThumbnail(photo, {}, 3));
+}
+
 void graineAlbums(const QString& dossier) {
     const QByteArray lignes =
         "0000 C:\\Photos\\vacances.jpg\r\n0001 /home/moi/photos/\xe9t\xe9.jpg\r\n"
@@ -231,6 +241,7 @@ int main(int argc, char* argv[]) {
     }
     const QString racine = QString::fromLocal8Bit(argv[1]);
     graineImages(racine + QStringLiteral("/pictures"));
+    graineExif(racine + QStringLiteral("/exif"));
     graineAlbums(racine + QStringLiteral("/album"));
     graineLignes(racine + QStringLiteral("/ligne"));
     graineReglages(racine + QStringLiteral("/reglages"));

@@ -9,14 +9,14 @@
 #       repository's corpus, keeping only inputs that reach code the others do not.
 #   tools/fuzz.sh cover [TARGET...]    replays the repository's corpus in build-fuzz-cover/ (clang
 #       source coverage) and prints the coverage of each function of our sources it reached.
-# Targets: album ligne reglages ini pictures (all when none is named).
+# Targets: album ligne reglages ini pictures exif (all when none is named).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 mode=${1:?usage: tools/fuzz.sh SECONDS|merge|cover [TARGET...]}
 shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(album ligne reglages ini pictures)
+[ ${#targets[@]} -gt 0 ] || targets=(album ligne reglages ini pictures exif)
 build=$(realpath -m "${LUMIVANE_FUZZ_BUILD:-build-fuzz}")
 flags=()
 if [ "$mode" = cover ]; then

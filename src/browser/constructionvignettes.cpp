@@ -1,6 +1,7 @@
 #include "browser/constructionvignettes.h"
 
 #include "browser/cachevignettes.h"
+#include "browser/vignettesdejafaites.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
 
@@ -17,10 +18,12 @@ constexpr double TwipsParPixel = 15;
 } // namespace
 
 struct ConstructionVignettes::Etat {
-    Etat(const Pictures& i, const Demande& d) : images(i), demande(d), n(int(d.chemins.size())) {}
+    Etat(const Pictures& i, const Demande& d)
+        : images(i), demande(d), partagees(d.partagees), n(int(d.chemins.size())) {}
 
     const Pictures& images;
     const Demande demande;
+    const SharedThumbnails partagees;
     const int n;
     // Made by the preparation, read by the workers.
     QStringList noms;
@@ -124,7 +127,9 @@ Vignette ConstructionVignettes::Etat::faire(int i) {
     const QRectF ajustee =
         GeometrieGrille::AfficherThumb(QSizeF(naturelle) * TwipsParPixel, demande.cellule);
     const QSize taille = GeometrieGrille::TailleBitmap(ajustee.size());
-    QImage image = images.loadFitted(v.chemin, taille);
+    QImage image = VignettesDejaFaites::Trouver(v.chemin, naturelle, taille, partagees);
+    if (image.isNull())
+        image = images.loadFitted(v.chemin, taille);
     if (image.isNull())
         return v;
     if (image.size() != taille)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/geometriegrille.h"
+#include "platform/sharedthumbnails.h"
 
 #include <QImage>
 #include <QList>
@@ -23,9 +24,9 @@ struct Vignette {
 };
 
 // The build of a grid's thumbnails, off the UI thread: photos are decoded in parallel, scaled by
-// the decoder, their bitmaps cached, and the results handed back in album order. It can be
-// stopped; a photo under way is finished and the job ends there. Nothing here waits on the UI
-// thread except the destructor, for the photos under way.
+// the decoder (or taken from a thumbnail that already exists), their bitmaps cached, and the
+// results handed back in album order. It can be stopped; a photo under way is finished and the job
+// ends there. Nothing here waits on the UI thread except the destructor, for the photos under way.
 class ConstructionVignettes : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +36,8 @@ public:
         QString dossier; // album cache folder inside the root
         QRectF cellule = GeometrieGrille::CadreIm0;
         int fils = 0; // 0: one per core
+        // The desktop's shared thumbnails, taken instead of a decode; empty: none.
+        QString partagees = SharedThumbnails::desktopRoot();
     };
 
     explicit ConstructionVignettes(const Pictures& images, QObject* parent = nullptr);

@@ -1,7 +1,9 @@
 #include "browser/cachevignettes.h"
 #include "browser/constructionvignettes.h"
 #include "doubles.h"
+#include "fichiers.h"
 #include "platform/pictures.h"
+#include "samples.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +43,7 @@ private slots:
     void nomsEnCollision();
     void cacheImpossible();
     void arretALaPhotoSuivante();
+    void vignetteDeLAppareil();
 
 private:
     QList<Vignette> construire(const QStringList& chemins, const QString& racine = {});
@@ -170,6 +173,19 @@ void TestConstructionVignettes::arretALaPhotoSuivante() {
     const int faites = int(QDir(m_dossier).entryList(QDir::Files).size());
     QVERIFY2(faites <= 2, qPrintable(QString::number(faites)));
     QCOMPARE(IndexCache(m_dossier).size(), faites);
+}
+
+// The build takes a photo's own thumbnail where it suits, turned as the photo: the bitmap is
+// the thumbnail's.
+void TestConstructionVignettes::vignetteDeLAppareil() {
+    const QString photo = m_dir->path() + "/photos/a.jpg";
+    ecrire(photo, QSize(400, 300), Qt::red);
+    QImage vignette(160, 120, QImage::Format_RGB32);
+    vignette.fill(Qt::green);
+    ecrire(photo, Samples::withExifThumbnail(contenu(photo), vignette, 6));
+    const Vignette v = construire({photo})[0];
+    QVERIFY(v.bitmap.height() > v.bitmap.width());
+    QVERIFY(proche(centre(v.fichierCache), Qt::green));
 }
 
 QTEST_GUILESS_MAIN(TestConstructionVignettes)

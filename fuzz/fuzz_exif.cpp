@@ -6,11 +6,6 @@
 
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerQtFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray octets = OctetsFuzz(data, size);
     const QImage enMemoire = ExifThumbnail::fromData(octets);

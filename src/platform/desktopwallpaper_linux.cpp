@@ -55,11 +55,13 @@ bool GSettingsWallpaper::set(const QString& schema, const QString& key, const QS
 
 bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
     const QString uri = QUrl::fromLocalFile(imagePath).toString(QUrl::FullyEncoded);
+    const QString options = QStringLiteral("picture-options"), zoom = QStringLiteral("zoom");
     switch (m_desktop) {
     case Desktop::Gnome: {
         const QString schema = QStringLiteral("org.gnome.desktop.background");
         const QString light = QStringLiteral("picture-uri"),
                       dark = QStringLiteral("picture-uri-dark");
+        set(schema, options, zoom);
         set(schema, light, QString());
         if (!set(schema, light, uri))
             return false;
@@ -70,11 +72,13 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
     }
     case Desktop::Cinnamon: {
         const QString schema = QStringLiteral("org.cinnamon.desktop.background");
+        set(schema, options, zoom);
         set(schema, QStringLiteral("picture-uri"), QString());
         return set(schema, QStringLiteral("picture-uri"), uri);
     }
     case Desktop::Mate: {
         const QString schema = QStringLiteral("org.mate.background");
+        set(schema, options, zoom);
         set(schema, QStringLiteral("picture-filename"), QString());
         return set(schema, QStringLiteral("picture-filename"), imagePath);
     }
@@ -82,36 +86,23 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
     return false;
 }
 
-bool PlasmaWallpaper::setWallpaper(const QString& imagePath) {
-    return run(QStringLiteral("plasma-apply-wallpaperimage"), {imagePath});
-}
-
-bool XfceWallpaper::setWallpaper(const QString& imagePath) {
-    const QString xfconf = QStringLiteral("xfconf-query");
-    const QStringList channel = {QStringLiteral("-c"), QStringLiteral("xfce4-desktop")};
-    QByteArray listing;
-    if (!run(xfconf, channel + QStringList{QStringLiteral("-l")}, &listing))
-        return false;
-    QStringList properties;
-    for (const QByteArray& line : listing.split('\n')) {
-        const QString p = QString::fromUtf8(line.trimmed());
-        if (p.endsWith(QStringLiteral("/last-image")))
-            properties << p;
+bool CommandWallpaper::setWallpaper(const QString& imagePath) {
+    const QString setWallpaper = QStringLiteral("--set-wallpaper"),
+                  mode = QStringLiteral("--wallpaper-mode");
+    switch (m_desktop) {
+    case Desktop::Plasma:
+        // Plasma's default mode already scales and crops to fill.
+        return run(QStringLiteral("plasma-apply-wallpaperimage"), {imagePath});
+    case Desktop::LxQt:
+        return run(QStringLiteral("pcmanfm-qt"),
+                   {setWallpaper, imagePath, mode, QStringLiteral("zoom")});
+    case Desktop::Lxde:
+        return run(QStringLiteral("pcmanfm"),
+                   {setWallpaper, imagePath, mode, QStringLiteral("crop")});
+    case Desktop::Sway:
+        return run(QStringLiteral("swaymsg"),
+                   {QStringLiteral("output"), QStringLiteral("*"), QStringLiteral("bg"), imagePath,
+                    QStringLiteral("fill")});
     }
-    if (properties.isEmpty())
-        return run(xfconf, channel + QStringList{QStringLiteral("-p"),
-                                                 QStringLiteral("/backdrop/screen0/monitor0/"
-                                                                "workspace0/last-image"),
-                                                 QStringLiteral("-n"), QStringLiteral("-t"),
-                                                 QStringLiteral("string"), QStringLiteral("-s"),
-                                                 imagePath});
-    bool ok = true;
-    for (const QString& p : properties) {
-        run(xfconf,
-            channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"), QString()});
-        ok = run(xfconf,
-                 channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"), imagePath}) &&
-             ok;
-    }
-    return ok;
+    return false;
 }

@@ -44,13 +44,33 @@ QString gvariantString(const QString& text) {
     return u'\'' + quoted + u'\'';
 }
 
+QString gvariantStringValue(const QString& literal) {
+    if (literal.size() < 2 || (literal.front() != u'\'' && literal.front() != u'"') ||
+        literal.back() != literal.front())
+        return {};
+    QString value;
+    for (qsizetype i = 1; i + 1 < literal.size(); ++i) {
+        if (literal[i] == u'\\' && i + 2 < literal.size())
+            ++i;
+        value += literal[i];
+    }
+    return value;
+}
+
 bool GSettingsWallpaper::set(const QString& schema, const QString& key, const QString& text) {
-    QByteArray err;
-    const bool ok = run(QStringLiteral("gsettings"),
-                        {QStringLiteral("set"), schema, key, gvariantString(text)}, nullptr, &err);
-    // Without a settings daemon gsettings falls back to a memory store, says so, and exits 0:
-    // nothing was saved and no desktop saw the change.
-    return ok && !err.contains("'memory' GSettings backend");
+    return run(QStringLiteral("gsettings"),
+               {QStringLiteral("set"), schema, key, gvariantString(text)});
+}
+
+bool GSettingsWallpaper::setAndCheck(const QString& schema, const QString& key,
+                                     const QString& text) {
+    // gsettings exits with 0 when no settings service kept the value: with no session bus, or
+    // with the memory store it falls back to. Read back by another process, the value shows
+    // whether the desktop can see it.
+    QByteArray out;
+    return set(schema, key, text) &&
+           run(QStringLiteral("gsettings"), {QStringLiteral("get"), schema, key}, &out) &&
+           gvariantStringValue(QString::fromUtf8(out.trimmed())) == text;
 }
 
 bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
@@ -63,7 +83,7 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
                       dark = QStringLiteral("picture-uri-dark");
         set(schema, options, zoom);
         set(schema, light, QString());
-        if (!set(schema, light, uri))
+        if (!setAndCheck(schema, light, uri))
             return false;
         // Older GNOME releases have no dark-style key; the light one is what they show.
         set(schema, dark, QString());
@@ -74,13 +94,13 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
         const QString schema = QStringLiteral("org.cinnamon.desktop.background");
         set(schema, options, zoom);
         set(schema, QStringLiteral("picture-uri"), QString());
-        return set(schema, QStringLiteral("picture-uri"), uri);
+        return setAndCheck(schema, QStringLiteral("picture-uri"), uri);
     }
     case Desktop::Mate: {
         const QString schema = QStringLiteral("org.mate.background");
         set(schema, options, zoom);
         set(schema, QStringLiteral("picture-filename"), QString());
-        return set(schema, QStringLiteral("picture-filename"), imagePath);
+        return setAndCheck(schema, QStringLiteral("picture-filename"), imagePath);
     }
     }
     return false;

@@ -40,6 +40,7 @@ public:
 
 private:
     bool set(const QString& schema, const QString& key, const QString& text);
+    bool setAndCheck(const QString& schema, const QString& key, const QString& text);
     Desktop m_desktop;
 };
 
@@ -71,3 +72,6 @@ private:
 
 // `text` as a GVariant string literal, the form gsettings parses without guessing.
 QString gvariantString(const QString& text);
+// The text of a GVariant string literal as gsettings prints it (in single or double quotes,
+// escaped with backslashes); empty when `literal` is none.
+QString gvariantStringValue(const QString& literal);

@@ -1,6 +1,7 @@
 // The root-window backend for real, on the X server the test runs under (Xvfb -noreset).
 
 #include "platform/desktopwallpaper_x11.h"
+#include "platform/desktopwallpaperfactory.h"
 #include "platform/x11windowhost.h"
 
 #include <QImage>
@@ -86,6 +87,7 @@ private slots:
     void imageIllisible();
     void avecLeSuiviDeFenetre();
     void troisPosesDeSuite();
+    void secoursQuandLeBureauEchoue();
 };
 
 void TestRootWallpaper::fondDeLaRacine() {
@@ -199,6 +201,24 @@ void TestRootWallpaper::troisPosesDeSuite() {
         QCOMPARE(x.propriete("ESETROOT_PMAP_ID"), publie);
         QCOMPARE(x.pixel(x.racine(), l / 2, h / 2), couleur);
     }
+}
+
+// KDE Plasma without its tool, in an X11 session: the root window takes the picture.
+void TestRootWallpaper::secoursQuandLeBureauEchoue() {
+    Connexion x;
+    QTemporaryDir dossier;
+    QImage image(QSize(64, 48), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    const QString chemin = dossier.filePath(QStringLiteral("LMV.bmp"));
+    QVERIFY(image.save(chemin, "BMP"));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nulle");
+    const bool ok =
+        createDesktopWallpaper({QStringLiteral("KDE"), true, false, {}})->setWallpaper(chemin);
+    qputenv("PATH", path);
+    QVERIFY(ok);
+    QCOMPARE(x.pixel(x.racine(), 10, DisplayHeight(x.d, DefaultScreen(x.d)) / 2),
+             QColor(Qt::magenta));
 }
 
 // With --poser FILE the program sets FILE as the wallpaper and ends: one run of the show.

@@ -13,6 +13,8 @@ packages=(
     dpkg-dev file librsvg2-bin desktop-file-utils appstream libxml2-utils lintian
     # the real X11 screen-saver host and a second monitor for the end-to-end tests
     xscreensaver x11-xserver-utils
+    # the desktops' own settings tools that the wallpaper tests run on a private session bus
+    dbus dconf-gsettings-backend dconf-service xfconf libxfconf-0-3 cinnamon-desktop-data mate-desktop-common
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -32,10 +32,11 @@ bool XfceWallpaper::setWallpaper(const QString& imagePath) {
     // know of.
     static const QRegularExpression key(
         QStringLiteral("^(/backdrop/screen\\d+/[^/]+)/workspace(\\d+)/"));
-    QStringList monitors;
+    QStringList monitors, properties;
     int workspaces = 1;
     for (const QByteArray& line : listing.split('\n')) {
-        const QRegularExpressionMatch m = key.match(QString::fromUtf8(line.trimmed()));
+        properties << QString::fromUtf8(line.trimmed());
+        const QRegularExpressionMatch m = key.match(properties.back());
         if (!m.hasMatch())
             continue;
         if (!monitors.contains(m.captured(1)))
@@ -63,7 +64,8 @@ bool XfceWallpaper::setWallpaper(const QString& imagePath) {
             run(Xfconf, setting(prefix + QStringLiteral("/image-style"), QStringLiteral("int"),
                                 ZoomedStyle));
             const QString image = prefix + QStringLiteral("/last-image");
-            run(Xfconf, setting(image, QStringLiteral("string"), QString()));
+            if (properties.contains(image)) // a key that appears is read anyway
+                run(Xfconf, setting(image, QStringLiteral("string"), QString()));
             ok = run(Xfconf, setting(image, QStringLiteral("string"), imagePath)) && ok;
         }
     }

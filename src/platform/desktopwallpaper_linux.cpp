@@ -62,15 +62,22 @@ bool GSettingsWallpaper::set(const QString& schema, const QString& key, const QS
                {QStringLiteral("set"), schema, key, gvariantString(text)});
 }
 
-bool GSettingsWallpaper::setAndCheck(const QString& schema, const QString& key,
-                                     const QString& text) {
-    // gsettings exits with 0 when no settings service kept the value: with no session bus, or
-    // with the memory store it falls back to. Read back by another process, the value shows
-    // whether the desktop can see it.
+bool GSettingsWallpaper::get(const QString& schema, const QString& key, QString* text) {
     QByteArray out;
-    return set(schema, key, text) &&
-           run(QStringLiteral("gsettings"), {QStringLiteral("get"), schema, key}, &out) &&
-           gvariantStringValue(QString::fromUtf8(out.trimmed())) == text;
+    if (!run(QStringLiteral("gsettings"), {QStringLiteral("get"), schema, key}, &out))
+        return false;
+    *text = gvariantStringValue(QString::fromUtf8(out.trimmed()));
+    return true;
+}
+
+bool GSettingsWallpaper::replace(const QString& schema, const QString& key, const QString& text) {
+    // gsettings exits with 0 when no settings service kept the value: with no session bus, or
+    // with the memory store it falls back to. Read back by another process after each change,
+    // the value shows whether the desktop saw both: the emptied one (or the same path, written
+    // again, would prove nothing) and the new one.
+    QString read;
+    return set(schema, key, QString()) && get(schema, key, &read) && read.isEmpty() &&
+           set(schema, key, text) && get(schema, key, &read) && read == text;
 }
 
 bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
@@ -82,8 +89,7 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
         const QString light = QStringLiteral("picture-uri"),
                       dark = QStringLiteral("picture-uri-dark");
         set(schema, options, zoom);
-        set(schema, light, QString());
-        if (!setAndCheck(schema, light, uri))
+        if (!replace(schema, light, uri))
             return false;
         // Older GNOME releases have no dark-style key; the light one is what they show.
         set(schema, dark, QString());
@@ -93,14 +99,12 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
     case Desktop::Cinnamon: {
         const QString schema = QStringLiteral("org.cinnamon.desktop.background");
         set(schema, options, zoom);
-        set(schema, QStringLiteral("picture-uri"), QString());
-        return setAndCheck(schema, QStringLiteral("picture-uri"), uri);
+        return replace(schema, QStringLiteral("picture-uri"), uri);
     }
     case Desktop::Mate: {
         const QString schema = QStringLiteral("org.mate.background");
         set(schema, options, zoom);
-        set(schema, QStringLiteral("picture-filename"), QString());
-        return setAndCheck(schema, QStringLiteral("picture-filename"), imagePath);
+        return replace(schema, QStringLiteral("picture-filename"), imagePath);
     }
     }
     return false;

@@ -40,7 +40,9 @@ public:
 
 private:
     bool set(const QString& schema, const QString& key, const QString& text);
-    bool setAndCheck(const QString& schema, const QString& key, const QString& text);
+    bool get(const QString& schema, const QString& key, QString* text);
+    // Empties the key, then sets it to `text`: true when both changes were kept.
+    bool replace(const QString& schema, const QString& key, const QString& text);
     Desktop m_desktop;
 };
 

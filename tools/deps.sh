@@ -17,6 +17,8 @@ packages=(
     # the idle watcher (X11 screen-saver extension, D-Bus) and its tests: GNOME's compositor
     # headless, a Wayland compositor for /S
     libxcb-screensaver0-dev dbus-daemon mutter weston qt6-wayland
+    # the desktops' own settings tools that the wallpaper tests run on a private session bus
+    dbus dconf-gsettings-backend dconf-service xfconf libxfconf-0-3 cinnamon-desktop-data mate-desktop-common
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -44,24 +44,52 @@ QString gvariantString(const QString& text) {
     return u'\'' + quoted + u'\'';
 }
 
+QString gvariantStringValue(const QString& literal) {
+    if (literal.size() < 2 || (literal.front() != u'\'' && literal.front() != u'"') ||
+        literal.back() != literal.front())
+        return {};
+    QString value;
+    for (qsizetype i = 1; i + 1 < literal.size(); ++i) {
+        if (literal[i] == u'\\' && i + 2 < literal.size())
+            ++i;
+        value += literal[i];
+    }
+    return value;
+}
+
 bool GSettingsWallpaper::set(const QString& schema, const QString& key, const QString& text) {
-    QByteArray err;
-    const bool ok = run(QStringLiteral("gsettings"),
-                        {QStringLiteral("set"), schema, key, gvariantString(text)}, nullptr, &err);
-    // Without a settings daemon gsettings falls back to a memory store, says so, and exits 0:
-    // nothing was saved and no desktop saw the change.
-    return ok && !err.contains("'memory' GSettings backend");
+    return run(QStringLiteral("gsettings"),
+               {QStringLiteral("set"), schema, key, gvariantString(text)});
+}
+
+bool GSettingsWallpaper::get(const QString& schema, const QString& key, QString* text) {
+    QByteArray out;
+    if (!run(QStringLiteral("gsettings"), {QStringLiteral("get"), schema, key}, &out))
+        return false;
+    *text = gvariantStringValue(QString::fromUtf8(out.trimmed()));
+    return true;
+}
+
+bool GSettingsWallpaper::replace(const QString& schema, const QString& key, const QString& text) {
+    // gsettings exits with 0 when no settings service kept the value: with no session bus, or
+    // with the memory store it falls back to. Read back by another process after each change,
+    // the value shows whether the desktop saw both: the emptied one (or the same path, written
+    // again, would prove nothing) and the new one.
+    QString read;
+    return set(schema, key, QString()) && get(schema, key, &read) && read.isEmpty() &&
+           set(schema, key, text) && get(schema, key, &read) && read == text;
 }
 
 bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
     const QString uri = QUrl::fromLocalFile(imagePath).toString(QUrl::FullyEncoded);
+    const QString options = QStringLiteral("picture-options"), zoom = QStringLiteral("zoom");
     switch (m_desktop) {
     case Desktop::Gnome: {
         const QString schema = QStringLiteral("org.gnome.desktop.background");
         const QString light = QStringLiteral("picture-uri"),
                       dark = QStringLiteral("picture-uri-dark");
-        set(schema, light, QString());
-        if (!set(schema, light, uri))
+        set(schema, options, zoom);
+        if (!replace(schema, light, uri))
             return false;
         // Older GNOME releases have no dark-style key; the light one is what they show.
         set(schema, dark, QString());
@@ -70,48 +98,35 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
     }
     case Desktop::Cinnamon: {
         const QString schema = QStringLiteral("org.cinnamon.desktop.background");
-        set(schema, QStringLiteral("picture-uri"), QString());
-        return set(schema, QStringLiteral("picture-uri"), uri);
+        set(schema, options, zoom);
+        return replace(schema, QStringLiteral("picture-uri"), uri);
     }
     case Desktop::Mate: {
         const QString schema = QStringLiteral("org.mate.background");
-        set(schema, QStringLiteral("picture-filename"), QString());
-        return set(schema, QStringLiteral("picture-filename"), imagePath);
+        set(schema, options, zoom);
+        return replace(schema, QStringLiteral("picture-filename"), imagePath);
     }
     }
     return false;
 }
 
-bool PlasmaWallpaper::setWallpaper(const QString& imagePath) {
-    return run(QStringLiteral("plasma-apply-wallpaperimage"), {imagePath});
-}
-
-bool XfceWallpaper::setWallpaper(const QString& imagePath) {
-    const QString xfconf = QStringLiteral("xfconf-query");
-    const QStringList channel = {QStringLiteral("-c"), QStringLiteral("xfce4-desktop")};
-    QByteArray listing;
-    if (!run(xfconf, channel + QStringList{QStringLiteral("-l")}, &listing))
-        return false;
-    QStringList properties;
-    for (const QByteArray& line : listing.split('\n')) {
-        const QString p = QString::fromUtf8(line.trimmed());
-        if (p.endsWith(QStringLiteral("/last-image")))
-            properties << p;
+bool CommandWallpaper::setWallpaper(const QString& imagePath) {
+    const QString setWallpaper = QStringLiteral("--set-wallpaper"),
+                  mode = QStringLiteral("--wallpaper-mode");
+    switch (m_desktop) {
+    case Desktop::Plasma:
+        // Plasma's default mode already scales and crops to fill.
+        return run(QStringLiteral("plasma-apply-wallpaperimage"), {imagePath});
+    case Desktop::LxQt:
+        return run(QStringLiteral("pcmanfm-qt"),
+                   {setWallpaper, imagePath, mode, QStringLiteral("zoom")});
+    case Desktop::Lxde:
+        return run(QStringLiteral("pcmanfm"),
+                   {setWallpaper, imagePath, mode, QStringLiteral("crop")});
+    case Desktop::Sway:
+        return run(QStringLiteral("swaymsg"),
+                   {QStringLiteral("output"), QStringLiteral("*"), QStringLiteral("bg"), imagePath,
+                    QStringLiteral("fill")});
     }
-    if (properties.isEmpty())
-        return run(xfconf, channel + QStringList{QStringLiteral("-p"),
-                                                 QStringLiteral("/backdrop/screen0/monitor0/"
-                                                                "workspace0/last-image"),
-                                                 QStringLiteral("-n"), QStringLiteral("-t"),
-                                                 QStringLiteral("string"), QStringLiteral("-s"),
-                                                 imagePath});
-    bool ok = true;
-    for (const QString& p : properties) {
-        run(xfconf,
-            channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"), QString()});
-        ok = run(xfconf,
-                 channel + QStringList{QStringLiteral("-p"), p, QStringLiteral("-s"), imagePath}) &&
-             ok;
-    }
-    return ok;
+    return false;
 }

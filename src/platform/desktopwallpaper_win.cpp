@@ -15,6 +15,6 @@ public:
 
 } // namespace
 
-std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const QString&, bool) {
+std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const DesktopSession&) {
     return std::make_unique<WindowsWallpaper>();
 }

@@ -21,11 +21,12 @@ template <typename T> Reply<T> reply(T* r) {
     return Reply<T>(r, &std::free);
 }
 
-// True when the checked request was carried out.
+// True when the checked request was carried out. A connection that the server closed answers
+// no check with an error, yet carried out nothing after it closed.
 bool succeeded(xcb_connection_t* c, xcb_void_cookie_t cookie) {
     xcb_generic_error_t* error = xcb_request_check(c, cookie);
     std::free(error);
-    return error == nullptr;
+    return error == nullptr && !xcb_connection_has_error(c);
 }
 
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
@@ -134,9 +135,14 @@ bool RootWindowWallpaper::setWallpaper(const QString& imagePath) {
     const xcb_atom_t esetroot = atom(c, "ESETROOT_PMAP_ID");
     // A setter that left its pixmap behind published it in both properties; freeing it is the
     // next setter's job, or every change would leak a screen-sized pixmap on the server. The
-    // pixmap may be gone already: the error only answers this check.
+    // pixmap may be gone already: the error only answers this check. Once its owner is gone,
+    // the server hands the owner's identifiers to the next client, which may be us: the
+    // published number is then our own new pixmap, and killing its owner would end this
+    // connection before the root is set (the wallpaper stays as it was, on every run that is
+    // given those identifiers again).
     const xcb_pixmap_t previous = pixmapProperty(c, root, rootPmap);
-    if (previous != XCB_NONE && previous == pixmapProperty(c, root, esetroot))
+    const bool ours = (previous & ~setup->resource_id_mask) == setup->resource_id_base;
+    if (previous != XCB_NONE && !ours && previous == pixmapProperty(c, root, esetroot))
         succeeded(c, xcb_kill_client_checked(c, previous));
     for (const xcb_atom_t property : {rootPmap, esetroot})
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, root, property, XCB_ATOM_PIXMAP, 32, 1,

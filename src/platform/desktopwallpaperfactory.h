@@ -3,10 +3,20 @@
 #include "platform/desktopwallpaper.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
-// The wallpaper backend of this session. On Linux `currentDesktop` is XDG_CURRENT_DESKTOP (a
-// colon list; the first name known here decides) and `x11Display` tells whether an X server is
-// reachable for sessions with no known desktop. Windows has one backend and ignores both.
-std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const QString& currentDesktop,
-                                                         bool x11Display);
+// What the choice of a wallpaper backend depends on, read once at start.
+struct DesktopSession {
+    // XDG_CURRENT_DESKTOP: a colon list; the first name known here decides.
+    QString currentDesktop;
+    // The session shows X11 windows: its root window is a way of last resort.
+    bool x11 = false;
+    // SWAYSOCK is set: a sway (wlroots) compositor draws the desktop and takes commands.
+    bool swaySocket = false;
+    // The names of the screens' outputs (QScreen::name()): XFCE keys its settings by them.
+    QStringList outputs;
+};
+
+// The wallpaper backend of this session. Windows has one backend and ignores the session.
+std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const DesktopSession& session);

@@ -1,12 +1,19 @@
+#include "platform/desktopwallpaper_fallback.h"
 #include "platform/desktopwallpaper_linux.h"
 #include "platform/desktopwallpaper_x11.h"
 #include "platform/desktopwallpaperfactory.h"
 #include "platform/nulldesktopwallpaper.h"
 
-std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const QString& currentDesktop,
-                                                         bool x11Display) {
+namespace {
+
+// The backend of the first desktop name known here; null when none is.
+std::unique_ptr<DesktopWallpaper> desktopBackend(const DesktopSession& session) {
     using G = GSettingsWallpaper::Desktop;
-    for (const QString& name : currentDesktop.toLower().split(u':', Qt::SkipEmptyParts)) {
+    using C = CommandWallpaper::Desktop;
+    // The compositor that draws the desktop decides, whatever name the session borrows.
+    if (session.swaySocket)
+        return std::make_unique<CommandWallpaper>(C::Sway);
+    for (const QString& name : session.currentDesktop.toLower().split(u':', Qt::SkipEmptyParts)) {
         const QString n = name.trimmed();
         if (n == u"gnome" || n == u"gnome-classic" || n == u"gnome-flashback" || n == u"unity" ||
             n == u"budgie" || n == u"budgie-desktop")
@@ -16,11 +23,26 @@ std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const QString& currentD
         if (n == u"mate")
             return std::make_unique<GSettingsWallpaper>(G::Mate);
         if (n == u"kde")
-            return std::make_unique<PlasmaWallpaper>();
+            return std::make_unique<CommandWallpaper>(C::Plasma);
+        if (n == u"lxqt")
+            return std::make_unique<CommandWallpaper>(C::LxQt);
+        if (n == u"lxde")
+            return std::make_unique<CommandWallpaper>(C::Lxde);
         if (n == u"xfce")
-            return std::make_unique<XfceWallpaper>();
+            return std::make_unique<XfceWallpaper>(session.outputs);
     }
-    if (x11Display)
-        return std::make_unique<RootWindowWallpaper>();
-    return std::make_unique<NullDesktopWallpaper>();
+    return nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const DesktopSession& session) {
+    std::unique_ptr<DesktopWallpaper> desktop = desktopBackend(session);
+    if (!session.x11)
+        return desktop ? std::move(desktop) : std::make_unique<NullDesktopWallpaper>();
+    // On X11 the root window shows wherever no desktop window covers it.
+    auto root = std::make_unique<RootWindowWallpaper>();
+    if (!desktop)
+        return root;
+    return std::make_unique<FallbackWallpaper>(std::move(desktop), std::move(root));
 }

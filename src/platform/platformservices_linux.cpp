@@ -13,8 +13,21 @@
 #include "platform/x11windowhost.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 
 namespace {
+
+DesktopSession desktopSession() {
+    DesktopSession session;
+    session.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    // Qt may reach XWayland in a Wayland session, whose root window nobody sees.
+    session.x11 = QGuiApplication::platformName() == QLatin1String("xcb") &&
+                  qEnvironmentVariable("XDG_SESSION_TYPE") != QLatin1String("wayland");
+    session.swaySocket = !qEnvironmentVariableIsEmpty("SWAYSOCK");
+    for (const QScreen* screen : QGuiApplication::screens())
+        session.outputs << screen->name();
+    return session;
+}
 
 class LinuxServices : public PlatformServices {
 public:
@@ -31,9 +44,7 @@ private:
     MessageBoxPrompts m_prompts;
     DialogFileChooser m_files;
     DesktopServicesDesktop m_desktop;
-    std::unique_ptr<DesktopWallpaper> m_wallpaper =
-        createDesktopWallpaper(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
-                               QGuiApplication::platformName() == QLatin1String("xcb"));
+    std::unique_ptr<DesktopWallpaper> m_wallpaper = createDesktopWallpaper(desktopSession());
     Services m_services{m_settings, m_registry, m_instance, m_pictures, m_windowHost, m_clock,
                         m_random,   m_prompts,  m_files,    m_desktop,  *m_wallpaper};
 };

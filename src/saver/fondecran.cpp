@@ -69,10 +69,16 @@ FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& 
     return resultat;
 }
 
+bool EnregistrerFondEcran(SettingsStore& settings, const QString& chemin, const FondEcran& fond) {
+    if (fond.bureauAccepte)
+        Reglages::ecrire(settings, Reglages::wallTemp(), chemin);
+    return fond.bureauAccepte;
+}
+
 FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
                              const QString& dossierProgramme, const QString& dossierSecours) {
     const FondEcran resultat = EcrireFondEcran(chemin, Tempo, services.pictures, services.wallpaper,
                                                PlusGrandEcran(), dossierProgramme, dossierSecours);
-    Reglages::ecrire(services.settings, Reglages::wallTemp(), chemin);
+    EnregistrerFondEcran(services.settings, chemin, resultat);
     return resultat;
 }

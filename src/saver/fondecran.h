@@ -6,6 +6,7 @@
 
 class DesktopWallpaper;
 class Pictures;
+class SettingsStore;
 struct Services;
 
 // What one application of a wallpaper did.
@@ -14,6 +15,9 @@ struct FondEcran {
     QString bitmap;             // the LMV.bmp written, empty when none could be written
     bool bureauAccepte = false; // the desktop took it
 };
+
+// How long the show waits before it tries again a wallpaper that no desktop backend accepted.
+inline constexpr int DelaiNouvelEssaiFondEcranMs = 60000;
 
 // Name of the wallpaper bitmap, in the program folder or, failing that, in the fallback folder.
 inline const QString NomBitmapFondEcran = QStringLiteral("LMV.bmp");
@@ -33,16 +37,17 @@ QSize PlusGrandEcran();
 // Turns the picture `chemin` into a 24-bit Windows bitmap LMV.bmp (in `dossierProgramme`, else
 // in `dossierSecours`), at most as large as the largest screen (the desktop scales it anyway,
 // and a large photo decoded whole would cost the show its memory), hands it to the desktop and
-// records `chemin` as "WallTemp". `Tempo` holds the picture while it is saved and is empty
-// afterwards.
-//
-// A picture that cannot be loaded or a bitmap that cannot be written anywhere is not handed to
-// the desktop, but is recorded in "WallTemp" all the same: the screen saver checks the day's
-// picture every 500 ms and must not load a broken file again at every tick. A desktop that
-// refuses the file is recorded the same way. Nothing here opens a message box; the caller sees
-// the outcome in the result.
+// records `chemin` as "WallTemp" when the desktop accepted it (EnregistrerFondEcran). `Tempo`
+// holds the picture while it is saved and is empty afterwards. Nothing here opens a message
+// box; the caller sees the outcome in the result.
 FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
                              const QString& dossierProgramme, const QString& dossierSecours);
+
+// Records `chemin` as the wallpaper applied ("WallTemp") when a desktop backend accepted it, and
+// tells whether it did. A picture that could not be loaded or written, or that the desktop
+// refused, is not recorded: the show tries it again later (it must pace its attempts, see
+// DelaiNouvelEssaiFondEcranMs) and the weekday editor tells the user.
+bool EnregistrerFondEcran(SettingsStore& settings, const QString& chemin, const FondEcran& fond);
 
 // The part of AppliquerFondEcran that takes time (loading the picture, writing the bitmap,
 // handing it to the desktop), without the record in the settings store: the display form runs

@@ -40,7 +40,10 @@ SS::SS(Module1& module, QWidget* parent)
         const FondEcran r = m_fondEcran->result();
         if (!r.bitmap.isEmpty())
             Tag = r.bitmap;
-        Reglages::ecrire(m_module.services.settings, Reglages::wallTemp(), m_fondEcranChemin);
+        // Not recorded, it is tried again, but not at every tick: loading and handing it
+        // over take time.
+        if (!EnregistrerFondEcran(m_module.services.settings, m_fondEcranChemin, r))
+            m_prochainEssaiFondEcran.setRemainingTime(DelaiNouvelEssaiFondEcranMs);
         m_fondEcranChemin.clear();
     });
     Form_Load();
@@ -169,7 +172,7 @@ void SS::PreparerSuivante() {
 }
 
 void SS::VerifierFondEcran() {
-    if (FondEcranEnCours())
+    if (FondEcranEnCours() || !m_prochainEssaiFondEcran.hasExpired())
         return;
     SettingsStore& store = m_module.services.settings;
     const QString t = Reglages::lire(store, Reglages::wallTemp());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QImage>
@@ -98,6 +99,7 @@ private:
     qint16* m_dernierePhoto;
     std::optional<Suivante> m_suivante;
     QFutureWatcher<FondEcran>* m_fondEcran;
-    QString m_fondEcranChemin; // the picture being applied, empty when none
+    QString m_fondEcranChemin;               // the picture being applied, empty when none
+    QDeadlineTimer m_prochainEssaiFondEcran; // no new attempt before, after a refusal
     bool m_unloaded = false;
 };

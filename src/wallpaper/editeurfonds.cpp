@@ -102,17 +102,18 @@ void EditeurFonds::Appliquer(const QString& chemin) {
 void EditeurFonds::ApplicationFinie() {
     const FondEcran r = m_application.result();
     const QString& chemin = m_cheminApplique;
-    const bool reussie = r.bureauAccepte;
-    if (reussie)
-        Reglages::ecrire(m_services.settings, Reglages::wallTemp(), chemin);
-    else if (!r.imageLue)
-        m_services.prompts.notify(TextesFonds::ImageIllisible.arg(chemin));
-    else if (r.bitmap.isEmpty())
-        m_services.prompts.notify(TextesFonds::BitmapImpossible.arg(
-            chemin, CheminDans(m_dossierProgramme, NomBitmapFondEcran),
-            CheminDans(m_dossierSecours, NomBitmapFondEcran)));
-    else
-        m_services.prompts.notify(TextesFonds::BureauRefuse.arg(chemin, r.bitmap));
+    // Recorded as applied only when the desktop took it, as the show does.
+    const bool reussie = EnregistrerFondEcran(m_services.settings, chemin, r);
+    if (!reussie) {
+        if (!r.imageLue)
+            m_services.prompts.notify(TextesFonds::ImageIllisible.arg(chemin));
+        else if (r.bitmap.isEmpty())
+            m_services.prompts.notify(TextesFonds::BitmapImpossible.arg(
+                chemin, CheminDans(m_dossierProgramme, NomBitmapFondEcran),
+                CheminDans(m_dossierSecours, NomBitmapFondEcran)));
+        else
+            m_services.prompts.notify(TextesFonds::BureauRefuse.arg(chemin, r.bitmap));
+    }
     m_enCours = false;
     m_cheminApplique.clear();
     Activer(Apres::Confirmee);

@@ -1,5 +1,6 @@
-// Desktop wallpaper backends: the commands they run (fake programs first on PATH that record
-// their arguments), their failures, and GNOME's for real with a key-file settings store.
+// Desktop wallpaper backends as each desktop's session picks them: gsettings over dconf and
+// xfconf-query with xfconfd for real, on a private session bus; fake programs first on PATH
+// that record their arguments for the tools that need a running desktop.
 
 #include "platform/desktopwallpaper_linux.h"
 #include "platform/desktopwallpaperfactory.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -18,18 +18,19 @@
 namespace {
 
 // Every fake tool appends one line to $FAKE_LOG: its name, then each argument in brackets.
-// With -l among its arguments it prints $FAKE_LIST; it writes $FAKE_STDERR to its error output
-// and exits with $FAKE_EXIT; with $FAKE_SLEEP set it sleeps that many seconds instead.
+// It exits with $FAKE_EXIT; with $FAKE_SLEEP set it sleeps that many seconds instead.
 const char* const FakeTool = R"sh(#!/bin/sh
 { printf '%s' "$(basename "$0")"; for a in "$@"; do printf ' [%s]' "$a"; done; printf '\n'; } >> "$FAKE_LOG"
-for a in "$@"; do [ "$a" = "-l" ] && printf '%s\n' "$FAKE_LIST"; done
-[ -n "$FAKE_STDERR" ] && printf '%s\n' "$FAKE_STDERR" >&2
 [ -n "$FAKE_SLEEP" ] && exec sleep "$FAKE_SLEEP"
 exit "${FAKE_EXIT:-0}"
 )sh";
 
-QString entre(const QString& texte) {
-    return QStringLiteral(" [") + texte + u']';
+// What a real tool prints, without its final line break.
+QString sortie(const QString& programme, const QStringList& arguments) {
+    QProcess p;
+    p.start(programme, arguments);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
 } // namespace
@@ -41,9 +42,11 @@ private slots:
     void init();
     void commandes_data();
     void commandes();
+    void gsettings_data();
+    void gsettings();
+    void xfceCouvreSortiesEtBureaux();
     void echecs_data();
     void echecs();
-    void gnomePourDeVrai();
     void outilAbandonne();
 
 private:
@@ -51,11 +54,12 @@ private:
     QTemporaryDir m_dossier;
     QString m_image;
     QByteArray m_pathOrigine = qgetenv("PATH");
+    QProcess m_bus;
 };
 
 void TestDesktopWallpaper::initTestCase() {
     QVERIFY(QDir().mkpath(m_dossier.filePath(QStringLiteral("bin"))));
-    for (const char* nom : {"gsettings", "xfconf-query", "plasma-apply-wallpaperimage"}) {
+    for (const char* nom : {"plasma-apply-wallpaperimage", "pcmanfm-qt", "pcmanfm", "swaymsg"}) {
         QFile f(m_dossier.filePath(QStringLiteral("bin/") + QLatin1String(nom)));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(FakeTool);
@@ -66,13 +70,18 @@ void TestDesktopWallpaper::initTestCase() {
     const QString dossierImage = m_dossier.filePath(QStringLiteral("l'été $HOME; x"));
     QVERIFY(QDir().mkpath(dossierImage));
     m_image = dossierImage + QStringLiteral("/LMV.bmp");
+    // A private session bus whose dconf and xfconfd keep their settings in our folder.
+    qputenv("XDG_CONFIG_HOME", m_dossier.filePath(QStringLiteral("config")).toLocal8Bit());
+    m_bus.start(QStringLiteral("dbus-daemon"),
+                {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                 QStringLiteral("--print-address=1")});
+    QVERIFY2(m_bus.waitForReadyRead(10000), "dbus-daemon (package dbus) did not start");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
 }
 
 void TestDesktopWallpaper::init() {
     qputenv("PATH", m_dossier.filePath(QStringLiteral("bin")).toLocal8Bit() + ':' + m_pathOrigine);
     qputenv("FAKE_LOG", m_dossier.filePath(QStringLiteral("log")).toLocal8Bit());
-    qunsetenv("FAKE_LIST");
-    qunsetenv("FAKE_STDERR");
     qunsetenv("FAKE_EXIT");
     qunsetenv("FAKE_SLEEP");
     QFile::remove(m_dossier.filePath(QStringLiteral("log")));
@@ -87,173 +96,112 @@ QStringList TestDesktopWallpaper::journal() const {
 
 void TestDesktopWallpaper::commandes_data() {
     QTest::addColumn<QString>("bureau");
-    QTest::addColumn<QString>("listeXfce");
-    QTest::addColumn<QStringList>("attendu");
-    const QString image = QStringLiteral("@IMAGE@"), uri = QStringLiteral("@URI@");
-    const auto gs = [](const QString& schema, const QString& cle, const QString& valeur) {
-        return QStringLiteral("gsettings") + entre(QStringLiteral("set")) + entre(schema) +
-               entre(cle) + entre(valeur);
-    };
-    const QString gnome = QStringLiteral("org.gnome.desktop.background");
-    const QStringList pourGnome = {
-        gs(gnome, QStringLiteral("picture-uri"), QStringLiteral("''")),
-        gs(gnome, QStringLiteral("picture-uri"), u'\'' + uri + u'\''),
-        gs(gnome, QStringLiteral("picture-uri-dark"), QStringLiteral("''")),
-        gs(gnome, QStringLiteral("picture-uri-dark"), u'\'' + uri + u'\''),
-    };
-    QTest::newRow("GNOME") << "GNOME"
-                           << "" << pourGnome;
-    QTest::newRow("Ubuntu") << "ubuntu:GNOME"
-                            << "" << pourGnome;
-    QTest::newRow("Unity") << "Unity"
-                           << "" << pourGnome;
-    QTest::newRow("Budgie") << "Budgie:GNOME"
-                            << "" << pourGnome;
-    const QString cinnamon = QStringLiteral("org.cinnamon.desktop.background");
-    QTest::newRow("Cinnamon") << "X-Cinnamon"
-                              << ""
-                              << QStringList{gs(cinnamon, "picture-uri", "''"),
-                                             gs(cinnamon, "picture-uri", "'" + uri + "'")};
-    // GVariant text: the quote inside the path is escaped.
-    const QString mate = QStringLiteral("org.mate.background");
-    QTest::newRow("MATE") << "MATE"
-                          << ""
-                          << QStringList{gs(mate, "picture-filename", "''"),
-                                         gs(mate, "picture-filename", "@IMAGEGV@")};
-    QTest::newRow("KDE") << "KDE"
-                         << ""
-                         << QStringList{QStringLiteral("plasma-apply-wallpaperimage") +
-                                        entre(image)};
-    const QString canal = entre(QStringLiteral("-c")) + entre(QStringLiteral("xfce4-desktop"));
-    const QString p0 = QStringLiteral("/backdrop/screen0/monitorHDMI-1/workspace0/last-image");
-    const QString p1 = QStringLiteral("/backdrop/screen0/monitorHDMI-1/workspace1/last-image");
-    QTest::newRow("XFCE") << "XFCE"
-                          << QStringList{p0,
-                                         "/backdrop/screen0/monitorHDMI-1/workspace0/"
-                                         "image-style",
-                                         p1}
-                                 .join(u'\n')
-                          << QStringList{
-                                 QStringLiteral("xfconf-query") + canal + entre("-l"),
-                                 QStringLiteral("xfconf-query") + canal + entre("-p") + entre(p0) +
-                                     entre("-s") + entre(""),
-                                 QStringLiteral("xfconf-query") + canal + entre("-p") + entre(p0) +
-                                     entre("-s") + entre(image),
-                                 QStringLiteral("xfconf-query") + canal + entre("-p") + entre(p1) +
-                                     entre("-s") + entre(""),
-                                 QStringLiteral("xfconf-query") + canal + entre("-p") + entre(p1) +
-                                     entre("-s") + entre(image),
-                             };
-    const QString defaut = QStringLiteral("/backdrop/screen0/monitor0/workspace0/last-image");
-    QTest::newRow("XFCE sans fond")
-        << "XFCE"
-        << ""
-        << QStringList{
-               QStringLiteral("xfconf-query") + canal + entre("-l"),
-               QStringLiteral("xfconf-query") + canal + entre("-p") + entre(defaut) + entre("-n") +
-                   entre("-t") + entre("string") + entre("-s") + entre(image),
-           };
+    QTest::addColumn<bool>("sway");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("KDE") << "KDE" << false << "plasma-apply-wallpaperimage [@]";
+    QTest::newRow("premier nom connu")
+        << "Pantheon:kde:GNOME" << false << "plasma-apply-wallpaperimage [@]";
+    QTest::newRow("LXQt") << "LXQt" << false
+                          << "pcmanfm-qt [--set-wallpaper] [@] [--wallpaper-mode] [zoom]";
+    QTest::newRow("LXDE") << "LXDE" << false
+                          << "pcmanfm [--set-wallpaper] [@] [--wallpaper-mode] [crop]";
+    QTest::newRow("sway") << "sway" << true << "swaymsg [output] [*] [bg] [@] [fill]";
+    QTest::newRow("wlroots au nom d'emprunt")
+        << "GNOME" << true << "swaymsg [output] [*] [bg] [@] [fill]";
 }
 
 void TestDesktopWallpaper::commandes() {
     QFETCH(QString, bureau);
-    QFETCH(QString, listeXfce);
-    QFETCH(QStringList, attendu);
-    qputenv("FAKE_LIST", listeXfce.toUtf8());
-    QString uri = QUrl::fromLocalFile(m_image).toString(QUrl::FullyEncoded);
-    uri.replace(u'\'', QStringLiteral("\\'"));
-    QString imageGv = m_image;
-    imageGv.replace(u'\'', QStringLiteral("\\'"));
-    for (QString& ligne : attendu)
-        ligne.replace(QStringLiteral("@IMAGEGV@"), u'\'' + imageGv + u'\'')
-            .replace(QStringLiteral("@IMAGE@"), m_image)
-            .replace(QStringLiteral("@URI@"), uri);
-    const auto fond = createDesktopWallpaper(bureau, true);
-    QVERIFY(fond->setWallpaper(m_image));
-    QCOMPARE(journal(), attendu);
+    QFETCH(bool, sway);
+    QFETCH(QString, attendu);
+    QVERIFY(createDesktopWallpaper({bureau, false, sway, {}})->setWallpaper(m_image));
+    QCOMPARE(journal(), QStringList{attendu.replace(u'@', m_image)});
+}
+
+void TestDesktopWallpaper::gsettings_data() {
+    QTest::addColumn<QString>("bureau");
+    QTest::addColumn<QString>("schema");
+    QTest::addColumn<QString>("cle");
+    QTest::newRow("GNOME") << "GNOME"
+                           << "org.gnome.desktop.background"
+                           << "picture-uri-dark";
+    QTest::newRow("Cinnamon") << "X-Cinnamon"
+                              << "org.cinnamon.desktop.background"
+                              << "picture-uri";
+    QTest::newRow("MATE") << "MATE"
+                          << "org.mate.background"
+                          << "picture-filename";
+}
+
+void TestDesktopWallpaper::gsettings() {
+    QFETCH(QString, bureau);
+    QFETCH(QString, schema);
+    QFETCH(QString, cle);
+    QVERIFY(createDesktopWallpaper({bureau, false, false, {}})->setWallpaper(m_image));
+    QCOMPARE(sortie("gsettings", {"get", schema, "picture-options"}), QStringLiteral("'zoom'"));
+    const QString lu = gvariantStringValue(sortie("gsettings", {"get", schema, cle}));
+    QCOMPARE(QUrl(lu).isLocalFile() ? QUrl(lu).toLocalFile() : lu, m_image);
+}
+
+// An older XFCE's key for the second workspace of "monitor0"; the first workspace and the
+// session's output have none yet. Every monitor and workspace ends zoomed on the picture.
+void TestDesktopWallpaper::xfceCouvreSortiesEtBureaux() {
+    const QStringList canal = {"-c", "xfce4-desktop", "-p"};
+    QCOMPARE(QProcess::execute("xfconf-query",
+                               canal + QStringList{"/backdrop/screen0/monitor0/workspace1/"
+                                                   "image-style",
+                                                   "-n", "-t", "int", "-s", "2"}),
+             0);
+    QVERIFY(createDesktopWallpaper({"XFCE", false, false, {"Virtual-1"}})->setWallpaper(m_image));
+    for (const QString moniteur : {"monitor0", "monitorVirtual-1"}) {
+        for (const QString bureau : {"/workspace0/", "/workspace1/"}) {
+            const QString p = "/backdrop/screen0/" + moniteur + bureau;
+            QCOMPARE(sortie("xfconf-query", canal + QStringList{p + "last-image"}), m_image);
+            QCOMPARE(sortie("xfconf-query", canal + QStringList{p + "image-style"}), "5");
+        }
+    }
 }
 
 void TestDesktopWallpaper::echecs_data() {
     QTest::addColumn<QString>("bureau");
-    QTest::addColumn<QByteArray>("sortie");
-    QTest::addColumn<QByteArray>("erreur");
-    QTest::addColumn<bool>("programmeAbsent");
-    for (const char* bureau : {"GNOME", "X-Cinnamon", "MATE", "KDE", "XFCE"}) {
-        QTest::addRow("%s: code de sortie", bureau)
-            << bureau << QByteArray("1") << QByteArray() << false;
-        QTest::addRow("%s: programme absent", bureau)
-            << bureau << QByteArray() << QByteArray() << true;
-    }
-    QTest::newRow("GNOME sans service de réglages")
-        << "GNOME" << QByteArray()
-        << QByteArray("GLib-GIO-Message: Using the 'memory' GSettings "
-                      "backend.  Your settings will not be saved")
-        << false;
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QString>("valeur");
+    QTest::newRow("code de sortie") << "LXQt" << QByteArray("FAKE_EXIT") << "1";
+    QTest::newRow("programme absent") << "KDE" << QByteArray("PATH") << "/nulle";
+    QTest::newRow("GNOME sans bus de session")
+        << "GNOME" << QByteArray("DBUS_SESSION_BUS_ADDRESS") << "unix:path=/nulle";
+    QTest::newRow("Cinnamon sans schéma")
+        << "X-Cinnamon" << QByteArray("XDG_DATA_DIRS") << "/nulle";
 }
 
+// Whatever fails, the answer is no (on X11 the root window would be tried next).
 void TestDesktopWallpaper::echecs() {
     QFETCH(QString, bureau);
-    QFETCH(QByteArray, sortie);
-    QFETCH(QByteArray, erreur);
-    QFETCH(bool, programmeAbsent);
-    if (!sortie.isEmpty())
-        qputenv("FAKE_EXIT", sortie);
-    if (!erreur.isEmpty())
-        qputenv("FAKE_STDERR", erreur);
-    if (programmeAbsent)
-        qputenv("PATH", m_dossier.filePath(QStringLiteral("nulle-part")).toLocal8Bit());
-    qputenv("FAKE_LIST", "/backdrop/screen0/monitor0/workspace0/last-image");
-    QVERIFY(!createDesktopWallpaper(bureau, true)->setWallpaper(m_image));
-}
-
-void TestDesktopWallpaper::gnomePourDeVrai() {
-    if (QStandardPaths::findExecutable(QStringLiteral("gsettings"), {QStringLiteral("/usr/bin")})
-            .isEmpty())
-        QSKIP("gsettings is not installed");
-    qputenv("PATH", m_pathOrigine);
-    qputenv("GSETTINGS_BACKEND", "keyfile");
-    const QByteArray configOrigine = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_dossier.filePath(QStringLiteral("config")).toLocal8Bit());
-    GSettingsWallpaper gnome(GSettingsWallpaper::Desktop::Gnome);
-    const bool ok = gnome.setWallpaper(m_image);
-    QStringList lus;
-    for (const char* cle : {"picture-uri", "picture-uri-dark"}) {
-        QProcess get;
-        get.start(QStringLiteral("gsettings"),
-                  {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.background"),
-                   QLatin1String(cle)});
-        QVERIFY(get.waitForFinished(10000));
-        lus << QString::fromUtf8(get.readAllStandardOutput()).trimmed();
-    }
-    qputenv("XDG_CONFIG_HOME", configOrigine);
-    qunsetenv("GSETTINGS_BACKEND");
-    QVERIFY(ok);
-    QVERIFY(QFile::exists(m_dossier.filePath(QStringLiteral("config/glib-2.0/settings/keyfile"))));
-    for (QString lu : lus) {
-        // gsettings prints a GVariant string: quoted, with the quote inside escaped.
-        QVERIFY2(lu.startsWith(u'\'') || lu.startsWith(u'"'), qPrintable(lu));
-        lu = lu.mid(1, lu.size() - 2).replace(QStringLiteral("\\'"), QStringLiteral("'"));
-        QCOMPARE(QUrl(lu).toLocalFile(), m_image);
-    }
+    QFETCH(QByteArray, variable);
+    QFETCH(QString, valeur);
+    const QByteArray avant = qgetenv(variable.constData());
+    const auto remettre = qScopeGuard([&] { qputenv(variable.constData(), avant); });
+    qputenv(variable.constData(), valeur.toLocal8Bit());
+    QVERIFY(!createDesktopWallpaper({bureau, false, false, {}})->setWallpaper(m_image));
 }
 
 // The program ends while a tool hangs on the worker thread: the tool is killed, the call
 // returns, and no later tool is started.
 void TestDesktopWallpaper::outilAbandonne() {
     qputenv("FAKE_SLEEP", "30");
-    GSettingsWallpaper gnome(GSettingsWallpaper::Desktop::Gnome);
+    const auto kde = createDesktopWallpaper({QStringLiteral("KDE"), false, false, {}});
     std::atomic<bool> fini{false};
     bool ok = true;
     std::thread travail([&] {
-        ok = gnome.setWallpaper(m_image);
+        ok = kde->setWallpaper(m_image);
         fini = true;
     });
     const auto attendre = qScopeGuard([&] { travail.join(); });
     QTRY_COMPARE(journal().size(), 1);
-    gnome.cancel();
+    kde->cancel();
     QTRY_VERIFY_WITH_TIMEOUT(fini, 5000);
     QVERIFY(!ok);
-    QVERIFY(!gnome.setWallpaper(m_image));
+    QVERIFY(!kde->setWallpaper(m_image));
     QCOMPARE(journal().size(), 1);
 }
 

@@ -1,9 +1,11 @@
 // The root-window backend for real, on the X server the test runs under (Xvfb -noreset).
 
 #include "platform/desktopwallpaper_x11.h"
+#include "platform/desktopwallpaperfactory.h"
 #include "platform/x11windowhost.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <X11/Xatom.h>
@@ -12,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -83,6 +86,7 @@ private slots:
     void fondDeLaRacine();
     void imageIllisible();
     void avecLeSuiviDeFenetre();
+    void troisPosesDeSuite();
 };
 
 void TestRootWallpaper::fondDeLaRacine() {
@@ -163,5 +167,50 @@ void TestRootWallpaper::avecLeSuiviDeFenetre() {
     QVERIFY(x.existe(x.propriete("_XROOTPMAP_ID")));
 }
 
-QTEST_GUILESS_MAIN(TestRootWallpaper)
+// Three programs in a row, as three runs of the show: after each the properties name a pixmap
+// that exists. Before them, a setter that is gone left its pixmap published, and the first
+// program's connection is given that setter's freed identifiers.
+void TestRootWallpaper::troisPosesDeSuite() {
+    Connexion x;
+    QVERIFY(x.d);
+    {
+        xcb_connection_t* parti = xcb_connect(nullptr, nullptr);
+        const xcb_pixmap_t perime = xcb_generate_id(parti);
+        xcb_create_pixmap(parti, 24, perime, x.racine(), 4, 4);
+        xcb_discard_reply(parti, xcb_get_input_focus(parti).sequence);
+        xcb_flush(parti);
+        for (const char* nom : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"})
+            XChangeProperty(x.d, x.racine(), XInternAtom(x.d, nom, False), XA_PIXMAP, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(&perime), 1);
+        XSync(x.d, False);
+        xcb_disconnect(parti);
+    }
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("LMV.bmp"));
+    const int l = DisplayWidth(x.d, DefaultScreen(x.d)), h = DisplayHeight(x.d, DefaultScreen(x.d));
+    for (const QColor couleur : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)}) {
+        QImage image(QSize(64, 48), QImage::Format_RGB32);
+        image.fill(couleur);
+        QVERIFY(image.save(chemin, "BMP"));
+        QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(),
+                                   {QStringLiteral("--poser"), chemin}),
+                 0);
+        const Pixmap publie = x.propriete("_XROOTPMAP_ID");
+        QVERIFY(publie != None && x.existe(publie));
+        QCOMPARE(x.propriete("ESETROOT_PMAP_ID"), publie);
+        QCOMPARE(x.pixel(x.racine(), l / 2, h / 2), couleur);
+    }
+}
+
+// With --poser FILE the program sets FILE as the wallpaper and ends: one run of the show, on a
+// desktop whose own tool is missing (the root window is the fallback).
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--poser") == 0) {
+        qputenv("PATH", "/nulle");
+        return createDesktopWallpaper({"KDE", true, false, {}})->setWallpaper(argv[2]) ? 0 : 1;
+    }
+    TestRootWallpaper test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_rootwallpaper.moc"

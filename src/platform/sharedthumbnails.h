@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // The thumbnails the desktop's file managers keep for every user's files, by the freedesktop
-// thumbnail specification: PNG files under `root`/normal (128 pixels), large (256), x-large
+// thumbnail standard: PNG files under `root`/normal (128 pixels), large (256), x-large
 // (512) and xx-large (1024), named by the MD5 of the file's URI, holding that URI and the file's
 // modification time. Only read: other programs own that folder.
 class SharedThumbnails {

@@ -1,9 +1,13 @@
 #include "platform/decodeplan.h"
 
+#include <algorithm>
+
 namespace {
 
+// Counted up to 2^40, far past any bound: a header may claim 2^31 - 1 by 2^31 - 1 pixels, and
+// the sums of a plan's buffers must not overflow.
 qint64 pixels(const QSize& s) {
-    return qint64(s.width()) * s.height();
+    return std::min(qint64(s.width()) * s.height(), qint64(1) << 40);
 }
 
 // Row buffers of the decoders (a few rows of the stored width, in several forms).

@@ -30,7 +30,8 @@ QByteArray jpegMarkers(int frame, int side, int scanned) {
 QByteArray pngHeader(int side, bool interlaced) {
     QByteArray b("\x89PNG\r\n\x1a\n", 8);
     b += QByteArray("\0\0\0\x0dIHDR", 8);
-    b += QByteArray(2, '\0') + be16(side) + QByteArray(2, '\0') + be16(side);
+    const QByteArray cote = be16(side >> 16) + be16(side & 0xffff);
+    b += cote + cote;
     return b + QByteArray("\x08\x02\x00\x00", 4) + char(interlaced ? 1 : 0);
 }
 
@@ -98,6 +99,7 @@ private slots:
         QTest::newRow("JPEG one component a scan 16000") << jpegMarkers(0xc0, 16000, 1) << true;
         QTest::newRow("PNG 12000") << pngHeader(12000, false) << false;
         QTest::newRow("PNG interlaced 12000") << pngHeader(12000, true) << true;
+        QTest::newRow("PNG interlaced, largest side") << pngHeader(0x7fffffff, true) << true;
     }
     void bornee() {
         QFETCH(QByteArray, bytes);

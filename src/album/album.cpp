@@ -30,7 +30,8 @@ QString avecExtension(const QString& nom) {
 Album::Album(SettingsStore& reglages, Prompts& messages, FileChooser& fichiers,
              QString dossierProgramme)
     : m_reglages(reglages), m_messages(messages), m_fichiers(fichiers),
-      m_dossierProgramme(std::move(dossierProgramme)) {}
+      m_dossierProgramme(std::move(dossierProgramme)),
+      m_avis(reglages, messages, TextesAlbum::ReglagesNonEnregistres) {}
 
 std::optional<QString> Album::TitreDuFichier(const QString& chemin) {
     const qsizetype debut = apresSeparateur(chemin);
@@ -62,14 +63,7 @@ void Album::retenirFichier(const QString& fichier) {
         Reglages::ecrire(m_reglages, Reglages::repertoireOpen(),
                          fichier.left(apresSeparateur(fichier)));
     }
-    signalerReglages();
-}
-
-void Album::signalerReglages() {
-    if (m_reglagesSignales || !m_reglages.writeFailed())
-        return;
-    m_reglagesSignales = true;
-    m_messages.notify(TextesAlbum::ReglagesNonEnregistres);
+    m_avis.verifier();
 }
 
 std::optional<QString> Album::demanderNom() {
@@ -88,7 +82,7 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
     // The callers' commands have just given up the old mirror: whatever happens next, the screen
     // saver and the next start must find the list the user sees.
     RecrireMiroir(m_reglages, Liste);
-    signalerReglages();
+    m_avis.verifier();
     const QString refus = RefusAlbum(Liste);
     if (!refus.isEmpty()) {
         m_messages.notify(refus);
@@ -198,7 +192,7 @@ Album::ResultatPhotos Album::Photos() {
                 AjouterFichier(SansBlancs(dossier + nom), numero++);
         }
     }
-    signalerReglages();
+    m_avis.verifier();
     return resultat;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/avisecriture.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -7,8 +9,6 @@
 #include <optional>
 
 class FileChooser;
-class Prompts;
-class SettingsStore;
 struct LectureAlbum;
 
 // The album as the configuration dialog keeps it, without its widgets: the photo list, its
@@ -132,9 +132,6 @@ private:
     // The list, the mirror (unless it already holds the list) and the title from what the file
     // `FichierAlbum` gave; false, with the user told, when it gave nothing.
     bool remplacerPar(const LectureAlbum& lecture, bool ecrireMiroir);
-    // Tells the user, once, that the settings store did not keep what was written: the show
-    // and the next start would not play what the dialog shows.
-    void signalerReglages();
     // `fichier` becomes the album's file, here and for the next start.
     void retenirFichier(const QString& fichier);
     std::optional<QString> demanderNom();
@@ -144,5 +141,5 @@ private:
     FileChooser& m_fichiers;
     QString m_dossierProgramme;
     QStringList m_listeAvantLecture; // the list when the remembered album's file began to be read
-    bool m_reglagesSignales = false;
+    AvisEcriture m_avis;
 };

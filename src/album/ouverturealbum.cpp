@@ -108,6 +108,6 @@ bool Album::remplacerPar(const LectureAlbum& lecture, bool ecrireMiroir) {
     TitreAlbum = titreDe(FichierAlbum);
     if (lecture.tronque)
         m_messages.notify(TextesAlbum::LectureArretee(lecture.chemin, MaxPhotosFichierAlbum));
-    signalerReglages();
+    m_avis.verifier();
     return true;
 }

@@ -83,7 +83,7 @@ void Form2::CreerPanneaux() {
     m_apercu = new Apercu(services.pictures, SSSplash1);
     m_liste = new ListeAlbum(*m_etat, *m_apercu, SSSplash1);
     m_vignettes = new PlaceVignettes(*m_etat, m_module, SSSplash1);
-    m_options = new PanneauOptions(services.settings, SSSplash1);
+    m_options = new PanneauOptions(services.settings, services.prompts, SSSplash1);
     m_jour = new PanneauJour(
         services, m_module.DossierProgramme, [apercu = m_apercu] { return apercu->Fichier(); },
         SSSplash1);

@@ -60,8 +60,9 @@ void selectionner(OptionButton* option) {
 
 } // namespace
 
-PanneauOptions::PanneauOptions(SettingsStore& reglages, QWidget* parent)
-    : CaptionPanel(parent), m_reglages(reglages) {
+PanneauOptions::PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidget* parent)
+    : CaptionPanel(parent), m_reglages(reglages),
+      m_avis(reglages, messages, Form2Textes::OptionsNonEnregistrees) {
     setObjectName(QStringLiteral("SSPanel1"));
     setBackColor(Decor::FondPanneau);
     setBevel(CaptionPanel::Bevel::Raised);
@@ -127,16 +128,21 @@ void PanneauOptions::Combo1_Click() {
     const int n = Combo1->currentRow();
     if (n < 0)
         return;
-    Reglages::ecrire(m_reglages, Reglages::vitesseDialogue(), QString::number(n));
+    ecrire(Reglages::vitesseDialogue(), n);
 }
 
 void PanneauOptions::Tit_Click(int Index) {
     const bool titreAffiche = Tit[0]->isChecked();
     for (OptionButton* p : Position)
         p->setEnabled(titreAffiche);
-    Reglages::ecrire(m_reglages, Reglages::titre(), QString::number(Index));
+    ecrire(Reglages::titre(), Index);
 }
 
 void PanneauOptions::Position_Click(int Index) {
-    Reglages::ecrire(m_reglages, Reglages::position(), QString::number(Index));
+    ecrire(Reglages::position(), Index);
+}
+
+void PanneauOptions::ecrire(const Reglages::Entree& cle, int valeur) {
+    Reglages::ecrire(m_reglages, cle, QString::number(valeur));
+    m_avis.verifier();
 }

@@ -1,20 +1,21 @@
 #pragma once
 
 #include "controls/captionpanel.h"
+#include "settings/avisecriture.h"
+#include "settings/reglages.h"
 
 #include <array>
 
 class OptionButton;
 class QLabel;
 class QListWidget;
-class SettingsStore;
 
 // The slide-show options (SSPanel1): transition speed, photo titles on or off, and where titles
 // stand. Every choice is written to the settings store at once.
 class PanneauOptions : public CaptionPanel {
     Q_OBJECT
 public:
-    PanneauOptions(SettingsStore& reglages, QWidget* parent);
+    PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidget* parent);
 
     QListWidget* Combo1; // transition speed (a list, not a combo box)
     std::array<OptionButton*, 2> Tit{};
@@ -29,5 +30,9 @@ public:
     void Position_Click(int Index);
 
 private:
+    // Writes one choice, and tells the user once when the store did not keep it.
+    void ecrire(const Reglages::Entree& cle, int valeur);
+
     SettingsStore& m_reglages;
+    AvisEcriture m_avis;
 };

@@ -22,8 +22,9 @@ constexpr std::optional<bool> on = true, off = false, tel = std::nullopt;
 
 EditeurFonds::EditeurFonds(Services& services, QString dossierProgramme, QString dossierSecours,
                            QObject* parent)
-    : QObject(parent), m_services(services), m_dossierProgramme(std::move(dossierProgramme)),
-      m_dossierSecours(std::move(dossierSecours)) {
+    : QObject(parent), m_services(services),
+      m_avis(services.settings, services.prompts, TextesFonds::JourNonEnregistre),
+      m_dossierProgramme(std::move(dossierProgramme)), m_dossierSecours(std::move(dossierSecours)) {
     connect(&m_application, &QFutureWatcher<FondEcran>::finished, this,
             &EditeurFonds::ApplicationFinie);
 }
@@ -68,6 +69,7 @@ EditeurFonds::Issue EditeurFonds::Confirmer(const QString& chemin) {
     if (m_jour < 0 || m_enCours || !m_services.prompts.askYesNo(TextesFonds::Accepter))
         return Issue::Refusee;
     Reglages::ecrire(m_services.settings, Reglages::wall(m_jour), chemin);
+    m_avis.verifier();
     if (m_jour + 1 != m_services.clock.weekdayFromSunday()) {
         Activer(Apres::Confirmee);
         return Issue::Enregistree;
@@ -82,6 +84,7 @@ bool EditeurFonds::Enlever() {
     if (m_jour < 0 || !m_services.prompts.askYesNo(TextesFonds::Enlever))
         return false;
     Reglages::effacer(m_services.settings, Reglages::wall(m_jour));
+    m_avis.verifier();
     Activer(Apres::Enlevee);
     return true;
 }

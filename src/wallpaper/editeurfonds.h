@@ -1,6 +1,7 @@
 #pragma once
 
 #include "saver/fondecran.h"
+#include "settings/avisecriture.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -74,6 +75,7 @@ private:
     void ApplicationFinie();
 
     Services& m_services;
+    AvisEcriture m_avis;
     QString m_dossierProgramme;
     QString m_dossierSecours;
     int m_jour = -1;

@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <QSemaphore>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,8 +20,9 @@ bool isReadableFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+// Pixels counted up to 2^40, far past any bound, so that a header's huge sides cannot overflow.
 qint64 decodedBytes(const QSize& size) {
-    return qint64(size.width()) * size.height() * 4;
+    return std::min(qint64(size.width()) * size.height(), qint64(1) << 40) * 4;
 }
 
 bool swapsAxes(QImageReader& reader) {

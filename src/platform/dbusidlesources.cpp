@@ -1,12 +1,8 @@
 #include "platform/dbusidlesources.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusReply>
+#include "platform/dbuscall.h"
 
 namespace {
-
-constexpr int timeoutMs = 1000;
 
 const QString gnomeService = QStringLiteral("org.gnome.Mutter.IdleMonitor");
 const QString gnomePath = QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core");
@@ -14,17 +10,8 @@ const QString saverService = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString saverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 
 template <typename T>
-std::optional<T> callMethod(const QString& service, const QString& path, const QString& method,
-                            const QVariantList& arguments = {}) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return std::nullopt;
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, method);
-    call.setArguments(arguments);
-    const QDBusReply<T> reply = bus.call(call, QDBus::Block, timeoutMs);
-    if (!reply.isValid())
-        return std::nullopt;
-    return reply.value();
+std::optional<T> callMethod(const QString& service, const QString& path, const QString& method) {
+    return callSessionBus<T>(service, path, service, method);
 }
 
 } // namespace

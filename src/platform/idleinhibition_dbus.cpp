@@ -1,27 +1,18 @@
+#include "platform/dbuscall.h"
 #include "platform/idleinhibition.h"
 
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusReply>
 #include <optional>
 
 namespace {
 
-// Short: the answer comes from a local service, and a hung one must not hold the watcher.
-constexpr int timeoutMs = 1000;
-
+// Only a service that runs is asked: the bus would otherwise start one just to answer.
 std::optional<bool> ask(const QString& service, const QString& path, const QString& iface,
                         const QString& method, const QVariantList& arguments) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(service).value())
         return std::nullopt;
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, iface, method);
-    call.setArguments(arguments);
-    const QDBusReply<bool> reply = bus.call(call, QDBus::Block, timeoutMs);
-    if (!reply.isValid())
-        return std::nullopt;
-    return reply.value();
+    return callSessionBus<bool>(service, path, iface, method, arguments);
 }
 
 } // namespace

@@ -27,8 +27,24 @@ QString IniSettingsStore::read(const QString& section, const QString& key,
     return v.isValid() ? v.toString() : defaultValue;
 }
 
+QStringList IniSettingsStore::readMany(const QString& section, const QStringList& keys) const {
+    m_settings.sync();
+    QStringList values;
+    values.reserve(keys.size());
+    for (const QString& key : keys)
+        values.append(m_settings.value(fullKey(section, key)).toString());
+    return values;
+}
+
 void IniSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    m_settings.setValue(fullKey(section, key), value);
+    // Rewriting the whole file for nothing would cost the dialog's start the time of a long list.
+    // What another process wrote meanwhile counts, so the file is looked at first.
+    m_settings.sync();
+    const QString k = fullKey(section, key);
+    const QVariant held = m_settings.value(k);
+    if (held.isValid() && held.toString() == value)
+        return;
+    m_settings.setValue(k, value);
     commit();
 }
 

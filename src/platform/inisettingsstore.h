@@ -6,7 +6,7 @@
 
 // SettingsStore on a QSettings INI file (the registry on Windows when built with the native
 // format). Every change is synced at once; every read first picks up changes made on disk by
-// another process.
+// another process. A write of the value the file already holds leaves the file alone.
 class IniSettingsStore final : public SettingsStore {
 public:
     // The per-user store: $XDG_CONFIG_HOME/Lumivane/Lumivane.ini.
@@ -15,6 +15,7 @@ public:
 
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue = QString()) const override;
+    QStringList readMany(const QString& section, const QStringList& keys) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
     void removeKey(const QString& section, const QString& key) override;
     void removeSection(const QString& section) override;

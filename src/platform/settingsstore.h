@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 // Per-user text values addressed by section and key. Reading never fails: an absent key or
 // section gives the default. A write or a delete is durable at once, unless writeFailed() says
@@ -10,6 +10,14 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString read(const QString& section, const QString& key,
                          const QString& defaultValue = QString()) const = 0;
+    // The values of `keys`, each empty when absent, as one read sees the store: a store that
+    // looks at its file before each read looks once for them all.
+    virtual QStringList readMany(const QString& section, const QStringList& keys) const {
+        QStringList values;
+        for (const QString& key : keys)
+            values.append(read(section, key));
+        return values;
+    }
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
     virtual void removeKey(const QString& section, const QString& key) = 0;
     virtual void removeSection(const QString& section) = 0;

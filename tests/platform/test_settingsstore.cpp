@@ -87,6 +87,23 @@ private slots:
         QCOMPARE(dialog.read(wallpaper, temp, QStringLiteral("-")), QStringLiteral("-"));
     }
 
+    // A write the store takes for a repeat, and a read of many keys at once, still see what the
+    // other process wrote meanwhile.
+    void changementsDeLAutreMalgreLeCache() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Lumivane.ini"));
+        IniSettingsStore dialog(path);
+        OtherProcess saver(path);
+        const QString param = QStringLiteral("Param"), titre = QStringLiteral("Titre");
+        dialog.write(param, titre, QStringLiteral("1"));
+        QCOMPARE(saver.ask({"write", param, titre, "0"}), QStringLiteral("ok"));
+        dialog.write(param, titre, QStringLiteral("1"));
+        QCOMPARE(saver.ask({"read", param, titre}), QStringLiteral("1"));
+        QCOMPARE(saver.ask({"write", param, titre, "0"}), QStringLiteral("ok"));
+        QCOMPARE(dialog.readMany(param, {titre, QStringLiteral("Absente")}),
+                 QStringList({QStringLiteral("0"), QString()}));
+    }
+
     // Everything written in a batch is on disk when the outermost level ends.
     void lotEcritASaFin() {
         QTemporaryDir dir;

@@ -4,7 +4,9 @@
 # mapped. The album's list is in the settings store; the album of 1000 also has its file, which
 # says the same (as after every save); 32767 photos are more than a file can number, so that
 # album has none. Builds are run in turn, round after round, so that they share the machine's
-# load; the median of each is printed, then each build's median over the first one's.
+# load; the median of each is printed, then each build's median over the first one's. The
+# options the dialog writes at every start are in the store, as after any former start, unless
+# SANS_OPTIONS=1: then the dialog writes them, rewriting the whole file.
 # bench/fenetre_album.sh ROUNDS BUILD_DIR...
 set -euo pipefail
 
@@ -16,9 +18,13 @@ if [ "${1:-}" = --une ]; then
     mkdir -p "$dossier/config/Lumivane" "$dossier/cache"
     cp "$dossier/Lumivane.ini" "$dossier/config/Lumivane/"
     t0=$(date +%s%N)
-    XDG_CONFIG_HOME=$dossier/config XDG_CACHE_HOME=$dossier/cache "$exe" /C &
+    XDG_CONFIG_HOME=$dossier/config XDG_CACHE_HOME=$dossier/cache XDG_RUNTIME_DIR=$dossier/run \
+        "$exe" /C 2>>"$dossier/erreurs.txt" &
     pid=$!
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.01; done
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "ended without a window: see $dossier/erreurs.txt" >&2; exit 1; }
+        sleep 0.01
+    done
     t1=$(date +%s%N)
     kill -TERM "$pid"
     wait "$pid" || true
@@ -34,8 +40,7 @@ if [ "${1:-}" = --serie ]; then
     for ((t = 0; t < tours; t++)); do
         for n in 0 1000 32767; do
             for ((b = 1; b <= $#; b++)); do
-                ms=$("$0" --une "${!b}/lumivane" "$tmp/$n")
-                echo "$n $b $ms" >>"$tmp/mesures"
+                ms=$("$0" --une "${!b}/lumivane" "$tmp/$n") && echo "$n $b $ms" >>"$tmp/mesures"
             done
         done
     done
@@ -47,11 +52,13 @@ shift
 builds=()
 for b in "$@"; do builds+=("$(realpath "$b")"); done
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+trap 'cat "$tmp"/*/erreurs.txt 2>/dev/null | sort | uniq -c | sort -rn | head -5 >&2; rm -rf "$tmp"' EXIT
 for n in 0 1000 32767; do
-    mkdir -p "$tmp/$n/albums"
+    mkdir -p "$tmp/$n/albums" "$tmp/$n/run"
+    chmod 700 "$tmp/$n/run"
     {
         printf '[Demarrage]\nAlbum=GRAND\nRepertoireOpen=%s/albums/\n\n' "$tmp/$n"
+        [ "${SANS_OPTIONS:-0}" = 1 ] || printf '[Param]\nCombo%%200=7\nPosition=0\nTitre=1\n\n'
         printf '[Liste%%20de%%20Fichiers]\n'
         awk -v n="$n" 'BEGIN { for (i = 0; i < n; i++)
             printf "Fichier%%20%d=/home/user/Photos/2026/vacances/photo-%d.jpg\n", i, i }'
@@ -63,7 +70,7 @@ for n in 0 1000 32767; do
     fi
 done
 echo "load before: $(uptime)"
-xvfb-run -a -s "-screen 0 1920x1080x24" "$0" --serie "$tmp" "$tours" "${builds[@]}"
+xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" --serie "$tmp" "$tours" "${builds[@]}"
 echo "load after:  $(uptime)"
 for n in 0 1000 32767; do
     base=""

@@ -38,8 +38,10 @@ QStringList IniSettingsStore::readMany(const QString& section, const QStringList
 
 void IniSettingsStore::write(const QString& section, const QString& key, const QString& value) {
     // Rewriting the whole file for nothing would cost the dialog's start the time of a long list.
-    // What another process wrote meanwhile counts, so the file is looked at first.
-    m_settings.sync();
+    // What another process wrote meanwhile counts, so the file is looked at first; inside a
+    // batch that would write the batch's changes one by one.
+    if (m_batchDepth == 0)
+        m_settings.sync();
     const QString k = fullKey(section, key);
     const QVariant held = m_settings.value(k);
     if (held.isValid() && held.toString() == value)

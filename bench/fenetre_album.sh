@@ -6,7 +6,9 @@
 # album has none. Builds are run in turn, round after round, so that they share the machine's
 # load; the median of each is printed, then each build's median over the first one's. The
 # options the dialog writes at every start are in the store, as after any former start, unless
-# SANS_OPTIONS=1: then the dialog writes them, rewriting the whole file.
+# SANS_OPTIONS=1: then the dialog writes them, rewriting the whole file. SERVEUR_NEUF=1 starts
+# each run on an X server of its own, as bench/demarrage_album.sh does: its first client pays
+# for the server's start.
 # bench/fenetre_album.sh ROUNDS BUILD_DIR...
 set -euo pipefail
 
@@ -35,12 +37,14 @@ fi
 # Under the X server: every round, every size, every build.
 if [ "${1:-}" = --serie ]; then
     shift
-    tmp=$1 tours=$2
-    shift 2
+    tmp=$1 tours=$2 serveur=${3#-}
+    shift 3
     for ((t = 0; t < tours; t++)); do
         for n in 0 1000 32767; do
-            for ((b = 1; b <= $#; b++)); do
-                ms=$("$0" --une "${!b}/lumivane" "$tmp/$n") && echo "$n $b $ms" >>"$tmp/mesures"
+            # Every other round the other way round, so that no build always runs first.
+            for ((i = 1; i <= $#; i++)); do
+                b=$((t % 2 ? $# + 1 - i : i))
+                ms=$($serveur "$0" --une "${!b}/lumivane" "$tmp/$n") && echo "$n $b $ms" >>"$tmp/mesures"
             done
         done
     done
@@ -70,7 +74,12 @@ for n in 0 1000 32767; do
     fi
 done
 echo "load before: $(uptime)"
-xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$0" --serie "$tmp" "$tours" "${builds[@]}"
+ecran=(xvfb-run -a -s "-noreset -screen 0 1920x1080x24")
+if [ "${SERVEUR_NEUF:-0}" = 1 ]; then
+    "$0" --serie "$tmp" "$tours" "xvfb-run -a -s -noreset" "${builds[@]}"
+else
+    "${ecran[@]}" "$0" --serie "$tmp" "$tours" - "${builds[@]}"
+fi
 echo "load after:  $(uptime)"
 for n in 0 1000 32767; do
     base=""

@@ -21,14 +21,13 @@ QString IniSettingsStore::defaultPath() {
 
 QString IniSettingsStore::read(const QString& section, const QString& key,
                                const QString& defaultValue) const {
-    // sync() re-reads the file when another process changed it (a stat when nothing changed).
-    m_settings.sync();
+    lookAtDisk();
     const QVariant v = m_settings.value(fullKey(section, key));
     return v.isValid() ? v.toString() : defaultValue;
 }
 
 QStringList IniSettingsStore::readMany(const QString& section, const QStringList& keys) const {
-    m_settings.sync();
+    lookAtDisk();
     QStringList values;
     values.reserve(keys.size());
     for (const QString& key : keys)
@@ -38,10 +37,8 @@ QStringList IniSettingsStore::readMany(const QString& section, const QStringList
 
 void IniSettingsStore::write(const QString& section, const QString& key, const QString& value) {
     // Rewriting the whole file for nothing would cost the dialog's start the time of a long list.
-    // What another process wrote meanwhile counts, so the file is looked at first; inside a
-    // batch that would write the batch's changes one by one.
-    if (m_batchDepth == 0)
-        m_settings.sync();
+    // What another process wrote meanwhile counts, so the file is looked at first.
+    lookAtDisk();
     const QString k = fullKey(section, key);
     const QVariant held = m_settings.value(k);
     if (held.isValid() && held.toString() == value)
@@ -58,6 +55,18 @@ void IniSettingsStore::removeKey(const QString& section, const QString& key) {
 void IniSettingsStore::removeSection(const QString& section) {
     m_settings.remove(section);
     commit();
+}
+
+void IniSettingsStore::beginBatch() {
+    if (m_batchDepth++ == 0)
+        m_settings.sync();
+}
+
+// sync() re-reads the file when another process changed it (a stat when nothing changed). Inside
+// a batch it would also write the batch's changes so far: the batch's start looked instead.
+void IniSettingsStore::lookAtDisk() const {
+    if (m_batchDepth == 0)
+        m_settings.sync();
 }
 
 void IniSettingsStore::endBatch() {

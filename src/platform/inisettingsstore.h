@@ -6,7 +6,8 @@
 
 // SettingsStore on a QSettings INI file (the registry on Windows when built with the native
 // format). Every change is synced at once; every read first picks up changes made on disk by
-// another process. A write of the value the file already holds leaves the file alone.
+// another process, except inside a batch: its start looks at the file once, and its reads see
+// that and the batch's own changes. A write of the value the store holds leaves the file alone.
 class IniSettingsStore final : public SettingsStore {
 public:
     // The per-user store: $XDG_CONFIG_HOME/Lumivane/Lumivane.ini.
@@ -19,7 +20,7 @@ public:
     void write(const QString& section, const QString& key, const QString& value) override;
     void removeKey(const QString& section, const QString& key) override;
     void removeSection(const QString& section) override;
-    void beginBatch() override { ++m_batchDepth; }
+    void beginBatch() override;
     void endBatch() override;
     bool writeFailed() const override { return m_writeFailed; }
 
@@ -28,6 +29,7 @@ public:
     static QString defaultPath();
 
 private:
+    void lookAtDisk() const;
     void commit();
     void sync();
 

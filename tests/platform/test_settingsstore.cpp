@@ -87,8 +87,8 @@ private slots:
         QCOMPARE(dialog.read(wallpaper, temp, QStringLiteral("-")), QStringLiteral("-"));
     }
 
-    // A write the store takes for a repeat, and a read of many keys at once, still see what the
-    // other process wrote meanwhile.
+    // A write the store takes for a repeat, a read of many keys at once and a read in a batch
+    // still see what the other process wrote meanwhile.
     void changementsDeLAutreMalgreLeCache() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Lumivane.ini"));
@@ -102,6 +102,9 @@ private slots:
         QCOMPARE(saver.ask({"write", param, titre, "0"}), QStringLiteral("ok"));
         QCOMPARE(dialog.readMany(param, {titre, QStringLiteral("Absente")}),
                  QStringList({QStringLiteral("0"), QString()}));
+        QCOMPARE(saver.ask({"write", param, titre, "2"}), QStringLiteral("ok"));
+        const SettingsBatch lot(dialog);
+        QCOMPARE(dialog.read(param, titre), QStringLiteral("2"));
     }
 
     // Everything written in a batch is on disk when the outermost level ends.

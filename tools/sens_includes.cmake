@@ -9,7 +9,7 @@ set(couches
     "controls"
     "settings"
     "startup"
-    "album"
+    "album;bureau"
     "browser;saver"
     "wallpaper"
     "config"

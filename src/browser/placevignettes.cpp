@@ -4,13 +4,12 @@
 #include "browser/cachevignettes.h"
 #include "browser/nophoto.h"
 #include "controls/twips.h"
-#include "platform/services.h"
-#include "startup/module1.h"
 
 #include <QLabel>
 
-PlaceVignettes::PlaceVignettes(EtatDialogue& etat, Module1& module, QWidget* parent)
-    : GrilleVignettes(module.services.pictures, parent), m_etat(etat), m_module(module) {
+PlaceVignettes::PlaceVignettes(EtatDialogue& etat, const Pictures& pictures,
+                               const QString& racineCache, QWidget* parent)
+    : GrilleVignettes(pictures, parent), m_etat(etat), m_racineCache(racineCache) {
     setObjectName(QStringLiteral("SSSCroll"));
     Twips::placer(this, 1320, 800, 6375, 6495);
     setVisible(false);
@@ -62,7 +61,7 @@ void PlaceVignettes::ChargerListeThumb() {
     MontrerGrille(true);
     emit chargementCommence(int(m_etat.album.Liste.size()));
     m_etat.ArretChargement = false;
-    const QString racine = CacheVignettes::RacineCache(m_module.DossierProgrammes());
+    const QString& racine = m_racineCache;
     construire({m_etat.album.Liste, racine,
                 CacheVignettes::DossierAlbum(racine, m_etat.album.TitreAlbum),
                 GeometrieGrille::CadreIm0, 0});

@@ -2,7 +2,6 @@
 
 #include "browser/grillevignettes.h"
 
-class Module1;
 struct EtatDialogue;
 
 // The place of the thumbnail grid (SSSCroll), over the album list: only one of the two is in
@@ -11,7 +10,8 @@ struct EtatDialogue;
 class PlaceVignettes : public GrilleVignettes {
     Q_OBJECT
 public:
-    PlaceVignettes(EtatDialogue& etat, Module1& module, QWidget* parent);
+    PlaceVignettes(EtatDialogue& etat, const Pictures& pictures, const QString& racineCache,
+                   QWidget* parent);
 
     QString TagIm0; // the highlighted thumbnail's number, "" for none
 
@@ -37,5 +37,5 @@ private:
     void MontrerGrille(bool visible);
 
     EtatDialogue& m_etat;
-    Module1& m_module;
+    QString m_racineCache;
 };

@@ -1,6 +1,7 @@
 #include "config/form2.h"
 
 #include "browser/apercu.h"
+#include "browser/cachevignettes.h"
 #include "browser/listealbum.h"
 #include "browser/placevignettes.h"
 #include "config/barrecommandes.h"
@@ -17,7 +18,7 @@
 #include "platform/desktop.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
-#include "startup/module1.h"
+#include "startup/registre.h"
 #include "wallpaper/panneaujour.h"
 
 #include <QAction>
@@ -27,10 +28,14 @@
 #include <QScreen>
 #include <QWindow>
 
-Form2::Form2(Module1& module, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_module(module),
-      m_etat(std::make_unique<EtatDialogue>(module.services.settings, module.services.prompts,
-                                            module.services.files, module.DossierProgramme)) {
+Form2::Form2(Services& services, const QString& dossierProgramme,
+             std::function<void()> finProgramme, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_services(services),
+      m_dossierProgramme(dossierProgramme), m_finProgramme(std::move(finProgramme)),
+      m_racineCache(
+          CacheVignettes::RacineCache(LecteurRegistre(services.registry).DossierProgrammes())),
+      m_etat(std::make_unique<EtatDialogue>(services.settings, services.prompts, services.files,
+                                            dossierProgramme)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Form2Textes::Legende);
     setFixedSize(777, 536);
@@ -78,15 +83,14 @@ void Form2::CreerPanneaux() {
     Menu1->setPictureStored(Decor::fermer(false));
     Menu1->setPictureDown(Decor::fermer(true));
 
-    Services& services = m_module.services;
+    Services& services = m_services;
     m_barre = new BarreCommandes(*m_etat, SSSplash1);
     m_apercu = new Apercu(services.pictures, SSSplash1);
     m_liste = new ListeAlbum(*m_etat, *m_apercu, SSSplash1);
-    m_vignettes = new PlaceVignettes(*m_etat, m_module, SSSplash1);
+    m_vignettes = new PlaceVignettes(*m_etat, services.pictures, m_racineCache, SSSplash1);
     m_options = new PanneauOptions(services.settings, services.prompts, SSSplash1);
     m_jour = new PanneauJour(
-        services, m_module.DossierProgramme, [apercu = m_apercu] { return apercu->Fichier(); },
-        SSSplash1);
+        services, m_dossierProgramme, [apercu = m_apercu] { return apercu->Fichier(); }, SSSplash1);
     m_apropos = new PanneauAPropos(SSSplash1);
 }
 
@@ -132,7 +136,7 @@ void Form2::Form_Load() {
     m_etat->BoutonActif = 999;
     m_options->ChargerVitesse();
     // Today's picture is previewed until the album's first photo, when there is one, replaces it.
-    m_jour->Charger(m_module.services.clock.weekdayFromSunday());
+    m_jour->Charger(m_services.clock.weekdayFromSunday());
     m_liste->ChargerListe();
     m_options->ChargerTitre();
     m_liste->RetrouverDernierAlbum();
@@ -162,8 +166,8 @@ void Form2::Commande(int Index) {
 }
 
 void Form2::Web() {
-    if (!m_module.services.desktop.openWebPage(Form2Textes::AdresseWeb))
-        m_module.services.prompts.notify(Form2Textes::NavigateurAbsent(Form2Textes::AdresseWeb));
+    if (!m_services.desktop.openWebPage(Form2Textes::AdresseWeb))
+        m_services.prompts.notify(Form2Textes::NavigateurAbsent(Form2Textes::AdresseWeb));
 }
 
 void Form2::Menu_Click(int) {
@@ -177,7 +181,7 @@ void Form2::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    m_module.FinProgramme();
+    m_finProgramme();
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {

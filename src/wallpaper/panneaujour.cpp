@@ -1,6 +1,7 @@
 // The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
+#include "bureau/fondecran.h"
 #include "controls/decor.h"
 #include "controls/etiquette.h"
 #include "controls/fonts.h"
@@ -9,7 +10,6 @@
 #include "controls/reglesdialogue.h"
 #include "controls/twips.h"
 #include "platform/services.h"
-#include "saver/fondecran.h"
 #include "wallpaper/imagesjour.h"
 #include "wallpaper/textesfonds.h"
 

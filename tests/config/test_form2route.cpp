@@ -37,7 +37,7 @@ struct Route {
 
     Form2& demarrer(const QString& dossierProgramme) {
         banc = std::make_unique<BancForm2>(&services);
-        banc->module.DossierProgramme = dossierProgramme;
+        banc->dossierProgramme = dossierProgramme;
         return banc->montrer();
     }
 };

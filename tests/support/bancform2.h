@@ -12,7 +12,6 @@
 #include "config/panneauoptions.h"
 #include "doubles.h"
 #include "platform/services.h"
-#include "startup/module1.h"
 #include "wallpaper/panneaujour.h"
 
 #include <QListWidget>
@@ -81,16 +80,14 @@ inline Apercu* apercuDe(const QWidget& f) {
 
 struct BancForm2 {
     TestServices ts;
-    Module1 module{ts.services};
+    Services& services;
+    QString dossierProgramme = QStringLiteral("/opt/lumivane");
     int fins = 0;
     std::unique_ptr<Form2> form;
 
-    explicit BancForm2(Services* services = nullptr) : module(services ? *services : ts.services) {
-        module.FinProgramme = [this] { ++fins; };
-        module.DossierProgramme = QStringLiteral("/opt/lumivane");
-    }
+    explicit BancForm2(Services* autres = nullptr) : services(autres ? *autres : ts.services) {}
     Form2& ouvrir() {
-        form = std::make_unique<Form2>(module);
+        form = std::make_unique<Form2>(services, dossierProgramme, [this] { ++fins; });
         aproposDe(*form)->DureeGlissement = 0;
         if (!QTest::qWaitFor([this] { return !listeDe(*form)->lectureEnCours(); }))
             qFatal("album file never read");

@@ -13,7 +13,7 @@
 // libvips-tools; without it the comparison is skipped.
 
 #include "bancapplication.h"
-#include "browser/geometriegrille.h"
+#include "vignettes/geometriegrille.h"
 #include "browser/grillevignettes.h"
 #include "photosappareil.h"
 #include "platform/pictures.h"

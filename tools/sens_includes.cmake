@@ -9,7 +9,7 @@ set(couches
     "controls"
     "settings"
     "startup"
-    "album"
+    "album;vignettes"
     "browser;saver"
     "wallpaper"
     "config"

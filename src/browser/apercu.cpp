@@ -1,6 +1,6 @@
 #include "browser/apercu.h"
 
-#include "browser/ajustement.h"
+#include "vignettes/ajustement.h"
 #include "browser/nophoto.h"
 #include "browser/textesapercu.h"
 #include "controls/picturebutton.h"

@@ -1,6 +1,6 @@
 #include "browser/chargeurapercu.h"
 
-#include "browser/ajustement.h"
+#include "vignettes/ajustement.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/chargeurvignettes.h"
-#include "browser/constructionvignettes.h"
-#include "browser/geometriegrille.h"
+#include "vignettes/chargeurvignettes.h"
+#include "vignettes/constructionvignettes.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QAbstractScrollArea>
 #include <QCache>

@@ -1,7 +1,7 @@
 #include "browser/placevignettes.h"
 
 #include "album/etatdialogue.h"
-#include "browser/cachevignettes.h"
+#include "vignettes/cachevignettes.h"
 #include "browser/nophoto.h"
 #include "controls/twips.h"
 #include "platform/services.h"

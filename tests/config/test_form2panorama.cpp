@@ -1,5 +1,5 @@
 #include "bancform2.h"
-#include "browser/cachevignettes.h"
+#include "vignettes/cachevignettes.h"
 #include "controls/gaugepanel.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"

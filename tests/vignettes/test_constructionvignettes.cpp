@@ -1,5 +1,5 @@
-#include "browser/cachevignettes.h"
-#include "browser/constructionvignettes.h"
+#include "vignettes/cachevignettes.h"
+#include "vignettes/constructionvignettes.h"
 #include "doubles.h"
 #include "fichiers.h"
 #include "platform/pictures.h"

@@ -1,7 +1,7 @@
-#include "browser/constructionvignettes.h"
+#include "vignettes/constructionvignettes.h"
 
-#include "browser/cachevignettes.h"
-#include "browser/vignettesdejafaites.h"
+#include "vignettes/cachevignettes.h"
+#include "vignettes/vignettesdejafaites.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
 

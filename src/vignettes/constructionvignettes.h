@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/geometriegrille.h"
+#include "vignettes/geometriegrille.h"
 #include "platform/sharedthumbnails.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "browser/chargeurvignettes.h"
+#include "vignettes/chargeurvignettes.h"
 
-#include "browser/geometriegrille.h"
+#include "vignettes/geometriegrille.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
 

@@ -1,10 +1,10 @@
 #include "browser/apercu.h"
 
-#include "vignettes/ajustement.h"
 #include "browser/nophoto.h"
 #include "browser/textesapercu.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
+#include "vignettes/ajustement.h"
 
 #include <QLabel>
 
@@ -41,6 +41,13 @@ QString Apercu::Fichier() const {
     return Photo->toolTip();
 }
 
+void Apercu::NommerPhoto(const QString& fichier) {
+    if (fichier == Photo->toolTip())
+        return;
+    Photo->setToolTip(fichier);
+    emit fichierChange(fichier);
+}
+
 // Fitting is reckoned in the dialog's twips: the frame's place decides the rounding.
 void Apercu::Placer(const QSize& taille, double marge) {
     const QRectF cadre = Twips::depuisPixels(geometry());
@@ -51,7 +58,7 @@ void Apercu::Placer(const QSize& taille, double marge) {
 }
 
 void Apercu::AfficherFichier(const QString& Fichier) {
-    Photo->setToolTip(Fichier);
+    NommerPhoto(Fichier);
     m_attendu = {Fichier, MargeFichier};
     if (Fichier.isEmpty()) {
         // Nothing to show: the frame stays reachable under the pointer.
@@ -92,7 +99,7 @@ void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& p
     }
     Photo->setVisible(false);
     Photo->setPixmap(QPixmap::fromImage(image));
-    Photo->setToolTip(chemin);
+    NommerPhoto(chemin);
     Twips::placer(Photo, place);
     Photo->move(Photo->pos() - pos());
     Photo->setVisible(true);
@@ -107,7 +114,7 @@ void Apercu::MontrerNophoto() {
     const QPixmap nophoto = QPixmap::fromImage(ImageNophoto());
     const bool placePrise = !Photo->pixmap().isNull();
     Photo->setPixmap(nophoto);
-    Photo->setToolTip(QString());
+    NommerPhoto(QString());
     if (!placePrise)
         Placer(nophoto.size(), MargeListe);
     Photo->setVisible(true);
@@ -116,5 +123,5 @@ void Apercu::MontrerNophoto() {
 void Apercu::Vider() {
     m_attendu = {};
     Photo->clear();
-    Photo->setToolTip(QString());
+    NommerPhoto(QString());
 }

@@ -36,10 +36,13 @@ signals:
     // The frame was clicked (pressed): the previewed picture is to be opened.
     void cadreClique();
     void entreeAffichee(const QString& entree, bool lisible);
+    // The previewed path changed (Fichier()).
+    void fichierChange(const QString& fichier);
 
 private:
     void Placer(const QSize& taille, double marge);
     void MontrerNophoto();
+    void NommerPhoto(const QString& fichier);
     void Montrer(const QString& chemin, const QImage& image, const QRectF& place);
 
     struct Demande {

@@ -3,7 +3,6 @@
 
 #include "album/etatdialogue.h"
 #include "album/lecturealbum.h"
-#include "browser/apercu.h"
 #include "browser/textesapercu.h"
 #include "controls/etiquette.h"
 #include "controls/fonts.h"
@@ -18,8 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-ListeAlbum::ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent)
-    : QWidget(parent), m_etat(etat), m_apercu(apercu) {
+ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m_etat(etat) {
     setObjectName(QStringLiteral("ListeAlbum"));
     auto* barre = new Frame(this);
     barre->setObjectName(QStringLiteral("SSFrame3"));
@@ -62,7 +60,7 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent)
             ListeS_Click();
     });
     connect(Supp, &QAction::triggered, this, &ListeAlbum::Supp_Click);
-    connect(&m_apercu, &Apercu::entreeAffichee, this, &ListeAlbum::EntreeAffichee);
+    connect(Paper, &QAction::triggered, this, &ListeAlbum::paperChoisi);
     ListeS->viewport()->installEventFilter(this);
 }
 
@@ -94,7 +92,7 @@ void ListeAlbum::ListeS_Click() {
     const int choisie = EntreeChoisie();
     if (choisie < 0)
         return;
-    m_apercu.AfficherEntree(ListeS->item(choisie)->text());
+    emit afficherEntree(ListeS->item(choisie)->text());
 }
 
 void ListeAlbum::EntreeAffichee(const QString& entree, bool lisible) {
@@ -150,8 +148,8 @@ void ListeAlbum::OuvrirAlbum() {
     MontrerTitre();
     if (!ouvert)
         return;
-    m_etat.ArretChargement = true;
-    m_apercu.Vider();
+    emit albumRemplace();
+    emit viderApercu();
     MontrerAlbumRouvert();
 }
 
@@ -232,6 +230,10 @@ void ListeAlbum::CommencerJauge(int total) {
     PB->setFillPercent(0);
     PB->setTag(QString::number(total));
     PB->setVisible(true);
+}
+
+void ListeAlbum::AvancerJauge(int pourcent) {
+    PB->setFillPercent(pourcent);
 }
 
 void ListeAlbum::FinirJauge() {

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class Apercu;
 class GaugePanel;
 class QAction;
 class QLabel;
@@ -11,19 +10,13 @@ class QMenu;
 struct EtatDialogue;
 
 // The album's list box ListeS under its title bar (the album's title and the gauge), with the
-// photo menu of the right button. It runs the album commands on the shared album and shows
-// the chosen entry in the shared preview.
+// photo menu of the right button. It runs the album commands on the shared album and asks for
+// the chosen entry to be previewed. The controls are reached by their object names: ListeS,
+// TitreAlbum, PB, Menus and its actions Supp and Paper.
 class ListeAlbum : public QWidget {
     Q_OBJECT
 public:
-    ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent);
-
-    QListWidget* ListeS;
-    QLabel* TitreAlbum;
-    GaugePanel* PB;
-    QMenu* Menus;
-    QAction* Supp;
-    QAction* Paper; // the weekday editor confirms the previewed photo for its day
+    ListeAlbum(EtatDialogue& etat, QWidget* parent);
 
     // Start-up: the list from the settings store; the album opened last reopened.
     void ChargerListe();
@@ -53,7 +46,10 @@ public:
     void MenuPhoto(const QPoint& global);
     void MontrerListe(bool visible);
     void CommencerJauge(int total);
+    void AvancerJauge(int pourcent);
     void FinirJauge();
+    // The preview's answer to afficherEntree.
+    void EntreeAffichee(const QString& entree, bool lisible);
 
 signals:
     // The list changed: thumbnail numbers no longer follow list positions.
@@ -64,20 +60,31 @@ signals:
     void photoChoisie(const QString& fichier);
     void enregistrementPermis();
     void pointeurDessus();
+    // The preview is to show `entree`, or to be emptied.
+    void afficherEntree(const QString& entree);
+    void viderApercu();
+    // Another album replaces the one whose thumbnails may be being built.
+    void albumRemplace();
+    // The photo menu's "Paper": the weekday editor confirms the previewed photo for its day.
+    void paperChoisi();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void EntreeAffichee(const QString& entree, bool lisible);
     void RemplirListeS();
     void ViderVignettes();
     void MontrerAlbumRouvert();
     void MontrerPremierePhoto();
     void MontrerTitre();
 
+    QListWidget* ListeS;
+    QLabel* TitreAlbum;
+    GaugePanel* PB;
+    QMenu* Menus;
+    QAction* Supp;
+    QAction* Paper;
     EtatDialogue& m_etat;
-    Apercu& m_apercu;
     int m_ligneAvantClic = -1; // current entry of ListeS when the left button went down
     bool m_lecture = false;
 };

@@ -47,7 +47,7 @@ void PanneauJour::Valider_Click() {
     if (!Valider->value() || editeur.ApplicationEnCours())
         return;
     LookActif(Valider);
-    if (editeur.Confirmer(m_cheminApercu()) != EditeurFonds::Issue::Application) {
+    if (editeur.Confirmer(m_cheminApercu) != EditeurFonds::Issue::Application) {
         Repos(Valider);
         return;
     }
@@ -113,5 +113,9 @@ void PanneauJour::PhotoChoisie(const QString&) {
 }
 
 void PanneauJour::Cadre_Click() {
-    OuvrirImage(m_cheminApercu(), m_services.desktop, m_services.prompts);
+    OuvrirImage(m_cheminApercu, m_services.desktop, m_services.prompts);
+}
+
+void PanneauJour::ApercuChange(const QString& fichier) {
+    m_cheminApercu = fichier;
 }

@@ -41,7 +41,7 @@ QString Apercu::Fichier() const {
     return Photo->toolTip();
 }
 
-void Apercu::NommerPhoto(const QString& fichier) {
+void Apercu::nommerPhoto(const QString& fichier) {
     if (fichier == Photo->toolTip())
         return;
     Photo->setToolTip(fichier);
@@ -58,7 +58,7 @@ void Apercu::Placer(const QSize& taille, double marge) {
 }
 
 void Apercu::AfficherFichier(const QString& Fichier) {
-    NommerPhoto(Fichier);
+    nommerPhoto(Fichier);
     m_attendu = {Fichier, MargeFichier};
     if (Fichier.isEmpty()) {
         // Nothing to show: the frame stays reachable under the pointer.
@@ -69,7 +69,7 @@ void Apercu::AfficherFichier(const QString& Fichier) {
     m_chargeur.charger(Fichier, Twips::depuisPixels(geometry()), MargeFichier);
 }
 
-void Apercu::AfficherEntree(const QString& entree) {
+void Apercu::afficherEntree(const QString& entree) {
     m_attendu = {entree, MargeListe};
     m_chargeur.charger(entree, Twips::depuisPixels(geometry()), MargeListe);
 }
@@ -99,7 +99,7 @@ void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& p
     }
     Photo->setVisible(false);
     Photo->setPixmap(QPixmap::fromImage(image));
-    NommerPhoto(chemin);
+    nommerPhoto(chemin);
     Twips::placer(Photo, place);
     Photo->move(Photo->pos() - pos());
     Photo->setVisible(true);
@@ -114,14 +114,14 @@ void Apercu::MontrerNophoto() {
     const QPixmap nophoto = QPixmap::fromImage(ImageNophoto());
     const bool placePrise = !Photo->pixmap().isNull();
     Photo->setPixmap(nophoto);
-    NommerPhoto(QString());
+    nommerPhoto(QString());
     if (!placePrise)
         Placer(nophoto.size(), MargeListe);
     Photo->setVisible(true);
 }
 
-void Apercu::Vider() {
+void Apercu::vider() {
     m_attendu = {};
     Photo->clear();
-    NommerPhoto(QString());
+    nommerPhoto(QString());
 }

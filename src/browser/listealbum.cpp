@@ -75,29 +75,29 @@ bool ListeAlbum::eventFilter(QObject* watched, QEvent* event) {
             ListeS_MouseDown(2, 0, p.x(), p.y());
             return true;
         }
-        m_ligneAvantClic = EntreeChoisie();
+        m_ligneAvantClic = entreeChoisie();
     }
     if (event->type() == QEvent::MouseMove)
         emit pointeurDessus();
     return QWidget::eventFilter(watched, event);
 }
 
-int ListeAlbum::EntreeChoisie() const {
+int ListeAlbum::entreeChoisie() const {
     const QListWidgetItem* courante = ListeS->currentItem();
     return courante && courante->isSelected() ? ListeS->row(courante) : -1;
 }
 
 // The picture itself is loaded by the preview.
 void ListeAlbum::ListeS_Click() {
-    const int choisie = EntreeChoisie();
+    const int choisie = entreeChoisie();
     if (choisie < 0)
         return;
     emit afficherEntree(ListeS->item(choisie)->text());
 }
 
-void ListeAlbum::EntreeAffichee(const QString& entree, bool lisible) {
+void ListeAlbum::entreeAffichee(const QString& entree, bool lisible) {
     // A result for an entry no longer chosen (the list was refilled meanwhile) says nothing.
-    const int choisie = EntreeChoisie();
+    const int choisie = entreeChoisie();
     if (!lisible || choisie < 0 || ListeS->item(choisie)->text() != entree)
         return;
     ListeS->setToolTip(entree);
@@ -105,7 +105,7 @@ void ListeAlbum::EntreeAffichee(const QString& entree, bool lisible) {
 }
 
 void ListeAlbum::ListeS_MouseDown(int Button, int, double x, double y) {
-    if (Button != 2 || EntreeChoisie() < 0)
+    if (Button != 2 || entreeChoisie() < 0)
         return;
     Menus->popup(ListeS->viewport()->mapToGlobal(QPointF(x, y).toPoint()));
 }
@@ -116,7 +116,7 @@ void ListeAlbum::MontrerTitre() {
 
 void ListeAlbum::ChargerListe() {
     m_etat.album.ChargerListe();
-    ViderVignettes();
+    viderVignettes();
     RemplirListeS();
     MontrerPremierePhoto();
 }
@@ -159,7 +159,7 @@ void ListeAlbum::AjouterPhotos() {
     MontrerTitre();
     if (resultat == Album::ResultatPhotos::Annule)
         return;
-    ViderVignettes();
+    viderVignettes();
     RemplirListeS();
 }
 
@@ -175,10 +175,10 @@ bool ListeAlbum::FermerAlbum() {
 }
 
 void ListeAlbum::Supp_Click() {
-    m_etat.album.Supp(EntreeChoisie(), [this] {
+    m_etat.album.Supp(entreeChoisie(), [this] {
         RemplirListeS();
         emit enregistrementPermis();
-        ViderVignettes();
+        viderVignettes();
     });
     MontrerTitre();
 }
@@ -189,13 +189,13 @@ void ListeAlbum::RemplirListeS() {
 }
 
 // Thumbnail numbers follow list positions: after any change of the list the thumbnails are
-// thrown away, and the list takes their place (the grid shows it through MontrerListe).
-void ListeAlbum::ViderVignettes() {
+// thrown away, and the list takes their place (the grid shows it through montrerListe).
+void ListeAlbum::viderVignettes() {
     emit albumChange();
 }
 
 void ListeAlbum::MontrerAlbumRouvert() {
-    ViderVignettes();
+    viderVignettes();
     RemplirListeS();
     MontrerTitre();
     MontrerPremierePhoto();
@@ -207,35 +207,35 @@ void ListeAlbum::MontrerPremierePhoto() {
     if (ListeS->count() == 0)
         return;
     emit vignetteMarquee(0);
-    ChoisirEntree(0);
+    choisirEntree(0);
 }
 
-void ListeAlbum::ChoisirEntree(int index) {
-    if (EntreeChoisie() == index)
+void ListeAlbum::choisirEntree(int index) {
+    if (entreeChoisie() == index)
         ListeS_Click();
     else
         ListeS->setCurrentRow(index);
 }
 
-void ListeAlbum::MenuPhoto(const QPoint& global) {
-    if (EntreeChoisie() >= 0)
+void ListeAlbum::menuPhoto(const QPoint& global) {
+    if (entreeChoisie() >= 0)
         Menus->popup(global);
 }
 
-void ListeAlbum::MontrerListe(bool visible) {
+void ListeAlbum::montrerListe(bool visible) {
     ListeS->setVisible(visible);
 }
 
-void ListeAlbum::CommencerJauge(int total) {
+void ListeAlbum::commencerJauge(int total) {
     PB->setFillPercent(0);
     PB->setTag(QString::number(total));
     PB->setVisible(true);
 }
 
-void ListeAlbum::AvancerJauge(int pourcent) {
+void ListeAlbum::avancerJauge(int pourcent) {
     PB->setFillPercent(pourcent);
 }
 
-void ListeAlbum::FinirJauge() {
+void ListeAlbum::finirJauge() {
     PB->setVisible(false);
 }

@@ -33,7 +33,7 @@ public:
 
     // The entry the user or the program chose, -1 for none. The list can hold an entry with the
     // keyboard focus that nobody chose: it is not the current entry.
-    int EntreeChoisie() const;
+    int entreeChoisie() const;
     void ListeS_Click();
     // Button: 1 left, 2 right.
     void ListeS_MouseDown(int Button, int Shift, double x, double y);
@@ -42,14 +42,14 @@ public:
     // What the thumbnail grid asks of the list: entry `index` chosen and previewed; the photo
     // menu at a point of the screen, when an entry is chosen; the list in view or not; the
     // gauge of a build of `total` photos shown, then hidden.
-    void ChoisirEntree(int index);
-    void MenuPhoto(const QPoint& global);
-    void MontrerListe(bool visible);
-    void CommencerJauge(int total);
-    void AvancerJauge(int pourcent);
-    void FinirJauge();
+    void choisirEntree(int index);
+    void menuPhoto(const QPoint& global);
+    void montrerListe(bool visible);
+    void commencerJauge(int total);
+    void avancerJauge(int pourcent);
+    void finirJauge();
     // The preview's answer to afficherEntree.
-    void EntreeAffichee(const QString& entree, bool lisible);
+    void entreeAffichee(const QString& entree, bool lisible);
 
 signals:
     // The list changed: thumbnail numbers no longer follow list positions.
@@ -73,7 +73,7 @@ protected:
 
 private:
     void RemplirListeS();
-    void ViderVignettes();
+    void viderVignettes();
     void MontrerAlbumRouvert();
     void MontrerPremierePhoto();
     void MontrerTitre();

@@ -31,26 +31,26 @@ PlaceVignettes::PlaceVignettes(const Album& album, const QString& racineCache,
     // A build stopped before its end leaves the list in view.
     connect(m_grille, &GrilleVignettes::construite, this, [this](bool arretee) {
         if (arretee)
-            MontrerGrille(false);
+            montrerGrille(false);
     });
 }
 
-void PlaceVignettes::MontrerGrille(bool visible) {
+void PlaceVignettes::montrerGrille(bool visible) {
     setVisible(visible);
     emit listeMontree(!visible);
 }
 
-void PlaceVignettes::ArreterChargement() {
+void PlaceVignettes::arreterChargement() {
     m_arretChargement = true;
 }
 
-void PlaceVignettes::ViderVignettes() {
+void PlaceVignettes::viderVignettes() {
     m_grille->arreter();
     m_grille->vider();
-    MontrerGrille(false);
+    montrerGrille(false);
 }
 
-void PlaceVignettes::MarquerVignette(int index) {
+void PlaceVignettes::marquerVignette(int index) {
     m_tagIm0 = index < 0 ? QString() : QString::number(index);
     if (index >= 0)
         m_grille->surligner(index);
@@ -60,15 +60,15 @@ void PlaceVignettes::Panorama() {
     if (m_album.Liste.isEmpty())
         return;
     if (!isHidden())
-        MontrerGrille(false);
+        montrerGrille(false);
     else if (m_grille->nombre() == 0 && !m_grille->enConstruction())
         ChargerListeThumb();
     else if (!m_arretChargement)
-        MontrerGrille(true);
+        montrerGrille(true);
 }
 
 void PlaceVignettes::ChargerListeThumb() {
-    MontrerGrille(true);
+    montrerGrille(true);
     emit chargementCommence(int(m_album.Liste.size()));
     m_arretChargement = false;
     m_grille->construire({m_album.Liste, m_racineCache,
@@ -77,6 +77,6 @@ void PlaceVignettes::ChargerListeThumb() {
 }
 
 void PlaceVignettes::CadreIm_Click(int Index) {
-    MarquerVignette(Index);
+    marquerVignette(Index);
     emit vignetteChoisie(Index);
 }

@@ -23,12 +23,12 @@ public:
     // Another album replaced the one whose thumbnails were being built: Panorama does not bring
     // back what was built of them.
     bool ArretChargement() const { return m_arretChargement; }
-    void ArreterChargement();
+    void arreterChargement();
 
     // The thumbnails are thrown away (a build under way stops) and the list comes back.
-    void ViderVignettes();
+    void viderVignettes();
     // The thumbnail the album's list chose: it is highlighted and becomes the marker.
-    void MarquerVignette(int index);
+    void marquerVignette(int index);
     void Panorama();
     // Builds the grid of the album's list in the background, the gauge following it.
     void ChargerListeThumb();
@@ -47,7 +47,7 @@ signals:
     void pointeurDessus();
 
 private:
-    void MontrerGrille(bool visible);
+    void montrerGrille(bool visible);
 
     const Album& m_album;
     const QString m_racineCache;

@@ -131,7 +131,7 @@ void BarreCommandes::Timer1_Timer(int bouton, int etape) {
         TBoutons[i]->setTextColor(Couleurs[std::size_t(etape)]);
 }
 
-void BarreCommandes::PermettreEnregistrement() {
+void BarreCommandes::permettreEnregistrement() {
     Boutons[3]->setEnabled(true);
     TBoutons[3]->setEnabled(true);
 }

@@ -25,7 +25,7 @@ public:
     void Boutons_MouseMove(int Index);
     void Boutons_MouseExit(int Index);
     // "Enregistrer Album" becomes available.
-    void PermettreEnregistrement();
+    void permettreEnregistrement();
 
 signals:
     // Runs the command `Index` while its button shows the selected look.

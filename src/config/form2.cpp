@@ -94,31 +94,31 @@ void Form2::CreerPanneaux() {
 void Form2::Connecter() {
     connect(m_barre, &BarreCommandes::commande, this, &Form2::Commande);
     connect(m_liste, &ListeAlbum::enregistrementPermis, m_barre,
-            &BarreCommandes::PermettreEnregistrement);
+            &BarreCommandes::permettreEnregistrement);
 
     // The list previews its chosen entry; a photo it previewed is what the weekday editor can
     // confirm.
-    connect(m_liste, &ListeAlbum::afficherEntree, m_apercu, &Apercu::AfficherEntree);
-    connect(m_liste, &ListeAlbum::viderApercu, m_apercu, &Apercu::Vider);
-    connect(m_apercu, &Apercu::entreeAffichee, m_liste, &ListeAlbum::EntreeAffichee);
-    connect(m_liste, &ListeAlbum::photoChoisie, m_jour, &PanneauJour::PhotoChoisie);
+    connect(m_liste, &ListeAlbum::afficherEntree, m_apercu, &Apercu::afficherEntree);
+    connect(m_liste, &ListeAlbum::viderApercu, m_apercu, &Apercu::vider);
+    connect(m_apercu, &Apercu::entreeAffichee, m_liste, &ListeAlbum::entreeAffichee);
+    connect(m_liste, &ListeAlbum::photoChoisie, m_jour, &PanneauJour::photoChoisie);
     connect(m_liste, &ListeAlbum::paperChoisi, m_jour, &PanneauJour::Paper_Click);
     // The weekday editor shows its pictures in the preview and opens the one shown.
     connect(m_jour, &PanneauJour::afficherFichier, m_apercu, &Apercu::AfficherFichier);
-    connect(m_apercu, &Apercu::fichierChange, m_jour, &PanneauJour::ApercuChange);
+    connect(m_apercu, &Apercu::fichierChange, m_jour, &PanneauJour::apercuChange);
     connect(m_apercu, &Apercu::cadreClique, m_jour, &PanneauJour::Cadre_Click);
     // Thumbnail numbers follow list positions: a changed list throws the thumbnails away, and
     // another album stops what was being built of the one before.
-    connect(m_liste, &ListeAlbum::albumChange, m_vignettes, &PlaceVignettes::ViderVignettes);
-    connect(m_liste, &ListeAlbum::albumRemplace, m_vignettes, &PlaceVignettes::ArreterChargement);
-    connect(m_liste, &ListeAlbum::vignetteMarquee, m_vignettes, &PlaceVignettes::MarquerVignette);
+    connect(m_liste, &ListeAlbum::albumChange, m_vignettes, &PlaceVignettes::viderVignettes);
+    connect(m_liste, &ListeAlbum::albumRemplace, m_vignettes, &PlaceVignettes::arreterChargement);
+    connect(m_liste, &ListeAlbum::vignetteMarquee, m_vignettes, &PlaceVignettes::marquerVignette);
     // The grid and the list share one place; a thumbnail stands for its entry of the list.
-    connect(m_vignettes, &PlaceVignettes::listeMontree, m_liste, &ListeAlbum::MontrerListe);
-    connect(m_vignettes, &PlaceVignettes::vignetteChoisie, m_liste, &ListeAlbum::ChoisirEntree);
-    connect(m_vignettes, &PlaceVignettes::menuDemande, m_liste, &ListeAlbum::MenuPhoto);
-    connect(m_vignettes, &PlaceVignettes::chargementCommence, m_liste, &ListeAlbum::CommencerJauge);
-    connect(m_vignettes, &PlaceVignettes::progression, m_liste, &ListeAlbum::AvancerJauge);
-    connect(m_vignettes, &PlaceVignettes::construite, m_liste, &ListeAlbum::FinirJauge);
+    connect(m_vignettes, &PlaceVignettes::listeMontree, m_liste, &ListeAlbum::montrerListe);
+    connect(m_vignettes, &PlaceVignettes::vignetteChoisie, m_liste, &ListeAlbum::choisirEntree);
+    connect(m_vignettes, &PlaceVignettes::menuDemande, m_liste, &ListeAlbum::menuPhoto);
+    connect(m_vignettes, &PlaceVignettes::chargementCommence, m_liste, &ListeAlbum::commencerJauge);
+    connect(m_vignettes, &PlaceVignettes::progression, m_liste, &ListeAlbum::avancerJauge);
+    connect(m_vignettes, &PlaceVignettes::construite, m_liste, &ListeAlbum::finirJauge);
 
     // The album's area opens the about panel; the preview closes it.
     connect(m_liste, &ListeAlbum::pointeurDessus, m_apropos, &PanneauAPropos::OuvrirAPropos);

@@ -96,9 +96,9 @@ void PanneauJour::Connecter() {
     connect(TDevalider, &PictureButton::clicked, this, &PanneauJour::TDevalider_Click);
     for (int i = 0; i < 3; ++i)
         for (PictureButton* b : {Action(i), Etiquette(Action(i))}) {
-            connect(b, &PictureButton::pointerEntered, this, [this, i] { Survol(i); });
-            connect(b, &PictureButton::pointerMoved, this, [this, i] { Survol(i); });
-            connect(b, &PictureButton::pointerLeft, this, [this, i] { FinSurvol(i); });
+            connect(b, &PictureButton::pointerEntered, this, [this, i] { survol(i); });
+            connect(b, &PictureButton::pointerMoved, this, [this, i] { survol(i); });
+            connect(b, &PictureButton::pointerLeft, this, [this, i] { finSurvol(i); });
         }
     connect(&m_survol, &HoverAnimation::frameChanged, this, &PanneauJour::Timer2_Timer);
     connect(&editeur, &EditeurFonds::activationChangee, this, &PanneauJour::AppliquerActivation);
@@ -136,12 +136,12 @@ PictureButton* PanneauJour::Etiquette(PictureButton* action) const {
     return action == Sel ? TSel : action == DeValider ? TDevalider : TValider;
 }
 
-void PanneauJour::Survol(int image) {
+void PanneauJour::survol(int image) {
     m_survol.hover(image, ImageList2.count());
     Etiquette(Action(image))->setTextColor(Jaune);
 }
 
-void PanneauJour::FinSurvol(int image) {
+void PanneauJour::finSurvol(int image) {
     ArreterAnimation();
     Action(image)->setPictureUp(ImageList2.picture(1));
     Etiquette(Action(image))->setTextColor(Qt::white);

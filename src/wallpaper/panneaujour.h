@@ -14,7 +14,7 @@ struct Services;
 // their label buttons TSel, TValider, TDevalider, with their active and hover looks.
 //
 // It does not own the preview: it asks for a picture to be previewed with afficherFichier() and
-// is told the previewed path through ApercuChange(). Its rules live in the EditeurFonds it holds.
+// is told the previewed path through apercuChange(). Its rules live in the EditeurFonds it holds.
 // The controls are reached by their object names (Jour, Sel, TSel, ...).
 class PanneauJour : public CaptionPanel {
     Q_OBJECT
@@ -37,15 +37,15 @@ public:
     // is disabled.
     void Paper_Click();
     // A photo of the album was previewed: it can become the chosen day's wallpaper.
-    void PhotoChoisie(const QString& fichier);
+    void photoChoisie(const QString& fichier);
     // A click on the preview frame: the previewed picture opens in the desktop's program for it.
     void Cadre_Click();
     // The previewed path, empty when nothing is previewed.
-    void ApercuChange(const QString& fichier);
+    void apercuChange(const QString& fichier);
 
     // Hover of an action button or its label: 0 Sel, 1 DeValider, 2 Valider.
-    void Survol(int image);
-    void FinSurvol(int image);
+    void survol(int image);
+    void finSurvol(int image);
 
 signals:
     // Show `Fichier` in the preview; the empty text empties it.

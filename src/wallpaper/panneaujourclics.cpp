@@ -108,7 +108,7 @@ void PanneauJour::Paper_Click() {
     Valider_Click();
 }
 
-void PanneauJour::PhotoChoisie(const QString&) {
+void PanneauJour::photoChoisie(const QString&) {
     editeur.EntreeAlbumChoisie();
 }
 
@@ -116,6 +116,6 @@ void PanneauJour::Cadre_Click() {
     OuvrirImage(m_cheminApercu, m_services.desktop, m_services.prompts);
 }
 
-void PanneauJour::ApercuChange(const QString& fichier) {
+void PanneauJour::apercuChange(const QString& fichier) {
     m_cheminApercu = fichier;
 }

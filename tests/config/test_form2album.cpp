@@ -165,10 +165,10 @@ void TestForm2Album::focusSeulNeChoisitRien() {
     choisir(b, {m_a.dossier() + Nul + QStringLiteral("petite.bmp")});
     repondre(b, {true});
     cliquer(bouton(f, 1));
-    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
+    QCOMPARE(listeDe(f)->entreeChoisie(), -1);
     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(listeS(f), &focus);
-    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
+    QCOMPARE(listeDe(f)->entreeChoisie(), -1);
     QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[QStringLiteral("large")]);
     cliquerEntree(listeS(f), 0, Qt::RightButton);
     QVERIFY(!controle<QMenu>(f, QStringLiteral("Menus"))->isVisible());

@@ -81,7 +81,7 @@ void TestForm2AlbumCommandes::commandeAlbum() {
     BancForm2 b;
     m_a.retenir(b.ts.settings, QStringLiteral("NOEL"), {QStringLiteral("large")});
     Form2& f = b.montrer();
-    vignettesDe(f)->MarquerVignette(4);
+    vignettesDe(f)->marquerVignette(4);
     if (!choix.isEmpty()) {
         ecrire(m_a.albums() + choix, lignesAlbum(m_a.chemins(photos)));
         choisir(b, {m_a.albums() + choix});

@@ -38,7 +38,7 @@ struct Banc {
     }
     void montrer(const QString& fichier) {
         apercu = fichier;
-        panneau.ApercuChange(fichier);
+        panneau.apercuChange(fichier);
     }
     QString image() {
         const QString chemin = dossier.filePath(QStringLiteral("jour.jpg"));
@@ -179,7 +179,7 @@ void TestPanneauJour::enleverVideLApercu() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
     b.panneau.Charger(2);
-    b.panneau.Survol(1);
+    b.panneau.survol(1);
     bouton(b.panneau, "DeValider")->click();
     QCOMPARE(b.lire(1), QStringLiteral("absent"));
     QCOMPARE(b.apercu, QString());

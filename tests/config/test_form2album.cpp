@@ -127,6 +127,10 @@ void TestForm2Album::clicDansLaListe() {
                 controle<PictureButton>(f, QStringLiteral("TValider"))->isEnabled());
         QVERIFY(image(controle<QLabel>(f, QStringLiteral("Photo"))) !=
                 image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
+        // The previewed photo is what the menu's "Paper" gives today's wallpaper.
+        controle<QAction>(f, QStringLiteral("Paper"))->trigger();
+        QTRY_VERIFY(jourDe(f)->isEnabled());
+        QCOMPARE(b.lire(QStringLiteral("Wallpaper"), QStringLiteral("Wall 1")), m_a[nom]);
     } else {
         QCOMPARE(image(controle<QLabel>(f, QStringLiteral("Photo"))),
                  image(controle<QLabel>(f, QStringLiteral("Nophoto"))));

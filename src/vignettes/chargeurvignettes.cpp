@@ -1,8 +1,8 @@
 #include "vignettes/chargeurvignettes.h"
 
-#include "vignettes/geometriegrille.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 

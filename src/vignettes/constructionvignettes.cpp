@@ -1,9 +1,9 @@
 #include "vignettes/constructionvignettes.h"
 
-#include "vignettes/cachevignettes.h"
-#include "vignettes/vignettesdejafaites.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
+#include "vignettes/cachevignettes.h"
+#include "vignettes/vignettesdejafaites.h"
 
 #include <QDir>
 #include <QMutex>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vignettes/geometriegrille.h"
 #include "platform/sharedthumbnails.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QImage>
 #include <QList>

@@ -9,7 +9,7 @@ set(couches
     "controls"
     "settings"
     "startup"
-    "album;bureau"
+    "album;bureau;vignettes"
     "browser;saver"
     "wallpaper"
     "config"

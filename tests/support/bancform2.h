@@ -10,6 +10,7 @@
 #include "config/form2.h"
 #include "config/panneauapropos.h"
 #include "config/panneauoptions.h"
+#include "controls/picturebutton.h"
 #include "doubles.h"
 #include "platform/services.h"
 #include "wallpaper/panneaujour.h"
@@ -47,6 +48,18 @@ inline void cliquer(QWidget* w, Qt::MouseButton bouton = Qt::LeftButton, QPoint 
 
 inline void cliquerEntree(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
     cliquer(liste->viewport(), bouton, liste->visualItemRect(liste->item(ligne)).center());
+}
+
+inline QListWidget* listeS(const QWidget& f) {
+    return controle<QListWidget>(f, QStringLiteral("ListeS"));
+}
+
+// The command bar's icon `i` and its caption.
+inline PictureButton* bouton(const QWidget& f, int i) {
+    return controle<PictureButton>(f, QStringLiteral("Boutons%1").arg(i));
+}
+inline PictureButton* legende(const QWidget& f, int i) {
+    return controle<PictureButton>(f, QStringLiteral("TBoutons%1").arg(i));
 }
 
 template <typename P> P* panneau(const QWidget& f) {

@@ -22,6 +22,20 @@ struct Banc : BancForm2 {
     QString lire(const QString& cle) const { return BancForm2::lire(Param, cle); }
 };
 
+// The pair of option buttons `nom`0 and `nom`1 of the options panel.
+std::array<OptionButton*, 2> paire(const QWidget& f, const QString& nom) {
+    return {controle<OptionButton>(f, nom + u'0'), controle<OptionButton>(f, nom + u'1')};
+}
+std::array<OptionButton*, 2> titDe(const QWidget& f) {
+    return paire(f, QStringLiteral("Tit"));
+}
+std::array<OptionButton*, 2> positionDe(const QWidget& f) {
+    return paire(f, QStringLiteral("Position"));
+}
+QListWidget* combo1(const QWidget& f) {
+    return controle<QListWidget>(f, QStringLiteral("Combo1"));
+}
+
 int cochee(const std::array<OptionButton*, 2>& options) {
     return options[0]->isChecked() ? 0 : options[1]->isChecked() ? 1 : -1;
 }
@@ -48,11 +62,11 @@ void TestForm2::premierLancement() {
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("0"));
-    QCOMPARE(optionsDe(f)->Combo1->count(), 8);
-    QCOMPARE(optionsDe(f)->Combo1->currentItem()->text(), QStringLiteral("Très très lente"));
-    QCOMPARE(cochee(optionsDe(f)->Tit), 1);
-    QCOMPARE(cochee(optionsDe(f)->Position), 0);
-    QVERIFY(!optionsDe(f)->Position[0]->isEnabled() && !optionsDe(f)->Position[1]->isEnabled());
+    QCOMPARE(combo1(f)->count(), 8);
+    QCOMPARE(combo1(f)->currentItem()->text(), QStringLiteral("Très très lente"));
+    QCOMPARE(cochee(titDe(f)), 1);
+    QCOMPARE(cochee(positionDe(f)), 0);
+    QVERIFY(!positionDe(f)[0]->isEnabled() && !positionDe(f)[1]->isEnabled());
     QCOMPARE(listeS(f)->count(), 0);
     QVERIFY(f.etat().FichierAlbum.isEmpty());
     QVERIFY(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text().isEmpty());
@@ -120,11 +134,11 @@ void TestForm2::optionsEnregistrees() {
     b.ts.settings.write(Param, QStringLiteral("Titre"), titre);
     b.ts.settings.write(Param, QStringLiteral("Position"), position);
     Form2& f = b.ouvrir();
-    QCOMPARE(optionsDe(f)->Combo1->currentRow(), vitesse);
-    QCOMPARE(cochee(optionsDe(f)->Tit), tit);
-    QCOMPARE(cochee(optionsDe(f)->Position), pos);
-    QCOMPARE(optionsDe(f)->Position[0]->isEnabled(), tit == 0);
-    QCOMPARE(optionsDe(f)->Position[1]->isEnabled(), tit == 0);
+    QCOMPARE(combo1(f)->currentRow(), vitesse);
+    QCOMPARE(cochee(titDe(f)), tit);
+    QCOMPARE(cochee(positionDe(f)), pos);
+    QCOMPARE(positionDe(f)[0]->isEnabled(), tit == 0);
+    QCOMPARE(positionDe(f)[1]->isEnabled(), tit == 0);
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QString::number(vitesse));
     QCOMPARE(b.lire(QStringLiteral("Titre")), QString::number(tit));
     QCOMPARE(b.lire(QStringLiteral("Position")), QString::number(pos));
@@ -200,34 +214,34 @@ void TestForm2::optionsAuxClics() {
     const auto cliquer = [](QWidget* w) {
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
     };
-    cliquer(optionsDe(f)->Tit[0]);
+    cliquer(titDe(f)[0]);
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("0"));
-    QVERIFY(optionsDe(f)->Position[0]->isEnabled() && optionsDe(f)->Position[1]->isEnabled());
-    cliquer(optionsDe(f)->Position[1]);
+    QVERIFY(positionDe(f)[0]->isEnabled() && positionDe(f)[1]->isEnabled());
+    cliquer(positionDe(f)[1]);
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(optionsDe(f)->Tit[1]);
+    cliquer(titDe(f)[1]);
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
-    QVERIFY(!optionsDe(f)->Position[0]->isEnabled() && !optionsDe(f)->Position[1]->isEnabled());
+    QVERIFY(!positionDe(f)[0]->isEnabled() && !positionDe(f)[1]->isEnabled());
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(optionsDe(f)->Position[0]); // disabled: nothing changes
+    cliquer(positionDe(f)[0]); // disabled: nothing changes
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(optionsDe(f)->Tit[0]);
-    QCOMPARE(cochee(optionsDe(f)->Tit), 0);
-    QVERIFY(optionsDe(f)->Position[1]->isEnabled());
-    QCOMPARE(cochee(optionsDe(f)->Position), 1);
+    cliquer(titDe(f)[0]);
+    QCOMPARE(cochee(titDe(f)), 0);
+    QVERIFY(positionDe(f)[1]->isEnabled());
+    QCOMPARE(cochee(positionDe(f)), 1);
 
-    const QRect moyenne = optionsDe(f)->Combo1->visualItemRect(optionsDe(f)->Combo1->item(3));
-    QTest::mouseClick(optionsDe(f)->Combo1->viewport(), Qt::LeftButton, {}, moyenne.center());
+    const QRect moyenne = combo1(f)->visualItemRect(combo1(f)->item(3));
+    QTest::mouseClick(combo1(f)->viewport(), Qt::LeftButton, {}, moyenne.center());
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("3"));
-    QTest::keyClick(optionsDe(f)->Combo1, Qt::Key_Down);
+    QTest::keyClick(combo1(f), Qt::Key_Down);
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("4"));
 }
 
 void TestForm2::vitesseEcritSaSeuleCle() {
     Banc b;
     Form2& f = b.ouvrir();
-    optionsDe(f)->Combo1->setCurrentRow(0);
-    optionsDe(f)->Combo1->setCurrentRow(7);
+    combo1(f)->setCurrentRow(0);
+    combo1(f)->setCurrentRow(7);
     QSettings ini(b.ts.settings.fileName(), QSettings::IniFormat);
     ini.beginGroup(Param);
     QStringList cles = ini.childKeys();

@@ -9,7 +9,6 @@
 #include "config/barrecommandes.h"
 #include "config/form2.h"
 #include "config/panneauapropos.h"
-#include "config/panneauoptions.h"
 #include "controls/picturebutton.h"
 #include "doubles.h"
 #include "platform/services.h"
@@ -77,9 +76,6 @@ inline ListeAlbum* listeDe(const QWidget& f) {
 }
 inline PlaceVignettes* vignettesDe(const QWidget& f) {
     return panneau<PlaceVignettes>(f);
-}
-inline PanneauOptions* optionsDe(const QWidget& f) {
-    return panneau<PanneauOptions>(f);
 }
 inline PanneauJour* jourDe(const QWidget& f) {
     return panneau<PanneauJour>(f);

@@ -71,10 +71,8 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
-    Module1 module(banc.services);
-    module.DossierProgramme = reglages.path();
-    module.LigneCommande = QStringLiteral("/S");
-    module.FinProgramme = [] {};
+    Module1 module(reglages.path(), {}, [] {});
+    module.LireLigneCommande(QStringLiteral("/S"));
     Samples::writeAlbum(banc.settings, photos);
     Reglages::ecrire(banc.settings, Reglages::vitesseAffichage(), QStringLiteral("3")); // 1200 ms
     // With --wallpaper the first tick also turns a 24 MP photo into today's wallpaper bitmap.
@@ -82,11 +80,12 @@ int main(int argc, char* argv[]) {
         Reglages::ecrire(banc.settings, Reglages::wall(banc.clock.weekdayFromSunday() - 1),
                          photos[2]);
 
-    SS ss(module);
+    SS ss(banc.services, module);
+    auto* transition = ss.findChild<TransitionPanel*>(QStringLiteral("SSTransition1"));
     ss.setGeometry(QRect(QPoint(0, 0), Ecran));
     ss.show();
     ss.ChargerPhotos();
-    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.Liste.size()), module.DernierePhoto, banc.random));
+    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.liste().size()), module.DernierePhoto(), banc.random));
     const double memoireDepart = maxRssMo();
 
     Battement battement;
@@ -94,37 +93,38 @@ int main(int argc, char* argv[]) {
     horloge.start();
 
     // The tick itself, timed: wallpaper check, stills, next photo in place, next decode started.
-    QObject::disconnect(&ss.Timer1, nullptr, &ss, nullptr);
+    // The bench's own timer stands for the form's, which stays off.
+    QTimer cycle;
     QList<qint64> tics;
     int faites = 0;
     qint64 debutFondu = 0, dureeFondus = 0, imagesAvant = 0;
-    QObject::connect(&ss.Timer1, &QTimer::timeout, [&] {
-        const bool demarre = !ss.SSTransition1->running() && ss.SuivantePrete();
+    QObject::connect(&cycle, &QTimer::timeout, [&] {
+        const bool demarre = !transition->running() && ss.SuivantePrete();
         const qint64 t0 = horloge.nsecsElapsed();
         ss.Timer1_Timer();
         const qint64 t1 = horloge.nsecsElapsed();
         if (demarre)
             tics << t1 - t0;
     });
-    QObject::connect(ss.SSTransition1, &TransitionPanel::transitionEvent, [&] {
+    QObject::connect(transition, &TransitionPanel::transitionEvent, [&] {
         debutFondu = horloge.nsecsElapsed();
-        imagesAvant = ss.SSTransition1->framesPainted();
+        imagesAvant = transition->framesPainted();
     });
     qint64 images = 0;
-    QObject::connect(ss.SSTransition1, &TransitionPanel::finished, [&] {
+    QObject::connect(transition, &TransitionPanel::finished, [&] {
         if (!debutFondu)
             return;
         dureeFondus += horloge.nsecsElapsed() - debutFondu;
-        images += ss.SSTransition1->framesPainted() - imagesAvant;
+        images += transition->framesPainted() - imagesAvant;
         debutFondu = 0;
         if (++faites >= transitions)
             QApplication::quit();
     });
-    ss.Timer1.start(500);
+    cycle.start(500);
     battement.demarrer();
     QApplication::exec();
     battement.arreter();
-    ss.Timer1.stop();
+    cycle.stop();
     const double memoireSpectacle = maxRssMo();
 
     out << "Slide show, " << Ecran.width() << " x " << Ecran.height() << ", " << photos.size()

@@ -17,22 +17,21 @@ class PanneauOptions : public CaptionPanel {
 public:
     PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidget* parent);
 
-    QListWidget* Combo1; // transition speed (a list, not a combo box)
-    std::array<OptionButton*, 2> Tit{};
-    std::array<OptionButton*, 2> Position{};
-
     // The stored choices shown again (and stored again valid).
     void ChargerVitesse();
     void ChargerTitre();
 
+private:
     void Combo1_Click();
     void Tit_Click(int Index);
     void Position_Click(int Index);
 
-private:
     // Writes one choice, and tells the user once when the store did not keep it.
     void ecrire(const Reglages::Entree& cle, int valeur);
 
+    QListWidget* Combo1; // transition speed (a list, not a combo box)
+    std::array<OptionButton*, 2> Tit{};
+    std::array<OptionButton*, 2> Position{};
     SettingsStore& m_reglages;
     AvisEcriture m_avis;
 };

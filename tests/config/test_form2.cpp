@@ -1,9 +1,11 @@
 // The dialog as it opens, from the settings it finds, and its options as the user sets them.
 #include "bancform2.h"
 #include "config/form2.h"
+#include "controls/decor.h"
 #include "controls/gaugepanel.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
+#include "wallpaper/imagesjour.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,6 +21,20 @@ const QString Param = QStringLiteral("Param");
 struct Banc : BancForm2 {
     QString lire(const QString& cle) const { return BancForm2::lire(Param, cle); }
 };
+
+// The pair of option buttons `nom`0 and `nom`1 of the options panel.
+std::array<OptionButton*, 2> paire(const QWidget& f, const QString& nom) {
+    return {controle<OptionButton>(f, nom + u'0'), controle<OptionButton>(f, nom + u'1')};
+}
+std::array<OptionButton*, 2> titDe(const QWidget& f) {
+    return paire(f, QStringLiteral("Tit"));
+}
+std::array<OptionButton*, 2> positionDe(const QWidget& f) {
+    return paire(f, QStringLiteral("Position"));
+}
+QListWidget* combo1(const QWidget& f) {
+    return controle<QListWidget>(f, QStringLiteral("Combo1"));
+}
 
 int cochee(const std::array<OptionButton*, 2>& options) {
     return options[0]->isChecked() ? 0 : options[1]->isChecked() ? 1 : -1;
@@ -46,32 +62,30 @@ void TestForm2::premierLancement() {
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("7"));
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("0"));
-    QCOMPARE(optionsDe(f)->Combo1->count(), 8);
-    QCOMPARE(optionsDe(f)->Combo1->currentItem()->text(), QStringLiteral("Très très lente"));
-    QCOMPARE(cochee(optionsDe(f)->Tit), 1);
-    QCOMPARE(cochee(optionsDe(f)->Position), 0);
-    QVERIFY(!optionsDe(f)->Position[0]->isEnabled() && !optionsDe(f)->Position[1]->isEnabled());
-    QCOMPARE(listeDe(f)->ListeS->count(), 0);
+    QCOMPARE(combo1(f)->count(), 8);
+    QCOMPARE(combo1(f)->currentItem()->text(), QStringLiteral("Très très lente"));
+    QCOMPARE(cochee(titDe(f)), 1);
+    QCOMPARE(cochee(positionDe(f)), 0);
+    QVERIFY(!positionDe(f)[0]->isEnabled() && !positionDe(f)[1]->isEnabled());
+    QCOMPARE(listeS(f)->count(), 0);
     QVERIFY(f.etat().FichierAlbum.isEmpty());
-    QVERIFY(listeDe(f)->TitreAlbum->text().isEmpty());
-    QCOMPARE(f.etat().BoutonActif, qint16(999));
-    QVERIFY(!f.etat().AlbumModifie && !f.etat().ArretChargement);
+    QVERIFY(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text().isEmpty());
+    QCOMPARE(barreDe(f)->boutonActif(), qint16(999));
+    QVERIFY(!f.etat().AlbumModifie && !vignettesDe(f)->ArretChargement());
     QVERIFY(!aproposDe(f)->isHidden());
-    QVERIFY(!barreDe(f)->Timer1.isActive() && !jourDe(f)->Timer2.isActive());
-    QCOMPARE(barreDe(f)->Timer1.interval(), 0);
-    for (int k = 1; k <= 5; ++k)
-        QCOMPARE(barreDe(f)->Couleurs[std::size_t(k)], QColor(255, 255, 255));
     QCOMPARE(f.windowTitle(), QStringLiteral("Lumivane V1.0"));
     QCOMPARE(f.size(), QSize(777, 536));
     QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(barreDe(f)->Boutons[4]->isHidden() && barreDe(f)->TBoutons[4]->isHidden());
-    QVERIFY(listeDe(f)->PB->isHidden() && vignettesDe(f)->isHidden() &&
-            !listeDe(f)->ListeS->isHidden());
-    QCOMPARE(jourDe(f)->Sel->maskColor(), QColor(47, 55, 47));
-    QCOMPARE(jourDe(f)->Valider->pictureDown(), jourDe(f)->ImageList2.last());
-    QCOMPARE(jourDe(f)->Sel->pictureStored(), jourDe(f)->ImageList2.picture(1));
-    for (std::size_t i = 0; i < 6; ++i)
-        QCOMPARE(barreDe(f)->Boutons[i]->pictureUp(), barreDe(f)->ImageList1[i].picture(1));
+    QVERIFY(bouton(f, 4)->isHidden() && legende(f, 4)->isHidden());
+    QVERIFY(controle<GaugePanel>(f, QStringLiteral("PB"))->isHidden() &&
+            vignettesDe(f)->isHidden() && !listeS(f)->isHidden());
+    QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->maskColor(), QColor(47, 55, 47));
+    QCOMPARE(controle<PictureButton>(f, QStringLiteral("Valider"))->pictureDown(),
+             ImagesJour::images(Decor::FondPanneau).last());
+    QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->pictureStored(),
+             ImagesJour::images(Decor::FondPanneau).first());
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(bouton(f, i)->pictureUp(), Decor::imagesCommande(i).first());
 }
 
 void TestForm2::optionsEnregistrees_data() {
@@ -120,11 +134,11 @@ void TestForm2::optionsEnregistrees() {
     b.ts.settings.write(Param, QStringLiteral("Titre"), titre);
     b.ts.settings.write(Param, QStringLiteral("Position"), position);
     Form2& f = b.ouvrir();
-    QCOMPARE(optionsDe(f)->Combo1->currentRow(), vitesse);
-    QCOMPARE(cochee(optionsDe(f)->Tit), tit);
-    QCOMPARE(cochee(optionsDe(f)->Position), pos);
-    QCOMPARE(optionsDe(f)->Position[0]->isEnabled(), tit == 0);
-    QCOMPARE(optionsDe(f)->Position[1]->isEnabled(), tit == 0);
+    QCOMPARE(combo1(f)->currentRow(), vitesse);
+    QCOMPARE(cochee(titDe(f)), tit);
+    QCOMPARE(cochee(positionDe(f)), pos);
+    QCOMPARE(positionDe(f)[0]->isEnabled(), tit == 0);
+    QCOMPARE(positionDe(f)[1]->isEnabled(), tit == 0);
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QString::number(vitesse));
     QCOMPARE(b.lire(QStringLiteral("Titre")), QString::number(tit));
     QCOMPARE(b.lire(QStringLiteral("Position")), QString::number(pos));
@@ -144,9 +158,10 @@ void TestForm2::aujourdhuiDansJour() {
     Banc b;
     b.ts.clock.at = QDateTime(date, QTime(9, 0));
     Form2& f = b.ouvrir();
-    QCOMPARE(jourDe(f)->Jour->count(), 7);
-    QCOMPARE(jourDe(f)->Jour->itemText(0), QStringLiteral("Dimanche"));
-    QCOMPARE(jourDe(f)->Jour->currentText(), jour);
+    QCOMPARE(controle<QComboBox>(f, QStringLiteral("Jour"))->count(), 7);
+    QCOMPARE(controle<QComboBox>(f, QStringLiteral("Jour"))->itemText(0),
+             QStringLiteral("Dimanche"));
+    QCOMPARE(controle<QComboBox>(f, QStringLiteral("Jour"))->currentText(), jour);
 }
 
 void TestForm2::albumRouvertSeulementAvecListe_data() {
@@ -187,7 +202,7 @@ void TestForm2::albumRouvertSeulementAvecListe() {
         b.ts.settings.write(QStringLiteral("Liste de Fichiers"), QStringLiteral("Fichier 0"),
                             QStringLiteral("/photos/a.jpg"));
     Form2& f = b.ouvrir();
-    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(), titre);
     QCOMPARE(f.etat().FichierAlbum, fichier);
 }
 
@@ -199,34 +214,34 @@ void TestForm2::optionsAuxClics() {
     const auto cliquer = [](QWidget* w) {
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
     };
-    cliquer(optionsDe(f)->Tit[0]);
+    cliquer(titDe(f)[0]);
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("0"));
-    QVERIFY(optionsDe(f)->Position[0]->isEnabled() && optionsDe(f)->Position[1]->isEnabled());
-    cliquer(optionsDe(f)->Position[1]);
+    QVERIFY(positionDe(f)[0]->isEnabled() && positionDe(f)[1]->isEnabled());
+    cliquer(positionDe(f)[1]);
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(optionsDe(f)->Tit[1]);
+    cliquer(titDe(f)[1]);
     QCOMPARE(b.lire(QStringLiteral("Titre")), QStringLiteral("1"));
-    QVERIFY(!optionsDe(f)->Position[0]->isEnabled() && !optionsDe(f)->Position[1]->isEnabled());
+    QVERIFY(!positionDe(f)[0]->isEnabled() && !positionDe(f)[1]->isEnabled());
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(optionsDe(f)->Position[0]); // disabled: nothing changes
+    cliquer(positionDe(f)[0]); // disabled: nothing changes
     QCOMPARE(b.lire(QStringLiteral("Position")), QStringLiteral("1"));
-    cliquer(optionsDe(f)->Tit[0]);
-    QCOMPARE(cochee(optionsDe(f)->Tit), 0);
-    QVERIFY(optionsDe(f)->Position[1]->isEnabled());
-    QCOMPARE(cochee(optionsDe(f)->Position), 1);
+    cliquer(titDe(f)[0]);
+    QCOMPARE(cochee(titDe(f)), 0);
+    QVERIFY(positionDe(f)[1]->isEnabled());
+    QCOMPARE(cochee(positionDe(f)), 1);
 
-    const QRect moyenne = optionsDe(f)->Combo1->visualItemRect(optionsDe(f)->Combo1->item(3));
-    QTest::mouseClick(optionsDe(f)->Combo1->viewport(), Qt::LeftButton, {}, moyenne.center());
+    const QRect moyenne = combo1(f)->visualItemRect(combo1(f)->item(3));
+    QTest::mouseClick(combo1(f)->viewport(), Qt::LeftButton, {}, moyenne.center());
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("3"));
-    QTest::keyClick(optionsDe(f)->Combo1, Qt::Key_Down);
+    QTest::keyClick(combo1(f), Qt::Key_Down);
     QCOMPARE(b.lire(QStringLiteral("Combo 0")), QStringLiteral("4"));
 }
 
 void TestForm2::vitesseEcritSaSeuleCle() {
     Banc b;
     Form2& f = b.ouvrir();
-    optionsDe(f)->Combo1->setCurrentRow(0);
-    optionsDe(f)->Combo1->setCurrentRow(7);
+    combo1(f)->setCurrentRow(0);
+    combo1(f)->setCurrentRow(7);
     QSettings ini(b.ts.settings.fileName(), QSettings::IniFormat);
     ini.beginGroup(Param);
     QStringList cles = ini.childKeys();

@@ -17,6 +17,7 @@
 #include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
+#include "platform/settingsstore.h"
 #include "startup/registre.h"
 #include "vignettes/cachevignettes.h"
 #include "wallpaper/panneaujour.h"
@@ -137,13 +138,20 @@ void Form2::Connecter() {
 }
 
 void Form2::Form_Load() {
-    m_etat->AlbumModifie = false;
-    m_options->ChargerVitesse();
-    // Today's picture is previewed until the album's first photo, when there is one, replaces it.
-    m_jour->Charger(m_services.clock.weekdayFromSunday());
-    m_liste->ChargerListe();
-    m_options->ChargerTitre();
-    m_liste->RetrouverDernierAlbum();
+    {
+        // Restoring the options stores them again: in one batch the settings file, which holds
+        // the album's list, is rewritten once instead of once per option before the window shows.
+        const SettingsBatch lot(m_services.settings);
+        m_etat->AlbumModifie = false;
+        m_options->ChargerVitesse();
+        // Today's picture is previewed until the album's first photo, when there is one,
+        // replaces it.
+        m_jour->Charger(m_services.clock.weekdayFromSunday());
+        m_liste->ChargerListe();
+        m_options->ChargerTitre();
+        m_liste->RetrouverDernierAlbum();
+    }
+    m_options->VerifierEcriture();
 }
 
 // Index of the command bar -> the command it runs. "Email" has no action; its button is hidden.

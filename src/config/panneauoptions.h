@@ -20,6 +20,8 @@ public:
     // The stored choices shown again (and stored again valid).
     void ChargerVitesse();
     void ChargerTitre();
+    // After a batch of writes: tells the user once when the store did not keep them.
+    void VerifierEcriture() { m_avis.verifier(); }
 
 private:
     void Combo1_Click();

@@ -1,9 +1,14 @@
-// bench_show: the real slide show offscreen at 1920 x 1080 over an album of 12 and 24 megapixel
-// JPEGs. Prints the frame rate during transitions, the longest time the UI thread was blocked
-// around a photo change, and the peak memory; then, as the comparison, the same photos decoded
-// at full size on the UI thread.
+// bench_show: the real slide show offscreen on a screen of 1920 x 1080 (or --screen WxH) over an
+// album of 12 and 24 megapixel JPEGs. Prints the frame rate during transitions, the longest time
+// the UI thread was blocked around a photo change, the peak memory and the CPU time the process
+// spent per second of show (every thread: decodes and Qt's painting helpers included); then, as
+// the comparison, the same photos decoded at full size on the UI thread.
 //
-//   bench_show [--transitions N] [--folder DIR] [--wallpaper]
+//   bench_show [--screen WxH] [--transitions N] [--folder DIR] [--wallpaper]
+//   bench_show [--screen WxH] [--folder DIR] --capture PREFIX
+//
+// With --capture, each photo is shown alone (an album of one photo) and the show's screen is
+// written to PREFIX-N.png, so that two builds can be compared pixel for pixel.
 //
 // The photos are made once in DIR (default: a folder under the system's temporary folder) by a
 // child process, so that painting them does not count in this process's peak memory.
@@ -29,7 +34,19 @@
 
 namespace {
 
-const QSize Ecran(1920, 1080);
+// This process's CPU time so far, every thread, in seconds.
+double cpuS() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+QSize tailleEcran(const QString& texte) {
+    const QStringList c = texte.split(u'x');
+    const QSize s = c.size() == 2 ? QSize(c[0].toInt(), c[1].toInt()) : QSize();
+    return s.isEmpty() ? QSize(1920, 1080) : s;
+}
 
 QStringList nomsPhotos(const QString& dossier) {
     return {dossier + QStringLiteral("/12mp-a.jpg"), dossier + QStringLiteral("/12mp-b.jpg"),
@@ -46,6 +63,23 @@ int generer(const QString& dossier) {
     return 0;
 }
 
+// The screen of a show whose album is the one photo `photo`, once it is painted.
+QImage ecranUnePhoto(const QString& photo, const QSize& ecran) {
+    QTemporaryDir reglages;
+    ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
+    Module1 module(banc.services);
+    module.LigneCommande = QStringLiteral("/S");
+    module.FinProgramme = [] {};
+    Samples::writeAlbum(banc.settings, {photo});
+    SS ss(module);
+    ss.setGeometry(QRect(QPoint(0, 0), ecran));
+    ss.show();
+    ss.ChargerPhotos();
+    ss.AfficherPhoto(1);
+    QCoreApplication::processEvents();
+    return ss.grab().toImage();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -55,10 +89,13 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments();
     QString dossier = QDir::tempPath() + QStringLiteral("/lumivane-bench-photos");
     int transitions = 10;
+    QSize Ecran(1920, 1080);
     const bool fondDuJour = args.contains(QStringLiteral("--wallpaper"));
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == u"--folder")
             dossier = args[i + 1];
+        else if (args[i] == u"--screen")
+            Ecran = tailleEcran(args[i + 1]);
         else if (args[i] == u"--transitions")
             transitions = std::max(1, args[i + 1].toInt());
         else if (args[i] == u"--generate")
@@ -68,6 +105,14 @@ int main(int argc, char* argv[]) {
     const QStringList photos = nomsPhotos(dossier);
     if (!imagesPretes(photos, dossier, out))
         return 1;
+    if (const qsizetype c = args.indexOf(QStringLiteral("--capture"));
+        c > 0 && c + 1 < args.size()) {
+        for (int i = 0; i < photos.size(); ++i)
+            if (!ecranUnePhoto(photos[i], Ecran)
+                     .save(args[c + 1] + QStringLiteral("-%1.png").arg(i)))
+                return 1;
+        return 0;
+    }
 
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
@@ -92,6 +137,7 @@ int main(int argc, char* argv[]) {
     Battement battement;
     QElapsedTimer horloge;
     horloge.start();
+    const double cpuDepart = cpuS();
 
     // The tick itself, timed: wallpaper check, stills, next photo in place, next decode started.
     QObject::disconnect(&ss.Timer1, nullptr, &ss, nullptr);
@@ -125,6 +171,7 @@ int main(int argc, char* argv[]) {
     QApplication::exec();
     battement.arreter();
     ss.Timer1.stop();
+    const double cpuSpectacle = (cpuS() - cpuDepart) / (double(horloge.nsecsElapsed()) / 1e9);
     const double memoireSpectacle = maxRssMo();
 
     out << "Slide show, " << Ecran.width() << " x " << Ecran.height() << ", " << photos.size()
@@ -142,6 +189,8 @@ int main(int argc, char* argv[]) {
     out << QStringLiteral("  peak memory: %1 MB (after the first photo: %2 MB)\n")
                .arg(memoireSpectacle, 0, 'f', 0)
                .arg(memoireDepart, 0, 'f', 0);
+    out << QStringLiteral("  CPU per second of show: %1 % of one core\n")
+               .arg(100 * cpuSpectacle, 0, 'f', 1);
 
     out << "Comparison, the same photos decoded on the UI thread\n";
     for (const QString& p : photos) {

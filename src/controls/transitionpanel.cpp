@@ -1,15 +1,14 @@
 #include "controls/transitionpanel.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
-// Paints the blend of the two stills on top of the children; opaque, so nothing underneath is
-// repainted while the fade runs.
+// Lays the photograph of the old content over the children, fading out. It is not opaque: the
+// children below paint the new content first, in the overlay's area only.
 class TransitionOverlay final : public QWidget {
 public:
     explicit TransitionOverlay(TransitionPanel* panel) : QWidget(panel), m_panel(panel) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_NoSystemBackground);
         // Pointer events go to the children as if the overlay were not there.
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
@@ -18,10 +17,10 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const double t = m_panel->progress();
-        p.drawImage(0, 0, m_panel->m_from);
-        p.setOpacity(t);
-        p.drawImage(0, 0, m_panel->m_to);
+        p.setOpacity(TransitionPanel::fadeOutOpacity(m_panel->progress()));
+        const QImage& from = m_panel->m_from;
+        const qreal dpr = from.devicePixelRatio();
+        p.drawImage(QPointF(), from, QRectF(QPointF(pos()) * dpr, QSizeF(size()) * dpr));
         ++m_panel->m_frames;
     }
 
@@ -30,8 +29,10 @@ private:
 };
 
 namespace {
-// About 75 frames a second: smoother than a 60 Hz screen needs, still cheap at 1920 x 1080.
+// About 75 frames a second: smoother than a 60 Hz screen needs.
 constexpr int FrameIntervalMs = 13;
+// Rows of the panel compared at a time when the fade's area is looked for.
+constexpr int BandRows = 64;
 } // namespace
 
 TransitionPanel::TransitionPanel(QWidget* parent)
@@ -49,22 +50,53 @@ double TransitionPanel::progress() const {
     return std::clamp(double(m_clock.elapsed()) / m_duration, 0.0, 1.0);
 }
 
-void TransitionPanel::prepareStills() {
-    const qreal dpr = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * dpr).toSize();
-    if (m_from.size() == pixels && m_from.devicePixelRatio() == dpr)
-        return;
-    for (QImage* still : {&m_from, &m_to}) {
-        *still = QImage(pixels, QImage::Format_RGB32);
-        still->setDevicePixelRatio(dpr);
-        // Touch every page now: fresh memory costs tens of milliseconds to fault in.
-        still->fill(Qt::black);
-    }
+double TransitionPanel::fadeOutOpacity(double progress) {
+    // A painter blends at a whole number of 256ths of its opacity, and the blend of a source at
+    // n/256 gives it (n - 1)/255 of the weight: the old picture gets the rest of the new one's.
+    const int n = int(std::clamp(progress, 0.0, 1.0) * 256);
+    return n == 0 ? 1.0 : double(257 - n) / 256;
 }
 
-void TransitionPanel::snapshot(QImage& still) {
-    still.fill(Qt::black);
-    render(&still, QPoint(), QRegion(), QWidget::DrawChildren);
+void TransitionPanel::snapshot() {
+    const qreal dpr = devicePixelRatioF();
+    m_from = QImage((QSizeF(size()) * dpr).toSize(), QImage::Format_RGB32);
+    m_from.setDevicePixelRatio(dpr);
+    m_from.fill(Qt::black);
+    render(&m_from, QPoint(), QRegion(), QWidget::DrawChildren);
+}
+
+// Where the children's new content differs from the photograph, found a band of rows at a time
+// so that the new content never needs a second picture of the panel's size. Only there does
+// the fade paint: elsewhere the old and the new pixels are the same.
+QRect TransitionPanel::changedArea() {
+    const qreal dpr = m_from.devicePixelRatio();
+    const int width = m_from.width();
+    QImage band(width, qCeil(BandRows * dpr), QImage::Format_RGB32);
+    band.setDevicePixelRatio(dpr);
+    int left = width, right = 0, top = m_from.height(), bottom = 0;
+    for (int y = 0; y < height(); y += BandRows) {
+        band.fill(Qt::black);
+        render(&band, QPoint(), QRegion(0, y, this->width(), BandRows), QWidget::DrawChildren);
+        const int y0 = qRound(y * dpr);
+        const int rows = std::min(band.height(), m_from.height() - y0);
+        for (int r = 0; r < rows; ++r) {
+            const auto* a = reinterpret_cast<const QRgb*>(m_from.constScanLine(y0 + r));
+            const auto* b = reinterpret_cast<const QRgb*>(band.constScanLine(r));
+            const int first = int(std::mismatch(a, a + width, b).first - a);
+            if (first == width)
+                continue;
+            int last = width;
+            while (a[last - 1] == b[last - 1])
+                --last;
+            left = std::min(left, first);
+            right = std::max(right, last);
+            top = std::min(top, y0 + r);
+            bottom = std::max(bottom, y0 + r + 1);
+        }
+    }
+    if (right <= left)
+        return {};
+    return QRectF(QPointF(left, top) / dpr, QPointF(right, bottom) / dpr).toAlignedRect() & rect();
 }
 
 bool TransitionPanel::start(int, int durationMs) {
@@ -76,16 +108,18 @@ bool TransitionPanel::start(int, int durationMs) {
         emit finished();
         return true;
     }
-    prepareStills();
-    snapshot(m_from);
+    snapshot();
     emit transitionEvent();
-    snapshot(m_to);
+    const QRect changed = changedArea();
     m_duration = durationMs;
     m_running = true;
     m_clock.start();
-    m_overlay->setGeometry(rect());
-    m_overlay->raise();
-    m_overlay->show();
+    // Nothing to fade still takes the fade's time, so that a show's pace does not change.
+    if (!changed.isEmpty()) {
+        m_overlay->setGeometry(changed);
+        m_overlay->raise();
+        m_overlay->show();
+    }
     m_frameTimer.start();
     return true;
 }
@@ -95,26 +129,20 @@ void TransitionPanel::frame() {
         finish();
         return;
     }
-    m_overlay->update();
+    if (m_overlay->isVisible())
+        m_overlay->update();
 }
 
 void TransitionPanel::finish() {
     m_frameTimer.stop();
     m_running = false;
     m_overlay->hide();
+    m_from = QImage();
     emit finished();
 }
 
 void TransitionPanel::resizeEvent(QResizeEvent*) {
-    // A resize in the middle of a fade would stretch stale stills: end the fade there.
+    // A resize in the middle of a fade would lay a stale photograph over the new layout.
     if (m_running)
         finish();
-    m_overlay->setGeometry(rect());
-    if (isVisible() && !size().isEmpty())
-        prepareStills();
-}
-
-void TransitionPanel::showEvent(QShowEvent*) {
-    if (!size().isEmpty())
-        prepareStills();
 }

@@ -31,6 +31,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
+#include <ctime>
 
 namespace {
 
@@ -40,6 +41,13 @@ double cpuS() {
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
            double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// The UI thread's own CPU time so far, in seconds.
+double cpuFilS() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
 QSize tailleEcran(const QString& texte) {
@@ -144,6 +152,7 @@ int main(int argc, char* argv[]) {
     QList<qint64> tics;
     int faites = 0;
     qint64 debutFondu = 0, dureeFondus = 0, imagesAvant = 0;
+    double cpuFilDebut = 0, cpuFilFondus = 0;
     QObject::connect(&ss.Timer1, &QTimer::timeout, [&] {
         const bool demarre = !ss.SSTransition1->running() && ss.SuivantePrete();
         const qint64 t0 = horloge.nsecsElapsed();
@@ -155,12 +164,14 @@ int main(int argc, char* argv[]) {
     QObject::connect(ss.SSTransition1, &TransitionPanel::transitionEvent, [&] {
         debutFondu = horloge.nsecsElapsed();
         imagesAvant = ss.SSTransition1->framesPainted();
+        cpuFilDebut = cpuFilS();
     });
     qint64 images = 0;
     QObject::connect(ss.SSTransition1, &TransitionPanel::finished, [&] {
         if (!debutFondu)
             return;
         dureeFondus += horloge.nsecsElapsed() - debutFondu;
+        cpuFilFondus += cpuFilS() - cpuFilDebut;
         images += ss.SSTransition1->framesPainted() - imagesAvant;
         debutFondu = 0;
         if (++faites >= transitions)
@@ -179,6 +190,8 @@ int main(int argc, char* argv[]) {
         << (fondDuJour ? ", with a 24 MP wallpaper of the day" : "") << "\n";
     out << QStringLiteral("  frames per second during transitions: %1\n")
                .arg(double(images) * 1e9 / double(std::max<qint64>(dureeFondus, 1)), 0, 'f', 1);
+    out << QStringLiteral("  UI thread CPU per frame during transitions: %1 ms\n")
+               .arg(1e3 * cpuFilFondus / double(std::max<qint64>(images, 1)), 0, 'f', 2);
     std::sort(tics.begin(), tics.end());
     const auto ms = [](qint64 ns) { return QString::number(double(ns) / 1e6, 'f', 1); };
     out << "  photo changes on the UI thread (tick that starts a transition): median "

@@ -1,7 +1,6 @@
 #include "controls/transitionpanel.h"
 
 #include <QPainter>
-#include <QtMath>
 #include <algorithm>
 
 // Lays the photograph of the old content over the children, fading out. It is not opaque: the
@@ -31,8 +30,6 @@ private:
 namespace {
 // About 75 frames a second: smoother than a 60 Hz screen needs.
 constexpr int FrameIntervalMs = 13;
-// Rows of the panel compared at a time when the fade's area is looked for.
-constexpr int BandRows = 64;
 } // namespace
 
 TransitionPanel::TransitionPanel(QWidget* parent)
@@ -65,40 +62,6 @@ void TransitionPanel::snapshot() {
     render(&m_from, QPoint(), QRegion(), QWidget::DrawChildren);
 }
 
-// Where the children's new content differs from the photograph, found a band of rows at a time
-// so that the new content never needs a second picture of the panel's size. Only there does
-// the fade paint: elsewhere the old and the new pixels are the same.
-QRect TransitionPanel::changedArea() {
-    const qreal dpr = m_from.devicePixelRatio();
-    const int width = m_from.width();
-    QImage band(width, qCeil(BandRows * dpr), QImage::Format_RGB32);
-    band.setDevicePixelRatio(dpr);
-    int left = width, right = 0, top = m_from.height(), bottom = 0;
-    for (int y = 0; y < height(); y += BandRows) {
-        band.fill(Qt::black);
-        render(&band, QPoint(), QRegion(0, y, this->width(), BandRows), QWidget::DrawChildren);
-        const int y0 = qRound(y * dpr);
-        const int rows = std::min(band.height(), m_from.height() - y0);
-        for (int r = 0; r < rows; ++r) {
-            const auto* a = reinterpret_cast<const QRgb*>(m_from.constScanLine(y0 + r));
-            const auto* b = reinterpret_cast<const QRgb*>(band.constScanLine(r));
-            const int first = int(std::mismatch(a, a + width, b).first - a);
-            if (first == width)
-                continue;
-            int last = width;
-            while (a[last - 1] == b[last - 1])
-                --last;
-            left = std::min(left, first);
-            right = std::max(right, last);
-            top = std::min(top, y0 + r);
-            bottom = std::max(bottom, y0 + r + 1);
-        }
-    }
-    if (right <= left)
-        return {};
-    return QRectF(QPointF(left, top) / dpr, QPointF(right, bottom) / dpr).toAlignedRect() & rect();
-}
-
 bool TransitionPanel::start(int, int durationMs) {
     if (m_running)
         return false;
@@ -110,16 +73,12 @@ bool TransitionPanel::start(int, int durationMs) {
     }
     snapshot();
     emit transitionEvent();
-    const QRect changed = changedArea();
     m_duration = durationMs;
     m_running = true;
     m_clock.start();
-    // Nothing to fade still takes the fade's time, so that a show's pace does not change.
-    if (!changed.isEmpty()) {
-        m_overlay->setGeometry(changed);
-        m_overlay->raise();
-        m_overlay->show();
-    }
+    m_overlay->setGeometry(rect());
+    m_overlay->raise();
+    m_overlay->show();
     m_frameTimer.start();
     return true;
 }
@@ -129,8 +88,7 @@ void TransitionPanel::frame() {
         finish();
         return;
     }
-    if (m_overlay->isVisible())
-        m_overlay->update();
+    m_overlay->update();
 }
 
 void TransitionPanel::finish() {

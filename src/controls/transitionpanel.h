@@ -12,8 +12,8 @@ class TransitionOverlay;
 // start(effect, duration) raises transitionEvent() once, synchronously, and the receiver puts
 // the new content in place there. The panel photographs its children just before that event;
 // during the fade the children paint the new content as usual and the photograph is laid over
-// it, fading out over `duration` ms, only where the new content differs from it. A duration of
-// 0 shows the new content at once, with no fade.
+// it, fading out over `duration` ms. A duration of 0 shows the new content at once, with no
+// fade.
 //
 // The photograph is the one picture of the panel's size the fade needs, and it is let go when
 // the fade ends: between fades the panel holds no picture.
@@ -50,7 +50,6 @@ protected:
 private:
     friend class TransitionOverlay;
     void snapshot();
-    QRect changedArea();
     void frame();
     void finish();
 

@@ -13,7 +13,6 @@
 #include "mesuresbanc.h"
 #include "samples.h"
 #include "servicesbanc.h"
-#include "startup/module1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,9 +90,6 @@ int main(int argc, char* argv[]) {
     QTemporaryDir reglages;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(reglages.path()));
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
-    Module1 module(banc.services);
-    module.DossierProgramme = reglages.path();
-    module.FinProgramme = [] {};
     Samples::writeAlbum(banc.settings, images);
 
     Battement battement;
@@ -101,7 +97,7 @@ int main(int argc, char* argv[]) {
 
     // The start previews entry 0; the others are chosen as a click would.
     out << "List preview in the dialog, offscreen\n";
-    Form2 form(module);
+    Form2 form(banc.services, reglages.path(), [] {});
     form.show();
     auto* liste = form.findChild<QListWidget*>(QStringLiteral("ListeS"));
     auto* apercu = form.findChild<Apercu*>();

@@ -8,10 +8,10 @@
 // the system's temporary folder). The grid is built once to fill the disk cache, then built
 // again before each run: its bitmaps are then on disk and none is in memory.
 
-#include "browser/geometriegrille.h"
 #include "browser/grillevignettes.h"
 #include "platform/pictures.h"
 #include "samples.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QApplication>
 #include <QDir>

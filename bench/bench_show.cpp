@@ -75,11 +75,10 @@ int generer(const QString& dossier) {
 QImage ecranUnePhoto(const QString& photo, const QSize& ecran) {
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
-    Module1 module(banc.services);
-    module.LigneCommande = QStringLiteral("/S");
-    module.FinProgramme = [] {};
+    Module1 module(reglages.path(), {}, [] {});
+    module.LireLigneCommande(QStringLiteral("/S"));
     Samples::writeAlbum(banc.settings, {photo});
-    SS ss(module);
+    SS ss(banc.services, module);
     ss.setGeometry(QRect(QPoint(0, 0), ecran));
     ss.show();
     ss.ChargerPhotos();
@@ -124,10 +123,8 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
-    Module1 module(banc.services);
-    module.DossierProgramme = reglages.path();
-    module.LigneCommande = QStringLiteral("/S");
-    module.FinProgramme = [] {};
+    Module1 module(reglages.path(), {}, [] {});
+    module.LireLigneCommande(QStringLiteral("/S"));
     Samples::writeAlbum(banc.settings, photos);
     Reglages::ecrire(banc.settings, Reglages::vitesseAffichage(), QStringLiteral("3")); // 1200 ms
     // With --wallpaper the first tick also turns a 24 MP photo into today's wallpaper bitmap.
@@ -135,11 +132,12 @@ int main(int argc, char* argv[]) {
         Reglages::ecrire(banc.settings, Reglages::wall(banc.clock.weekdayFromSunday() - 1),
                          photos[2]);
 
-    SS ss(module);
+    SS ss(banc.services, module);
+    auto* transition = ss.findChild<TransitionPanel*>(QStringLiteral("SSTransition1"));
     ss.setGeometry(QRect(QPoint(0, 0), Ecran));
     ss.show();
     ss.ChargerPhotos();
-    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.Liste.size()), module.DernierePhoto, banc.random));
+    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.liste().size()), module.DernierePhoto(), banc.random));
     const double memoireDepart = maxRssMo();
 
     Battement battement;
@@ -148,40 +146,41 @@ int main(int argc, char* argv[]) {
     const double cpuDepart = cpuS();
 
     // The tick itself, timed: wallpaper check, stills, next photo in place, next decode started.
-    QObject::disconnect(&ss.Timer1, nullptr, &ss, nullptr);
+    // The bench's own timer stands for the form's, which stays off.
+    QTimer cycle;
     QList<qint64> tics;
     int faites = 0;
     qint64 debutFondu = 0, dureeFondus = 0, imagesAvant = 0;
     double cpuFilDebut = 0, cpuFilFondus = 0;
-    QObject::connect(&ss.Timer1, &QTimer::timeout, [&] {
-        const bool demarre = !ss.SSTransition1->running() && ss.SuivantePrete();
+    QObject::connect(&cycle, &QTimer::timeout, [&] {
+        const bool demarre = !transition->running() && ss.SuivantePrete();
         const qint64 t0 = horloge.nsecsElapsed();
         ss.Timer1_Timer();
         const qint64 t1 = horloge.nsecsElapsed();
         if (demarre)
             tics << t1 - t0;
     });
-    QObject::connect(ss.SSTransition1, &TransitionPanel::transitionEvent, [&] {
+    QObject::connect(transition, &TransitionPanel::transitionEvent, [&] {
         debutFondu = horloge.nsecsElapsed();
-        imagesAvant = ss.SSTransition1->framesPainted();
+        imagesAvant = transition->framesPainted();
         cpuFilDebut = cpuFilS();
     });
     qint64 images = 0;
-    QObject::connect(ss.SSTransition1, &TransitionPanel::finished, [&] {
+    QObject::connect(transition, &TransitionPanel::finished, [&] {
         if (!debutFondu)
             return;
         dureeFondus += horloge.nsecsElapsed() - debutFondu;
         cpuFilFondus += cpuFilS() - cpuFilDebut;
-        images += ss.SSTransition1->framesPainted() - imagesAvant;
+        images += transition->framesPainted() - imagesAvant;
         debutFondu = 0;
         if (++faites >= transitions)
             QApplication::quit();
     });
-    ss.Timer1.start(500);
+    cycle.start(500);
     battement.demarrer();
     QApplication::exec();
     battement.arreter();
-    ss.Timer1.stop();
+    cycle.stop();
     const double cpuSpectacle = (cpuS() - cpuDepart) / (double(horloge.nsecsElapsed()) / 1e9);
     const double memoireSpectacle = maxRssMo();
 

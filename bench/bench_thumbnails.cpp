@@ -13,11 +13,11 @@
 // libvips-tools; without it the comparison is skipped.
 
 #include "bancapplication.h"
-#include "browser/geometriegrille.h"
 #include "browser/grillevignettes.h"
 #include "photosappareil.h"
 #include "platform/pictures.h"
 #include "samples.h"
+#include "vignettes/geometriegrille.h"
 #include "vipsbanc.h"
 
 #include <QApplication>

@@ -2,8 +2,7 @@
 // host's window. The input is the command line, then a NUL, then XSCREENSAVER_WINDOW.
 
 #include "fuzzsupport.h"
-#include "startup/hotex11.h"
-#include "startup/module1.h"
+#include "startup/lignecommande.h"
 
 #include <cstdlib>
 
@@ -13,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString ligne = QString::fromUtf8(nul < 0 ? octets : octets.left(nul));
     const QString variable = nul < 0 ? QString() : QString::fromUtf8(octets.mid(nul + 1));
 
-    if (Module1::ModeDe(ligne).size() > 2)
+    if (ModeDe(ligne).size() > 2)
         std::abort();
     // A window id is never 0: 0 stands for the root window or for no window at all.
-    if (const auto fenetre = Module1::FenetreApercu(ligne); fenetre && *fenetre == 0)
+    if (const auto fenetre = FenetreApercu(ligne); fenetre && *fenetre == 0)
         std::abort();
     if (const auto id = IdentifiantFenetre(variable)) {
         if (*id == 0 || IdentifiantFenetre(QString::number(*id)) != id)

@@ -6,6 +6,7 @@
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
 #include "settings/reglages.h"
+#include "settings/vitesses.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -83,7 +84,7 @@ void LireReglagesAuDemarrage(SettingsStore& store) {
     }
 
     // The dialog.
-    verifierIndex(Reglages::vitesseDialogue(), 8, store);
+    verifierIndex(Reglages::vitesseDialogue(), Vitesses::nombre(), store);
     verifierIndex(Reglages::titre(), 2, store);
     verifierIndex(Reglages::position(), 2, store);
     RefusPartout refus;

@@ -75,7 +75,7 @@ if [ "$mode" = cover ]; then
     llvm-cov-14 report -show-functions -Xdemangler=c++filt -path-equivalence="$build/..,$root" \
         -instr-profile="$build/fuzz.profdata" "${objects[@]:1}" \
         "$root"/src/album/{formatalbum,fichieralbum,windows1252,miroir}.cpp \
-        "$root"/src/startup/{module1,hotex11}.cpp "$root"/src/settings/reglages.cpp \
+        "$root"/src/startup/lignecommande.cpp "$root"/src/settings/reglages.cpp \
         "$root"/src/controls/reglesdialogue.cpp "$root"/src/platform/{inisettingsstore,qtpictures}.cpp
     exit 0
 fi

@@ -9,7 +9,7 @@ set(couches
     "controls"
     "settings"
     "startup"
-    "album"
+    "album;bureau;vignettes"
     "browser;saver"
     "wallpaper"
     "config"

@@ -1,42 +1,44 @@
 #include "app/demarrage.h"
 
 #include "config/form2.h"
-#include "controls/photopanel.h"
 #include "platform/hostwindowwatcher.h"
 #include "platform/instancelock.h"
 #include "platform/services.h"
 #include "platform/windowhost.h"
 #include "saver/ecransss.h"
-#include "saver/listephotos.h"
 #include "saver/ss.h"
 #include "settings/reglages.h"
-#include "startup/hotex11.h"
 #include "startup/lancement.h"
+#include "startup/lignecommande.h"
 #include "startup/module1.h"
 
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
-Demarrage::Demarrage(Module1& module) : m_module(module) {}
+namespace {
+// A running show's first tick comes soon after its first photo.
+constexpr int CycleMs = 500;
+} // namespace
+
+Demarrage::Demarrage(Services& services, Module1& module)
+    : m_services(services), m_module(module) {}
 
 Demarrage::~Demarrage() = default;
 
 Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
-    Services& s = m_module.services;
-    m_ss = std::make_unique<SS>(m_module);
-    m_ss->Timer1.stop();
-    m_module.AfficherCurseur();
-    m_module.LigneCommande = ligneCommande;
-    m_module.ModeCommande = Module1::ModeDe(ligneCommande);
-    const QString& mode = m_module.ModeCommande;
+    Services& s = m_services;
+    m_ss = std::make_unique<SS>(s, m_module);
+    m_ss->stop();
+    Module1::AfficherCurseur();
+    m_module.LireLigneCommande(ligneCommande);
+    const QString& mode = m_module.ModeCommande();
 
     if (mode == QStringLiteral("/S")) {
         PreparerPremierePhoto();
         if (s.instance.anotherInstanceRunning())
             return AbandonnerAffichage();
-        m_ss->Timer1.setInterval(500);
-        m_ss->Timer1.start();
+        m_ss->start(CycleMs);
         m_ecrans = std::make_unique<EcransSS>(
             *m_ss, [this](QScreen* ecran) { return FormeAutreEcran(ecran); });
         m_ss->activateWindow();
@@ -46,16 +48,17 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         // show started while it is open ends.
         s.instance.anotherInstanceRunning();
         m_ss.reset();
-        m_form2 = std::make_unique<Form2>(m_module);
+        m_form2 = std::make_unique<Form2>(s, m_module.DossierProgramme(),
+                                          [&m = m_module] { m.FinProgramme(); });
         m_form2->show();
     } else if (mode == QStringLiteral("/P")) {
         if (s.instance.anotherInstanceRunning())
             return AbandonnerAffichage();
-        const auto fenetre = Module1::FenetreApercu(ligneCommande);
+        const auto fenetre = FenetreApercu(ligneCommande);
         const QSize taille = fenetre ? s.windowHost.clientSize(*fenetre) : QSize();
         if (!taille.isValid())
             return AbandonnerAffichage();
-        m_module.RectApercu = QRect(QPoint(0, 0), taille);
+        m_module.PoserRectApercu(QRect(QPoint(0, 0), taille));
         m_ss->setWindowFlags(Qt::FramelessWindowHint);
         m_ss->resize(taille);
         if (!s.windowHost.embed(*m_ss, *fenetre))
@@ -63,10 +66,9 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         // The settings tool ends a preview by destroying its pane.
         SuivreFenetreHote(*fenetre, false);
         PreparerPremierePhoto();
-        m_ss->Timer1.setInterval(500);
-        m_ss->Timer1.start();
+        m_ss->start(CycleMs);
         m_ss->show();
-    } else if (const auto hote = FenetreHoteX11(ligneCommande, m_module.VariableFenetreHote)) {
+    } else if (const auto hote = FenetreHoteX11(ligneCommande, m_module.VariableFenetreHote())) {
         return MainHote(*hote);
     } else {
         // No window in this mode.
@@ -81,32 +83,23 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
 
 void Demarrage::PreparerPremierePhoto() {
     m_ss->ChargerPhotos();
-    PoserPremierePhoto(*m_ss);
-}
-
-void Demarrage::PoserPremierePhoto(SS& ss) {
-    const auto n = qint16(ss.Liste.size());
-    ss.Photo->setPicture(QImage());
-    const qint16 k = ChoisirPhoto(n, ss.DernierePhoto(), m_module.services.random);
-    ss.AfficherPhoto(k);
+    m_ss->PoserPremierePhoto();
 }
 
 std::unique_ptr<SS> Demarrage::FormeAutreEcran(QScreen* ecran) {
     // The same album and options, but a draw of its own; the first screen's show alone applies
     // the wallpaper of the day.
-    auto ss = std::make_unique<SS>(m_module);
-    ss->DernierePhotoPropre();
-    ss->FondDuJour = false;
+    auto ss = std::make_unique<SS>(m_services, m_module);
+    ss->AutreEcran();
     ss->setScreen(ecran);
-    ss->Liste = m_ss->Liste;
-    PoserPremierePhoto(*ss);
-    ss->Timer1.setInterval(500);
-    ss->Timer1.start();
+    ss->PoserListe(m_ss->liste());
+    ss->PoserPremierePhoto();
+    ss->start(CycleMs);
     return ss;
 }
 
 Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
-    Services& s = m_module.services;
+    Services& s = m_services;
     if (fenetre == 0)
         fenetre = s.windowHost.rootWindow();
     const QSize taille = fenetre ? s.windowHost.clientSize(fenetre) : QSize();
@@ -114,7 +107,7 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
         return AbandonnerAffichage();
     // A host runs one copy per screen, and its settings tool one more in its preview: no
     // instance test here. The host watches keyboard and pointer; the window takes no focus.
-    m_module.HoteX11 = true;
+    m_module.PasserHoteX11();
     m_ss->setWindowFlags(Qt::FramelessWindowHint);
     m_ss->setAttribute(Qt::WA_ShowWithoutActivating);
     m_ss->setFocusPolicy(Qt::NoFocus);
@@ -123,8 +116,7 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
         return AbandonnerAffichage();
     SuivreFenetreHote(fenetre, true);
     PreparerPremierePhoto();
-    m_ss->Timer1.setInterval(500);
-    m_ss->Timer1.start();
+    m_ss->start(CycleMs);
     m_ss->show();
     Reglages::effacer(s.settings, Reglages::wallTemp());
     return Suite::Continuer;
@@ -148,7 +140,7 @@ void Demarrage::PrendreClavier() {
 }
 
 void Demarrage::SuivreFenetreHote(quintptr fenetre, bool suivreTaille) {
-    auto* suivi = new HostWindowWatcher(m_module.services.windowHost, fenetre, m_ss.get());
+    auto* suivi = new HostWindowWatcher(m_services.windowHost, fenetre, m_ss.get());
     if (suivreTaille)
         QObject::connect(suivi, &HostWindowWatcher::resized, m_ss.get(),
                          [ss = m_ss.get()](const QSize& t) { ss->resize(t); });

@@ -8,12 +8,13 @@ class Form2;
 class Module1;
 class QScreen;
 class SS;
+struct Services;
 
 // The program's entry procedure: reads the mode of the command line and opens the display form
 // or the dialog. Owns the forms of the run.
 class Demarrage {
 public:
-    explicit Demarrage(Module1& module);
+    Demarrage(Services& services, Module1& module);
     ~Demarrage();
 
     enum class Suite { Continuer, Terminer };
@@ -29,8 +30,6 @@ public:
 private:
     // Fills the photo list and puts the first random photo and its title in place.
     void PreparerPremierePhoto();
-    // Puts a first random photo of its list and its title in place.
-    void PoserPremierePhoto(SS& ss);
     // The show of a screen other than the primary one, ready to cover it.
     std::unique_ptr<SS> FormeAutreEcran(QScreen* ecran);
     Suite AbandonnerAffichage();
@@ -41,6 +40,7 @@ private:
     // Ends the run when the window we draw into disappears; follows its size on request.
     void SuivreFenetreHote(quintptr fenetre, bool suivreTaille);
 
+    Services& m_services;
     Module1& m_module;
     std::unique_ptr<SS> m_ss;
     std::unique_ptr<EcransSS> m_ecrans;

@@ -46,9 +46,7 @@ int main(int argc, char* argv[]) {
     installerTraductionQt(app);
 
     const std::unique_ptr<PlatformServices> plateforme = createPlatformServices();
-    Module1 module(plateforme->services());
-    module.DossierProgramme = QDir::toNativeSeparators(QApplication::applicationDirPath());
-    module.VariableFenetreHote = variableHote;
+    Module1 module(QDir::toNativeSeparators(QApplication::applicationDirPath()), variableHote);
     QObject::connect(&termination, &TerminationSignals::requested,
                      [&module] { module.FinProgramme(); });
 
@@ -64,7 +62,7 @@ int main(int argc, char* argv[]) {
     };
     // A request that comes while the UI thread decodes the first photo is answered all the same.
     termination.setFallback([&quitter] { quitter(0); }, 500);
-    Demarrage demarrage(module);
+    Demarrage demarrage(plateforme->services(), module);
     const bool continuer = demarrage.Main(ligne) == Demarrage::Suite::Continuer;
     quitter(continuer ? QApplication::exec() : 0);
 }

@@ -1,10 +1,10 @@
 #include "browser/apercu.h"
 
-#include "browser/ajustement.h"
 #include "browser/nophoto.h"
 #include "browser/textesapercu.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
+#include "vignettes/ajustement.h"
 
 #include <QLabel>
 
@@ -41,6 +41,13 @@ QString Apercu::Fichier() const {
     return Photo->toolTip();
 }
 
+void Apercu::nommerPhoto(const QString& fichier) {
+    if (fichier == Photo->toolTip())
+        return;
+    Photo->setToolTip(fichier);
+    emit fichierChange(fichier);
+}
+
 // Fitting is reckoned in the dialog's twips: the frame's place decides the rounding.
 void Apercu::Placer(const QSize& taille, double marge) {
     const QRectF cadre = Twips::depuisPixels(geometry());
@@ -51,7 +58,7 @@ void Apercu::Placer(const QSize& taille, double marge) {
 }
 
 void Apercu::AfficherFichier(const QString& Fichier) {
-    Photo->setToolTip(Fichier);
+    nommerPhoto(Fichier);
     m_attendu = {Fichier, MargeFichier};
     if (Fichier.isEmpty()) {
         // Nothing to show: the frame stays reachable under the pointer.
@@ -62,7 +69,7 @@ void Apercu::AfficherFichier(const QString& Fichier) {
     m_chargeur.charger(Fichier, Twips::depuisPixels(geometry()), MargeFichier);
 }
 
-void Apercu::AfficherEntree(const QString& entree) {
+void Apercu::afficherEntree(const QString& entree) {
     m_attendu = {entree, MargeListe};
     m_chargeur.charger(entree, Twips::depuisPixels(geometry()), MargeListe);
 }
@@ -92,7 +99,7 @@ void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& p
     }
     Photo->setVisible(false);
     Photo->setPixmap(QPixmap::fromImage(image));
-    Photo->setToolTip(chemin);
+    nommerPhoto(chemin);
     Twips::placer(Photo, place);
     Photo->move(Photo->pos() - pos());
     Photo->setVisible(true);
@@ -107,14 +114,14 @@ void Apercu::MontrerNophoto() {
     const QPixmap nophoto = QPixmap::fromImage(ImageNophoto());
     const bool placePrise = !Photo->pixmap().isNull();
     Photo->setPixmap(nophoto);
-    Photo->setToolTip(QString());
+    nommerPhoto(QString());
     if (!placePrise)
         Placer(nophoto.size(), MargeListe);
     Photo->setVisible(true);
 }
 
-void Apercu::Vider() {
+void Apercu::vider() {
     m_attendu = {};
     Photo->clear();
-    Photo->setToolTip(QString());
+    nommerPhoto(QString());
 }

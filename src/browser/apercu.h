@@ -23,10 +23,10 @@ public:
     // An entry of the album list, fitted with a margin of 500; one that is not a picture that
     // can be read shows the placeholder in the place of the picture before. `entreeAffichee`
     // tells which.
-    void AfficherEntree(const QString& entree);
+    void afficherEntree(const QString& entree);
     // A picture is still being decoded.
     bool occupe() const;
-    void Vider();
+    void vider();
 
     // The previewed path, empty when none.
     QString Fichier() const;
@@ -36,10 +36,13 @@ signals:
     // The frame was clicked (pressed): the previewed picture is to be opened.
     void cadreClique();
     void entreeAffichee(const QString& entree, bool lisible);
+    // The previewed path changed (Fichier()).
+    void fichierChange(const QString& fichier);
 
 private:
     void Placer(const QSize& taille, double marge);
     void MontrerNophoto();
+    void nommerPhoto(const QString& fichier);
     void Montrer(const QString& chemin, const QImage& image, const QRectF& place);
 
     struct Demande {

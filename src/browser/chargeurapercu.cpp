@@ -1,8 +1,8 @@
 #include "browser/chargeurapercu.h"
 
-#include "browser/ajustement.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
+#include "vignettes/ajustement.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 

@@ -232,13 +232,13 @@ void GrilleVignettes::mousePressEvent(QMouseEvent* event) {
     const int i = celluleEn(event->position().toPoint());
     m_pressee = event->button() == Qt::LeftButton ? i : -1;
     if (event->button() == Qt::RightButton && i >= 0)
-        emit rightClicked(event->globalPosition().toPoint());
+        emit menuDemande(event->globalPosition().toPoint());
 }
 
 void GrilleVignettes::mouseReleaseEvent(QMouseEvent* event) {
     const int i = celluleEn(event->position().toPoint());
     if (event->button() == Qt::LeftButton && i >= 0 && i == m_pressee)
-        emit clicked(i);
+        emit vignetteCliquee(i);
     m_pressee = -1;
 }
 
@@ -249,7 +249,7 @@ void GrilleVignettes::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void GrilleVignettes::mouseMoveEvent(QMouseEvent* event) {
     if (celluleEn(event->position().toPoint()) < 0)
-        emit pointerMoved();
+        emit pointeurDessus();
 }
 
 bool GrilleVignettes::viewportEvent(QEvent* event) {

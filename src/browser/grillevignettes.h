@@ -1,8 +1,8 @@
 #pragma once
 
-#include "browser/chargeurvignettes.h"
-#include "browser/constructionvignettes.h"
-#include "browser/geometriegrille.h"
+#include "vignettes/chargeurvignettes.h"
+#include "vignettes/constructionvignettes.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QAbstractScrollArea>
 #include <QCache>
@@ -53,10 +53,10 @@ signals:
     // The gauge's value while photo i of n is placed: i / n in whole percent.
     void progression(int pourcent);
     void construite(bool arretee);
-    void clicked(int index);
-    void rightClicked(const QPoint& global);
+    void vignetteCliquee(int index);
+    void menuDemande(const QPoint& global);
     // The pointer moved over the area outside the cells.
-    void pointerMoved();
+    void pointeurDessus();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,7 +3,6 @@
 
 #include "album/etatdialogue.h"
 #include "album/lecturealbum.h"
-#include "browser/apercu.h"
 #include "browser/textesapercu.h"
 #include "controls/etiquette.h"
 #include "controls/fonts.h"
@@ -18,8 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-ListeAlbum::ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent)
-    : QWidget(parent), m_etat(etat), m_apercu(apercu) {
+ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m_etat(etat) {
     setObjectName(QStringLiteral("ListeAlbum"));
     auto* barre = new Frame(this);
     barre->setObjectName(QStringLiteral("SSFrame3"));
@@ -62,7 +60,7 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent)
             ListeS_Click();
     });
     connect(Supp, &QAction::triggered, this, &ListeAlbum::Supp_Click);
-    connect(&m_apercu, &Apercu::entreeAffichee, this, &ListeAlbum::EntreeAffichee);
+    connect(Paper, &QAction::triggered, this, &ListeAlbum::paperChoisi);
     ListeS->viewport()->installEventFilter(this);
 }
 
@@ -77,29 +75,29 @@ bool ListeAlbum::eventFilter(QObject* watched, QEvent* event) {
             ListeS_MouseDown(2, 0, p.x(), p.y());
             return true;
         }
-        m_ligneAvantClic = EntreeChoisie();
+        m_ligneAvantClic = entreeChoisie();
     }
     if (event->type() == QEvent::MouseMove)
         emit pointeurDessus();
     return QWidget::eventFilter(watched, event);
 }
 
-int ListeAlbum::EntreeChoisie() const {
+int ListeAlbum::entreeChoisie() const {
     const QListWidgetItem* courante = ListeS->currentItem();
     return courante && courante->isSelected() ? ListeS->row(courante) : -1;
 }
 
 // The picture itself is loaded by the preview.
 void ListeAlbum::ListeS_Click() {
-    const int choisie = EntreeChoisie();
+    const int choisie = entreeChoisie();
     if (choisie < 0)
         return;
-    m_apercu.AfficherEntree(ListeS->item(choisie)->text());
+    emit afficherEntree(ListeS->item(choisie)->text());
 }
 
-void ListeAlbum::EntreeAffichee(const QString& entree, bool lisible) {
+void ListeAlbum::entreeAffichee(const QString& entree, bool lisible) {
     // A result for an entry no longer chosen (the list was refilled meanwhile) says nothing.
-    const int choisie = EntreeChoisie();
+    const int choisie = entreeChoisie();
     if (!lisible || choisie < 0 || ListeS->item(choisie)->text() != entree)
         return;
     ListeS->setToolTip(entree);
@@ -107,7 +105,7 @@ void ListeAlbum::EntreeAffichee(const QString& entree, bool lisible) {
 }
 
 void ListeAlbum::ListeS_MouseDown(int Button, int, double x, double y) {
-    if (Button != 2 || EntreeChoisie() < 0)
+    if (Button != 2 || entreeChoisie() < 0)
         return;
     Menus->popup(ListeS->viewport()->mapToGlobal(QPointF(x, y).toPoint()));
 }
@@ -118,7 +116,7 @@ void ListeAlbum::MontrerTitre() {
 
 void ListeAlbum::ChargerListe() {
     m_etat.album.ChargerListe();
-    ViderVignettes();
+    viderVignettes();
     RemplirListeS();
     MontrerPremierePhoto();
 }
@@ -150,8 +148,8 @@ void ListeAlbum::OuvrirAlbum() {
     MontrerTitre();
     if (!ouvert)
         return;
-    m_etat.ArretChargement = true;
-    m_apercu.Vider();
+    emit albumRemplace();
+    emit viderApercu();
     MontrerAlbumRouvert();
 }
 
@@ -161,7 +159,7 @@ void ListeAlbum::AjouterPhotos() {
     MontrerTitre();
     if (resultat == Album::ResultatPhotos::Annule)
         return;
-    ViderVignettes();
+    viderVignettes();
     RemplirListeS();
 }
 
@@ -177,10 +175,10 @@ bool ListeAlbum::FermerAlbum() {
 }
 
 void ListeAlbum::Supp_Click() {
-    m_etat.album.Supp(EntreeChoisie(), [this] {
+    m_etat.album.Supp(entreeChoisie(), [this] {
         RemplirListeS();
         emit enregistrementPermis();
-        ViderVignettes();
+        viderVignettes();
     });
     MontrerTitre();
 }
@@ -191,13 +189,13 @@ void ListeAlbum::RemplirListeS() {
 }
 
 // Thumbnail numbers follow list positions: after any change of the list the thumbnails are
-// thrown away, and the list takes their place (the grid shows it through MontrerListe).
-void ListeAlbum::ViderVignettes() {
+// thrown away, and the list takes their place (the grid shows it through montrerListe).
+void ListeAlbum::viderVignettes() {
     emit albumChange();
 }
 
 void ListeAlbum::MontrerAlbumRouvert() {
-    ViderVignettes();
+    viderVignettes();
     RemplirListeS();
     MontrerTitre();
     MontrerPremierePhoto();
@@ -209,31 +207,35 @@ void ListeAlbum::MontrerPremierePhoto() {
     if (ListeS->count() == 0)
         return;
     emit vignetteMarquee(0);
-    ChoisirEntree(0);
+    choisirEntree(0);
 }
 
-void ListeAlbum::ChoisirEntree(int index) {
-    if (EntreeChoisie() == index)
+void ListeAlbum::choisirEntree(int index) {
+    if (entreeChoisie() == index)
         ListeS_Click();
     else
         ListeS->setCurrentRow(index);
 }
 
-void ListeAlbum::MenuPhoto(const QPoint& global) {
-    if (EntreeChoisie() >= 0)
+void ListeAlbum::menuPhoto(const QPoint& global) {
+    if (entreeChoisie() >= 0)
         Menus->popup(global);
 }
 
-void ListeAlbum::MontrerListe(bool visible) {
+void ListeAlbum::montrerListe(bool visible) {
     ListeS->setVisible(visible);
 }
 
-void ListeAlbum::CommencerJauge(int total) {
+void ListeAlbum::commencerJauge(int total) {
     PB->setFillPercent(0);
     PB->setTag(QString::number(total));
     PB->setVisible(true);
 }
 
-void ListeAlbum::FinirJauge() {
+void ListeAlbum::avancerJauge(int pourcent) {
+    PB->setFillPercent(pourcent);
+}
+
+void ListeAlbum::finirJauge() {
     PB->setVisible(false);
 }

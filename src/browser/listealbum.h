@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class Apercu;
 class GaugePanel;
 class QAction;
 class QLabel;
@@ -11,19 +10,13 @@ class QMenu;
 struct EtatDialogue;
 
 // The album's list box ListeS under its title bar (the album's title and the gauge), with the
-// photo menu of the right button. It runs the album commands on the shared album and shows
-// the chosen entry in the shared preview.
+// photo menu of the right button. It runs the album commands on the shared album and asks for
+// the chosen entry to be previewed. The controls are reached by their object names: ListeS,
+// TitreAlbum, PB, Menus and its actions Supp and Paper.
 class ListeAlbum : public QWidget {
     Q_OBJECT
 public:
-    ListeAlbum(EtatDialogue& etat, Apercu& apercu, QWidget* parent);
-
-    QListWidget* ListeS;
-    QLabel* TitreAlbum;
-    GaugePanel* PB;
-    QMenu* Menus;
-    QAction* Supp;
-    QAction* Paper; // the weekday editor confirms the previewed photo for its day
+    ListeAlbum(EtatDialogue& etat, QWidget* parent);
 
     // Start-up: the list from the settings store; the album opened last reopened.
     void ChargerListe();
@@ -40,7 +33,7 @@ public:
 
     // The entry the user or the program chose, -1 for none. The list can hold an entry with the
     // keyboard focus that nobody chose: it is not the current entry.
-    int EntreeChoisie() const;
+    int entreeChoisie() const;
     void ListeS_Click();
     // Button: 1 left, 2 right.
     void ListeS_MouseDown(int Button, int Shift, double x, double y);
@@ -49,11 +42,14 @@ public:
     // What the thumbnail grid asks of the list: entry `index` chosen and previewed; the photo
     // menu at a point of the screen, when an entry is chosen; the list in view or not; the
     // gauge of a build of `total` photos shown, then hidden.
-    void ChoisirEntree(int index);
-    void MenuPhoto(const QPoint& global);
-    void MontrerListe(bool visible);
-    void CommencerJauge(int total);
-    void FinirJauge();
+    void choisirEntree(int index);
+    void menuPhoto(const QPoint& global);
+    void montrerListe(bool visible);
+    void commencerJauge(int total);
+    void avancerJauge(int pourcent);
+    void finirJauge();
+    // The preview's answer to afficherEntree.
+    void entreeAffichee(const QString& entree, bool lisible);
 
 signals:
     // The list changed: thumbnail numbers no longer follow list positions.
@@ -64,20 +60,31 @@ signals:
     void photoChoisie(const QString& fichier);
     void enregistrementPermis();
     void pointeurDessus();
+    // The preview is to show `entree`, or to be emptied.
+    void afficherEntree(const QString& entree);
+    void viderApercu();
+    // Another album replaces the one whose thumbnails may be being built.
+    void albumRemplace();
+    // The photo menu's "Paper": the weekday editor confirms the previewed photo for its day.
+    void paperChoisi();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void EntreeAffichee(const QString& entree, bool lisible);
     void RemplirListeS();
-    void ViderVignettes();
+    void viderVignettes();
     void MontrerAlbumRouvert();
     void MontrerPremierePhoto();
     void MontrerTitre();
 
+    QListWidget* ListeS;
+    QLabel* TitreAlbum;
+    GaugePanel* PB;
+    QMenu* Menus;
+    QAction* Supp;
+    QAction* Paper;
     EtatDialogue& m_etat;
-    Apercu& m_apercu;
     int m_ligneAvantClic = -1; // current entry of ListeS when the left button went down
     bool m_lecture = false;
 };

@@ -1,74 +1,82 @@
 #include "browser/placevignettes.h"
 
-#include "album/etatdialogue.h"
-#include "browser/cachevignettes.h"
+#include "album/album.h"
+#include "browser/grillevignettes.h"
 #include "browser/nophoto.h"
 #include "controls/twips.h"
-#include "platform/services.h"
-#include "startup/module1.h"
+#include "vignettes/cachevignettes.h"
 
 #include <QLabel>
 
-PlaceVignettes::PlaceVignettes(EtatDialogue& etat, Module1& module, QWidget* parent)
-    : GrilleVignettes(module.services.pictures, parent), m_etat(etat), m_module(module) {
-    setObjectName(QStringLiteral("SSSCroll"));
+PlaceVignettes::PlaceVignettes(const Album& album, const QString& racineCache,
+                               const Pictures& images, QWidget* parent)
+    : QWidget(parent), m_album(album), m_racineCache(racineCache),
+      m_grille(new GrilleVignettes(images, this)) {
+    setObjectName(QStringLiteral("PlaceVignettes"));
     Twips::placer(this, 1320, 800, 6375, 6495);
+    m_grille->setObjectName(QStringLiteral("SSSCroll"));
+    m_grille->setGeometry(rect());
     setVisible(false);
     // The placeholder as a control of its own, as the album list's preview shows it too.
-    auto* nophoto = new QLabel(viewport());
+    auto* nophoto = new QLabel(m_grille->viewport());
     nophoto->setObjectName(QStringLiteral("Nophoto"));
     nophoto->setPixmap(QPixmap::fromImage(ImageNophoto()));
     nophoto->adjustSize();
     nophoto->setVisible(false);
-    connect(this, &GrilleVignettes::clicked, this, &PlaceVignettes::CadreIm_Click);
-    connect(this, &GrilleVignettes::rightClicked, this, &PlaceVignettes::menuDemande);
-    connect(this, &GrilleVignettes::pointerMoved, this, &PlaceVignettes::pointeurDessus);
+    connect(m_grille, &GrilleVignettes::vignetteCliquee, this, &PlaceVignettes::CadreIm_Click);
+    connect(m_grille, &GrilleVignettes::menuDemande, this, &PlaceVignettes::menuDemande);
+    connect(m_grille, &GrilleVignettes::pointeurDessus, this, &PlaceVignettes::pointeurDessus);
+    connect(m_grille, &GrilleVignettes::progression, this, &PlaceVignettes::progression);
+    connect(m_grille, &GrilleVignettes::construite, this, &PlaceVignettes::construite);
     // A build stopped before its end leaves the list in view.
-    connect(this, &GrilleVignettes::construite, this, [this](bool arretee) {
+    connect(m_grille, &GrilleVignettes::construite, this, [this](bool arretee) {
         if (arretee)
-            MontrerGrille(false);
+            montrerGrille(false);
     });
 }
 
-void PlaceVignettes::MontrerGrille(bool visible) {
+void PlaceVignettes::montrerGrille(bool visible) {
     setVisible(visible);
     emit listeMontree(!visible);
 }
 
-void PlaceVignettes::ViderVignettes() {
-    arreter();
-    vider();
-    MontrerGrille(false);
+void PlaceVignettes::arreterChargement() {
+    m_arretChargement = true;
 }
 
-void PlaceVignettes::MarquerVignette(int index) {
-    TagIm0 = index < 0 ? QString() : QString::number(index);
+void PlaceVignettes::viderVignettes() {
+    m_grille->arreter();
+    m_grille->vider();
+    montrerGrille(false);
+}
+
+void PlaceVignettes::marquerVignette(int index) {
+    m_tagIm0 = index < 0 ? QString() : QString::number(index);
     if (index >= 0)
-        surligner(index);
+        m_grille->surligner(index);
 }
 
 void PlaceVignettes::Panorama() {
-    if (m_etat.album.Liste.isEmpty())
+    if (m_album.Liste.isEmpty())
         return;
     if (!isHidden())
-        MontrerGrille(false);
-    else if (nombre() == 0 && !enConstruction())
+        montrerGrille(false);
+    else if (m_grille->nombre() == 0 && !m_grille->enConstruction())
         ChargerListeThumb();
-    else if (!m_etat.ArretChargement)
-        MontrerGrille(true);
+    else if (!m_arretChargement)
+        montrerGrille(true);
 }
 
 void PlaceVignettes::ChargerListeThumb() {
-    MontrerGrille(true);
-    emit chargementCommence(int(m_etat.album.Liste.size()));
-    m_etat.ArretChargement = false;
-    const QString racine = CacheVignettes::RacineCache(m_module.DossierProgrammes());
-    construire({m_etat.album.Liste, racine,
-                CacheVignettes::DossierAlbum(racine, m_etat.album.TitreAlbum),
-                GeometrieGrille::CadreIm0, 0});
+    montrerGrille(true);
+    emit chargementCommence(int(m_album.Liste.size()));
+    m_arretChargement = false;
+    m_grille->construire({m_album.Liste, m_racineCache,
+                          CacheVignettes::DossierAlbum(m_racineCache, m_album.TitreAlbum),
+                          GeometrieGrille::CadreIm0, 0});
 }
 
 void PlaceVignettes::CadreIm_Click(int Index) {
-    MarquerVignette(Index);
+    marquerVignette(Index);
     emit vignetteChoisie(Index);
 }

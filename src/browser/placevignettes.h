@@ -1,24 +1,34 @@
 #pragma once
 
-#include "browser/grillevignettes.h"
+#include <QString>
+#include <QWidget>
 
-class Module1;
-struct EtatDialogue;
+class Album;
+class GrilleVignettes;
+class Pictures;
+class QPoint;
 
 // The place of the thumbnail grid (SSSCroll), over the album list: only one of the two is in
 // view. "Panorama" builds the album's grid once, then switches between the list and the grid;
 // a changed list throws the grid away and brings the list back.
-class PlaceVignettes : public GrilleVignettes {
+class PlaceVignettes : public QWidget {
     Q_OBJECT
 public:
-    PlaceVignettes(EtatDialogue& etat, Module1& module, QWidget* parent);
+    // `racineCache` is the root of the thumbnails' disk cache, empty for none.
+    PlaceVignettes(const Album& album, const QString& racineCache, const Pictures& images,
+                   QWidget* parent);
 
-    QString TagIm0; // the highlighted thumbnail's number, "" for none
+    // The highlighted thumbnail's number, "" for none.
+    QString TagIm0() const { return m_tagIm0; }
+    // Another album replaced the one whose thumbnails were being built: Panorama does not bring
+    // back what was built of them.
+    bool ArretChargement() const { return m_arretChargement; }
+    void arreterChargement();
 
     // The thumbnails are thrown away (a build under way stops) and the list comes back.
-    void ViderVignettes();
+    void viderVignettes();
     // The thumbnail the album's list chose: it is highlighted and becomes the marker.
-    void MarquerVignette(int index);
+    void marquerVignette(int index);
     void Panorama();
     // Builds the grid of the album's list in the background, the gauge following it.
     void ChargerListeThumb();
@@ -29,13 +39,19 @@ signals:
     // The album list takes the place of the grid, or gives it up.
     void listeMontree(bool visible);
     void chargementCommence(int total);
+    // The gauge's value while the grid is built, in whole percent; then the build's end.
+    void progression(int pourcent);
+    void construite(bool arretee);
     void vignetteChoisie(int index);
     void menuDemande(const QPoint& global);
     void pointeurDessus();
 
 private:
-    void MontrerGrille(bool visible);
+    void montrerGrille(bool visible);
 
-    EtatDialogue& m_etat;
-    Module1& m_module;
+    const Album& m_album;
+    const QString m_racineCache;
+    GrilleVignettes* m_grille;
+    QString m_tagIm0;
+    bool m_arretChargement = false;
 };

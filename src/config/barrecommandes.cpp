@@ -1,13 +1,10 @@
 // The command bar: the selection look around every command, and the hover animation.
 #include "config/barrecommandes.h"
 
-#include "album/etatdialogue.h"
 #include "config/form2textes.h"
 #include "controls/decor.h"
-#include "controls/minuterie.h"
 #include "controls/picturebutton.h"
 #include "controls/placement.h"
-#include "controls/reglesdialogue.h"
 #include "controls/twips.h"
 
 namespace {
@@ -16,8 +13,7 @@ const QColor Blanc(255, 255, 255);
 const QColor Cyan(0, 255, 255);
 } // namespace
 
-BarreCommandes::BarreCommandes(EtatDialogue& etat, QWidget* parent)
-    : QWidget(parent), m_etat(etat) {
+BarreCommandes::BarreCommandes(QWidget* parent) : QWidget(parent), m_survol(IntervalleBoutons) {
     setObjectName(QStringLiteral("BarreCommandes"));
     Creer();
     Placement::entourer(this);
@@ -73,8 +69,7 @@ void BarreCommandes::Connecter() {
             connect(b, &PictureButton::pointerLeft, this, sortie);
         }
     }
-    connect(&Timer1, &QTimer::timeout, this, &BarreCommandes::Timer1_Timer);
-    Timer1.setInterval(0);
+    connect(&m_survol, &HoverAnimation::frameChanged, this, &BarreCommandes::Timer1_Timer);
 }
 
 void BarreCommandes::Normal(qint16 k) {
@@ -91,15 +86,15 @@ void BarreCommandes::Boutons_Click(int Index) {
         return;
     const auto i = std::size_t(Index);
     if (Boutons[i]->value()) {
-        Normal(m_etat.BoutonActif);
-        m_etat.BoutonActif = qint16(Index);
+        Normal(m_boutonActif);
+        m_boutonActif = qint16(Index);
         Boutons[i]->setPictureUp(ImageList1[i].last());
         Boutons[i]->setPictureDown(ImageList1[i].last());
         TBoutons[i]->setTextColor(Cyan);
-        Minuterie::arreter(Timer1);
+        m_survol.stop();
         emit commande(Index);
         // The command may have let events through; the look follows the last clicked button.
-        Normal(m_etat.BoutonActif);
+        Normal(m_boutonActif);
     }
     Boutons[i]->setValue(false);
 }
@@ -113,36 +108,30 @@ void BarreCommandes::TBoutons_Click(int Index) {
 }
 
 void BarreCommandes::Boutons_MouseMove(int Index) {
-    if (m_etat.BoutonActif == Index)
+    if (m_boutonActif == Index || Index < 0 || Index >= int(Boutons.size()))
         return;
-    Minuterie::demarrer(Timer1, IntervalleBoutons);
-    BoutonSurvole = qint16(Index);
+    m_survol.hover(Index, ImageList1[std::size_t(Index)].count());
 }
 
 void BarreCommandes::Boutons_MouseExit(int Index) {
-    Minuterie::arreter(Timer1);
-    if (m_etat.BoutonActif == Index || Index < 0 || Index >= int(Boutons.size()))
+    m_survol.stop();
+    if (m_boutonActif == Index || Index < 0 || Index >= int(Boutons.size()))
         return;
     const auto i = std::size_t(Index);
     Boutons[i]->setPictureUp(ImageList1[i].picture(1));
     Boutons[i]->setPictureDown(ImageList1[i].picture(1));
-    if (BoutonSurvole >= 0 && BoutonSurvole < qint16(TBoutons.size()))
-        TBoutons[std::size_t(BoutonSurvole)]->setTextColor(Blanc);
+    TBoutons[std::size_t(m_survol.target())]->setTextColor(Blanc);
 }
 
-void BarreCommandes::Timer1_Timer() {
-    if (BoutonSurvole < 0 || BoutonSurvole >= qint16(Boutons.size()))
-        return;
-    const auto i = std::size_t(BoutonSurvole);
-    const ImageList& images = ImageList1[i];
-    EtapeBouton = qint16(ReglesDialogue::EtapeSuivante(EtapeBouton, images.count()));
-    Boutons[i]->setPictureUp(images.picture(EtapeBouton));
-    Boutons[i]->setPictureDown(images.picture(EtapeBouton));
-    if (EtapeBouton >= 0 && EtapeBouton < qint16(Couleurs.size()))
-        TBoutons[i]->setTextColor(Couleurs[std::size_t(EtapeBouton)]);
+void BarreCommandes::Timer1_Timer(int bouton, int etape) {
+    const auto i = std::size_t(bouton);
+    Boutons[i]->setPictureUp(ImageList1[i].picture(etape));
+    Boutons[i]->setPictureDown(ImageList1[i].picture(etape));
+    if (etape < int(Couleurs.size()))
+        TBoutons[i]->setTextColor(Couleurs[std::size_t(etape)]);
 }
 
-void BarreCommandes::PermettreEnregistrement() {
+void BarreCommandes::permettreEnregistrement() {
     Boutons[3]->setEnabled(true);
     TBoutons[3]->setEnabled(true);
 }

@@ -10,27 +10,31 @@
 #include "controls/captionpanel.h"
 #include "controls/decor.h"
 #include "controls/fonts.h"
-#include "controls/gaugepanel.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
-#include "startup/module1.h"
+#include "startup/registre.h"
+#include "vignettes/cachevignettes.h"
 #include "wallpaper/panneaujour.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
 
-Form2::Form2(Module1& module, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_module(module),
-      m_etat(std::make_unique<EtatDialogue>(module.services.settings, module.services.prompts,
-                                            module.services.files, module.DossierProgramme)) {
+Form2::Form2(Services& services, const QString& dossierProgramme,
+             std::function<void()> finProgramme, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_services(services),
+      m_dossierProgramme(dossierProgramme), m_finProgramme(std::move(finProgramme)),
+      m_racineCache(
+          CacheVignettes::RacineCache(LecteurRegistre(services.registry).DossierProgrammes())),
+      m_etat(std::make_unique<EtatDialogue>(services.settings, services.prompts, services.files,
+                                            dossierProgramme)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Form2Textes::Legende);
     setFixedSize(777, 536);
@@ -78,15 +82,13 @@ void Form2::CreerPanneaux() {
     Menu1->setPictureStored(Decor::fermer(false));
     Menu1->setPictureDown(Decor::fermer(true));
 
-    Services& services = m_module.services;
-    m_barre = new BarreCommandes(*m_etat, SSSplash1);
+    Services& services = m_services;
+    m_barre = new BarreCommandes(SSSplash1);
     m_apercu = new Apercu(services.pictures, SSSplash1);
-    m_liste = new ListeAlbum(*m_etat, *m_apercu, SSSplash1);
-    m_vignettes = new PlaceVignettes(*m_etat, m_module, SSSplash1);
+    m_liste = new ListeAlbum(*m_etat, SSSplash1);
+    m_vignettes = new PlaceVignettes(m_etat->album, m_racineCache, services.pictures, SSSplash1);
     m_options = new PanneauOptions(services.settings, services.prompts, SSSplash1);
-    m_jour = new PanneauJour(
-        services, m_module.DossierProgramme, [apercu = m_apercu] { return apercu->Fichier(); },
-        SSSplash1);
+    m_jour = new PanneauJour(services, m_dossierProgramme, SSSplash1);
     m_apropos = new PanneauAPropos(SSSplash1);
 }
 
@@ -94,24 +96,31 @@ void Form2::CreerPanneaux() {
 void Form2::Connecter() {
     connect(m_barre, &BarreCommandes::commande, this, &Form2::Commande);
     connect(m_liste, &ListeAlbum::enregistrementPermis, m_barre,
-            &BarreCommandes::PermettreEnregistrement);
+            &BarreCommandes::permettreEnregistrement);
 
-    // A photo chosen in the list is what the weekday editor can confirm.
-    connect(m_liste, &ListeAlbum::photoChoisie, m_jour, &PanneauJour::PhotoChoisie);
-    connect(m_liste->Paper, &QAction::triggered, m_jour, &PanneauJour::Paper_Click);
+    // The list previews its chosen entry; a photo it previewed is what the weekday editor can
+    // confirm.
+    connect(m_liste, &ListeAlbum::afficherEntree, m_apercu, &Apercu::afficherEntree);
+    connect(m_liste, &ListeAlbum::viderApercu, m_apercu, &Apercu::vider);
+    connect(m_apercu, &Apercu::entreeAffichee, m_liste, &ListeAlbum::entreeAffichee);
+    connect(m_liste, &ListeAlbum::photoChoisie, m_jour, &PanneauJour::photoChoisie);
+    connect(m_liste, &ListeAlbum::paperChoisi, m_jour, &PanneauJour::Paper_Click);
     // The weekday editor shows its pictures in the preview and opens the one shown.
     connect(m_jour, &PanneauJour::afficherFichier, m_apercu, &Apercu::AfficherFichier);
+    connect(m_apercu, &Apercu::fichierChange, m_jour, &PanneauJour::apercuChange);
     connect(m_apercu, &Apercu::cadreClique, m_jour, &PanneauJour::Cadre_Click);
-    // Thumbnail numbers follow list positions: a changed list throws the thumbnails away.
-    connect(m_liste, &ListeAlbum::albumChange, m_vignettes, &PlaceVignettes::ViderVignettes);
-    connect(m_liste, &ListeAlbum::vignetteMarquee, m_vignettes, &PlaceVignettes::MarquerVignette);
+    // Thumbnail numbers follow list positions: a changed list throws the thumbnails away, and
+    // another album stops what was being built of the one before.
+    connect(m_liste, &ListeAlbum::albumChange, m_vignettes, &PlaceVignettes::viderVignettes);
+    connect(m_liste, &ListeAlbum::albumRemplace, m_vignettes, &PlaceVignettes::arreterChargement);
+    connect(m_liste, &ListeAlbum::vignetteMarquee, m_vignettes, &PlaceVignettes::marquerVignette);
     // The grid and the list share one place; a thumbnail stands for its entry of the list.
-    connect(m_vignettes, &PlaceVignettes::listeMontree, m_liste, &ListeAlbum::MontrerListe);
-    connect(m_vignettes, &PlaceVignettes::vignetteChoisie, m_liste, &ListeAlbum::ChoisirEntree);
-    connect(m_vignettes, &PlaceVignettes::menuDemande, m_liste, &ListeAlbum::MenuPhoto);
-    connect(m_vignettes, &PlaceVignettes::chargementCommence, m_liste, &ListeAlbum::CommencerJauge);
-    connect(m_vignettes, &GrilleVignettes::progression, m_liste->PB, &GaugePanel::setFillPercent);
-    connect(m_vignettes, &GrilleVignettes::construite, m_liste, &ListeAlbum::FinirJauge);
+    connect(m_vignettes, &PlaceVignettes::listeMontree, m_liste, &ListeAlbum::montrerListe);
+    connect(m_vignettes, &PlaceVignettes::vignetteChoisie, m_liste, &ListeAlbum::choisirEntree);
+    connect(m_vignettes, &PlaceVignettes::menuDemande, m_liste, &ListeAlbum::menuPhoto);
+    connect(m_vignettes, &PlaceVignettes::chargementCommence, m_liste, &ListeAlbum::commencerJauge);
+    connect(m_vignettes, &PlaceVignettes::progression, m_liste, &ListeAlbum::avancerJauge);
+    connect(m_vignettes, &PlaceVignettes::construite, m_liste, &ListeAlbum::finirJauge);
 
     // The album's area opens the about panel; the preview closes it.
     connect(m_liste, &ListeAlbum::pointeurDessus, m_apropos, &PanneauAPropos::OuvrirAPropos);
@@ -129,10 +138,9 @@ void Form2::Connecter() {
 
 void Form2::Form_Load() {
     m_etat->AlbumModifie = false;
-    m_etat->BoutonActif = 999;
     m_options->ChargerVitesse();
     // Today's picture is previewed until the album's first photo, when there is one, replaces it.
-    m_jour->Charger(m_module.services.clock.weekdayFromSunday());
+    m_jour->Charger(m_services.clock.weekdayFromSunday());
     m_liste->ChargerListe();
     m_options->ChargerTitre();
     m_liste->RetrouverDernierAlbum();
@@ -162,8 +170,8 @@ void Form2::Commande(int Index) {
 }
 
 void Form2::Web() {
-    if (!m_module.services.desktop.openWebPage(Form2Textes::AdresseWeb))
-        m_module.services.prompts.notify(Form2Textes::NavigateurAbsent(Form2Textes::AdresseWeb));
+    if (!m_services.desktop.openWebPage(Form2Textes::AdresseWeb))
+        m_services.prompts.notify(Form2Textes::NavigateurAbsent(Form2Textes::AdresseWeb));
 }
 
 void Form2::Menu_Click(int) {
@@ -177,7 +185,7 @@ void Form2::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    m_module.FinProgramme();
+    m_finProgramme();
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {

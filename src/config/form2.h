@@ -4,27 +4,30 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class Apercu;
 class BarreCommandes;
 class CaptionPanel;
 class ListeAlbum;
-class Module1;
 class PanneauAPropos;
 class PanneauJour;
 class PanneauOptions;
 class PictureButton;
 class PlaceVignettes;
+struct Services;
 
 // The configuration dialog: a frameless window that lays out its panels over its background,
 // holds the dialog-wide state they share, and wires what one panel tells another (Connecter).
 // Constructing it builds the panels and runs Form_Load. A test reaches a control by its object
-// name, or through the panel that owns it.
+// name, or through the panel that owns it. `dossierProgramme` is the executable's folder;
+// `finProgramme` ends the program.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form2(Module1& module, QWidget* parent = nullptr);
+    Form2(Services& services, const QString& dossierProgramme, std::function<void()> finProgramme,
+          QWidget* parent = nullptr);
     ~Form2() override;
 
     EtatDialogue& etat() { return *m_etat; }
@@ -46,7 +49,11 @@ private:
     void Commande(int Index);
     bool DeplacerFenetre(QEvent* event);
 
-    Module1& m_module;
+    Services& m_services;
+    QString m_dossierProgramme;
+    std::function<void()> m_finProgramme;
+    // Where the thumbnails are cached, found once.
+    QString m_racineCache;
     std::unique_ptr<EtatDialogue> m_etat;
     CaptionPanel* SSSplash1; // the background; holds every panel
     CaptionPanel* Titre;     // the title; dragging it moves the window

@@ -19,10 +19,6 @@ inline const QStringList Commandes = {
     QStringLiteral("Email"),    QStringLiteral("Web")};
 
 inline const QString Vitesse = QStringLiteral("Vitesse de transition");
-inline const QStringList Vitesses = {
-    QStringLiteral("Immédiate"),  QStringLiteral("Très rapide"),    QStringLiteral("Rapide"),
-    QStringLiteral("Moyenne"),    QStringLiteral("Lente"),          QStringLiteral("Plus lente"),
-    QStringLiteral("Très lente"), QStringLiteral("Très très lente")};
 inline const QString TitrePhoto = QStringLiteral("Titre de la photo");
 inline const QStringList OuiNon = {QStringLiteral("Oui"), QStringLiteral("Non")};
 inline const QStringList Positions = {QStringLiteral("Haut Centre"), QStringLiteral("Bas Centre")};

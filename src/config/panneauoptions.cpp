@@ -8,6 +8,7 @@
 #include "controls/reglesdialogue.h"
 #include "controls/twips.h"
 #include "settings/reglages.h"
+#include "settings/vitesses.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -110,9 +111,10 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidg
 void PanneauOptions::ChargerVitesse() {
     Combo1->blockSignals(true);
     Combo1->clear();
-    Combo1->addItems(Form2Textes::Vitesses);
+    Combo1->addItems(Vitesses::libelles());
     Combo1->blockSignals(false);
-    const int vitesse = indexStocke(m_reglages, Reglages::vitesseDialogue(), 8);
+    const int vitesse =
+        Vitesses::IndexDialogue(Reglages::lire(m_reglages, Reglages::vitesseDialogue()));
     if (Combo1->currentRow() == vitesse)
         Combo1_Click();
     else

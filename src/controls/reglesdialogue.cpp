@@ -10,8 +10,4 @@ int IndexOption(const QString& valeur, int nombre, int defaut) {
     return ok && n >= 0 && n < nombre ? n : defaut;
 }
 
-int EtapeSuivante(int etape, int nombreImages) {
-    return etape > nombreImages - 2 ? 1 : etape + 1;
-}
-
 } // namespace ReglesDialogue

@@ -1,6 +1,7 @@
 #include "saver/ss.h"
 
 #include "album/miroir.h"
+#include "bureau/fondecran.h"
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
 #include "platform/clock.h"
@@ -9,20 +10,21 @@
 #include "platform/poolsimages.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
-#include "saver/fondecran.h"
 #include "saver/listephotos.h"
 #include "settings/reglages.h"
+#include "settings/vitesses.h"
 #include "startup/module1.h"
 
 #include <QKeyEvent>
 #include <QScreen>
 #include <QtConcurrent/QtConcurrentRun>
-#include <cmath>
 
-SS::SS(Module1& module, QWidget* parent)
+SS::SS(Services& services, Module1& module, QWidget* parent)
     : QWidget(parent), SSTransition1(new TransitionPanel(this)),
-      Photo(new PhotoPanel(SSTransition1)), m_module(module),
-      m_dernierePhoto(&module.DernierePhoto) {
+      Photo(new PhotoPanel(SSTransition1)), m_services(services), m_module(module),
+      m_dernierePhoto(&module.DernierePhoto()) {
+    SSTransition1->setObjectName(QStringLiteral("SSTransition1"));
+    Photo->setObjectName(QStringLiteral("Photo"));
     setWindowTitle(QStringLiteral("Lumivane"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -31,7 +33,6 @@ SS::SS(Module1& module, QWidget* parent)
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
     setFocusPolicy(Qt::StrongFocus);
-    Timer1.setInterval(1500);
     connect(&Timer1, &QTimer::timeout, this, &SS::Timer1_Timer);
     connect(Photo, &PhotoPanel::pointerMoved, this, &SS::Photo_MouseMove);
     connect(SSTransition1, &TransitionPanel::transitionEvent, this, &SS::PhotoSuivante);
@@ -42,7 +43,7 @@ SS::SS(Module1& module, QWidget* parent)
             Tag = r.bitmap;
         // Not recorded, it is tried again, but not at every tick: loading and handing it
         // over take time.
-        if (!EnregistrerFondEcran(m_module.services.settings, m_fondEcranChemin, r))
+        if (!EnregistrerFondEcran(m_services.settings, m_fondEcranChemin, r))
             m_prochainEssaiFondEcran.setRemainingTime(DelaiNouvelEssaiFondEcranMs);
         m_fondEcranChemin.clear();
     });
@@ -55,16 +56,29 @@ SS::~SS() {
         m_suivante->image.waitForFinished();
     // The form goes when the program ends, and nothing may keep the process alive then: a
     // desktop tool that hangs is given up rather than waited for.
-    m_module.services.wallpaper.cancel();
+    m_services.wallpaper.cancel();
     m_fondEcran->waitForFinished();
     Form_Unload();
 }
 
+void SS::start(int ms) {
+    Timer1.start(ms);
+}
+
+void SS::stop() {
+    Timer1.stop();
+}
+
+void SS::AutreEcran() {
+    m_dernierePhoto = &m_dernierePhotoPropre;
+    FondDuJour = false;
+}
+
 void SS::Form_Load() {
-    m_module.services.random.seedFromClock();
+    m_services.random.seedFromClock();
     Quitter = false;
     const bool enHaut =
-        Reglages::vautZero(Reglages::lire(m_module.services.settings, Reglages::position()));
+        Reglages::vautZero(Reglages::lire(m_services.settings, Reglages::position()));
     Photo->setCaptionAlignment(enHaut ? PhotoPanel::CaptionAlignment::TopCentre
                                       : PhotoPanel::CaptionAlignment::BottomCentre);
     // Topmost: set by the window flags of the constructor.
@@ -89,10 +103,10 @@ void SS::Form_Unload() {
 }
 
 void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
-    if (m_module.LigneCommande.trimmed().toUpper().startsWith(QStringLiteral("/P")))
+    if (m_module.LigneCommande().trimmed().toUpper().startsWith(QStringLiteral("/P")))
         return;
     // Inside a screen-saver host's window the host watches the pointer itself.
-    if (m_module.HoteX11)
+    if (m_module.HoteX11())
         return;
     if (SourisArmee) {
         if (x != SourisX || y != SourisY)
@@ -105,19 +119,6 @@ void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, doub
         Terminer();
 }
 
-int SS::DureeTransition(const QString& indexVitesse) {
-    static constexpr int durees[] = {0, 400, 800, 1200, 1350, 1500, 1600, 2000};
-    bool ok = false;
-    const double v = indexVitesse.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return 0;
-    // A 16-bit integer conversion rounds half to even.
-    const double i = std::nearbyint(v);
-    if (i < 0 || i >= double(std::size(durees)))
-        return 0;
-    return durees[int(i)];
-}
-
 void SS::Timer1_Timer() {
     if (Liste.isEmpty()) {
         Timer1.stop();
@@ -126,8 +127,8 @@ void SS::Timer1_Timer() {
     }
     if (FondDuJour)
         VerifierFondEcran();
-    const int d =
-        DureeTransition(Reglages::lire(m_module.services.settings, Reglages::vitesseAffichage()));
+    const int d = Vitesses::DureeTransition(
+        Reglages::lire(m_services.settings, Reglages::vitesseAffichage()));
     // A tick that comes while a fade runs, or before the next photo is decoded, starts nothing:
     // the photo changes at the next tick instead of jumping or stalling the screen.
     if (!SuivantePrete())
@@ -161,9 +162,9 @@ void SS::PreparerSuivante() {
     // The choice is made ahead, but DernierePhoto only moves when the photo is shown, so it
     // always names the photo on screen and the next choice differs from it.
     qint16 derniere = DernierePhoto();
-    const qint16 k = ChoisirPhoto(qint16(Liste.size()), derniere, m_module.services.random);
+    const qint16 k = ChoisirPhoto(qint16(Liste.size()), derniere, m_services.random);
     const QString chemin = Liste.value(k - 1);
-    const Pictures* pictures = &m_module.services.pictures;
+    const Pictures* pictures = &m_services.pictures;
     const QSize taille = TailleAffichage();
     m_suivante =
         Suivante{k, chemin, QtConcurrent::run(&PoolsImages::courts(), [pictures, chemin, taille] {
@@ -174,18 +175,18 @@ void SS::PreparerSuivante() {
 void SS::VerifierFondEcran() {
     if (FondEcranEnCours() || !m_prochainEssaiFondEcran.hasExpired())
         return;
-    SettingsStore& store = m_module.services.settings;
+    SettingsStore& store = m_services.settings;
     const QString t = Reglages::lire(store, Reglages::wallTemp());
-    const int d = m_module.services.clock.weekdayFromSunday();
+    const int d = m_services.clock.weekdayFromSunday();
     const QString w = Reglages::lire(store, Reglages::wall(d - 1));
     if (w != t && !w.trimmed().isEmpty())
         AppliquerFondEcran(w);
 }
 
 void SS::AppliquerFondEcran(const QString& chemin) {
-    const Pictures* pictures = &m_module.services.pictures;
-    DesktopWallpaper* bureau = &m_module.services.wallpaper;
-    const QString programme = m_module.DossierProgramme;
+    const Pictures* pictures = &m_services.pictures;
+    DesktopWallpaper* bureau = &m_services.wallpaper;
+    const QString programme = m_module.DossierProgramme();
     const QString secours = DossierSecoursFondEcran();
     const QSize ecran = PlusGrandEcran();
     m_fondEcranChemin = chemin;
@@ -201,12 +202,17 @@ bool SS::FondEcranEnCours() const {
 }
 
 void SS::ChargerPhotos() {
-    Liste = ::ChargerPhotos(m_module.services.settings);
+    Liste = ::ChargerPhotos(m_services.settings);
+}
+
+void SS::PoserPremierePhoto() {
+    Photo->setPicture(QImage());
+    AfficherPhoto(ChoisirPhoto(qint16(Liste.size()), DernierePhoto(), m_services.random));
 }
 
 void SS::AfficherPhoto(int k) {
     const QString chemin = Liste.value(k - 1);
-    PoserPhoto(chemin, m_module.services.pictures.loadFitted(chemin, TailleAffichage()));
+    PoserPhoto(chemin, m_services.pictures.loadFitted(chemin, TailleAffichage()));
     if (m_suivante)
         m_suivante->image.waitForFinished();
     PreparerSuivante();
@@ -214,8 +220,7 @@ void SS::AfficherPhoto(int k) {
 
 void SS::PoserPhoto(const QString& chemin, const QImage& image) {
     // Titles on or off is read again at every photo.
-    const bool titres =
-        Reglages::vautZero(Reglages::lire(m_module.services.settings, Reglages::titre()));
+    const bool titres = Reglages::vautZero(Reglages::lire(m_services.settings, Reglages::titre()));
     Photo->setCaption(titres ? chemin : QString());
     if (!image.isNull())
         Photo->setPicture(image);
@@ -223,10 +228,10 @@ void SS::PoserPhoto(const QString& chemin, const QImage& image) {
 
 QSize SS::TailleAffichage() const {
     QSize logique = size();
-    if (!isVisible() && !m_module.RectApercu.isValid() && screen())
+    if (!isVisible() && !m_module.RectApercu().isValid() && screen())
         logique = screen()->size();
-    else if (!isVisible() && m_module.RectApercu.isValid())
-        logique = m_module.RectApercu.size();
+    else if (!isVisible() && m_module.RectApercu().isValid())
+        logique = m_module.RectApercu().size();
     return (QSizeF(logique) * devicePixelRatioF()).toSize();
 }
 

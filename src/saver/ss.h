@@ -10,32 +10,31 @@
 #include <optional>
 
 struct FondEcran;
+struct Services;
 class Module1;
 class PhotoPanel;
 class TransitionPanel;
 
 // The display form: a black surface showing the album's photos one after another, full screen
-// or inside a preview pane. Constructing it runs its load step.
+// or inside a preview pane. Constructing it runs its load step. Its controls are found by their
+// object names ("SSTransition1", "Photo").
 class SS : public QWidget {
     Q_OBJECT
 public:
-    explicit SS(Module1& module, QWidget* parent = nullptr);
+    SS(Services& services, Module1& module, QWidget* parent = nullptr);
     ~SS() override;
 
-    // Controls.
-    QStringList Liste;              // the photo list; never shown
-    TransitionPanel* SSTransition1; // covers the form, holds Photo, runs the transitions
-    PhotoPanel* Photo;              // the current photo and its title
-    QTimer Timer1;                  // drives the cycle
-    QString Tag;
+    // The cycle: a tick every `ms` milliseconds from now on, or none.
+    void start(int ms);
+    void stop();
+    const QTimer& minuteur() const { return Timer1; }
 
-    // Form-level state.
-    // Whether this form applies the wallpaper of the day: one form per run does.
-    bool FondDuJour = true;
-    bool Quitter = false;
-    bool SourisArmee = false;
-    double SourisX = 0;
-    double SourisY = 0;
+    // The photo list; never shown.
+    const QStringList& liste() const { return Liste; }
+    // Fills the list with one read already (another screen's).
+    void PoserListe(const QStringList& liste) { Liste = liste; }
+    // The path of the wallpaper bitmap handed to the desktop last, empty when none.
+    const QString& tag() const { return Tag; }
 
     // Event handlers.
     void Form_Load();
@@ -54,23 +53,22 @@ public:
     void AppliquerFondEcran(const QString& chemin);
     bool FondEcranEnCours() const;
 
-    // Transition length in ms for a stored speed index ("Combo 0"): 0 for anything that is not
-    // an index from 0 to 7.
-    static int DureeTransition(const QString& indexVitesse);
-
     // True once the photo that the next transition will show has been decoded.
     bool SuivantePrete() const;
 
     // Fills Liste from the settings store.
     void ChargerPhotos();
-    // The position of the photo shown last: the run's own, or with `DernierePhotoPropre` this
-    // form's, so that the show of each screen draws independently.
+    // The position of the photo shown last: the run's own, or after `AutreEcran` this form's.
     qint16& DernierePhoto() { return *m_dernierePhoto; }
-    void DernierePhotoPropre() { m_dernierePhoto = &m_dernierePhotoPropre; }
+    // The show of a screen other than the first: it draws independently and leaves the
+    // wallpaper of the day to the first.
+    void AutreEcran();
 
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).
     void AfficherPhoto(int k);
+    // The first photo of a show: the picture emptied, then a random photo of the list.
+    void PoserPremierePhoto();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -94,6 +92,22 @@ private:
         QFuture<QImage> image;
     };
 
+    // Controls.
+    QStringList Liste;
+    TransitionPanel* SSTransition1; // covers the form, holds Photo, runs the transitions
+    PhotoPanel* Photo;              // the current photo and its title
+    QTimer Timer1;                  // drives the cycle
+    QString Tag;
+
+    // Form-level state.
+    // Whether this form applies the wallpaper of the day: one form per run does.
+    bool FondDuJour = true;
+    bool Quitter = false;
+    bool SourisArmee = false;
+    double SourisX = 0;
+    double SourisY = 0;
+
+    Services& m_services;
     Module1& m_module;
     qint16 m_dernierePhotoPropre = 0;
     qint16* m_dernierePhoto;

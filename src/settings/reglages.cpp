@@ -1,6 +1,7 @@
 #include "settings/reglages.h"
 
 #include "platform/settingsstore.h"
+#include "settings/vitesses.h"
 
 namespace Reglages {
 
@@ -15,10 +16,12 @@ Entree position() {
     return {Section::Param, QStringLiteral("Position"), QStringLiteral("0")};
 }
 Entree vitesseAffichage() {
-    return {Section::Param, cleNumerotee(QStringLiteral("Combo"), 0), QStringLiteral("0")};
+    return {Section::Param, cleNumerotee(QStringLiteral("Combo"), 0),
+            QString::number(Vitesses::DefautAffichage)};
 }
 Entree vitesseDialogue() {
-    return {Section::Param, cleNumerotee(QStringLiteral("Combo"), 0), QStringLiteral("7")};
+    return {Section::Param, cleNumerotee(QStringLiteral("Combo"), 0),
+            QString::number(Vitesses::DefautDialogue)};
 }
 
 Entree album() {

@@ -29,8 +29,8 @@ QString cleNumerotee(const QString& nom, int n);
 // "Param": the slide-show options.
 Entree titre();            // "Titre": "0" titles on, "1" off
 Entree position();         // "Position": "0" top, "1" bottom
-Entree vitesseAffichage(); // "Combo 0" as the screen saver reads it (default 0)
-Entree vitesseDialogue();  // "Combo 0" as the dialog reads it (default 7)
+Entree vitesseAffichage(); // "Combo 0" as the screen saver reads it (settings/vitesses)
+Entree vitesseDialogue();  // "Combo 0" as the dialog reads it
 
 // "Demarrage": what the dialog remembers between starts.
 Entree album();

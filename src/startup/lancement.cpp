@@ -2,8 +2,7 @@
 
 #include "platform/instancelock.h"
 #include "settings/reglages.h"
-#include "startup/hotex11.h"
-#include "startup/module1.h"
+#include "startup/lignecommande.h"
 
 Lancement GenreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote) {
     const QString ligne = ligneCommande.trimmed();
@@ -20,7 +19,7 @@ Lancement GenreDeLancement(const QString& ligneCommande, const QString& variable
         return Lancement::VeilleDesactivee;
     if (simple == QStringLiteral("--ajouter-xscreensaver"))
         return Lancement::AjoutXScreenSaver;
-    const QString mode = Module1::ModeDe(ligneCommande);
+    const QString mode = ModeDe(ligneCommande);
     if (mode == QStringLiteral("/S") || mode == QStringLiteral("/C") ||
         mode == QStringLiteral("/P") || FenetreHoteX11(ligneCommande, variableFenetreHote))
         return Lancement::Fenetre;
@@ -76,7 +75,7 @@ QString MessageSansSourceInactivite() {
 }
 
 bool ModeHote(const QString& ligneCommande, const QString& variableFenetreHote) {
-    const QString mode = Module1::ModeDe(ligneCommande);
+    const QString mode = ModeDe(ligneCommande);
     if (mode == QStringLiteral("/S") || mode == QStringLiteral("/C"))
         return false;
     return mode == QStringLiteral("/P") ||

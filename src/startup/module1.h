@@ -1,60 +1,57 @@
 #pragma once
 
-#include "platform/registrybackend.h"
-
 #include <QRect>
 #include <QString>
 #include <functional>
-#include <optional>
 
-struct Services;
-
-// State that belongs to the whole process, and the procedures of the start-up module that need
-// no window: the mode of the command line, the last photo chosen, the preview rectangle, the
-// registry reader and the pointer. Owned by main; forms hold a reference.
+// The state of a run that outlives its forms: the command line and its mode, the photo shown
+// last, the preview pane's rectangle, whether an X11 screen-saver host holds the show, the
+// program's folder and how the program ends. Owned by main; the start-up and the show are given
+// it, the dialog only what it needs of it.
 class Module1 {
 public:
-    explicit Module1(Services& services);
+    // `finProgramme` ends the program; tests give their own to observe the end without leaving
+    // the process. By default it leaves the event loop.
+    Module1(QString dossierProgramme, QString variableFenetreHote,
+            std::function<void()> finProgramme = {});
 
-    Services& services;
+    // Records the command line of the start and its mode.
+    void LireLigneCommande(const QString& ligneCommande);
+    const QString& LigneCommande() const { return m_ligneCommande; }
+    // "/S", "/P", "/C" or anything else.
+    const QString& ModeCommande() const { return m_modeCommande; }
 
-    QString LigneCommande; // the command line as the process received it
-    QString ModeCommande;  // "/S", "/P", "/C" or anything else
-    qint16 DernierePhoto = 0;
-    QRect RectApercu;
+    // The 1-based position of the photo chosen last; 0 before the first choice.
+    qint16& DernierePhoto() { return m_dernierePhoto; }
+    qint16 DernierePhoto() const { return m_dernierePhoto; }
+
+    // The preview pane's client rectangle; invalid outside "/P".
+    const QRect& RectApercu() const { return m_rectApercu; }
+    void PoserRectApercu(const QRect& rect) { m_rectApercu = rect; }
+
     // Folder of the executable, without a final separator unless it is the root.
-    QString DossierProgramme;
+    const QString& DossierProgramme() const { return m_dossierProgramme; }
 
     // Set when the show draws into the window of an X11 screen-saver host (-root, -window-id,
     // XSCREENSAVER_WINDOW): the host watches keyboard and pointer itself.
-    bool HoteX11 = false;
+    bool HoteX11() const { return m_hoteX11; }
+    void PasserHoteX11() { m_hoteX11 = true; }
     // The XSCREENSAVER_WINDOW variable of the environment, as main found it.
-    QString VariableFenetreHote;
-
-    // Registry reader state.
-    bool CleInvalide = false;
-
-    // Predefined root handle of a root name, 0 when the name is not one.
-    static RegistryBackend::Handle CleRacine(const QString& nom);
-    // Replaces `chemin` by its subkey (or by "@" when malformed) and sets the root handle.
-    void SeparerCle(QString& chemin);
-    // The string value `nom` of the key `chemin`: nothing, "Error", or the value.
-    std::optional<QString> LireRegistre(QString& chemin, const QString& nom);
-    // Folder of installed programs: the value, "Error", "C:\TEMP" or "".
-    QString DossierProgrammes();
+    const QString& VariableFenetreHote() const { return m_variableFenetreHote; }
 
     // Makes sure the mouse pointer is shown; the program never hides it.
-    void AfficherCurseur();
+    static void AfficherCurseur();
 
-    // Ends the program. Tests replace it to observe the end without leaving the process.
-    std::function<void()> FinProgramme;
-
-    // The mode of a command line: trimmed, upper case, first two characters, trimmed again.
-    static QString ModeDe(const QString& ligneCommande);
-    // The preview pane's window from a "/P" command line: the number from its 4th character on,
-    // decimal or 0x-hexadecimal. Nothing when there is no usable number.
-    static std::optional<quintptr> FenetreApercu(const QString& ligneCommande);
+    // Ends the program.
+    void FinProgramme() const { m_finProgramme(); }
 
 private:
-    RegistryBackend::Handle m_racine = 0;
+    QString m_ligneCommande;
+    QString m_modeCommande;
+    qint16 m_dernierePhoto = 0;
+    QRect m_rectApercu;
+    QString m_dossierProgramme;
+    bool m_hoteX11 = false;
+    QString m_variableFenetreHote;
+    std::function<void()> m_finProgramme;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "saver/fondecran.h"
+#include "bureau/fondecran.h"
 #include "settings/avisecriture.h"
 
 #include <QFutureWatcher>

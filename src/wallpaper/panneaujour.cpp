@@ -1,15 +1,13 @@
 // The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
+#include "bureau/fondecran.h"
 #include "controls/decor.h"
 #include "controls/etiquette.h"
 #include "controls/fonts.h"
-#include "controls/minuterie.h"
 #include "controls/picturebutton.h"
-#include "controls/reglesdialogue.h"
 #include "controls/twips.h"
 #include "platform/services.h"
-#include "saver/fondecran.h"
 #include "wallpaper/imagesjour.h"
 #include "wallpaper/textesfonds.h"
 
@@ -19,6 +17,7 @@
 namespace {
 
 const QColor Jaune(255, 255, 0);
+constexpr int IntervalleImages = 300;
 
 template <typename W> W* nomme(W* w, const QString& nom) {
     w->setObjectName(nom);
@@ -27,10 +26,9 @@ template <typename W> W* nomme(W* w, const QString& nom) {
 
 } // namespace
 
-PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme,
-                         std::function<QString()> cheminApercu, QWidget* parent)
-    : CaptionPanel(parent), editeur(services, dossierProgramme, DossierSecoursFondEcran()),
-      m_services(services), m_cheminApercu(std::move(cheminApercu)) {
+PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme, QWidget* parent)
+    : CaptionPanel(parent), m_survol(IntervalleImages),
+      editeur(services, dossierProgramme, DossierSecoursFondEcran()), m_services(services) {
     setObjectName(QStringLiteral("SSPanel4"));
     setToolTip(TextesFonds::Panneau);
     setBackColor(Decor::FondPanneau);
@@ -51,7 +49,8 @@ PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme,
 // The controls outlive this body (the widget base deletes them): none of their last signals
 // may reach the handlers of a panel that is half gone.
 PanneauJour::~PanneauJour() {
-    Timer2.stop();
+    m_survol.stop();
+    m_survol.disconnect(this);
     editeur.disconnect(this);
     for (QObject* enfant : findChildren<QObject*>())
         enfant->disconnect(this);
@@ -97,12 +96,11 @@ void PanneauJour::Connecter() {
     connect(TDevalider, &PictureButton::clicked, this, &PanneauJour::TDevalider_Click);
     for (int i = 0; i < 3; ++i)
         for (PictureButton* b : {Action(i), Etiquette(Action(i))}) {
-            connect(b, &PictureButton::pointerEntered, this, [this, i] { Survol(i); });
-            connect(b, &PictureButton::pointerMoved, this, [this, i] { Survol(i); });
-            connect(b, &PictureButton::pointerLeft, this, [this, i] { FinSurvol(i); });
+            connect(b, &PictureButton::pointerEntered, this, [this, i] { survol(i); });
+            connect(b, &PictureButton::pointerMoved, this, [this, i] { survol(i); });
+            connect(b, &PictureButton::pointerLeft, this, [this, i] { finSurvol(i); });
         }
-    connect(&Timer2, &QTimer::timeout, this, &PanneauJour::Timer2_Timer);
-    Timer2.setInterval(0);
+    connect(&m_survol, &HoverAnimation::frameChanged, this, &PanneauJour::Timer2_Timer);
     connect(&editeur, &EditeurFonds::activationChangee, this, &PanneauJour::AppliquerActivation);
     connect(&editeur, &EditeurFonds::applicationTerminee, this, &PanneauJour::FinConfirmation);
 }
@@ -138,24 +136,22 @@ PictureButton* PanneauJour::Etiquette(PictureButton* action) const {
     return action == Sel ? TSel : action == DeValider ? TDevalider : TValider;
 }
 
-void PanneauJour::Survol(int image) {
-    Minuterie::demarrer(Timer2, IntervalleImages);
-    ImageSurvolee = qint16(image);
+void PanneauJour::survol(int image) {
+    m_survol.hover(image, ImageList2.count());
     Etiquette(Action(image))->setTextColor(Jaune);
 }
 
-void PanneauJour::FinSurvol(int image) {
+void PanneauJour::finSurvol(int image) {
     ArreterAnimation();
     Action(image)->setPictureUp(ImageList2.picture(1));
     Etiquette(Action(image))->setTextColor(Qt::white);
 }
 
 void PanneauJour::ArreterAnimation() {
-    Minuterie::arreter(Timer2);
+    m_survol.stop();
 }
 
-void PanneauJour::Timer2_Timer() {
-    EtapeImage = qint16(ReglesDialogue::EtapeSuivante(EtapeImage, ImageList2.count()));
-    if (PictureButton* bouton = Action(ImageSurvolee))
-        bouton->setPictureUp(ImageList2.picture(EtapeImage));
+void PanneauJour::Timer2_Timer(int image, int etape) {
+    if (PictureButton* bouton = Action(image))
+        bouton->setPictureUp(ImageList2.picture(etape));
 }

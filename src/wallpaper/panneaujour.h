@@ -1,11 +1,9 @@
 #pragma once
 
 #include "controls/captionpanel.h"
+#include "controls/hoveranimation.h"
 #include "controls/imagelist.h"
 #include "wallpaper/editeurfonds.h"
-
-#include <QTimer>
-#include <functional>
 
 class PictureButton;
 class QComboBox;
@@ -16,30 +14,13 @@ struct Services;
 // their label buttons TSel, TValider, TDevalider, with their active and hover looks.
 //
 // It does not own the preview: it asks for a picture to be previewed with afficherFichier() and
-// reads the previewed path through the function it is given. Its rules live in `editeur`.
+// is told the previewed path through apercuChange(). Its rules live in the EditeurFonds it holds.
+// The controls are reached by their object names (Jour, Sel, TSel, ...).
 class PanneauJour : public CaptionPanel {
     Q_OBJECT
 public:
-    // `cheminApercu` gives the previewed path, empty when nothing is previewed.
-    PanneauJour(Services& services, const QString& dossierProgramme,
-                std::function<QString()> cheminApercu, QWidget* parent = nullptr);
+    PanneauJour(Services& services, const QString& dossierProgramme, QWidget* parent = nullptr);
     ~PanneauJour() override;
-
-    QLabel* Label6;
-    QComboBox* Jour;
-    PictureButton* Sel;
-    PictureButton* Valider;
-    PictureButton* DeValider;
-    PictureButton* TSel;
-    PictureButton* TValider;
-    PictureButton* TDevalider;
-    ImageList ImageList2;
-    QTimer Timer2;
-    qint16 EtapeImage = 0;
-    qint16 ImageSurvolee = 0; // 0 Sel, 1 DeValider, 2 Valider
-    EditeurFonds editeur;
-
-    static constexpr int IntervalleImages = 300;
 
     // Start-up: fills Jour and chooses `jourDepuisDimanche` (Sunday = 1), which previews its
     // stored picture.
@@ -56,14 +37,15 @@ public:
     // is disabled.
     void Paper_Click();
     // A photo of the album was previewed: it can become the chosen day's wallpaper.
-    void PhotoChoisie(const QString& fichier);
+    void photoChoisie(const QString& fichier);
     // A click on the preview frame: the previewed picture opens in the desktop's program for it.
     void Cadre_Click();
+    // The previewed path, empty when nothing is previewed.
+    void apercuChange(const QString& fichier);
 
     // Hover of an action button or its label: 0 Sel, 1 DeValider, 2 Valider.
-    void Survol(int image);
-    void FinSurvol(int image);
-    void Timer2_Timer();
+    void survol(int image);
+    void finSurvol(int image);
 
 signals:
     // Show `Fichier` in the preview; the empty text empties it.
@@ -82,7 +64,19 @@ private:
     void Relayer(PictureButton* legende, PictureButton* action, void (PanneauJour::*clic)());
     void AppliquerActivation();
     void FinConfirmation();
+    void Timer2_Timer(int image, int etape);
 
+    QLabel* Label6;
+    QComboBox* Jour;
+    PictureButton* Sel;
+    PictureButton* Valider;
+    PictureButton* DeValider;
+    PictureButton* TSel;
+    PictureButton* TValider;
+    PictureButton* TDevalider;
+    ImageList ImageList2;
+    HoverAnimation m_survol; // of image 0 Sel, 1 DeValider, 2 Valider
+    EditeurFonds editeur;
     Services& m_services;
-    std::function<QString()> m_cheminApercu;
+    QString m_cheminApercu;
 };

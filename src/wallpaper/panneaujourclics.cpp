@@ -47,7 +47,7 @@ void PanneauJour::Valider_Click() {
     if (!Valider->value() || editeur.ApplicationEnCours())
         return;
     LookActif(Valider);
-    if (editeur.Confirmer(m_cheminApercu()) != EditeurFonds::Issue::Application) {
+    if (editeur.Confirmer(m_cheminApercu) != EditeurFonds::Issue::Application) {
         Repos(Valider);
         return;
     }
@@ -108,10 +108,14 @@ void PanneauJour::Paper_Click() {
     Valider_Click();
 }
 
-void PanneauJour::PhotoChoisie(const QString&) {
+void PanneauJour::photoChoisie(const QString&) {
     editeur.EntreeAlbumChoisie();
 }
 
 void PanneauJour::Cadre_Click() {
-    OuvrirImage(m_cheminApercu(), m_services.desktop, m_services.prompts);
+    OuvrirImage(m_cheminApercu, m_services.desktop, m_services.prompts);
+}
+
+void PanneauJour::apercuChange(const QString& fichier) {
+    m_cheminApercu = fichier;
 }

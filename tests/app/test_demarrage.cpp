@@ -6,6 +6,7 @@
 #include "samples.h"
 #include "saver/ss.h"
 #include "settings/reglages.h"
+#include "startup/lignecommande.h"
 #include "startup/module1.h"
 
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@ class TestDemarrage : public QObject {
     void storeAlbum(TestServices& t, const QStringList& paths) {
         Samples::writeAlbum(t.settings, paths);
     }
+    static PhotoPanel* photo(SS& ss) { return ss.findChild<PhotoPanel*>(QStringLiteral("Photo")); }
 
 private slots:
     void initTestCase() {
@@ -59,7 +61,7 @@ private slots:
     void modeDe() {
         QFETCH(QString, ligne);
         QFETCH(QString, mode);
-        QCOMPARE(Module1::ModeDe(ligne), mode);
+        QCOMPARE(ModeDe(ligne), mode);
     }
 
     void fenetreApercu_data() {
@@ -79,7 +81,7 @@ private slots:
     void fenetreApercu() {
         QFETCH(QString, ligne);
         QFETCH(qulonglong, fenetre);
-        const auto f = Module1::FenetreApercu(ligne);
+        const auto f = FenetreApercu(ligne);
         QCOMPARE(f.has_value(), fenetre != 0);
         if (f)
             QCOMPARE(qulonglong(*f), fenetre);
@@ -114,8 +116,8 @@ private slots:
         t.windowHost.windows.insert(77, QSize(152, 112));
         storeAlbum(t, m_paths);
         Reglages::ecrire(t.settings, Reglages::wallTemp(), QStringLiteral("/x.jpg"));
-        Module1 m(t.services);
-        Demarrage d(m);
+        Module1 m({}, {});
+        Demarrage d(t.services, m);
         const auto suite = d.Main(ligne);
         QCOMPARE(suite == Demarrage::Suite::Continuer, continuer);
         QCOMPARE(Reglages::lire(t.settings, Reglages::wallTemp()).isEmpty(), wallTempEfface);
@@ -132,8 +134,8 @@ private slots:
             TestServices t;
             t.windowHost.windows.insert(77, QSize(100, 80));
             t.instance.other = true;
-            Module1 m(t.services);
-            Demarrage d(m);
+            Module1 m({}, {});
+            Demarrage d(t.services, m);
             d.Main(ligne);
             QCOMPARE(t.instance.asked, 1);
             QVERIFY(t.windowHost.embedded.isEmpty());
@@ -169,19 +171,19 @@ private slots:
         if (!position.isEmpty())
             Reglages::ecrire(t.settings, Reglages::position(), position);
         t.random.values = {0.5f, 0.1f}; // the second of three, then the first
-        Module1 m(t.services);
-        Demarrage d(m);
+        Module1 m({}, {});
+        Demarrage d(t.services, m);
         QCOMPARE(d.Main(QStringLiteral("/S")), Demarrage::Suite::Continuer);
         SS* ss = d.ss();
         QVERIFY(ss && ss->isVisible());
-        QCOMPARE(m.ModeCommande, QStringLiteral("/S"));
-        QCOMPARE(m.DernierePhoto, qint16(2));
-        QCOMPARE(ss->Liste, m_paths);
-        QCOMPARE(ss->Photo->caption(), avecTitre ? m_paths[1] : QString());
-        QCOMPARE(int(ss->Photo->captionAlignment()), alignement);
-        QVERIFY(!ss->Photo->picture().isNull());
-        QVERIFY(ss->Timer1.isActive());
-        QCOMPARE(ss->Timer1.interval(), 500);
+        QCOMPARE(m.ModeCommande(), QStringLiteral("/S"));
+        QCOMPARE(m.DernierePhoto(), qint16(2));
+        QCOMPARE(ss->liste(), m_paths);
+        QCOMPARE(photo(*ss)->caption(), avecTitre ? m_paths[1] : QString());
+        QCOMPARE(int(photo(*ss)->captionAlignment()), alignement);
+        QVERIFY(!photo(*ss)->picture().isNull());
+        QVERIFY(ss->minuteur().isActive());
+        QCOMPARE(ss->minuteur().interval(), 500);
         QVERIFY(ss->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(ss->windowFlags() & Qt::FramelessWindowHint);
     }
@@ -190,16 +192,15 @@ private slots:
         TestServices t;
         storeAlbum(t, m_paths);
         t.windowHost.windows.insert(0x2a, QSize(152, 112));
-        Module1 m(t.services);
         int fins = 0;
-        m.FinProgramme = [&] { ++fins; };
-        Demarrage d(m);
+        Module1 m({}, {}, [&] { ++fins; });
+        Demarrage d(t.services, m);
         QCOMPARE(d.Main(QStringLiteral("/P 0x2a")), Demarrage::Suite::Continuer);
         QCOMPARE(t.windowHost.embedded, QList<quintptr>{0x2a});
         QCOMPARE(d.ss()->size(), QSize(152, 112));
-        QCOMPARE(m.RectApercu, QRect(0, 0, 152, 112));
-        QTRY_COMPARE(d.ss()->Photo->size(), QSize(152, 112));
-        QVERIFY(!d.ss()->Photo->picture().isNull());
+        QCOMPARE(m.RectApercu(), QRect(0, 0, 152, 112));
+        QTRY_COMPARE(photo(*d.ss())->size(), QSize(152, 112));
+        QVERIFY(!photo(*d.ss())->picture().isNull());
         // Closing the settings tool destroys the pane: the preview ends with it.
         QCOMPARE(fins, 0);
         t.windowHost.windows.remove(0x2a);
@@ -218,25 +219,24 @@ private slots:
         TestServices t;
         storeAlbum(t, album);
         Reglages::ecrire(t.settings, Reglages::titre(), QStringLiteral("0"));
-        Module1 m(t.services);
-        Demarrage d(m);
+        Module1 m({}, {});
+        Demarrage d(t.services, m);
         QCOMPARE(d.Main(QStringLiteral("/s")), Demarrage::Suite::Continuer);
-        QCOMPARE(m.DernierePhoto, qint16(1));
-        QCOMPARE(d.ss()->Photo->caption(), album.value(0));
-        QVERIFY(d.ss()->Photo->picture().isNull());
+        QCOMPARE(m.DernierePhoto(), qint16(1));
+        QCOMPARE(photo(*d.ss())->caption(), album.value(0));
+        QVERIFY(photo(*d.ss())->picture().isNull());
     }
 
     void toucheTermine() {
         TestServices t;
         storeAlbum(t, m_paths);
-        Module1 m(t.services);
         int fins = 0;
-        m.FinProgramme = [&] { ++fins; };
-        Demarrage d(m);
+        Module1 m({}, {}, [&] { ++fins; });
+        Demarrage d(t.services, m);
         d.Main(QStringLiteral("/s"));
         QTest::keyClick(d.ss(), Qt::Key_Space);
         QCOMPARE(fins, 1);
-        QVERIFY(!d.ss()->Timer1.isActive());
+        QVERIFY(!d.ss()->minuteur().isActive());
         QVERIFY(!d.ss()->isVisible());
     }
 
@@ -252,11 +252,11 @@ private slots:
         TestServices t;
         storeAlbum(t, m_paths);
         t.windowHost.windows.insert(0x2a, QSize(320, 240));
-        Module1 m(t.services); // ends the event loop, as in the program
+        Module1 m({}, {}); // ends the event loop, as in the program
         TerminationSignals termination;
         connect(&termination, &TerminationSignals::requested, [&m] { m.FinProgramme(); });
         QCOMPARE(::raise(SIGTERM), 0);
-        Demarrage d(m);
+        Demarrage d(t.services, m);
         QCOMPARE(d.Main(ligne), Demarrage::Suite::Continuer);
         QTimer garde;
         connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(1); });
@@ -266,8 +266,8 @@ private slots:
 
     void dialogueSeul() {
         TestServices t;
-        Module1 m(t.services);
-        Demarrage d(m);
+        Module1 m({}, {});
+        Demarrage d(t.services, m);
         QCOMPARE(d.Main(QStringLiteral("/C")), Demarrage::Suite::Continuer);
         QVERIFY(!d.ss());
         QVERIFY(d.form2() && d.form2()->isVisible());

@@ -1,9 +1,9 @@
 // The preview loader: only the latest request is answered, on the UI thread, with the picture
 // decoded at the size of its place.
-#include "browser/ajustement.h"
 #include "browser/chargeurapercu.h"
 #include "platform/pictures.h"
 #include "samples.h"
+#include "vignettes/ajustement.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

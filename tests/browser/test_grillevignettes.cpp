@@ -93,9 +93,9 @@ void TestGrilleVignettes::souris() {
     QFETCH(QList<int>, clics);
     QFETCH(int, menus);
     construire(m_album);
-    QSignalSpy clic(m_grille.get(), &GrilleVignettes::clicked);
-    QSignalSpy menu(m_grille.get(), &GrilleVignettes::rightClicked);
-    QSignalSpy survol(m_grille.get(), &GrilleVignettes::pointerMoved);
+    QSignalSpy clic(m_grille.get(), &GrilleVignettes::vignetteCliquee);
+    QSignalSpy menu(m_grille.get(), &GrilleVignettes::menuDemande);
+    QSignalSpy survol(m_grille.get(), &GrilleVignettes::pointeurDessus);
     const QPoint point =
         cellule >= 0 ? centre(m_grille->cellule(cellule)) : centre(QRectF(1505, 700, 200, 200));
     QWidget* vue = m_grille->viewport();

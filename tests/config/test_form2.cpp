@@ -1,9 +1,11 @@
 // The dialog as it opens, from the settings it finds, and its options as the user sets them.
 #include "bancform2.h"
 #include "config/form2.h"
+#include "controls/decor.h"
 #include "controls/gaugepanel.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
+#include "wallpaper/imagesjour.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -51,27 +53,25 @@ void TestForm2::premierLancement() {
     QCOMPARE(cochee(optionsDe(f)->Tit), 1);
     QCOMPARE(cochee(optionsDe(f)->Position), 0);
     QVERIFY(!optionsDe(f)->Position[0]->isEnabled() && !optionsDe(f)->Position[1]->isEnabled());
-    QCOMPARE(listeDe(f)->ListeS->count(), 0);
+    QCOMPARE(listeS(f)->count(), 0);
     QVERIFY(f.etat().FichierAlbum.isEmpty());
-    QVERIFY(listeDe(f)->TitreAlbum->text().isEmpty());
-    QCOMPARE(f.etat().BoutonActif, qint16(999));
-    QVERIFY(!f.etat().AlbumModifie && !f.etat().ArretChargement);
+    QVERIFY(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text().isEmpty());
+    QCOMPARE(barreDe(f)->boutonActif(), qint16(999));
+    QVERIFY(!f.etat().AlbumModifie && !vignettesDe(f)->ArretChargement());
     QVERIFY(!aproposDe(f)->isHidden());
-    QVERIFY(!barreDe(f)->Timer1.isActive() && !jourDe(f)->Timer2.isActive());
-    QCOMPARE(barreDe(f)->Timer1.interval(), 0);
-    for (int k = 1; k <= 5; ++k)
-        QCOMPARE(barreDe(f)->Couleurs[std::size_t(k)], QColor(255, 255, 255));
     QCOMPARE(f.windowTitle(), QStringLiteral("Lumivane V1.0"));
     QCOMPARE(f.size(), QSize(777, 536));
     QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(barreDe(f)->Boutons[4]->isHidden() && barreDe(f)->TBoutons[4]->isHidden());
-    QVERIFY(listeDe(f)->PB->isHidden() && vignettesDe(f)->isHidden() &&
-            !listeDe(f)->ListeS->isHidden());
-    QCOMPARE(jourDe(f)->Sel->maskColor(), QColor(47, 55, 47));
-    QCOMPARE(jourDe(f)->Valider->pictureDown(), jourDe(f)->ImageList2.last());
-    QCOMPARE(jourDe(f)->Sel->pictureStored(), jourDe(f)->ImageList2.picture(1));
-    for (std::size_t i = 0; i < 6; ++i)
-        QCOMPARE(barreDe(f)->Boutons[i]->pictureUp(), barreDe(f)->ImageList1[i].picture(1));
+    QVERIFY(bouton(f, 4)->isHidden() && legende(f, 4)->isHidden());
+    QVERIFY(controle<GaugePanel>(f, QStringLiteral("PB"))->isHidden() &&
+            vignettesDe(f)->isHidden() && !listeS(f)->isHidden());
+    QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->maskColor(), QColor(47, 55, 47));
+    QCOMPARE(controle<PictureButton>(f, QStringLiteral("Valider"))->pictureDown(),
+             ImagesJour::images(Decor::FondPanneau).last());
+    QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->pictureStored(),
+             ImagesJour::images(Decor::FondPanneau).first());
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(bouton(f, i)->pictureUp(), Decor::imagesCommande(i).first());
 }
 
 void TestForm2::optionsEnregistrees_data() {
@@ -144,9 +144,10 @@ void TestForm2::aujourdhuiDansJour() {
     Banc b;
     b.ts.clock.at = QDateTime(date, QTime(9, 0));
     Form2& f = b.ouvrir();
-    QCOMPARE(jourDe(f)->Jour->count(), 7);
-    QCOMPARE(jourDe(f)->Jour->itemText(0), QStringLiteral("Dimanche"));
-    QCOMPARE(jourDe(f)->Jour->currentText(), jour);
+    QCOMPARE(controle<QComboBox>(f, QStringLiteral("Jour"))->count(), 7);
+    QCOMPARE(controle<QComboBox>(f, QStringLiteral("Jour"))->itemText(0),
+             QStringLiteral("Dimanche"));
+    QCOMPARE(controle<QComboBox>(f, QStringLiteral("Jour"))->currentText(), jour);
 }
 
 void TestForm2::albumRouvertSeulementAvecListe_data() {
@@ -187,7 +188,7 @@ void TestForm2::albumRouvertSeulementAvecListe() {
         b.ts.settings.write(QStringLiteral("Liste de Fichiers"), QStringLiteral("Fichier 0"),
                             QStringLiteral("/photos/a.jpg"));
     Form2& f = b.ouvrir();
-    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(), titre);
     QCOMPARE(f.etat().FichierAlbum, fichier);
 }
 

@@ -1,7 +1,6 @@
 // The dialog on a real X server: its size, where its controls stand, and what the screen shows.
 #include "bancform2.h"
 #include "doubles.h"
-#include "startup/module1.h"
 
 #include <QListWidget>
 #include <QScreen>
@@ -37,13 +36,11 @@ private:
     }
 
     TestServices m_ts;
-    Module1 m_module{m_ts.services};
     std::unique_ptr<Form2> m_form;
 };
 
 void TestForm2Ecran::initTestCase() {
-    m_module.FinProgramme = [] {};
-    m_form = std::make_unique<Form2>(m_module);
+    m_form = std::make_unique<Form2>(m_ts.services, QString(), [] {});
     aproposDe(*m_form)->DureeGlissement = 0;
     m_form->move(40, 30);
     m_form->show();

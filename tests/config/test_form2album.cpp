@@ -72,16 +72,16 @@ void TestForm2Album::demarrage() {
     Samples::writeAlbum(b.ts.settings, m_a.chemins(miroir));
     Form2& f = b.ouvrir();
     verifierListe(b, m_a.chemins(liste));
-    QCOMPARE(listeDe(f)->TitreAlbum->text(), titre);
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(), titre);
     if (liste.isEmpty()) {
-        QCOMPARE(listeDe(f)->ListeS->currentRow(), -1);
+        QCOMPARE(listeS(f)->currentRow(), -1);
         // The marker set for the list loaded first stays.
-        QCOMPARE(vignettesDe(f)->TagIm0, miroir.isEmpty() ? QString() : QStringLiteral("0"));
+        QCOMPARE(vignettesDe(f)->TagIm0(), miroir.isEmpty() ? QString() : QStringLiteral("0"));
         if (miroir.isEmpty())
             QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     } else {
-        QCOMPARE(listeDe(f)->ListeS->currentRow(), 0);
-        QCOMPARE(vignettesDe(f)->TagIm0, QStringLiteral("0"));
+        QCOMPARE(listeS(f)->currentRow(), 0);
+        QCOMPARE(vignettesDe(f)->TagIm0(), QStringLiteral("0"));
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
         QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     }
@@ -110,27 +110,34 @@ void TestForm2Album::clicDansLaListe() {
     Samples::writeAlbum(b.ts.settings, m_a.chemins({QStringLiteral("petite"), nom}));
     Form2& f = b.montrer();
     const QString premiere = m_a[QStringLiteral("petite")];
-    QCOMPARE(listeDe(f)->ListeS->toolTip(), premiere);
-    for (PictureButton* v : {jourDe(f)->Valider, jourDe(f)->TValider})
+    QCOMPARE(listeS(f)->toolTip(), premiere);
+    for (PictureButton* v : {controle<PictureButton>(f, QStringLiteral("Valider")),
+                             controle<PictureButton>(f, QStringLiteral("TValider"))})
         v->setEnabled(false);
-    cliquerEntree(listeDe(f)->ListeS, 1);
+    cliquerEntree(listeS(f), 1);
     b.attendreApercu();
-    QCOMPARE(listeDe(f)->ListeS->currentRow(), 1);
+    QCOMPARE(listeS(f)->currentRow(), 1);
     QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     QCOMPARE(dansDialogue(controle<QLabel>(f, QStringLiteral("Photo"))),
              Twips::rect(place.x(), place.y(), place.width(), place.height()));
     if (apercu) {
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[nom]);
-        QCOMPARE(listeDe(f)->ListeS->toolTip(), m_a[nom]);
-        QVERIFY(jourDe(f)->Valider->isEnabled() && jourDe(f)->TValider->isEnabled());
+        QCOMPARE(listeS(f)->toolTip(), m_a[nom]);
+        QVERIFY(controle<PictureButton>(f, QStringLiteral("Valider"))->isEnabled() &&
+                controle<PictureButton>(f, QStringLiteral("TValider"))->isEnabled());
         QVERIFY(image(controle<QLabel>(f, QStringLiteral("Photo"))) !=
                 image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
+        // The previewed photo is what the menu's "Paper" gives today's wallpaper.
+        controle<QAction>(f, QStringLiteral("Paper"))->trigger();
+        QTRY_VERIFY(jourDe(f)->isEnabled());
+        QCOMPARE(b.lire(QStringLiteral("Wallpaper"), QStringLiteral("Wall 1")), m_a[nom]);
     } else {
         QCOMPARE(image(controle<QLabel>(f, QStringLiteral("Photo"))),
                  image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), QString());
-        QCOMPARE(listeDe(f)->ListeS->toolTip(), premiere);
-        QVERIFY(!jourDe(f)->Valider->isEnabled() && !jourDe(f)->TValider->isEnabled());
+        QCOMPARE(listeS(f)->toolTip(), premiere);
+        QVERIFY(!controle<PictureButton>(f, QStringLiteral("Valider"))->isEnabled() &&
+                !controle<PictureButton>(f, QStringLiteral("TValider"))->isEnabled());
     }
 }
 
@@ -144,11 +151,11 @@ void TestForm2Album::nouveauClicFichierDisparu() {
     Form2& f = b.montrer();
     QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), copie);
     QVERIFY(QFile::remove(copie));
-    cliquerEntree(listeDe(f)->ListeS, 0);
+    cliquerEntree(listeS(f), 0);
     b.attendreApercu();
     QCOMPARE(image(controle<QLabel>(f, QStringLiteral("Photo"))),
              image(controle<QLabel>(f, QStringLiteral("Nophoto"))));
-    QTest::keyClick(listeDe(f)->ListeS, Qt::Key_Down);
+    QTest::keyClick(listeS(f), Qt::Key_Down);
     b.attendreApercu();
     QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[QStringLiteral("haute")]);
 }
@@ -161,14 +168,14 @@ void TestForm2Album::focusSeulNeChoisitRien() {
     Form2& f = b.montrer();
     choisir(b, {m_a.dossier() + Nul + QStringLiteral("petite.bmp")});
     repondre(b, {true});
-    cliquer(barreDe(f)->Boutons[1]);
-    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
+    cliquer(bouton(f, 1));
+    QCOMPARE(listeDe(f)->entreeChoisie(), -1);
     QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(listeDe(f)->ListeS, &focus);
-    QCOMPARE(listeDe(f)->EntreeChoisie(), -1);
+    QApplication::sendEvent(listeS(f), &focus);
+    QCOMPARE(listeDe(f)->entreeChoisie(), -1);
     QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[QStringLiteral("large")]);
-    cliquerEntree(listeDe(f)->ListeS, 0, Qt::RightButton);
-    QVERIFY(!listeDe(f)->Menus->isVisible());
+    cliquerEntree(listeS(f), 0, Qt::RightButton);
+    QVERIFY(!controle<QMenu>(f, QStringLiteral("Menus"))->isVisible());
 }
 
 void TestForm2Album::retraitParLeMenu() {
@@ -179,28 +186,32 @@ void TestForm2Album::retraitParLeMenu() {
     const QString fichier = m_a.albums() + QStringLiteral("NOEL.alb");
     const QByteArray avant = contenu(fichier);
     Form2& f = b.montrer();
-    for (PictureButton* e : {barreDe(f)->Boutons[3], barreDe(f)->TBoutons[3]})
+    for (PictureButton* e : {bouton(f, 3), legende(f, 3)})
         e->setEnabled(false);
-    QCOMPARE(listeDe(f)->Supp->text(),
+    QCOMPARE(controle<QAction>(f, QStringLiteral("Supp"))->text(),
              QStringLiteral("&Enlever la photo sélectionner de la liste"));
-    QCOMPARE(listeDe(f)->Paper->text(),
+    QCOMPARE(controle<QAction>(f, QStringLiteral("Paper"))->text(),
              QStringLiteral("&Mettre la photo comme Papier Peint du jour sélectionné"));
-    QCOMPARE(listeDe(f)->Menus->actions(), (QList<QAction*>{listeDe(f)->Supp, listeDe(f)->Paper}));
+    QCOMPARE(controle<QMenu>(f, QStringLiteral("Menus"))->actions(),
+             (QList<QAction*>{controle<QAction>(f, QStringLiteral("Supp")),
+                              controle<QAction>(f, QStringLiteral("Paper"))}));
 
-    cliquerEntree(listeDe(f)->ListeS, 1);
+    cliquerEntree(listeS(f), 1);
     const auto offrirEtEnlever = [&](bool reponse) {
         repondre(b, {reponse});
-        cliquerEntree(listeDe(f)->ListeS, 2, Qt::RightButton);
-        QTRY_VERIFY(listeDe(f)->Menus->isVisible());
-        QCOMPARE(listeDe(f)->ListeS->currentRow(), 1); // the menu acts on the entry chosen before
-        QTest::mouseClick(listeDe(f)->Menus, Qt::LeftButton, {},
-                          listeDe(f)->Menus->actionGeometry(listeDe(f)->Supp).center());
-        QTRY_VERIFY(!listeDe(f)->Menus->isVisible());
+        cliquerEntree(listeS(f), 2, Qt::RightButton);
+        QTRY_VERIFY(controle<QMenu>(f, QStringLiteral("Menus"))->isVisible());
+        QCOMPARE(listeS(f)->currentRow(), 1); // the menu acts on the entry chosen before
+        QTest::mouseClick(controle<QMenu>(f, QStringLiteral("Menus")), Qt::LeftButton, {},
+                          controle<QMenu>(f, QStringLiteral("Menus"))
+                              ->actionGeometry(controle<QAction>(f, QStringLiteral("Supp")))
+                              .center());
+        QTRY_VERIFY(!controle<QMenu>(f, QStringLiteral("Menus"))->isVisible());
     };
     offrirEtEnlever(false);
     verifierListe(b, m_a.chemins(noms));
     QCOMPARE(contenu(fichier), avant);
-    QVERIFY(!barreDe(f)->Boutons[3]->isEnabled() && !barreDe(f)->TBoutons[3]->isEnabled());
+    QVERIFY(!bouton(f, 3)->isEnabled() && !legende(f, 3)->isEnabled());
     QCOMPARE(b.ts.prompts.asked,
              QStringList{QStringLiteral("Etes vous sur de vouloir enlever cette photo ? ")});
 
@@ -208,8 +219,8 @@ void TestForm2Album::retraitParLeMenu() {
     const QStringList reste = m_a.chemins({QStringLiteral("large"), QStringLiteral("petite")});
     verifierListe(b, reste);
     QCOMPARE(contenu(fichier), lignesAlbum(reste));
-    QVERIFY(barreDe(f)->Boutons[3]->isEnabled() && barreDe(f)->TBoutons[3]->isEnabled());
-    QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("NOEL"));
+    QVERIFY(bouton(f, 3)->isEnabled() && legende(f, 3)->isEnabled());
+    QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(), QStringLiteral("NOEL"));
     QVERIFY(!f.etat().AlbumModifie);
 }
 

@@ -1,8 +1,9 @@
 #include "bancform2.h"
-#include "browser/cachevignettes.h"
+#include "browser/grillevignettes.h"
 #include "controls/gaugepanel.h"
 #include "controls/picturebutton.h"
 #include "controls/twips.h"
+#include "vignettes/cachevignettes.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,23 +72,25 @@ Form2& TestForm2Panorama::ouvrirNoel(BancForm2& b, TestServices& ts) {
                     m_dir->filePath(QStringLiteral("Programmes")).toLocal8Bit());
     Form2& f = b.montrer();
     ts.files.results.enqueue(m_fichierAlbum);
-    cliquer(barreDe(f)->Boutons[0]);
+    cliquer(bouton(f, 0));
     return f;
 }
 
 void TestForm2Panorama::panorama() {
     BancForm2 b;
     Form2& f = ouvrirNoel(b, b.ts);
-    PlaceVignettes* grille = vignettesDe(f);
-    ListeAlbum* liste = listeDe(f);
+    PlaceVignettes* place = vignettesDe(f);
+    auto* grille = controle<GrilleVignettes>(f, QStringLiteral("SSSCroll"));
+    QListWidget* liste = listeS(f);
+    auto* jaugeVue = controle<GaugePanel>(f, QStringLiteral("PB"));
     QSignalSpy jauge(grille, &GrilleVignettes::progression);
     QSignalSpy fin(grille, &GrilleVignettes::construite);
 
-    cliquer(barreDe(f)->Boutons[2]);
-    QVERIFY(!liste->PB->isHidden() && liste->ListeS->isHidden() && !grille->isHidden());
+    cliquer(bouton(f, 2));
+    QVERIFY(!jaugeVue->isHidden() && liste->isHidden() && !place->isHidden());
     QVERIFY(fin.wait(20000));
     QCOMPARE(valeurs(jauge), QList<int>({0, 25, 50, 75}));
-    QVERIFY(liste->PB->isHidden());
+    QVERIFY(jaugeVue->isHidden());
     QCOMPARE(grille->nombre(), 4);
     QVERIFY(grille->vignette(2).nophoto());
     const QDir cache(m_dir->filePath(QStringLiteral("Programmes/Lumivane/NOEL")));
@@ -98,27 +101,27 @@ void TestForm2Panorama::panorama() {
     // A click chooses the entry and previews it; the menu then acts on it wherever it opens.
     cliquer(grille->viewport(), Qt::LeftButton, centre(grille->cellule(3)));
     b.attendreApercu();
-    QCOMPARE(liste->ListeS->currentRow(), 3);
-    QCOMPARE(grille->TagIm0, QStringLiteral("3"));
+    QCOMPARE(liste->currentRow(), 3);
+    QCOMPARE(place->TagIm0(), QStringLiteral("3"));
     QCOMPARE(grille->surlignee(), 3);
     QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_album[3]);
 
     // "Panorama" again switches between the views without building anew.
-    cliquer(barreDe(f)->Boutons[2]);
-    QVERIFY(!liste->ListeS->isHidden() && grille->isHidden());
-    cliquer(barreDe(f)->Boutons[2]);
-    QVERIFY(liste->ListeS->isHidden() && !grille->isHidden());
+    cliquer(bouton(f, 2));
+    QVERIFY(!liste->isHidden() && place->isHidden());
+    cliquer(bouton(f, 2));
+    QVERIFY(liste->isHidden() && !place->isHidden());
     QCOMPARE(fin.size(), 1);
 
     // The right button's menu removes the highlighted photo, not the one under the pointer,
     // and the grid goes with the old numbering.
     cliquer(grille->viewport(), Qt::RightButton, centre(grille->cellule(1)));
-    QTRY_VERIFY(liste->Menus->isVisible());
-    liste->Supp->trigger();
-    liste->Menus->close();
-    QCOMPARE(liste->ListeS->count(), 3);
-    QVERIFY(liste->ListeS->findItems(m_album[3], Qt::MatchExactly).isEmpty());
-    QVERIFY(grille->isHidden() && !liste->ListeS->isHidden());
+    QTRY_VERIFY(controle<QMenu>(f, QStringLiteral("Menus"))->isVisible());
+    controle<QAction>(f, QStringLiteral("Supp"))->trigger();
+    controle<QMenu>(f, QStringLiteral("Menus"))->close();
+    QCOMPARE(liste->count(), 3);
+    QVERIFY(liste->findItems(m_album[3], Qt::MatchExactly).isEmpty());
+    QVERIFY(place->isHidden() && !liste->isHidden());
     QCOMPARE(grille->nombre(), 0);
 }
 
@@ -134,20 +137,22 @@ void TestForm2Panorama::albumArreteLaConstruction() {
     // The first photo's preview goes through the same decoder: it is done first.
     images.permits.release(1);
     b.attendreApercu();
-    PlaceVignettes* grille = vignettesDe(f);
-    ListeAlbum* liste = listeDe(f);
+    PlaceVignettes* place = vignettesDe(f);
+    auto* grille = controle<GrilleVignettes>(f, QStringLiteral("SSSCroll"));
+    QListWidget* liste = listeS(f);
+    auto* jaugeVue = controle<GaugePanel>(f, QStringLiteral("PB"));
     QSignalSpy jauge(grille, &GrilleVignettes::progression);
     QSignalSpy fin(grille, &GrilleVignettes::construite);
 
-    cliquer(barreDe(f)->Boutons[2]);
+    cliquer(bouton(f, 2));
     // Two photos may be decoded: one of the three stays under way.
     images.permits.release(2);
     QTRY_VERIFY(grille->nombre() >= 1);
     ts.files.results.enqueue(m_fichierAlbum);
-    cliquer(barreDe(f)->Boutons[0]);
+    cliquer(bouton(f, 0));
     QCOMPARE(fin.size(), 1);
     QCOMPARE(fin.first().first().toBool(), true);
-    QVERIFY(!liste->ListeS->isHidden() && grille->isHidden() && liste->PB->isHidden());
+    QVERIFY(!liste->isHidden() && place->isHidden() && jaugeVue->isHidden());
     QVERIFY(jauge.size() < 4);
 }
 

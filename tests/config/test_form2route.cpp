@@ -37,7 +37,7 @@ struct Route {
 
     Form2& demarrer(const QString& dossierProgramme) {
         banc = std::make_unique<BancForm2>(&services);
-        banc->module.DossierProgramme = dossierProgramme;
+        banc->dossierProgramme = dossierProgramme;
         return banc->montrer();
     }
 };
@@ -71,15 +71,16 @@ void TestForm2Route::ajouterEnregistrerRouvrir() {
     {
         Form2& f = r.demarrer(albums);
         repondreAuDialogue(QStringLiteral("\"plage.jpg\" \"phare.gif\" \"port.bmp\""));
-        cliquer(barreDe(f)->TBoutons[1]);
-        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
+        cliquer(legende(f, 1));
+        QCOMPARE(entrees(listeS(f)), photos);
         QCOMPARE(LireMiroir(r.ts.settings), photos);
-        cliquerEntree(listeDe(f)->ListeS, 1);
+        cliquerEntree(listeS(f), 1);
         QTRY_COMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), photos[1]);
 
         repondreAuDialogue(QStringLiteral("voyage"));
-        cliquer(barreDe(f)->TBoutons[3]); // the confirmation is answered Yes
-        QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("VOYAGE"));
+        cliquer(legende(f, 3)); // the confirmation is answered Yes
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(),
+                 QStringLiteral("VOYAGE"));
         cliquer(controle<PictureButton>(f, QStringLiteral("Menu1")));
         QCOMPARE(r.banc->fins, 1);
     }
@@ -93,15 +94,16 @@ void TestForm2Route::ajouterEnregistrerRouvrir() {
     {
         // Next start: the list is there; a new album of one photo, then the saved one reopened.
         Form2& f = r.demarrer(albums);
-        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
+        QCOMPARE(entrees(listeS(f)), photos);
         r.ts.prompts.answers.append({true, false}); // a new album; its changes not saved
         repondreAuDialogue(QStringLiteral("port.bmp"));
-        cliquer(barreDe(f)->TBoutons[1]);
-        QCOMPARE(entrees(listeDe(f)->ListeS), QStringList{photos[2]});
+        cliquer(legende(f, 1));
+        QCOMPARE(entrees(listeS(f)), QStringList{photos[2]});
         repondreAuDialogue(QStringLiteral("voyage.alb"));
-        cliquer(barreDe(f)->TBoutons[0]);
-        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
-        QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("VOYAGE"));
+        cliquer(legende(f, 0));
+        QCOMPARE(entrees(listeS(f)), photos);
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(),
+                 QStringLiteral("VOYAGE"));
         QTRY_COMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), photos[0]);
         cliquer(controle<PictureButton>(f, QStringLiteral("Menu1")));
         QCOMPARE(r.banc->fins, 1);
@@ -109,8 +111,9 @@ void TestForm2Route::ajouterEnregistrerRouvrir() {
     {
         // The start after that reopens the album opened last.
         Form2& f = r.demarrer(albums);
-        QCOMPARE(entrees(listeDe(f)->ListeS), photos);
-        QCOMPARE(listeDe(f)->TitreAlbum->text(), QStringLiteral("VOYAGE"));
+        QCOMPARE(entrees(listeS(f)), photos);
+        QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(),
+                 QStringLiteral("VOYAGE"));
         QCOMPARE(f.etat().FichierAlbum, fichier);
     }
     QDir::setCurrent(avant);

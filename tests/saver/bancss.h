@@ -17,15 +17,18 @@
 struct BancSS {
     TestServices ts;
     QTemporaryDir dossier;
-    Module1 module{ts.services};
     int fins = 0;
+    Module1 module{dossier.path(), {}, [this] { ++fins; }};
     std::unique_ptr<SS> ss;
 
     explicit BancSS(const QString& ligne = QStringLiteral("/S")) {
-        module.FinProgramme = [this] { ++fins; };
-        module.LigneCommande = ligne;
-        module.ModeCommande = Module1::ModeDe(ligne);
-        module.DossierProgramme = dossier.path();
+        module.LireLigneCommande(ligne);
+    }
+
+    // The form's controls, as the user sees them.
+    PhotoPanel* photo() const { return ss->findChild<PhotoPanel*>(QStringLiteral("Photo")); }
+    TransitionPanel* transition() const {
+        return ss->findChild<TransitionPanel*>(QStringLiteral("SSTransition1"));
     }
 
     static QColor couleur(int i) { return QColor::fromHsv((i * 67) % 360, 255, 255); }
@@ -45,11 +48,11 @@ struct BancSS {
 
     // Creates the form, fills its list and puts a first photo in place, as start-up does.
     SS& demarrer(const QStringList& liste) {
-        ss = std::make_unique<SS>(module);
-        ss->Liste = liste;
+        ss = std::make_unique<SS>(ts.services, module);
+        ss->PoserListe(liste);
         ss->AfficherPhoto(ChoisirPhotoPremiere());
         // Enabled as in a show, but the test drives every tick itself.
-        ss->Timer1.start(24 * 3600 * 1000);
+        ss->start(24 * 3600 * 1000);
         return *ss;
     }
 
@@ -57,7 +60,7 @@ struct BancSS {
 
     // One tick once the next photo is decoded, as the running show sees it.
     bool tic() {
-        if (!ss->Liste.isEmpty() && !QTest::qWaitFor([this] { return ss->SuivantePrete(); }))
+        if (!ss->liste().isEmpty() && !QTest::qWaitFor([this] { return ss->SuivantePrete(); }))
             return false;
         ss->Timer1_Timer();
         // The wallpaper of the day is applied off the UI thread: a tick is over when it is.
@@ -66,7 +69,7 @@ struct BancSS {
 
     // Position in `liste` of the photo on screen, found by its colour; -1 when none.
     int photoAffichee(int n) const {
-        const QImage& p = ss->Photo->picture();
+        const QImage& p = photo()->picture();
         if (p.isNull())
             return -1;
         const QColor c = p.pixelColor(p.width() / 2, p.height() / 2);
@@ -80,5 +83,5 @@ struct BancSS {
 #include "saver/listephotos.h"
 
 inline qint16 BancSS::ChoisirPhotoPremiere() {
-    return ChoisirPhoto(qint16(ss->Liste.size()), module.DernierePhoto, ts.random);
+    return ChoisirPhoto(qint16(ss->liste().size()), module.DernierePhoto(), ts.random);
 }

@@ -1,7 +1,7 @@
 // The wallpaper of the day: the check of every tick and the bitmap it hands to the desktop.
 
 #include "bancss.h"
-#include "saver/fondecran.h"
+#include "bureau/fondecran.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -80,7 +80,7 @@ void TestFondEcran::appliqueAuPremierTicPuisPlus() {
     QVERIFY(b.tic());
     const QString bitmap = b.dossier.filePath(QStringLiteral("LMV.bmp"));
     QCOMPARE(b.ts.wallpaper.given, QStringList{bitmap});
-    QCOMPARE(ss.Tag, bitmap);
+    QCOMPARE(ss.tag(), bitmap);
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), lundi);
     for (int i = 0; i < 3; ++i)
         QVERIFY(b.tic());
@@ -142,11 +142,12 @@ void TestFondEcran::rienSansImageDuJour() {
     if (!valeur.isNull())
         fixerJour(b, valeur);
     SS& ss = b.demarrer(photos ? b.photos(2) : QStringList());
-    ss.FondDuJour = fondDuJour;
+    if (!fondDuJour)
+        ss.AutreEcran();
     QVERIFY(b.tic());
     QVERIFY(b.tic());
     QVERIFY(b.ts.wallpaper.given.isEmpty());
-    QVERIFY(ss.Tag.isEmpty());
+    QVERIFY(ss.tag().isEmpty());
     QVERIFY(!QFile::exists(b.dossier.filePath(QStringLiteral("LMV.bmp"))));
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), QString());
 }
@@ -233,7 +234,7 @@ void TestFondEcran::dossierProgrammeNonInscriptible() {
     QFile bloquant(b.dossier.filePath(QStringLiteral("fichier")));
     QVERIFY(bloquant.open(QIODevice::WriteOnly));
     bloquant.close();
-    b.module.DossierProgramme = bloquant.fileName() + QStringLiteral("/programme");
+    b.module = Module1(bloquant.fileName() + QStringLiteral("/programme"), {}, [&b] { ++b.fins; });
     fixerJour(b, jpeg(b, QStringLiteral("jour.jpg")));
     SS& ss = b.demarrer(b.photos(2));
     QVERIFY(b.tic());
@@ -241,7 +242,7 @@ void TestFondEcran::dossierProgrammeNonInscriptible() {
     QVERIFY(secours.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
     const QString bitmap = CheminDans(secours, QStringLiteral("LMV.bmp"));
     QCOMPARE(b.ts.wallpaper.given, QStringList{bitmap});
-    QCOMPARE(ss.Tag, bitmap);
+    QCOMPARE(ss.tag(), bitmap);
     QCOMPARE(lireEntete(bitmap).bits, quint16(24));
     QVERIFY(QFile::remove(bitmap));
 }
@@ -259,7 +260,7 @@ void TestFondEcran::imageIllisibleNArretePasLeDiaporama() {
     QVERIFY(b.tic());
     QCOMPARE(b.photoAffichee(2), 1 - avant);
     QVERIFY(b.ts.wallpaper.given.isEmpty());
-    QVERIFY(ss.Tag.isEmpty());
+    QVERIFY(ss.tag().isEmpty());
     QVERIFY(!QFile::exists(b.dossier.filePath(QStringLiteral("LMV.bmp"))));
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), QString());
     QVERIFY(b.tic());

@@ -3,7 +3,7 @@
 #include "app/demarrage.h"
 #include "bancss.h"
 #include "platform/hostwindowwatcher.h"
-#include "startup/hotex11.h"
+#include "startup/lignecommande.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -89,15 +89,15 @@ void TestHote::demarrageDansLaFenetre() {
     Reglages::ecrire(b.ts.settings, Reglages::wallTemp(), QStringLiteral("ancienne"));
     b.ts.instance.other = true; // one copy per screen: no instance test
     b.ts.windowHost.windows[42] = QSize(320, 200);
-    Demarrage demarrage(b.module);
+    Demarrage demarrage(b.ts.services, b.module);
     QCOMPARE(demarrage.Main(QStringLiteral("-window-id 0x2a")), Demarrage::Suite::Continuer);
     SS* ss = demarrage.ss();
     QVERIFY(ss);
     QCOMPARE(b.ts.windowHost.embedded, QList<quintptr>{42});
     QCOMPARE(ss->size(), QSize(320, 200));
-    QVERIFY(b.module.HoteX11);
-    QVERIFY(ss->Timer1.isActive());
-    QVERIFY(!ss->Photo->picture().isNull());
+    QVERIFY(b.module.HoteX11());
+    QVERIFY(ss->minuteur().isActive());
+    QVERIFY(!ss->findChild<PhotoPanel*>(QStringLiteral("Photo"))->picture().isNull());
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), QString());
     b.ss.reset();
     // The host watches the pointer: movement after a transition does not end the show.
@@ -113,7 +113,7 @@ void TestHote::demarrageDansLaFenetre() {
 
 void TestHote::fenetreInconnue() {
     BancSS b;
-    Demarrage demarrage(b.module);
+    Demarrage demarrage(b.ts.services, b.module);
     QCOMPARE(demarrage.Main(QStringLiteral("-window-id 99")), Demarrage::Suite::Terminer);
     QVERIFY(!demarrage.ss());
     QVERIFY(b.ts.windowHost.embedded.isEmpty());

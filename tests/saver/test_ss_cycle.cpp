@@ -8,8 +8,6 @@
 class TestSSCycle : public QObject {
     Q_OBJECT
 private slots:
-    void dureeTransition_data();
-    void dureeTransition();
     void vitesseLueAChaqueTic();
     void souris_data();
     void souris();
@@ -25,29 +23,6 @@ private slots:
     void photoIllisibleGardeLaPrecedente();
 };
 
-void TestSSCycle::dureeTransition_data() {
-    QTest::addColumn<QString>("valeur");
-    QTest::addColumn<int>("duree");
-    const int durees[] = {0, 400, 800, 1200, 1350, 1500, 1600, 2000};
-    for (int i = 0; i < 8; ++i)
-        QTest::addRow("index %d", i) << QString::number(i) << durees[i];
-    QTest::newRow("8") << "8" << 0;
-    QTest::newRow("-1") << "-1" << 0;
-    QTest::newRow("32768") << "32768" << 0;
-    QTest::newRow("vide") << "" << 0;
-    QTest::newRow("texte") << "lente" << 0;
-    QTest::newRow("blancs") << " 3 " << 1200;
-    QTest::newRow("2.5 arrondi pair") << "2.5" << 800;
-    QTest::newRow("3.5 arrondi pair") << "3.5" << 1350;
-    QTest::newRow("nan") << "nan" << 0;
-}
-
-void TestSSCycle::dureeTransition() {
-    QFETCH(QString, valeur);
-    QFETCH(int, duree);
-    QCOMPARE(SS::DureeTransition(valeur), duree);
-}
-
 void TestSSCycle::vitesseLueAChaqueTic() {
     BancSS b;
     SS& ss = b.demarrer(b.photos(3));
@@ -56,16 +31,16 @@ void TestSSCycle::vitesseLueAChaqueTic() {
     QVERIFY(QTest::qWaitForWindowExposed(&ss));
     Reglages::ecrire(b.ts.settings, Reglages::vitesseAffichage(), QStringLiteral("3"));
     QVERIFY(b.tic());
-    QVERIFY(ss.SSTransition1->running());
+    QVERIFY(b.transition()->running());
     // Ticks during the fade start nothing and change nothing.
-    const qint16 derniere = b.module.DernierePhoto;
+    const qint16 derniere = b.module.DernierePhoto();
     QVERIFY(b.tic());
-    QCOMPARE(b.module.DernierePhoto, derniere);
-    QTRY_VERIFY_WITH_TIMEOUT(!ss.SSTransition1->running(), 5000);
+    QCOMPARE(b.module.DernierePhoto(), derniere);
+    QTRY_VERIFY_WITH_TIMEOUT(!b.transition()->running(), 5000);
     Reglages::ecrire(b.ts.settings, Reglages::vitesseAffichage(), QStringLiteral("0"));
     QVERIFY(b.tic());
-    QVERIFY(!ss.SSTransition1->running());
-    QVERIFY(b.module.DernierePhoto != derniere);
+    QVERIFY(!b.transition()->running());
+    QVERIFY(b.module.DernierePhoto() != derniere);
 }
 
 using Points = QList<QPointF>;
@@ -98,18 +73,17 @@ void TestSSCycle::souris() {
     QFETCH(Points, apres);
     QFETCH(int, fins);
     BancSS b(ligne);
-    b.module.HoteX11 = hote;
+    if (hote)
+        b.module.PasserHoteX11();
     SS& ss = b.demarrer(b.photos(2));
     for (const QPointF& p : avant)
         ss.Photo_MouseMove(Qt::NoButton, Qt::NoModifier, p.x(), p.y());
     QCOMPARE(b.fins, 0);
-    QVERIFY(!ss.SourisArmee);
     QVERIFY(b.tic());
-    QVERIFY(ss.SourisArmee);
     for (const QPointF& p : apres)
         ss.Photo_MouseMove(Qt::NoButton, Qt::NoModifier, p.x(), p.y());
     QCOMPARE(b.fins, fins);
-    QCOMPARE(ss.Timer1.isActive(), fins == 0);
+    QCOMPARE(ss.minuteur().isActive(), fins == 0);
 }
 
 void TestSSCycle::toucheTermine_data() {
@@ -125,7 +99,7 @@ void TestSSCycle::toucheTermine() {
     // Any key, a modifier alone included.
     QTest::keyPress(&ss, Qt::Key_Shift);
     QCOMPARE(b.fins, 1);
-    QVERIFY(!ss.Timer1.isActive());
+    QVERIFY(!ss.minuteur().isActive());
 }
 
 void TestSSCycle::listeVide() {
@@ -133,14 +107,13 @@ void TestSSCycle::listeVide() {
     const QString aujourdhui = b.photos(1).first();
     Reglages::ecrire(b.ts.settings, Reglages::wall(b.ts.clock.weekdayFromSunday() - 1), aujourdhui);
     SS& ss = b.demarrer({});
-    QVERIFY(ss.Photo->picture().isNull());
-    QCOMPARE(ss.Photo->caption(), QString());
+    QVERIFY(b.photo()->picture().isNull());
+    QCOMPARE(b.photo()->caption(), QString());
     ss.Timer1_Timer();
-    QVERIFY(!ss.Timer1.isActive());
+    QVERIFY(!ss.minuteur().isActive());
     QVERIFY(b.ts.wallpaper.given.isEmpty());
-    QVERIFY(!ss.SSTransition1->running());
+    QVERIFY(!b.transition()->running());
     ss.PhotoSuivante();
-    QVERIFY(!ss.SourisArmee);
     // Only a key ends this show.
     ss.Photo_MouseMove(Qt::NoButton, Qt::NoModifier, 5, 5);
     QCOMPARE(b.fins, 0);
@@ -156,9 +129,9 @@ void TestSSCycle::unePhoto() {
     for (int i = 0; i < 5; ++i) {
         QVERIFY(b.tic());
         QCOMPARE(b.photoAffichee(1), 0);
-        QCOMPARE(ss.Photo->caption(), liste[0]);
+        QCOMPARE(b.photo()->caption(), liste[0]);
     }
-    QVERIFY(ss.Timer1.isActive());
+    QVERIFY(ss.minuteur().isActive());
 }
 
 void TestSSCycle::deuxPhotosAlternent() {
@@ -170,17 +143,17 @@ void TestSSCycle::deuxPhotosAlternent() {
         QVERIFY(b.tic());
         const int affichee = b.photoAffichee(2);
         QCOMPARE(affichee, 1 - precedente);
-        QCOMPARE(b.module.DernierePhoto, affichee + 1);
+        QCOMPARE(b.module.DernierePhoto(), affichee + 1);
         precedente = affichee;
     }
-    QVERIFY(ss.Timer1.isActive());
+    QVERIFY(ss.minuteur().isActive());
 }
 
 void TestSSCycle::troisPhotosJamaisDeuxFois() {
     BancSS b;
     Reglages::ecrire(b.ts.settings, Reglages::titre(), QStringLiteral("0"));
     const QStringList liste = b.photos(3);
-    SS& ss = b.demarrer(liste);
+    b.demarrer(liste);
     QSet<int> vues;
     int precedente = b.photoAffichee(3);
     for (int i = 0; i < 60; ++i) {
@@ -189,7 +162,7 @@ void TestSSCycle::troisPhotosJamaisDeuxFois() {
         QVERIFY(affichee >= 0);
         QVERIFY2(affichee != precedente, "the same photo twice in a row");
         // The title names the photo on screen.
-        QCOMPARE(ss.Photo->caption(), liste[affichee]);
+        QCOMPARE(b.photo()->caption(), liste[affichee]);
         vues.insert(affichee);
         precedente = affichee;
     }
@@ -226,24 +199,24 @@ void TestSSCycle::titre() {
     if (!position.isNull())
         Reglages::ecrire(b.ts.settings, Reglages::position(), position);
     const QStringList liste = b.photos(3);
-    SS& ss = b.demarrer(liste);
+    b.demarrer(liste);
     QVERIFY(b.tic());
-    QCOMPARE(ss.Photo->captionAlignment(), alignement);
-    QCOMPARE(ss.Photo->caption(), affiche ? liste[b.module.DernierePhoto - 1] : QString());
+    QCOMPARE(b.photo()->captionAlignment(), alignement);
+    QCOMPARE(b.photo()->caption(), affiche ? liste[b.module.DernierePhoto() - 1] : QString());
 }
 
 void TestSSCycle::titreRelu() {
     BancSS b;
     const QStringList liste = b.photos(3);
-    SS& ss = b.demarrer(liste);
+    b.demarrer(liste);
     QVERIFY(b.tic());
-    QCOMPARE(ss.Photo->caption(), QString());
+    QCOMPARE(b.photo()->caption(), QString());
     Reglages::ecrire(b.ts.settings, Reglages::titre(), QStringLiteral("0"));
     Reglages::ecrire(b.ts.settings, Reglages::position(), QStringLiteral("1"));
     QVERIFY(b.tic());
-    QCOMPARE(ss.Photo->caption(), liste[b.module.DernierePhoto - 1]);
+    QCOMPARE(b.photo()->caption(), liste[b.module.DernierePhoto() - 1]);
     // The position is read once, when the form loads.
-    QCOMPARE(ss.Photo->captionAlignment(), PhotoPanel::CaptionAlignment::TopCentre);
+    QCOMPARE(b.photo()->captionAlignment(), PhotoPanel::CaptionAlignment::TopCentre);
 }
 
 void TestSSCycle::photoIllisibleGardeLaPrecedente() {
@@ -256,10 +229,10 @@ void TestSSCycle::photoIllisibleGardeLaPrecedente() {
     SS& ss = b.demarrer(liste);
     QCOMPARE(b.photoAffichee(1), 0);
     QVERIFY(b.tic());
-    QCOMPARE(ss.Photo->caption(), absente);
+    QCOMPARE(b.photo()->caption(), absente);
     QCOMPARE(b.photoAffichee(1), 0);
-    QCOMPARE(b.module.DernierePhoto, qint16(2));
-    QVERIFY(ss.Timer1.isActive());
+    QCOMPARE(b.module.DernierePhoto(), qint16(2));
+    QVERIFY(ss.minuteur().isActive());
 }
 
 QTEST_MAIN(TestSSCycle)

@@ -1,5 +1,5 @@
 #include "doubles.h"
-#include "startup/module1.h"
+#include "startup/registre.h"
 
 #include <QTest>
 
@@ -28,7 +28,7 @@ private slots:
     void cleRacine() {
         QFETCH(QString, nom);
         QFETCH(uint, handle);
-        QCOMPARE(uint(Module1::CleRacine(nom)), handle);
+        QCOMPARE(uint(LecteurRegistre::CleRacine(nom)), handle);
     }
 
     void separerCle_data() {
@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, chemin);
         QFETCH(QString, reste);
         TestServices t;
-        Module1 m(t.services);
+        LecteurRegistre m(t.registry);
         m.SeparerCle(chemin);
         QCOMPARE(chemin, reste);
     }
@@ -87,17 +87,17 @@ private slots:
         QFETCH(bool, invalide);
         TestServices t;
         t.registry.set(HKLM, CurrentVersion, "ProgramFilesDir", stocke);
-        Module1 m(t.services);
+        LecteurRegistre m(t.registry);
         const auto v = m.LireRegistre(chemin, QStringLiteral("ProgramFilesDir"));
         QCOMPARE(!v.has_value(), rien);
         if (v)
             QCOMPARE(*v, resultat);
-        QCOMPARE(m.CleInvalide, invalide);
+        QCOMPARE(m.CleInvalide(), invalide);
     }
 
     void racineSeuleSousCleVide() {
         TestServices t;
-        Module1 m(t.services);
+        LecteurRegistre m(t.registry);
         QString chemin = QStringLiteral("HKEY_LOCAL_MACHINE");
         QCOMPARE(m.LireRegistre(chemin, QStringLiteral("x")),
                  std::optional<QString>(QStringLiteral("Error")));
@@ -106,7 +106,7 @@ private slots:
 
     void dossierProgrammes() {
         TestServices t;
-        Module1 m(t.services);
+        LecteurRegistre m(t.registry);
         QCOMPARE(m.DossierProgrammes(), QStringLiteral("Error"));
         t.registry.set(HKLM, CurrentVersion, "ProgramFilesDir", "D:\\Programmes");
         QCOMPARE(m.DossierProgrammes(), QStringLiteral("D:\\Programmes"));
@@ -116,9 +116,9 @@ private slots:
         // A malformed lookup earlier does not leak into the next one.
         QString mauvais = QStringLiteral("hkey");
         m.LireRegistre(mauvais, QStringLiteral("x"));
-        QVERIFY(m.CleInvalide);
+        QVERIFY(m.CleInvalide());
         QCOMPARE(m.DossierProgrammes(), QStringLiteral("D:\\P"));
-        QVERIFY(!m.CleInvalide);
+        QVERIFY(!m.CleInvalide());
         // Every key that was opened was closed again.
         QCOMPARE(t.registry.closed, 3);
     }

@@ -22,10 +22,10 @@ void choisir(BancForm2& b, const QStringList& fichiers) {
 }
 
 void verifierListe(const BancForm2& b, const QStringList& attendue) {
-    QCOMPARE(entrees(listeDe(*b.form)->ListeS), attendue);
+    QCOMPARE(entrees(listeS(*b.form)), attendue);
     QCOMPARE(b.form->etat().album.Liste, attendue);
     QCOMPARE(LireMiroir(b.ts.settings), attendue);
-    QVERIFY(!listeDe(*b.form)->ListeS->isHidden());
+    QVERIFY(!listeS(*b.form)->isHidden());
     QVERIFY(vignettesDe(*b.form)->isHidden());
 }
 

@@ -10,9 +10,9 @@
 #include "config/form2.h"
 #include "config/panneauapropos.h"
 #include "config/panneauoptions.h"
+#include "controls/picturebutton.h"
 #include "doubles.h"
 #include "platform/services.h"
-#include "startup/module1.h"
 #include "wallpaper/panneaujour.h"
 
 #include <QListWidget>
@@ -50,6 +50,18 @@ inline void cliquerEntree(QListWidget* liste, int ligne, Qt::MouseButton bouton 
     cliquer(liste->viewport(), bouton, liste->visualItemRect(liste->item(ligne)).center());
 }
 
+inline QListWidget* listeS(const QWidget& f) {
+    return controle<QListWidget>(f, QStringLiteral("ListeS"));
+}
+
+// The command bar's icon `i` and its caption.
+inline PictureButton* bouton(const QWidget& f, int i) {
+    return controle<PictureButton>(f, QStringLiteral("Boutons%1").arg(i));
+}
+inline PictureButton* legende(const QWidget& f, int i) {
+    return controle<PictureButton>(f, QStringLiteral("TBoutons%1").arg(i));
+}
+
 template <typename P> P* panneau(const QWidget& f) {
     P* p = f.findChild<P*>();
     if (!p)
@@ -81,16 +93,14 @@ inline Apercu* apercuDe(const QWidget& f) {
 
 struct BancForm2 {
     TestServices ts;
-    Module1 module{ts.services};
+    Services& services;
+    QString dossierProgramme = QStringLiteral("/opt/lumivane");
     int fins = 0;
     std::unique_ptr<Form2> form;
 
-    explicit BancForm2(Services* services = nullptr) : module(services ? *services : ts.services) {
-        module.FinProgramme = [this] { ++fins; };
-        module.DossierProgramme = QStringLiteral("/opt/lumivane");
-    }
+    explicit BancForm2(Services* autres = nullptr) : services(autres ? *autres : ts.services) {}
     Form2& ouvrir() {
-        form = std::make_unique<Form2>(module);
+        form = std::make_unique<Form2>(services, dossierProgramme, [this] { ++fins; });
         aproposDe(*form)->DureeGlissement = 0;
         if (!QTest::qWaitFor([this] { return !listeDe(*form)->lectureEnCours(); }))
             qFatal("album file never read");

@@ -1,9 +1,11 @@
 // The weekday panel as a user drives it: the pressed-state protocol of the action buttons and
 // their labels, the active and hover looks, "Paper", and the panel waiting while today's
 // picture is applied. The fixed clock says Monday.
+#include "controls/decor.h"
 #include "controls/picturebutton.h"
 #include "doubles.h"
 #include "samples.h"
+#include "wallpaper/imagesjour.h"
 #include "wallpaper/panneaujour.h"
 
 #include <QComboBox>
@@ -16,15 +18,27 @@ namespace {
 const QString Wallpaper = QStringLiteral("Wallpaper");
 const QColor Blanc(255, 255, 255), Jaune(255, 255, 0), Cyan(0, 255, 255);
 
+PictureButton* bouton(const PanneauJour& p, const char* nom) {
+    return p.findChild<PictureButton*>(QLatin1String(nom));
+}
+
+QComboBox* jour(const PanneauJour& p) {
+    return p.findChild<QComboBox*>(QStringLiteral("Jour"));
+}
+
 struct Banc {
     TestServices ts;
     QTemporaryDir dossier;
     QString apercu; // what the preview frame shows
-    PanneauJour panneau{ts.services, dossier.path(), [this] { return apercu; }};
+    PanneauJour panneau{ts.services, dossier.path()};
 
     Banc() {
         QObject::connect(&panneau, &PanneauJour::afficherFichier, &panneau,
-                         [this](const QString& f) { apercu = f; });
+                         [this](const QString& f) { montrer(f); });
+    }
+    void montrer(const QString& fichier) {
+        apercu = fichier;
+        panneau.apercuChange(fichier);
     }
     QString image() {
         const QString chemin = dossier.filePath(QStringLiteral("jour.jpg"));
@@ -56,14 +70,16 @@ void TestPanneauJour::aujourdhuiAuDemarrage() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), QStringLiteral("/photos/lundi.jpg"));
     b.panneau.Charger(2);
-    QCOMPARE(b.panneau.Jour->count(), 7);
-    QCOMPARE(b.panneau.Jour->currentText(), QStringLiteral("Lundi"));
+    QCOMPARE(jour(b.panneau)->count(), 7);
+    QCOMPARE(jour(b.panneau)->currentText(), QStringLiteral("Lundi"));
     QCOMPARE(b.apercu, QStringLiteral("/photos/lundi.jpg"));
-    QVERIFY(b.panneau.Valider->isEnabled() && b.panneau.TDevalider->isEnabled());
-    b.panneau.Jour->setCurrentIndex(3);
+    QVERIFY(bouton(b.panneau, "Valider")->isEnabled() &&
+            bouton(b.panneau, "TDevalider")->isEnabled());
+    jour(b.panneau)->setCurrentIndex(3);
     QCOMPARE(b.apercu, QString());
-    QVERIFY(!b.panneau.Valider->isEnabled() && !b.panneau.TDevalider->isEnabled());
-    QVERIFY(b.panneau.Sel->isEnabled() && b.panneau.TSel->isEnabled());
+    QVERIFY(!bouton(b.panneau, "Valider")->isEnabled() &&
+            !bouton(b.panneau, "TDevalider")->isEnabled());
+    QVERIFY(bouton(b.panneau, "Sel")->isEnabled() && bouton(b.panneau, "TSel")->isEnabled());
 }
 
 // An action button acts on the click that pressed it, not on the click its release raises; a
@@ -91,7 +107,7 @@ void TestPanneauJour::protocolePression() {
     if (image)
         b.ts.settings.write(Wallpaper, QStringLiteral("Wall 4"), QStringLiteral("/p/jeudi.jpg"));
     b.panneau.Charger(2);
-    b.panneau.Jour->setCurrentIndex(4);
+    jour(b.panneau)->setCurrentIndex(4);
     fixer(b.ts.prompts.answers, {false});
     auto* p = b.panneau.findChild<PictureButton*>(bouton);
     if (relache)
@@ -105,105 +121,110 @@ void TestPanneauJour::protocolePression() {
 void TestPanneauJour::paperMemeValiderInactif() {
     Banc b;
     b.panneau.Charger(2);
-    b.panneau.Jour->setCurrentIndex(4);
-    QVERIFY(!b.panneau.Valider->isEnabled());
-    b.apercu = QStringLiteral("/album/photo.jpg");
+    jour(b.panneau)->setCurrentIndex(4);
+    QVERIFY(!bouton(b.panneau, "Valider")->isEnabled());
+    b.montrer(QStringLiteral("/album/photo.jpg"));
     b.panneau.Paper_Click();
     QCOMPARE(b.lire(4), QStringLiteral("/album/photo.jpg"));
-    QVERIFY(!b.panneau.Valider->value());
+    QVERIFY(!bouton(b.panneau, "Valider")->value());
 }
 
 void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
     Banc b;
     b.panneau.Charger(2);
-    b.panneau.Jour->setCurrentIndex(4);
+    jour(b.panneau)->setCurrentIndex(4);
     fixer(b.ts.files.results, {b.dossier.filePath(QStringLiteral("choisie.jpg"))});
-    b.panneau.TSel->click();
+    bouton(b.panneau, "TSel")->click();
     QCOMPARE(b.ts.files.requests.first().title,
              QStringLiteral("Sélectionner les photos de fond d'écran"));
     QCOMPARE(b.ts.files.requests.first().filter,
              QStringLiteral("Tous les fichiers images|*.bmp;*.gif;*.jpg;*.jpeg"));
     QCOMPARE(b.apercu, b.dossier.filePath(QStringLiteral("choisie.jpg")));
-    QVERIFY(!b.panneau.TSel->value() && !b.panneau.Sel->value());
-    QVERIFY(b.panneau.Valider->isEnabled() && b.panneau.TValider->isEnabled());
+    QVERIFY(!bouton(b.panneau, "TSel")->value() && !bouton(b.panneau, "Sel")->value());
+    QVERIFY(bouton(b.panneau, "Valider")->isEnabled() &&
+            bouton(b.panneau, "TValider")->isEnabled());
+    const QList<QImage> images = ImagesJour::images(Decor::FondPanneau);
     bool actifPendantLaQuestion = false;
     b.ts.prompts.whileAsking = [&] {
         PanneauJour& p = b.panneau;
-        actifPendantLaQuestion = p.Valider->pictureUp() == p.ImageList2.last() &&
-                                 p.Sel->pictureUp() == p.ImageList2.picture(1) &&
-                                 p.TValider->textColor() == Cyan;
+        actifPendantLaQuestion = bouton(p, "Valider")->pictureUp() == images.last() &&
+                                 bouton(p, "Sel")->pictureUp() == images.first() &&
+                                 bouton(p, "TValider")->textColor() == Cyan;
     };
-    b.panneau.Valider->click();
+    bouton(b.panneau, "Valider")->click();
     QVERIFY(actifPendantLaQuestion);
     QCOMPARE(b.lire(4), b.apercu);
-    QVERIFY(!b.panneau.Valider->isEnabled() && !b.panneau.DeValider->isEnabled());
-    QCOMPARE(b.panneau.TValider->textColor(), Blanc);
+    QVERIFY(!bouton(b.panneau, "Valider")->isEnabled() &&
+            !bouton(b.panneau, "DeValider")->isEnabled());
+    QCOMPARE(bouton(b.panneau, "TValider")->textColor(), Blanc);
     QVERIFY(b.ts.wallpaper.given.isEmpty());
 }
 
 void TestPanneauJour::attendPendantLApplication() {
     Banc b;
     b.panneau.Charger(2);
-    b.apercu = b.image();
+    b.montrer(b.image());
     b.panneau.Paper_Click();
     // Decoding and writing go on elsewhere; the panel waits, the dialog does not.
     QVERIFY(!b.panneau.isEnabled());
-    QVERIFY(b.panneau.Valider->value());
+    QVERIFY(bouton(b.panneau, "Valider")->value());
     QTRY_VERIFY(b.panneau.isEnabled());
     QCOMPARE(b.ts.wallpaper.given.size(), 1);
     QCOMPARE(b.ts.settings.read(Wallpaper, QStringLiteral("WallTemp")), b.apercu);
-    QVERIFY(!b.panneau.Valider->value() && !b.panneau.Valider->isEnabled());
-    QVERIFY(b.panneau.Sel->isEnabled() && b.panneau.Jour->isEnabled());
+    QVERIFY(!bouton(b.panneau, "Valider")->value() && !bouton(b.panneau, "Valider")->isEnabled());
+    QVERIFY(bouton(b.panneau, "Sel")->isEnabled() && jour(b.panneau)->isEnabled());
 }
 
 void TestPanneauJour::enleverVideLApercu() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
     b.panneau.Charger(2);
-    b.panneau.Survol(1);
-    b.panneau.DeValider->click();
+    b.panneau.survol(1);
+    bouton(b.panneau, "DeValider")->click();
     QCOMPARE(b.lire(1), QStringLiteral("absent"));
     QCOMPARE(b.apercu, QString());
-    QVERIFY(!b.panneau.DeValider->isEnabled() && !b.panneau.Valider->isEnabled());
-    QCOMPARE(b.panneau.TDevalider->textColor(), Blanc);
+    QVERIFY(!bouton(b.panneau, "DeValider")->isEnabled() &&
+            !bouton(b.panneau, "Valider")->isEnabled());
+    QCOMPARE(bouton(b.panneau, "TDevalider")->textColor(), Blanc);
     // The hover animation stops only when the pointer leaves.
-    QVERIFY(b.panneau.Timer2.isActive());
+    QTRY_VERIFY(bouton(b.panneau, "DeValider")->pictureUp() !=
+                ImagesJour::images(Decor::FondPanneau).first());
     QVERIFY(b.ts.wallpaper.given.isEmpty());
 }
 
 void TestPanneauJour::survol_data() {
-    QTest::addColumn<int>("image");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("etiquette");
-    QTest::newRow("Sel") << 0 << "Sel"
+    QTest::newRow("Sel") << "Sel"
                          << "TSel";
-    QTest::newRow("DeValider") << 1 << "DeValider"
+    QTest::newRow("DeValider") << "DeValider"
                                << "TDevalider";
-    QTest::newRow("Valider") << 2 << "Valider"
+    QTest::newRow("Valider") << "Valider"
                              << "TValider";
 }
 
-// Hovering a button or its label animates the button and turns the label yellow; leaving
-// stops it and brings both back to rest. (The frames themselves: test_form2_animation.)
+// Hovering a button or its label animates that button alone and turns the label yellow;
+// leaving stops it and brings both back to rest. (The frames themselves: test_hoveranimation.)
 void TestPanneauJour::survol() {
-    QFETCH(int, image);
     QFETCH(QString, action);
     QFETCH(QString, etiquette);
     Banc b;
     PanneauJour& p = b.panneau;
+    const QList<QImage> images = ImagesJour::images(Decor::FondPanneau);
     auto* a = p.findChild<PictureButton*>(action);
     auto* e = p.findChild<PictureButton*>(etiquette);
     emit e->pointerEntered({}, {}, 1, 1);
-    QVERIFY(p.Timer2.isActive());
-    QCOMPARE(p.Timer2.interval(), 300);
     QCOMPARE(e->textColor(), Jaune);
-    p.Timer2_Timer();
-    QCOMPARE(p.ImageSurvolee, qint16(image));
+    QTRY_VERIFY(a->pictureUp() != images.first());
+    QCOMPARE(a->pictureDown(), images.last());
+    for (const char* autre : {"Sel", "DeValider", "Valider"})
+        if (bouton(p, autre) != a)
+            QCOMPARE(bouton(p, autre)->pictureUp(), images.first());
     emit a->pointerLeft({}, {}, -1, -1);
-    QVERIFY(!p.Timer2.isActive());
-    QCOMPARE(p.Timer2.interval(), 0);
-    QCOMPARE(a->pictureUp(), p.ImageList2.picture(1));
+    QCOMPARE(a->pictureUp(), images.first());
     QCOMPARE(e->textColor(), Blanc);
+    QTest::qWait(400);
+    QCOMPARE(a->pictureUp(), images.first());
 }
 
 QTEST_MAIN(TestPanneauJour)

@@ -1,4 +1,4 @@
-#include "browser/geometriegrille.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QTest>
 

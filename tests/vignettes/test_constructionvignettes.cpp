@@ -1,9 +1,9 @@
-#include "browser/cachevignettes.h"
-#include "browser/constructionvignettes.h"
 #include "doubles.h"
 #include "fichiers.h"
 #include "platform/pictures.h"
 #include "samples.h"
+#include "vignettes/cachevignettes.h"
+#include "vignettes/constructionvignettes.h"
 
 #include <QDir>
 #include <QFile>

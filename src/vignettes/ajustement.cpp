@@ -1,4 +1,4 @@
-#include "browser/ajustement.h"
+#include "vignettes/ajustement.h"
 
 #include <cmath>
 

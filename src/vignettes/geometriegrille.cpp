@@ -1,6 +1,6 @@
-#include "browser/geometriegrille.h"
+#include "vignettes/geometriegrille.h"
 
-#include "browser/ajustement.h"
+#include "vignettes/ajustement.h"
 
 #include <QtMath>
 #include <algorithm>

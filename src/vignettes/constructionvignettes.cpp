@@ -1,9 +1,9 @@
-#include "browser/constructionvignettes.h"
+#include "vignettes/constructionvignettes.h"
 
-#include "browser/cachevignettes.h"
-#include "browser/vignettesdejafaites.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
+#include "vignettes/cachevignettes.h"
+#include "vignettes/vignettesdejafaites.h"
 
 #include <QDir>
 #include <QMutex>

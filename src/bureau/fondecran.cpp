@@ -1,4 +1,4 @@
-#include "saver/fondecran.h"
+#include "bureau/fondecran.h"
 
 #include "platform/desktopwallpaper.h"
 #include "platform/pictures.h"

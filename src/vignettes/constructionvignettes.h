@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/geometriegrille.h"
 #include "platform/sharedthumbnails.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QImage>
 #include <QList>

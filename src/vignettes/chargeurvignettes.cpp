@@ -1,8 +1,8 @@
-#include "browser/chargeurvignettes.h"
+#include "vignettes/chargeurvignettes.h"
 
-#include "browser/geometriegrille.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
+#include "vignettes/geometriegrille.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 

@@ -1,4 +1,4 @@
-#include "browser/vignettesdejafaites.h"
+#include "vignettes/vignettesdejafaites.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "browser/cachevignettes.h"
+#include "vignettes/cachevignettes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,33 @@
-#include "startup/hotex11.h"
+#include "startup/lignecommande.h"
 
 #include <QRegularExpression>
 #include <QStringList>
+
+QString ModeDe(const QString& ligneCommande) {
+    return ligneCommande.trimmed().toUpper().left(2).trimmed();
+}
+
+std::optional<quintptr> FenetreApercu(const QString& ligneCommande) {
+    // Like a numeric conversion of the text from the 4th character: blanks skipped, then the
+    // longest number that starts there.
+    const QString reste = ligneCommande.mid(3).trimmed();
+    bool ok = false;
+    quintptr valeur = 0;
+    if (reste.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
+        qsizetype fin = 2;
+        while (fin < reste.size() && isxdigit(reste[fin].toLatin1()))
+            ++fin;
+        valeur = reste.mid(2, fin - 2).toULongLong(&ok, 16);
+    } else {
+        qsizetype fin = 0;
+        while (fin < reste.size() && reste[fin].isDigit() && reste[fin].unicode() < 128)
+            ++fin;
+        valeur = reste.left(fin).toULongLong(&ok, 10);
+    }
+    if (!ok || valeur == 0)
+        return std::nullopt;
+    return valeur;
+}
 
 std::optional<quintptr> IdentifiantFenetre(const QString& texte) {
     const QString t = texte.trimmed();

@@ -16,6 +16,7 @@
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
 #include "mesuresbanc.h"
+#include "platform/grandsblocs.h"
 #include "samples.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"
@@ -92,6 +93,7 @@ QImage ecranUnePhoto(const QString& photo, const QSize& ecran) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    returnLargeBuffersToSystem();
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments();
     QString dossier = QDir::tempPath() + QStringLiteral("/lumivane-bench-photos");

@@ -6,3 +6,9 @@
 // asked for by another, then pile up: a 4K show held one photo more than it used.
 // Called once, at the start, before any thread.
 void returnLargeBuffersToSystem();
+
+class QImage;
+
+// Asks the system to back a freshly made, still untouched image with large pages where it can:
+// filling a screen-sized photo then costs a few faults instead of thousands.
+void preferLargePages(QImage& image);

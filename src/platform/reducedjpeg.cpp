@@ -1,5 +1,7 @@
 #include "platform/reducedjpeg.h"
 
+#include "platform/grandsblocs.h"
+
 #include <QIODevice>
 #include <algorithm>
 #include <cmath>
@@ -224,6 +226,7 @@ void run(Decode& d, QIODevice& file, const QSize& size, QImage& result) {
     result = QImage(size, QImage::Format_RGB32);
     if (result.isNull() || width < size.width() || height < size.height())
         failed(reinterpret_cast<j_common_ptr>(&d.info));
+    preferLargePages(result);
     setDensity(d.info, result);
     d.line.resize(size_t(width) * 4);
     d.average.emplace(width, height, result);

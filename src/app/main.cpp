@@ -2,6 +2,7 @@
 #include "app/lancementveille.h"
 #include "platform/desktopwallpaper.h"
 #include "platform/display.h"
+#include "platform/grandsblocs.h"
 #include "platform/platformservices.h"
 #include "platform/poolsimages.h"
 #include "platform/services.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
         std::fputs(MessageSansEcran().toLocal8Bit().constData(), stderr);
         return 1;
     }
+    returnLargeBuffersToSystem();
     QApplication app(argc, argv);
     const QString ligne = QApplication::arguments().mid(1).join(u' ');
     const QString variableHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");

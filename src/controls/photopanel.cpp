@@ -43,10 +43,15 @@ QRect PhotoPanel::fittedRect(const QSize& size, const QSize& panel) {
 
 void PhotoPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
+    const QRect fitted = m_picture.isNull() ? QRect() : fittedRect(m_picture.size(), size());
+    // An opaque picture covers its rectangle: black goes only around it, so that a screen-sized
+    // photo is not written twice at each paint.
+    const QRegion black = m_picture.hasAlphaChannel() ? QRegion(rect()) : QRegion(rect()) - fitted;
+    for (const QRect& r : black)
+        p.fillRect(r, Qt::black);
     if (!m_picture.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(fittedRect(m_picture.size(), size()), m_picture);
+        p.drawImage(fitted, m_picture);
     }
     paintCaption(p);
 }

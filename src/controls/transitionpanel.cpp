@@ -3,13 +3,11 @@
 #include <QPainter>
 #include <algorithm>
 
-// Paints the blend of the two stills on top of the children; opaque, so nothing underneath is
-// repainted while the fade runs.
+// Lays the photograph of the old content over the children, fading out. It is not opaque: the
+// children below paint the new content first, in the overlay's area only.
 class TransitionOverlay final : public QWidget {
 public:
     explicit TransitionOverlay(TransitionPanel* panel) : QWidget(panel), m_panel(panel) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_NoSystemBackground);
         // Pointer events go to the children as if the overlay were not there.
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
@@ -18,10 +16,10 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const double t = m_panel->progress();
-        p.drawImage(0, 0, m_panel->m_from);
-        p.setOpacity(t);
-        p.drawImage(0, 0, m_panel->m_to);
+        p.setOpacity(TransitionPanel::fadeOutOpacity(m_panel->progress()));
+        const QImage& from = m_panel->m_from;
+        const qreal dpr = from.devicePixelRatio();
+        p.drawImage(QPointF(), from, QRectF(QPointF(pos()) * dpr, QSizeF(size()) * dpr));
         ++m_panel->m_frames;
     }
 
@@ -30,7 +28,7 @@ private:
 };
 
 namespace {
-// About 75 frames a second: smoother than a 60 Hz screen needs, still cheap at 1920 x 1080.
+// About 75 frames a second: smoother than a 60 Hz screen needs.
 constexpr int FrameIntervalMs = 13;
 } // namespace
 
@@ -49,22 +47,19 @@ double TransitionPanel::progress() const {
     return std::clamp(double(m_clock.elapsed()) / m_duration, 0.0, 1.0);
 }
 
-void TransitionPanel::prepareStills() {
-    const qreal dpr = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * dpr).toSize();
-    if (m_from.size() == pixels && m_from.devicePixelRatio() == dpr)
-        return;
-    for (QImage* still : {&m_from, &m_to}) {
-        *still = QImage(pixels, QImage::Format_RGB32);
-        still->setDevicePixelRatio(dpr);
-        // Touch every page now: fresh memory costs tens of milliseconds to fault in.
-        still->fill(Qt::black);
-    }
+double TransitionPanel::fadeOutOpacity(double progress) {
+    // A painter blends at a whole number of 256ths of its opacity, and the blend of a source at
+    // n/256 gives it (n - 1)/255 of the weight: the old picture gets the rest of the new one's.
+    const int n = int(std::clamp(progress, 0.0, 1.0) * 256);
+    return n == 0 ? 1.0 : double(257 - n) / 256;
 }
 
-void TransitionPanel::snapshot(QImage& still) {
-    still.fill(Qt::black);
-    render(&still, QPoint(), QRegion(), QWidget::DrawChildren);
+void TransitionPanel::snapshot() {
+    const qreal dpr = devicePixelRatioF();
+    m_from = QImage((QSizeF(size()) * dpr).toSize(), QImage::Format_RGB32);
+    m_from.setDevicePixelRatio(dpr);
+    m_from.fill(Qt::black);
+    render(&m_from, QPoint(), QRegion(), QWidget::DrawChildren);
 }
 
 bool TransitionPanel::start(int, int durationMs) {
@@ -76,10 +71,8 @@ bool TransitionPanel::start(int, int durationMs) {
         emit finished();
         return true;
     }
-    prepareStills();
-    snapshot(m_from);
+    snapshot();
     emit transitionEvent();
-    snapshot(m_to);
     m_duration = durationMs;
     m_running = true;
     m_clock.start();
@@ -102,19 +95,12 @@ void TransitionPanel::finish() {
     m_frameTimer.stop();
     m_running = false;
     m_overlay->hide();
+    m_from = QImage();
     emit finished();
 }
 
 void TransitionPanel::resizeEvent(QResizeEvent*) {
-    // A resize in the middle of a fade would stretch stale stills: end the fade there.
+    // A resize in the middle of a fade would lay a stale photograph over the new layout.
     if (m_running)
         finish();
-    m_overlay->setGeometry(rect());
-    if (isVisible() && !size().isEmpty())
-        prepareStills();
-}
-
-void TransitionPanel::showEvent(QShowEvent*) {
-    if (!size().isEmpty())
-        prepareStills();
 }

@@ -10,13 +10,13 @@ class TransitionOverlay;
 // A container that changes what its children show through a timed cross-fade.
 //
 // start(effect, duration) raises transitionEvent() once, synchronously, and the receiver puts
-// the new content in place there. The panel photographs its children just before and just after
-// that event and fades from the first picture to the second over `duration` ms, painting only
-// the two stills (the children are not repainted while the fade runs). A duration of 0 shows the
-// new content at once, with no fade.
+// the new content in place there. The panel photographs its children just before that event;
+// during the fade the children paint the new content as usual and the photograph is laid over
+// it, fading out over `duration` ms. A duration of 0 shows the new content at once, with no
+// fade.
 //
-// The two stills stay allocated while the panel is shown (two pictures of the panel's size), so
-// that a photo change never waits for fresh memory.
+// The photograph is the one picture of the panel's size the fade needs, and it is let go when
+// the fade ends: between fades the panel holds no picture.
 //
 // While a fade runs, start() refuses: the show asks for a new photo every 500 ms, but a photo
 // that replaced a half-faded one would make the screen jump; the request is simply dropped and
@@ -36,18 +36,20 @@ public:
     // Frames painted by the overlay since construction (for measurements).
     qint64 framesPainted() const { return m_frames; }
 
+    // The opacity at which the old picture, laid over the new one, gives exactly the blend a
+    // painter makes of the new one drawn at `progress` over the old one.
+    static double fadeOutOpacity(double progress);
+
 signals:
     void transitionEvent();
     void finished();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     friend class TransitionOverlay;
-    void prepareStills();
-    void snapshot(QImage& still);
+    void snapshot();
     void frame();
     void finish();
 
@@ -55,7 +57,6 @@ private:
     QTimer m_frameTimer;
     QElapsedTimer m_clock;
     QImage m_from;
-    QImage m_to;
     int m_duration = 0;
     bool m_running = false;
     qint64 m_frames = 0;

@@ -2,6 +2,7 @@
 #include "platform/pictureheader.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
+#include "platform/reducedjpeg.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <QSemaphore>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -78,6 +80,24 @@ private:
     int m_units;
 };
 
+// The picture's EXIF orientation applied as the reader applies it: mirrored, then turned.
+QImage oriented(QImage image, QImageIOHandler::Transformations t) {
+    image = std::move(image).mirrored(t.testFlag(QImageIOHandler::TransformationMirror),
+                                      t.testFlag(QImageIOHandler::TransformationFlip));
+    if (t.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+// A JPEG reduced as it is decoded, without the reader's intermediate picture; nothing when
+// that path does not read it.
+std::optional<QImage> reducedJpeg(const QString& path, const QSize& target) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeReducedJpeg(file, target);
+}
+
 QImage decodeScaled(const QString& path, const QSize& bound, QSemaphore& budget) {
     if (!isReadableFile(path))
         return {};
@@ -103,6 +123,10 @@ QImage decodeScaled(const QString& path, const QSize& bound, QSemaphore& budget)
     // Qt's own limit stays, a second guard on each image its readers allocate.
     reader.setAllocationLimit(Share::unitsOf(Pictures::maxDecodeBytes) + 1);
     const Share share(budget, plan.bytes);
+    if (header.kind == PictureHeader::Kind::Jpeg && plan.scaled)
+        if (std::optional<QImage> reduced = reducedJpeg(path, plan.asked))
+            return reduced->isNull() ? QImage()
+                                     : oriented(*std::move(reduced), reader.transformation());
     if (plan.scaled)
         reader.setScaledSize(plan.asked);
     QImage image = reader.read();

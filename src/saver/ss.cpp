@@ -36,6 +36,12 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &SS::Timer1_Timer);
     connect(Photo, &PhotoPanel::pointerMoved, this, &SS::Photo_MouseMove);
     connect(SSTransition1, &TransitionPanel::transitionEvent, this, &SS::PhotoSuivante);
+    // The next photo is decoded once the fade is over: while it runs, the fade holds a picture
+    // of the screen's size, and the two together would double the show's memory at its peak.
+    connect(SSTransition1, &TransitionPanel::finished, this, [this] {
+        if (!m_suivante)
+            PreparerSuivante();
+    });
     m_fondEcran = new QFutureWatcher<FondEcran>(this);
     connect(m_fondEcran, &QFutureWatcher<FondEcran>::finished, this, [this] {
         const FondEcran r = m_fondEcran->result();
@@ -153,7 +159,6 @@ void SS::PhotoSuivante() {
     DernierePhoto() = suivante.k;
     PoserPhoto(suivante.chemin, image);
     SourisArmee = true;
-    PreparerSuivante();
 }
 
 void SS::PreparerSuivante() {

@@ -83,7 +83,8 @@ private:
     QSize TailleAffichage() const;
     void Terminer();
     // Chooses the next photo now and decodes it off the UI thread at display size, so that it
-    // is ready when its transition event comes.
+    // is ready when its transition event comes. Run when a photo is put in place first, and
+    // then at the end of each transition.
     void PreparerSuivante();
 
     struct Suivante {

@@ -3,7 +3,9 @@
 #include "controls/motsurligne.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
+#include "controls/transitionpanel.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -29,6 +31,7 @@ private slots:
     void groupesDOptionsParParent();
     void motSurLigne_data();
     void motSurLigne();
+    void fonduExact();
 };
 
 void TestControls::protocolePression_data() {
@@ -198,6 +201,34 @@ void TestControls::motSurLigne() {
         fm.horizontalAdvance(ligne.left(at) + trou) - m.gauche - fm.horizontalAdvance(mot);
     QVERIFY2(avant >= 0 && avant <= demiBlanc && apres >= 0 && apres <= demiBlanc,
              qPrintable(QStringLiteral("%1, %2").arg(avant).arg(apres)));
+}
+
+// The old picture laid over the new one at the fade-out opacity gives exactly what the new one
+// drawn over the old one gives, at every step a painter makes and between steps.
+void TestControls::fonduExact() {
+    QImage from(261, 3, QImage::Format_RGB32);
+    QImage to(from.size(), QImage::Format_RGB32);
+    for (int y = 0; y < from.height(); ++y)
+        for (int x = 0; x < from.width(); ++x) {
+            from.setPixel(x, y, qRgb(x & 255, 255 - (x & 255), (x * 7 + y * 61) & 255));
+            to.setPixel(x, y, qRgb((x * 13 + y * 29) & 255, (x * 3) & 255, (255 - x) & 255));
+        }
+    for (int half = 0; half <= 512; ++half) {
+        const double t = half / 512.0;
+        QImage expected = from;
+        {
+            QPainter p(&expected);
+            p.setOpacity(t);
+            p.drawImage(0, 0, to);
+        }
+        QImage fade = to;
+        {
+            QPainter p(&fade);
+            p.setOpacity(TransitionPanel::fadeOutOpacity(t));
+            p.drawImage(0, 0, from);
+        }
+        QVERIFY2(fade == expected, qPrintable(QString::number(t)));
+    }
 }
 
 QTEST_MAIN(TestControls)

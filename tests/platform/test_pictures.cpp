@@ -4,6 +4,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -124,6 +126,51 @@ private slots:
         QVERIFY(!fitted.isNull());
         QVERIFY2(fitted.width() <= bound.width() && fitted.height() <= bound.height(),
                  qPrintable(QStringLiteral("%1 x %2").arg(fitted.width()).arg(fitted.height())));
+    }
+
+    // A JPEG loaded smaller than it is gives what the platform's reader gives when asked for
+    // that size (each pixel the mean of its area), within rounding, whichever way it is read.
+    void jpegReduitCommeLeLecteur_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("sequential") << "sequential" << 0;
+        QTest::newRow("turned by EXIF") << "sequential" << 6;
+        QTest::newRow("mirrored by EXIF") << "sequential" << 2;
+        QTest::newRow("progressive") << "progressive" << 0;
+        QTest::newRow("grey") << "grey" << 0;
+    }
+    void jpegReduitCommeLeLecteur() {
+        QFETCH(QString, form);
+        QFETCH(int, orientation);
+        QImage source = Samples::paint(QSize(640, 400), 7);
+        if (form == u"grey")
+            source = source.convertToFormat(QImage::Format_Grayscale8);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setProgressiveScanWrite(form == u"progressive");
+        QVERIFY(writer.write(source));
+        if (orientation)
+            bytes.insert(2, exifOrientation(quint16(orientation)));
+        const QString file = path(QStringLiteral("reduced.jpg"));
+        QVERIFY(writeFile(file, bytes));
+        const QImage reduced = m_pictures.loadFitted(file, QSize(300, 300));
+        QCOMPARE(qMax(reduced.width(), reduced.height()), 300);
+        // The reader is asked for a size in the file's own orientation.
+        QImageReader reader(file);
+        reader.setAutoTransform(true);
+        reader.setScaledSize(orientation >= 5 ? reduced.size().transposed() : reduced.size());
+        const QImage expected = reader.read();
+        QCOMPARE(reduced.size(), expected.size());
+        int worst = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x) {
+                const QRgb a = reduced.pixel(x, y), b = expected.pixel(x, y);
+                worst = std::max({worst, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                                  qAbs(qBlue(a) - qBlue(b))});
+            }
+        QVERIFY2(worst <= 3, qPrintable(QString::number(worst)));
     }
 
     void orientationTourneLeContenu() {

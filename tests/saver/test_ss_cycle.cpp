@@ -32,11 +32,15 @@ void TestSSCycle::vitesseLueAChaqueTic() {
     Reglages::ecrire(b.ts.settings, Reglages::vitesseAffichage(), QStringLiteral("3"));
     QVERIFY(b.tic());
     QVERIFY(b.transition()->running());
-    // Ticks during the fade start nothing and change nothing.
+    // Ticks during the fade start nothing and change nothing; the next photo is decoded only
+    // once the fade is over.
     const qint16 derniere = b.module.DernierePhoto();
-    QVERIFY(b.tic());
+    QTest::qWait(200);
+    ss.Timer1_Timer();
     QCOMPARE(b.module.DernierePhoto(), derniere);
+    QVERIFY(!ss.SuivantePrete());
     QTRY_VERIFY_WITH_TIMEOUT(!b.transition()->running(), 5000);
+    QTRY_VERIFY(ss.SuivantePrete());
     Reglages::ecrire(b.ts.settings, Reglages::vitesseAffichage(), QStringLiteral("0"));
     QVERIFY(b.tic());
     QVERIFY(!b.transition()->running());

@@ -16,7 +16,7 @@
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
 #include "mesuresbanc.h"
-#include "platform/grandsblocs.h"
+#include "platform/largebuffers.h"
 #include "samples.h"
 #include "saver/listephotos.h"
 #include "saver/ss.h"

@@ -2,7 +2,7 @@
 #include "app/lancementveille.h"
 #include "platform/desktopwallpaper.h"
 #include "platform/display.h"
-#include "platform/grandsblocs.h"
+#include "platform/largebuffers.h"
 #include "platform/platformservices.h"
 #include "platform/poolsimages.h"
 #include "platform/services.h"

@@ -1,6 +1,6 @@
 #include "platform/reducedjpeg.h"
 
-#include "platform/grandsblocs.h"
+#include "platform/largebuffers.h"
 
 #include <QIODevice>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/grandsblocs.h"
+#include "platform/largebuffers.h"
 
 #include <QImage>
 #include <malloc.h>

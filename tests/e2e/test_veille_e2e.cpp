@@ -36,9 +36,13 @@ QStringList lancer(const QStringList& arguments) {
     return QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
+// Read from the lock without taking it: a probe that held it for an instant could make a
+// watcher starting at that instant think another one runs, and leave.
 bool veilleTourne() {
-    const auto verrou = VerrouVeille();
-    return !verrou->tryLock(0);
+    qint64 pid = 0;
+    QString hote, programme;
+    return VerrouVeille()->getLockInfo(&pid, &hote, &programme) &&
+           QFile::exists(QStringLiteral("/proc/%1").arg(pid));
 }
 
 } // namespace

@@ -9,12 +9,12 @@ QStringList ChargerPhotos(const SettingsStore& store) {
     QStringList liste;
     // Positions are 16-bit: a longer list could not be chosen from.
     constexpr int MaxPhotos = 32767;
-    // Keys are read by the thousand, each lot with one look at the settings file: one look per
-    // key held the dialog's start for a long list, and the keys past a short one are not built.
-    constexpr int Lot = 1024;
-    for (int debut = 0; debut < MaxPhotos; debut += Lot) {
+    // Keys are read in lots, each with one look at the settings file: one look per key held the
+    // dialog's start for a long list. Lots start small and double, so that a short list does not
+    // pay for a thousand keys it does not have.
+    for (int debut = 0, lot = 64; debut < MaxPhotos; debut += lot, lot = std::min(lot * 2, 4096)) {
         QStringList cles;
-        for (int i = debut; i < std::min(debut + Lot, MaxPhotos); ++i)
+        for (int i = debut; i < std::min(debut + lot, MaxPhotos); ++i)
             cles.append(Reglages::fichier(i).cle);
         for (const QString& v : store.readMany(Reglages::Section::ListeDeFichiers, cles)) {
             if (v.isEmpty())

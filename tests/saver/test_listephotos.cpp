@@ -20,6 +20,11 @@ private slots:
         QTest::newRow("blanks are a photo") << QStringList{"  ", "b"} << QStringList{"  ", "b"};
         QTest::newRow("kept as stored")
             << QStringList{" a ", "a", " a "} << QStringList{" a ", "a", " a "};
+        // Long lists are read in lots: none may be lost or repeated at their seams.
+        QStringList longue;
+        for (int i = 0; i < 500; ++i)
+            longue << QString::number(i);
+        QTest::newRow("across lots") << longue << longue;
     }
     void charger() {
         QFETCH(QStringList, stockees);

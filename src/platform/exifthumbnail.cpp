@@ -1,11 +1,12 @@
 #include "platform/exifthumbnail.h"
 
+#include "platform/transformations.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
-#include <QTransform>
 #include <libexif/exif-data.h>
 #include <libexif/exif-loader.h>
 #include <libexif/exif-utils.h>
@@ -58,16 +59,6 @@ int orientationOf(ExifData* data) {
     return exif_get_short(e->data, exif_data_get_byte_order(data));
 }
 
-QImage turned(QImage image, QImageIOHandler::Transformations t) {
-    const bool mirror = t.testFlag(QImageIOHandler::TransformationMirror);
-    const bool flip = t.testFlag(QImageIOHandler::TransformationFlip);
-    if (mirror || flip)
-        image = image.mirrored(mirror, flip);
-    if (t.testFlag(QImageIOHandler::TransformationRotate90))
-        image = image.transformed(QTransform().rotate(90));
-    return image;
-}
-
 QImage decode(const Data& data) {
     if (!data || !data->data || data->size == 0)
         return {};
@@ -84,7 +75,7 @@ QImage decode(const Data& data) {
     const QImage image = reader.read();
     if (image.isNull())
         return {};
-    return turned(image, transformationOf(orientationOf(data.get())));
+    return applyTransformations(image, transformationOf(orientationOf(data.get())));
 }
 
 // Feeds the loader until it has the EXIF data or knows there is none; `read` gives the next

@@ -3,6 +3,7 @@
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
 #include "platform/reducedjpeg.h"
+#include "platform/transformations.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,6 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <QSemaphore>
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -80,15 +80,6 @@ private:
     int m_units;
 };
 
-// The picture's EXIF orientation applied as the reader applies it: mirrored, then turned.
-QImage oriented(QImage image, QImageIOHandler::Transformations t) {
-    image = std::move(image).mirrored(t.testFlag(QImageIOHandler::TransformationMirror),
-                                      t.testFlag(QImageIOHandler::TransformationFlip));
-    if (t.testFlag(QImageIOHandler::TransformationRotate90))
-        image = image.transformed(QTransform().rotate(90));
-    return image;
-}
-
 // A JPEG reduced as it is decoded, without the reader's intermediate picture; nothing when
 // that path does not read it.
 std::optional<QImage> reducedJpeg(const QString& path, const QSize& target) {
@@ -125,8 +116,9 @@ QImage decodeScaled(const QString& path, const QSize& bound, QSemaphore& budget)
     const Share share(budget, plan.bytes);
     if (header.kind == PictureHeader::Kind::Jpeg && plan.scaled)
         if (std::optional<QImage> reduced = reducedJpeg(path, plan.asked))
-            return reduced->isNull() ? QImage()
-                                     : oriented(*std::move(reduced), reader.transformation());
+            return reduced->isNull()
+                       ? QImage()
+                       : applyTransformations(*std::move(reduced), reader.transformation());
     if (plan.scaled)
         reader.setScaledSize(plan.asked);
     QImage image = reader.read();

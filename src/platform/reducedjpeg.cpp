@@ -15,10 +15,10 @@ namespace {
 // The source pixels (or rows) a destination cell covers: the first one, partly, with the part
 // of it that falls in the cell; the ones wholly inside; the last one, partly.
 struct Span {
-    int first;
-    float firstPart;
-    int whole;
-    float lastPart;
+    int first = 0;
+    float firstPart = 0.0f;
+    int whole = 0;
+    float lastPart = 0.0f;
 };
 
 std::vector<Span> spans(int source, int dest) {

@@ -8,6 +8,9 @@
 void returnLargeBuffersToSystem() {
     // A fixed threshold also stops the library from raising it after each large free.
     mallopt(M_MMAP_THRESHOLD, 4 * 1024 * 1024);
+    // Below that, freed memory stays for the next request: a decode that asks for a few
+    // hundred kilobytes at a time would otherwise fault in fresh pages for each.
+    mallopt(M_TRIM_THRESHOLD, 16 * 1024 * 1024);
 }
 
 void preferLargePages(QImage& image) {

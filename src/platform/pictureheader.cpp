@@ -21,6 +21,20 @@ public:
         }
         return quint8(m_buffer[m_pos++]);
     }
+    // Moves to the next byte `b`, which next() then gives; false at the end of the data.
+    bool findByte(char b) {
+        for (;;) {
+            const qsizetype at = m_buffer.indexOf(b, m_pos);
+            if (at >= 0) {
+                m_pos = at;
+                return true;
+            }
+            m_buffer = m_device.read(64 * 1024);
+            m_pos = 0;
+            if (m_buffer.isEmpty())
+                return false;
+        }
+    }
     // A big-endian 16-bit number, or -1 at the end of the data.
     int word() {
         const int high = next();
@@ -83,9 +97,9 @@ bool isProgressive(int m) {
 
 // The next marker's code, fill bytes skipped; -1 at the end of the data.
 int nextMarker(Bytes& in) {
+    if (!in.findByte(char(0xff)))
+        return -1;
     int b = in.next();
-    while (b >= 0 && b != 0xff)
-        b = in.next();
     while (b == 0xff)
         b = in.next();
     return b;

@@ -7,119 +7,122 @@
 #include <cmath>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <jpeglib.h>
 #include <vector>
 
 namespace {
 
-// The source pixels (or rows) a destination cell covers: the first one, partly, with the part
-// of it that falls in the cell; the ones wholly inside; the last one, partly.
-struct Span {
-    int first = 0;
-    float firstPart = 0.0f;
-    int whole = 0;
-    float lastPart = 0.0f;
-};
+// Loops run in blocks of this many bytes, which the compiler turns into vector operations.
+constexpr size_t Block = 16;
+// The weights of the source rows that make one destination row add up to this.
+constexpr int One = 256;
 
-std::vector<Span> spans(int source, int dest) {
-    const double step = double(source) / dest;
-    std::vector<Span> s(static_cast<size_t>(dest));
-    for (int x = 0; x < dest; ++x) {
-        const double a = x * step;
-        const double b = std::min(double(source), (x + 1) * step);
-        const int first = int(a);
-        const int end = int(b);
-        Span& c = s[size_t(x)];
-        c.first = first;
-        if (end == first) {
-            c.firstPart = float(b - a);
-            continue;
-        }
-        c.firstPart = float(first + 1 - a);
-        c.whole = end - first - 1;
-        c.lastPart = end < source ? float(b - end) : 0.0f;
-    }
-    return s;
+size_t padded(size_t bytes) {
+    return (bytes + Block - 1) / Block * Block;
 }
 
-// Averages rows of BGRX pixels, given from top to bottom, into `dest`: each pixel of `dest` is
-// the mean of the source area it covers. Rounded down, as the platform's smooth scaling does.
-class AreaAverage {
-public:
-    AreaAverage(int sourceWidth, int sourceHeight, QImage& dest)
-        : m_dest(dest), m_columns(spans(sourceWidth, dest.width())),
-          m_rows(spans(sourceHeight, dest.height())), m_row(size_t(dest.width()) * 3),
-          m_sum(m_row.size()), m_scale(float(dest.width()) * float(dest.height()) /
-                                       (float(sourceWidth) * float(sourceHeight))) {}
+// sums += weight × row, over `bytes` bytes (a multiple of Block).
+void addWeighted(quint16* __restrict sums, const uchar* __restrict row, quint16 weight,
+                 size_t bytes) {
+    for (size_t i = 0; i < bytes; i += Block)
+        for (size_t k = 0; k < Block; ++k)
+            sums[i + k] = quint16(sums[i + k] + weight * row[i + k]);
+}
 
-    void add(const uchar* bgrx, int y) {
-        float* out = m_row.data();
-        for (const Span& c : m_columns) {
-            const uchar* p = bgrx + size_t(c.first) * 4;
-            float sum[3] = {c.firstPart * p[0], c.firstPart * p[1], c.firstPart * p[2]};
-            unsigned whole[3] = {0, 0, 0};
-            for (int i = 0; i < c.whole; ++i) {
-                p += 4;
-                whole[0] += p[0];
-                whole[1] += p[1];
-                whole[2] += p[2];
-            }
-            if (c.lastPart > 0.0f)
-                for (int k = 0; k < 3; ++k)
-                    sum[k] += c.lastPart * p[4 + k];
-            for (int k = 0; k < 3; ++k)
-                *out++ = sum[k] + float(whole[k]);
+// out = sums / One, rounded; the sums are cleared for the next row.
+void divideAndClear(uchar* __restrict out, quint16* __restrict sums, size_t bytes) {
+    for (size_t i = 0; i < bytes; i += Block)
+        for (size_t k = 0; k < Block; ++k) {
+            out[i + k] = uchar((sums[i + k] + One / 2) / One);
+            sums[i + k] = 0;
         }
-        // A row that straddles two cells is the last part of one and the first of the next.
-        while (m_done < m_dest.height()) {
-            const Span& r = m_rows[size_t(m_done)];
-            if (y < r.first)
-                break;
-            const int after = r.first + r.whole + 1;
-            accumulate(y == r.first ? r.firstPart : y < after ? 1.0f : r.lastPart);
-            if (y < (r.lastPart > 0.0f ? after : after - 1))
-                break;
-            nextRow();
-        }
+}
+
+// Reduces the decoder's rows, given from top to bottom, to `dest`: each pixel of `dest` is the
+// mean of the area it covers. Rows are averaged first, in 256ths of a row held as 16-bit sums,
+// into rows of the decoder's width; a band of those at a time is then narrowed by the
+// platform's smooth scaling, which averages areas too.
+class Reduction {
+public:
+    Reduction(const QSize& source, QImage& dest)
+        : m_dest(dest), m_width(source.width()), m_step(double(source.height()) / dest.height()),
+          m_sourceRows(source.height()), m_rowBytes(padded(size_t(source.width()) * 4)),
+          m_bandRows(std::clamp(SerialPixels / source.width(), 1, 32)), m_current(m_rowBytes),
+          m_next(m_rowBytes), m_band(m_rowBytes * size_t(m_bandRows)) {}
+
+    size_t rowBytes() const { return m_rowBytes; }
+
+    // Source row `y`, of rowBytes() bytes of BGRX pixels.
+    void add(const uchar* row, int y) {
+        // A source row is never shorter than a destination row: it falls in two of them at
+        // most.
+        accumulate(m_current, row, weight(m_done, y));
+        if (m_done + 1 < m_dest.height())
+            accumulate(m_next, row, weight(m_done + 1, y));
+        while (m_done < m_dest.height() && covered(m_done, y) == One)
+            completeRow();
     }
 
     void finish() {
         while (m_done < m_dest.height())
-            nextRow();
+            completeRow();
+        narrowBand();
     }
 
 private:
-    void accumulate(float w) {
-        float* __restrict sum = m_sum.data();
-        const float* __restrict row = m_row.data();
-        // Blocks of a fixed length, which the compiler turns into vector operations.
-        constexpr size_t block = 16;
-        const size_t n = m_row.size();
-        size_t i = 0;
-        for (; i + block <= n; i += block)
-            for (size_t k = 0; k < block; ++k)
-                sum[i + k] += w * row[i + k];
-        for (; i < n; ++i)
-            sum[i] += w * row[i];
+    // The platform's scaling shares a picture of more pixels than this between threads: a
+    // band stays under it, as the decode already runs on a thread of its own.
+    static constexpr int SerialPixels = 2 * 65536 - 1;
+
+    // How much of destination row `d` the source rows up to `y` cover, in 256ths: rounded
+    // from the exact share, so that the weights of a row add up to exactly One.
+    int covered(int d, int y) const {
+        const double a = d * m_step;
+        const double b = std::min(double(m_sourceRows), (d + 1) * m_step);
+        return int(std::lround(std::clamp((y + 1 - a) / (b - a), 0.0, 1.0) * One));
     }
 
-    void nextRow() {
-        auto* out = reinterpret_cast<QRgb*>(m_dest.scanLine(m_done));
-        const auto level = [this](float v) { return std::min(255, int(v * m_scale)); };
-        for (int x = 0; x < m_dest.width(); ++x) {
-            const float* p = &m_sum[size_t(x) * 3];
-            out[x] = qRgb(level(p[2]), level(p[1]), level(p[0]));
-        }
-        std::fill(m_sum.begin(), m_sum.end(), 0.0f);
+    int weight(int d, int y) const { return covered(d, y) - covered(d, y - 1); }
+
+    void accumulate(std::vector<quint16>& sums, const uchar* row, int w) {
+        if (w > 0)
+            addWeighted(sums.data(), row, quint16(w), m_rowBytes);
+    }
+
+    void completeRow() {
+        divideAndClear(m_band.data() + size_t(m_inBand) * m_rowBytes, m_current.data(), m_rowBytes);
+        std::swap(m_current, m_next);
         ++m_done;
+        if (++m_inBand == m_bandRows)
+            narrowBand();
+    }
+
+    void narrowBand() {
+        if (m_inBand == 0)
+            return;
+        const QImage band(m_band.data(), m_width, m_inBand, qsizetype(m_rowBytes),
+                          QImage::Format_RGB32);
+        const QImage narrow =
+            band.scaled(m_dest.width(), m_inBand, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+        const int first = m_done - m_inBand;
+        const auto bytes = size_t(m_dest.width()) * 4;
+        for (int i = 0; i < m_inBand; ++i)
+            std::memcpy(m_dest.scanLine(first + i), narrow.constScanLine(i), bytes);
+        m_inBand = 0;
     }
 
     QImage& m_dest;
-    std::vector<Span> m_columns;
-    std::vector<Span> m_rows;
-    std::vector<float> m_row;
-    std::vector<float> m_sum;
-    float m_scale;
+    int m_width;
+    double m_step;
+    int m_sourceRows;
+    size_t m_rowBytes;
+    int m_bandRows;
+    std::vector<quint16> m_current; // the destination row being summed
+    std::vector<quint16> m_next;    // the one after: a source row can fall in both
+    std::vector<uchar> m_band;
+    int m_inBand = 0;
     int m_done = 0;
 };
 
@@ -179,11 +182,19 @@ void setSource(jpeg_decompress_struct& info, Source& source, QIODevice& file) {
     info.src = &source.manager;
 }
 
-// The eighths the decoder keeps, as the platform's JPEG reader picks them for a scaled read.
-int eighths(const jpeg_decompress_struct& info, const QSize& size) {
-    const double f = std::min(double(info.image_width) / size.width(),
-                              double(info.image_height) / size.height());
-    return std::clamp(int(std::ceil(8 / f)), 1, 8);
+// Sets the eighths the decoder keeps: the fewest of 8, 4, 2 and 1 that leave the picture at
+// least `size`. The decoder has vector code for those; the others (3/8, 5/8...) take longer
+// than decoding the whole picture.
+void setEighths(jpeg_decompress_struct& info, const QSize& size) {
+    info.scale_denom = 8;
+    for (unsigned e = 8; e > 1; e /= 2) {
+        info.scale_num = e / 2;
+        jpeg_calc_output_dimensions(&info);
+        if (int(info.output_width) < size.width() || int(info.output_height) < size.height()) {
+            info.scale_num = e;
+            return;
+        }
+    }
 }
 
 void setDensity(const jpeg_decompress_struct& info, QImage& image) {
@@ -202,7 +213,7 @@ struct Decode {
     Errors errors{};
     Source source;
     std::vector<uchar> line;
-    std::optional<AreaAverage> average;
+    std::optional<Reduction> reduction;
     bool handled = true;
 };
 
@@ -218,8 +229,7 @@ void run(Decode& d, QIODevice& file, const QSize& size, QImage& result) {
     }
     d.info.out_color_space = JCS_EXT_BGRX;
     d.info.dct_method = JDCT_ISLOW;
-    d.info.scale_num = unsigned(eighths(d.info, size));
-    d.info.scale_denom = 8;
+    setEighths(d.info, size);
     jpeg_start_decompress(&d.info);
     const int width = int(d.info.output_width);
     const int height = int(d.info.output_height);
@@ -228,16 +238,16 @@ void run(Decode& d, QIODevice& file, const QSize& size, QImage& result) {
         failed(reinterpret_cast<j_common_ptr>(&d.info));
     preferLargePages(result);
     setDensity(d.info, result);
-    d.line.resize(size_t(width) * 4);
-    d.average.emplace(width, height, result);
+    d.reduction.emplace(QSize(width, height), result);
+    d.line.resize(d.reduction->rowBytes());
     JSAMPROW row = d.line.data();
     while (int(d.info.output_scanline) < height) {
         const int y = int(d.info.output_scanline);
         if (jpeg_read_scanlines(&d.info, &row, 1) != 1)
             failed(reinterpret_cast<j_common_ptr>(&d.info));
-        d.average->add(d.line.data(), y);
+        d.reduction->add(d.line.data(), y);
     }
-    d.average->finish();
+    d.reduction->finish();
     jpeg_finish_decompress(&d.info);
 }
 

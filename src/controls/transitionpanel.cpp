@@ -1,5 +1,7 @@
 #include "controls/transitionpanel.h"
 
+#include "platform/largebuffers.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -56,7 +58,7 @@ double TransitionPanel::fadeOutOpacity(double progress) {
 
 void TransitionPanel::snapshot() {
     const qreal dpr = devicePixelRatioF();
-    m_from = QImage((QSizeF(size()) * dpr).toSize(), QImage::Format_RGB32);
+    m_from = recyclableImage((QSizeF(size()) * dpr).toSize());
     m_from.setDevicePixelRatio(dpr);
     m_from.fill(Qt::black);
     render(&m_from, QPoint(), QRegion(), QWidget::DrawChildren);

@@ -233,10 +233,9 @@ void run(Decode& d, QIODevice& file, const QSize& size, QImage& result) {
     jpeg_start_decompress(&d.info);
     const int width = int(d.info.output_width);
     const int height = int(d.info.output_height);
-    result = QImage(size, QImage::Format_RGB32);
+    result = recyclableImage(size);
     if (result.isNull() || width < size.width() || height < size.height())
         failed(reinterpret_cast<j_common_ptr>(&d.info));
-    preferLargePages(result);
     setDensity(d.info, result);
     d.reduction.emplace(QSize(width, height), result);
     d.line.resize(d.reduction->rowBytes());

@@ -1,3 +1,4 @@
+#include "platform/largebuffers.h"
 #include "platform/pictures.h"
 #include "samples.h"
 
@@ -58,6 +59,7 @@ class TestPictures : public QObject {
 
 private slots:
     void initTestCase() {
+        returnLargeBuffersToSystem(); // a fresh large block comes zeroed from the system
         // 200 × 100: red on the left half, blue on the right.
         QImage wide(200, 100, QImage::Format_RGB32);
         wide.fill(Qt::blue);
@@ -171,6 +173,27 @@ private slots:
                                   qAbs(qBlue(a) - qBlue(b))});
             }
         QVERIFY2(worst <= 3, qPrintable(QString::number(worst)));
+    }
+
+    // The memory of a large picture let go is taken by the next one, resized, only while at most
+    // one other is alive. A block taken again still holds its pixels; a fresh one does not.
+    void memoireReprise_data() {
+        QTest::addColumn<int>("autres"); // large pictures alive beside the one let go
+        QTest::addColumn<bool>("reprise");
+        QTest::newRow("seule") << 0 << true;
+        QTest::newRow("une autre") << 1 << true;
+        QTest::newRow("deux autres") << 2 << false;
+    }
+    void memoireReprise() {
+        QFETCH(int, autres);
+        QFETCH(bool, reprise);
+        const QSize grande(1024, 1280); // 5 MB; under 4 MB nothing is kept
+        std::vector<QImage> vivantes;
+        for (int i = 0; i < autres; ++i)
+            vivantes.push_back(recyclableImage(grande));
+        recyclableImage(grande).fill(qRgb(1, 2, 3));
+        const QImage suivante = recyclableImage(QSize(1024, 1100));
+        QCOMPARE(suivante.pixel(5, 5) == qRgb(1, 2, 3), reprise);
     }
 
     void orientationTourneLeContenu() {

@@ -22,6 +22,15 @@ size_t padded(size_t bytes) {
     return (bytes + Block - 1) / Block * Block;
 }
 
+// out = (w0 × a + w1 × b + w2 × c) / One, rounded, over `bytes` bytes (a multiple of Block);
+// the weights add up to One.
+void blendRows(uchar* __restrict out, const uchar* a, quint16 w0, const uchar* b, quint16 w1,
+               const uchar* c, quint16 w2, size_t bytes) {
+    for (size_t i = 0; i < bytes; i += Block)
+        for (size_t k = 0; k < Block; ++k)
+            out[i + k] = uchar((w0 * a[i + k] + w1 * b[i + k] + w2 * c[i + k] + One / 2) / One);
+}
+
 // sums += weight × row, over `bytes` bytes (a multiple of Block).
 void addWeighted(quint16* __restrict sums, const uchar* __restrict row, quint16 weight,
                  size_t bytes) {
@@ -40,33 +49,32 @@ void divideAndClear(uchar* __restrict out, quint16* __restrict sums, size_t byte
 }
 
 // Reduces the decoder's rows, given from top to bottom, to `dest`: each pixel of `dest` is the
-// mean of the area it covers. Rows are averaged first, in 256ths of a row held as 16-bit sums,
-// into rows of the decoder's width; a band of those at a time is then narrowed by the
-// platform's smooth scaling, which averages areas too.
+// mean of the area it covers. The decoder writes into the last few rows kept here; once the
+// rows a destination row covers are in, they are averaged, weighted in 256ths by how much of
+// each it covers, into a row of the decoder's width. A band of those at a time is then
+// narrowed by the platform's smooth scaling, which averages areas too.
 class Reduction {
 public:
     Reduction(const QSize& source, QImage& dest)
         : m_dest(dest), m_width(source.width()), m_step(double(source.height()) / dest.height()),
           m_sourceRows(source.height()), m_rowBytes(padded(size_t(source.width()) * 4)),
-          m_bandRows(std::clamp(SerialPixels / source.width(), 1, 32)), m_current(m_rowBytes),
-          m_next(m_rowBytes), m_band(m_rowBytes * size_t(m_bandRows)) {}
+          m_kept(int(std::ceil(m_step)) + 1),
+          m_bandRows(std::clamp(SerialPixels / source.width(), 1, 32)),
+          m_rows(m_rowBytes * size_t(m_kept)), m_sums(m_kept > 3 ? m_rowBytes : 0),
+          m_band(m_rowBytes * size_t(m_bandRows)) {}
 
-    size_t rowBytes() const { return m_rowBytes; }
+    // Where the decoder writes source row `y`: BGRX pixels, and room to a multiple of Block.
+    uchar* row(int y) { return m_rows.data() + size_t(y % m_kept) * m_rowBytes; }
 
-    // Source row `y`, of rowBytes() bytes of BGRX pixels.
-    void add(const uchar* row, int y) {
-        // A source row is never shorter than a destination row: it falls in two of them at
-        // most.
-        accumulate(m_current, row, weight(m_done, y));
-        if (m_done + 1 < m_dest.height())
-            accumulate(m_next, row, weight(m_done + 1, y));
+    // Source row `y` is in place.
+    void add(int y) {
         while (m_done < m_dest.height() && covered(m_done, y) == One)
-            completeRow();
+            completeRow(y);
     }
 
     void finish() {
         while (m_done < m_dest.height())
-            completeRow();
+            completeRow(m_sourceRows - 1);
         narrowBand();
     }
 
@@ -83,16 +91,24 @@ private:
         return int(std::lround(std::clamp((y + 1 - a) / (b - a), 0.0, 1.0) * One));
     }
 
-    int weight(int d, int y) const { return covered(d, y) - covered(d, y - 1); }
+    quint16 weight(int d, int y) const { return quint16(covered(d, y) - covered(d, y - 1)); }
 
-    void accumulate(std::vector<quint16>& sums, const uchar* row, int w) {
-        if (w > 0)
-            addWeighted(sums.data(), row, quint16(w), m_rowBytes);
-    }
-
-    void completeRow() {
-        divideAndClear(m_band.data() + size_t(m_inBand) * m_rowBytes, m_current.data(), m_rowBytes);
-        std::swap(m_current, m_next);
+    // Destination row m_done, from the source rows it covers, the last of them `last`. A
+    // destination row covers at most m_kept source rows, all still kept.
+    void completeRow(int last) {
+        const int d = m_done;
+        const int first = std::max(int(d * m_step), last - m_kept + 1);
+        uchar* out = m_band.data() + size_t(m_inBand) * m_rowBytes;
+        if (last - first < 3) {
+            const int b = std::min(first + 1, last);
+            const int c = std::min(first + 2, last);
+            blendRows(out, row(first), weight(d, first), row(b), b > first ? weight(d, b) : 0,
+                      row(c), c > b ? weight(d, c) : 0, m_rowBytes);
+        } else {
+            for (int y = first; y <= last; ++y)
+                addWeighted(m_sums.data(), row(y), weight(d, y), m_rowBytes);
+            divideAndClear(out, m_sums.data(), m_rowBytes);
+        }
         ++m_done;
         if (++m_inBand == m_bandRows)
             narrowBand();
@@ -118,9 +134,10 @@ private:
     double m_step;
     int m_sourceRows;
     size_t m_rowBytes;
+    int m_kept; // source rows kept: the most one destination row covers
     int m_bandRows;
-    std::vector<quint16> m_current; // the destination row being summed
-    std::vector<quint16> m_next;    // the one after: a source row can fall in both
+    std::vector<uchar> m_rows;
+    std::vector<quint16> m_sums; // for a destination row that covers more than three
     std::vector<uchar> m_band;
     int m_inBand = 0;
     int m_done = 0;
@@ -212,7 +229,6 @@ struct Decode {
     jpeg_decompress_struct info{};
     Errors errors{};
     Source source;
-    std::vector<uchar> line;
     std::optional<Reduction> reduction;
     bool handled = true;
 };
@@ -238,13 +254,12 @@ void run(Decode& d, QIODevice& file, const QSize& size, QImage& result) {
         failed(reinterpret_cast<j_common_ptr>(&d.info));
     setDensity(d.info, result);
     d.reduction.emplace(QSize(width, height), result);
-    d.line.resize(d.reduction->rowBytes());
-    JSAMPROW row = d.line.data();
     while (int(d.info.output_scanline) < height) {
         const int y = int(d.info.output_scanline);
+        JSAMPROW row = d.reduction->row(y);
         if (jpeg_read_scanlines(&d.info, &row, 1) != 1)
             failed(reinterpret_cast<j_common_ptr>(&d.info));
-        d.reduction->add(d.line.data(), y);
+        d.reduction->add(y);
     }
     d.reduction->finish();
     jpeg_finish_decompress(&d.info);

@@ -135,15 +135,19 @@ private slots:
     void jpegReduitCommeLeLecteur_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("orientation");
-        QTest::newRow("sequential") << "sequential" << 0;
-        QTest::newRow("turned by EXIF") << "sequential" << 6;
-        QTest::newRow("mirrored by EXIF") << "sequential" << 2;
-        QTest::newRow("progressive") << "progressive" << 0;
-        QTest::newRow("grey") << "grey" << 0;
+        QTest::addColumn<int>("bound");
+        QTest::newRow("sequential") << "sequential" << 0 << 300;
+        QTest::newRow("turned by EXIF") << "sequential" << 6 << 300;
+        QTest::newRow("mirrored by EXIF") << "sequential" << 2 << 300;
+        QTest::newRow("progressive") << "progressive" << 0 << 300;
+        QTest::newRow("grey") << "grey" << 0 << 300;
+        // An eighth of the picture still holds more than three rows for each row of the result.
+        QTest::newRow("many rows a row") << "sequential" << 0 << 23;
     }
     void jpegReduitCommeLeLecteur() {
         QFETCH(QString, form);
         QFETCH(int, orientation);
+        QFETCH(int, bound);
         QImage source = Samples::paint(QSize(640, 400), 7);
         if (form == u"grey")
             source = source.convertToFormat(QImage::Format_Grayscale8);
@@ -157,8 +161,8 @@ private slots:
             bytes.insert(2, exifOrientation(quint16(orientation)));
         const QString file = path(QStringLiteral("reduced.jpg"));
         QVERIFY(writeFile(file, bytes));
-        const QImage reduced = m_pictures.loadFitted(file, QSize(300, 300));
-        QCOMPARE(qMax(reduced.width(), reduced.height()), 300);
+        const QImage reduced = m_pictures.loadFitted(file, QSize(bound, bound));
+        QCOMPARE(qMax(reduced.width(), reduced.height()), bound);
         // The reader is asked for a size in the file's own orientation.
         QImageReader reader(file);
         reader.setAutoTransform(true);

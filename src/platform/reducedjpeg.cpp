@@ -17,6 +17,8 @@ namespace {
 constexpr size_t Block = 16;
 // The weights of the source rows that make one destination row add up to this.
 constexpr int One = 256;
+// The most source rows one destination row covers on this path.
+constexpr double MaxRowsPerRow = 16;
 
 size_t padded(size_t bytes) {
     return (bytes + Block - 1) / Block * Block;
@@ -246,6 +248,13 @@ void run(Decode& d, QIODevice& file, const QSize& size, QImage& result) {
     d.info.out_color_space = JCS_EXT_BGRX;
     d.info.dct_method = JDCT_ISLOW;
     setEighths(d.info, size);
+    // The rows a row of the result covers are kept while it is made: a tiny result of a large
+    // picture is left to the reader.
+    jpeg_calc_output_dimensions(&d.info);
+    if (double(d.info.output_height) / size.height() > MaxRowsPerRow) {
+        d.handled = false;
+        return;
+    }
     jpeg_start_decompress(&d.info);
     const int width = int(d.info.output_width);
     const int height = int(d.info.output_height);

@@ -201,9 +201,9 @@ void setSource(jpeg_decompress_struct& info, Source& source, QIODevice& file) {
     info.src = &source.manager;
 }
 
-// Sets the eighths the decoder keeps: the fewest of 8, 4, 2 and 1 that leave the picture at
-// least `size`. The decoder has vector code for those; the others (3/8, 5/8...) take longer
-// than decoding the whole picture.
+// Sets the eighths the decoder keeps, and the output size they give: the fewest of 8, 4, 2 and
+// 1 that leave the picture at least `size`. The decoder has vector code for those; the others
+// (3/8, 5/8...) take longer than decoding the whole picture.
 void setEighths(jpeg_decompress_struct& info, const QSize& size) {
     info.scale_denom = 8;
     for (unsigned e = 8; e > 1; e /= 2) {
@@ -211,9 +211,10 @@ void setEighths(jpeg_decompress_struct& info, const QSize& size) {
         jpeg_calc_output_dimensions(&info);
         if (int(info.output_width) < size.width() || int(info.output_height) < size.height()) {
             info.scale_num = e;
-            return;
+            break;
         }
     }
+    jpeg_calc_output_dimensions(&info);
 }
 
 void setDensity(const jpeg_decompress_struct& info, QImage& image) {
@@ -250,7 +251,6 @@ void run(Decode& d, QIODevice& file, const QSize& size, QImage& result) {
     setEighths(d.info, size);
     // The rows a row of the result covers are kept while it is made: a tiny result of a large
     // picture is left to the reader.
-    jpeg_calc_output_dimensions(&d.info);
     if (double(d.info.output_height) / size.height() > MaxRowsPerRow) {
         d.handled = false;
         return;

@@ -18,7 +18,6 @@
 #include "mesuresbanc.h"
 #include "platform/largebuffers.h"
 #include "samples.h"
-#include "saver/listephotos.h"
 #include "saver/ss.h"
 #include "servicesbanc.h"
 #include "settings/reglages.h"
@@ -139,7 +138,7 @@ int main(int argc, char* argv[]) {
     ss.setGeometry(QRect(QPoint(0, 0), Ecran));
     ss.show();
     ss.ChargerPhotos();
-    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.liste().size()), module.DernierePhoto(), banc.random));
+    ss.PoserPremierePhoto();
     const double memoireDepart = maxRssMo();
 
     Battement battement;

@@ -5,6 +5,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
     qt6-image-formats-plugins libx11-dev libxcb1-dev libgl-dev
+    # the show drawn with OpenGL (QOpenGLWidget, shaders); Mesa for the tests and benchmarks
+    libqt6opengl6-dev libgl1-mesa-dri
     fonts-dejavu-core
     libexif-dev libjpeg62-turbo-dev
     xvfb xauth x11-utils xdotool

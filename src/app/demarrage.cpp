@@ -35,6 +35,7 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
     const QString& mode = m_module.ModeCommande();
 
     if (mode == QStringLiteral("/S")) {
+        m_ss->preparerDessin();
         PreparerPremierePhoto();
         if (s.instance.anotherInstanceRunning())
             return AbandonnerAffichage();
@@ -61,6 +62,7 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         m_module.PoserRectApercu(QRect(QPoint(0, 0), taille));
         m_ss->setWindowFlags(Qt::FramelessWindowHint);
         m_ss->resize(taille);
+        m_ss->preparerDessin();
         if (!s.windowHost.embed(*m_ss, *fenetre))
             return AbandonnerAffichage();
         // The settings tool ends a preview by destroying its pane.
@@ -92,6 +94,7 @@ std::unique_ptr<SS> Demarrage::FormeAutreEcran(QScreen* ecran) {
     auto ss = std::make_unique<SS>(m_services, m_module);
     ss->AutreEcran();
     ss->setScreen(ecran);
+    ss->preparerDessin(m_ss->rendererSonde());
     ss->PoserListe(m_ss->liste());
     ss->PoserPremierePhoto();
     ss->start(CycleMs);
@@ -112,6 +115,7 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
     m_ss->setAttribute(Qt::WA_ShowWithoutActivating);
     m_ss->setFocusPolicy(Qt::NoFocus);
     m_ss->resize(taille);
+    m_ss->preparerDessin();
     if (!s.windowHost.embed(*m_ss, fenetre))
         return AbandonnerAffichage();
     SuivreFenetreHote(fenetre, true);

@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "platform/terminationsignals.h"
 #include "platform/traductionqt.h"
+#include "saver/fichiertirages.h"
 #include "startup/lancement.h"
 #include "startup/module1.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char* argv[]) {
 
     const std::unique_ptr<PlatformServices> plateforme = createPlatformServices();
     Module1 module(QDir::toNativeSeparators(QApplication::applicationDirPath()), variableHote);
+    module.poserDossierEtat(
+        FichierTirages::dossierEtat(qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath()));
     QObject::connect(&termination, &TerminationSignals::requested,
                      [&module] { module.FinProgramme(); });
 

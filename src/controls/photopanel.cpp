@@ -1,8 +1,12 @@
 #include "controls/photopanel.h"
 
+#include "controls/glphotoview.h"
+
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <cmath>
 
 namespace {
 QFont captionFont() {
@@ -11,22 +15,112 @@ QFont captionFont() {
     f.setPointSizeF(9.75);
     return f;
 }
+
+// The pixels a picture drawn at `r` covers: those whose centre lies inside it.
+QRect coveredPixels(const QRectF& r) {
+    const auto edge = [](double v) { return int(std::ceil(v - 0.5)); };
+    return QRect(QPoint(edge(r.left()), edge(r.top())),
+                 QPoint(edge(r.right()) - 1, edge(r.bottom()) - 1));
+}
 } // namespace
 
 PhotoPanel::PhotoPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFont(captionFont());
+    m_clock.start();
+    m_frames.setTimerType(Qt::PreciseTimer);
+    connect(&m_frames, &QTimer::timeout, this, &PhotoPanel::animate);
 }
 
-void PhotoPanel::setPicture(const QImage& picture) {
-    m_picture = picture;
+PhotoPanel::~PhotoPanel() = default;
+
+double PhotoPanel::now() const {
+    return m_clockOverride ? m_clockOverride() : double(m_clock.nsecsElapsed()) / 1e6;
+}
+
+void PhotoPanel::setPicture(const QImage& picture, const QImage& backdrop) {
+    // A new picture holds still until it is given a motion.
+    m_current = Layer{picture, backdrop, {}, now()};
     update();
+    if (m_gl)
+        m_gl->update();
+}
+
+void PhotoPanel::setMotion(const PhotoMotion& motion) {
+    m_current.motion = motion;
+    m_current.since = now();
+    animate();
+}
+
+void PhotoPanel::beginCrossFade(std::function<double()> progress) {
+    m_previous = m_current;
+    m_fade = std::move(progress);
+    animate();
+}
+
+void PhotoPanel::endCrossFade() {
+    m_previous.reset();
+    m_fade = {};
+    animate();
+}
+
+bool PhotoPanel::moving() const {
+    const auto still = [t = now()](const Layer& l) {
+        return l.motion.isNull() || t - l.since > l.motion.durationMs;
+    };
+    return m_previous || !still(m_current);
+}
+
+void PhotoPanel::animate() {
+    update();
+    if (m_gl)
+        m_gl->update();
+    if (!moving()) {
+        m_frames.stop();
+        return;
+    }
+    if (!m_frames.isActive()) {
+        const qreal hz = screen() ? screen()->refreshRate() : 60;
+        m_frames.start(int(std::lround(1000 / std::clamp(hz, 24.0, 240.0))));
+    }
+}
+
+QList<PhotoPanel::Drawn> PhotoPanel::drawnLayers() const {
+    QList<Drawn> out;
+    const double t = now();
+    const QSizeF panel = size();
+    const auto drawn = [&](const Layer& l, double opacity) {
+        const QRectF frame = l.motion.frame(panel, t - l.since);
+        const QRectF picture =
+            l.picture.isNull()
+                ? QRectF()
+                : movedRect(QRectF(fittedPhotoRect(l.picture.size(), size())), panel, frame);
+        return Drawn{&l, frame, picture, opacity};
+    };
+    if (m_previous) {
+        out << drawn(*m_previous, 1.0);
+        out << drawn(m_current, m_fade ? std::clamp(m_fade(), 0.0, 1.0) : 1.0);
+    } else {
+        out << drawn(m_current, 1.0);
+    }
+    return out;
+}
+
+bool PhotoPanel::useOpenGL() {
+    if (!m_gl) {
+        m_gl = new GlPhotoView(this);
+        m_gl->setGeometry(rect());
+        m_gl->show();
+    }
+    return m_gl != nullptr;
 }
 
 void PhotoPanel::setCaption(const QString& caption) {
     m_caption = caption;
     update();
+    if (m_gl)
+        m_gl->update();
 }
 
 void PhotoPanel::setCaptionAlignment(CaptionAlignment a) {
@@ -34,26 +128,37 @@ void PhotoPanel::setCaptionAlignment(CaptionAlignment a) {
     update();
 }
 
-QRect PhotoPanel::fittedRect(const QSize& size, const QSize& panel) {
-    if (size.isEmpty() || panel.isEmpty())
-        return {};
-    const QSize s = size.scaled(panel, Qt::KeepAspectRatio);
-    return QRect(QPoint((panel.width() - s.width()) / 2, (panel.height() - s.height()) / 2), s);
+void PhotoPanel::paintEvent(QPaintEvent*) {
+    if (m_gl)
+        return;
+    QPainter p(this);
+    for (const Drawn& d : drawnLayers())
+        paintLayer(p, d);
+    p.setOpacity(1);
+    paintCaption(p);
 }
 
-void PhotoPanel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QRect fitted = m_picture.isNull() ? QRect() : fittedRect(m_picture.size(), size());
-    // An opaque picture covers its rectangle: black goes only around it, so that a screen-sized
-    // photo is not written twice at each paint.
-    const QRegion black = m_picture.hasAlphaChannel() ? QRegion(rect()) : QRegion(rect()) - fitted;
-    for (const QRect& r : black)
-        p.fillRect(r, Qt::black);
-    if (!m_picture.isNull()) {
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(fitted, m_picture);
+void PhotoPanel::paintLayer(QPainter& p, const Drawn& d) {
+    const QImage& picture = d.layer->picture;
+    const QImage& backdrop = d.layer->backdrop;
+    p.setOpacity(d.opacity);
+    // An opaque picture covers its pixels: what is around it is drawn only around it, so that
+    // a screen-sized photo is not written twice at each paint.
+    const QRect covered = picture.isNull() ? QRect() : coveredPixels(d.picture);
+    const QRegion around =
+        picture.hasAlphaChannel() ? QRegion(rect()) : QRegion(rect()) - covered;
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (backdrop.isNull() || picture.hasAlphaChannel()) {
+        for (const QRect& r : around)
+            p.fillRect(r, Qt::black);
     }
-    paintCaption(p);
+    if (!backdrop.isNull() && !around.isEmpty()) {
+        p.setClipRegion(around);
+        p.drawImage(d.frame, backdrop);
+        p.setClipping(false);
+    }
+    if (!picture.isNull())
+        p.drawImage(d.picture, picture);
 }
 
 void PhotoPanel::paintCaption(QPainter& p) {
@@ -69,4 +174,9 @@ void PhotoPanel::paintCaption(QPainter& p) {
 void PhotoPanel::mouseMoveEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     emit pointerMoved(event->buttons(), event->modifiers(), pos.x(), pos.y());
+}
+
+void PhotoPanel::resizeEvent(QResizeEvent*) {
+    if (m_gl)
+        m_gl->setGeometry(rect());
 }

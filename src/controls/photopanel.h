@@ -1,21 +1,73 @@
 #pragma once
 
+#include "controls/photogeometry.h"
+
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <optional>
+
+class GlPhotoView;
 
 // A black panel that shows one picture and one caption line. The picture is drawn whole,
-// centred, with its aspect ratio kept (small pictures are enlarged to fill the panel); the
-// caption is drawn over it, centred at the top or at the bottom. Pointer movement over the
-// panel is reported with the button and modifier state, in panel coordinates.
+// centred, with its aspect ratio kept (small pictures are enlarged to fill the panel), over its
+// backdrop (stretched over the panel; black when there is none); the caption is drawn over it,
+// centred at the top or at the bottom. Pointer movement over the panel is reported with the
+// button and modifier state, in panel coordinates.
+//
+// The picture may move (a slow pan and zoom of all the panel shows), and the panel may draw a
+// cross-fade itself: the picture before the fade stays under the new one, both moving, until
+// the fade ends. Either way the panel repaints at the display's rate while something moves.
+// It draws with a painter, or with OpenGL once useOpenGL() succeeded (the same pictures).
 class PhotoPanel : public QWidget {
     Q_OBJECT
 public:
     enum class CaptionAlignment { TopCentre = 6, BottomCentre = 8 };
 
-    explicit PhotoPanel(QWidget* parent = nullptr);
+    // One picture as drawn: fitted in the panel over its backdrop, moved by its motion, which
+    // began at `since` on the panel's clock.
+    struct Layer {
+        QImage picture;
+        QImage backdrop;
+        PhotoMotion motion;
+        double since = 0;
+    };
+    // A layer at one moment: where the panel's content stands, where the picture stands inside
+    // it, and how opaque it is over the layers below.
+    struct Drawn {
+        const Layer* layer = nullptr;
+        QRectF frame;
+        QRectF picture;
+        double opacity = 1;
+    };
 
-    void setPicture(const QImage& picture);
-    const QImage& picture() const { return m_picture; }
+    explicit PhotoPanel(QWidget* parent = nullptr);
+    ~PhotoPanel() override;
+
+    void setPicture(const QImage& picture, const QImage& backdrop = QImage());
+    const QImage& picture() const { return m_current.picture; }
+    const QImage& backdrop() const { return m_current.backdrop; }
+    // The motion of the current picture, from now on; a null one holds it still.
+    void setMotion(const PhotoMotion& motion);
+
+    // From now until endCrossFade(), the picture on screen stays under the next one, which
+    // `progress` (0 to 1) makes opaque.
+    void beginCrossFade(std::function<double()> progress);
+    void endCrossFade();
+    bool crossFading() const { return m_previous.has_value(); }
+
+    // The layers as they are drawn now, from the bottom.
+    QList<Drawn> drawnLayers() const;
+    // The panel's clock in milliseconds; a measurement may fix it to draw one given moment.
+    double now() const;
+    void setClock(std::function<double()> nowMs) { m_clockOverride = std::move(nowMs); }
+
+    // Draws with OpenGL from now on; false (and the painter keeps drawing) when no OpenGL
+    // context can be made. Called before the panel's window is first shown.
+    bool useOpenGL();
+    GlPhotoView* openGLView() const { return m_gl; }
 
     void setCaption(const QString& caption);
     QString caption() const { return m_caption; }
@@ -24,7 +76,12 @@ public:
     CaptionAlignment captionAlignment() const { return m_alignment; }
 
     // Where a picture of `size` is drawn inside a panel of `panel`.
-    static QRect fittedRect(const QSize& size, const QSize& panel);
+    static QRect fittedRect(const QSize& size, const QSize& panel) {
+        return fittedPhotoRect(size, panel);
+    }
+
+    // Draws the caption over what is drawn already.
+    void paintCaption(QPainter& painter);
 
 signals:
     void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
@@ -33,12 +90,20 @@ signals:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-
-    // Draws the caption; subclasses that paint their own picture call it last.
-    void paintCaption(QPainter& painter);
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QImage m_picture;
+    void paintLayer(QPainter& p, const Drawn& d);
+    bool moving() const;
+    void animate();
+
+    Layer m_current;
+    std::optional<Layer> m_previous;
+    std::function<double()> m_fade;
+    std::function<double()> m_clockOverride;
+    QElapsedTimer m_clock;
+    QTimer m_frames;
+    GlPhotoView* m_gl = nullptr;
     QString m_caption;
     CaptionAlignment m_alignment = CaptionAlignment::TopCentre;
 };

@@ -73,11 +73,16 @@ bool TransitionPanel::start(int, int durationMs) {
         emit finished();
         return true;
     }
-    snapshot();
+    if (!m_childrenFade)
+        snapshot();
     emit transitionEvent();
     m_duration = durationMs;
     m_running = true;
     m_clock.start();
+    if (m_childrenFade) {
+        m_frameTimer.start();
+        return true;
+    }
     m_overlay->setGeometry(rect());
     m_overlay->raise();
     m_overlay->show();
@@ -90,7 +95,8 @@ void TransitionPanel::frame() {
         finish();
         return;
     }
-    m_overlay->update();
+    if (!m_childrenFade)
+        m_overlay->update();
 }
 
 void TransitionPanel::finish() {

@@ -30,6 +30,10 @@ public:
     // Starts a transition; false (and no event) while another one is still running. The effect
     // number is accepted for every value and always gives the cross-fade.
     bool start(int effect, int durationMs);
+    // The children draw the fade themselves (pictures that move, or OpenGL), from progress():
+    // no photograph is taken, and the panel only times the fade.
+    void setChildrenFade(bool on) { m_childrenFade = on; }
+    bool childrenFade() const { return m_childrenFade; }
     bool running() const { return m_running; }
     // Fade progress from 0 to 1 while running.
     double progress() const;
@@ -59,5 +63,6 @@ private:
     QImage m_from;
     int m_duration = 0;
     bool m_running = false;
+    bool m_childrenFade = false;
     qint64 m_frames = 0;
 };

@@ -6,11 +6,15 @@
 #include "controls/transitionpanel.h"
 #include "platform/clock.h"
 #include "platform/desktopwallpaper.h"
+#include "platform/exifdate.h"
+#include "platform/glrenderer.h"
 #include "platform/pictures.h"
 #include "platform/poolsimages.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
-#include "saver/listephotos.h"
+#include "saver/fichiertirages.h"
+#include "saver/legende.h"
+#include "saver/mouvement.h"
 #include "settings/reglages.h"
 #include "settings/vitesses.h"
 #include "startup/module1.h"
@@ -39,6 +43,8 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
     // The next photo is decoded once the fade is over: while it runs, the fade holds a picture
     // of the screen's size, and the two together would double the show's memory at its peak.
     connect(SSTransition1, &TransitionPanel::finished, this, [this] {
+        if (Photo->crossFading())
+            Photo->endCrossFade();
         if (!m_suivante)
             PreparerSuivante();
     });
@@ -139,6 +145,10 @@ void SS::Timer1_Timer() {
     // the photo changes at the next tick instead of jumping or stalling the screen.
     if (!SuivantePrete())
         return;
+    // Pictures that move, and OpenGL, draw the fade themselves; otherwise the photograph of
+    // the screen laid over the new photo draws it.
+    SSTransition1->setChildrenFade(!m_rendererGl.isEmpty() ||
+                                   Reglages::choix(m_services.settings, Reglages::mouvement(), 2));
     SSTransition1->start(0, d);
 }
 
@@ -155,25 +165,26 @@ void SS::PhotoSuivante() {
         PreparerSuivante();
     Suivante suivante = std::move(*m_suivante);
     m_suivante.reset();
-    const QImage image = suivante.image.result();
-    DernierePhoto() = suivante.k;
-    PoserPhoto(suivante.chemin, image);
+    const PhotoPrete photo = suivante.image.result();
+    photoMontree(suivante.k);
+    if (SSTransition1->childrenFade())
+        Photo->beginCrossFade([t = SSTransition1] { return t->progress(); });
+    PoserPhoto(suivante.chemin, photo);
     SourisArmee = true;
 }
 
 void SS::PreparerSuivante() {
     if (Liste.isEmpty())
         return;
-    // The choice is made ahead, but DernierePhoto only moves when the photo is shown, so it
-    // always names the photo on screen and the next choice differs from it.
-    qint16 derniere = DernierePhoto();
-    const qint16 k = ChoisirPhoto(qint16(Liste.size()), derniere, m_services.random);
+    // The choice is made ahead, but the round only moves on when the photo is shown: a show
+    // that ends first leaves that photo to the next one.
+    const qint16 k = tirage().prochaine();
     const QString chemin = Liste.value(k - 1);
     const Pictures* pictures = &m_services.pictures;
-    const QSize taille = TailleAffichage();
+    const PreparationPhoto p = preparation();
     m_suivante =
-        Suivante{k, chemin, QtConcurrent::run(&PoolsImages::courts(), [pictures, chemin, taille] {
-                     return pictures->loadFitted(chemin, taille);
+        Suivante{k, chemin, QtConcurrent::run(&PoolsImages::courts(), [pictures, chemin, p] {
+                     return preparerPhoto(*pictures, chemin, p);
                  })};
 }
 
@@ -207,28 +218,101 @@ bool SS::FondEcranEnCours() const {
 }
 
 void SS::ChargerPhotos() {
-    Liste = ::ChargerPhotos(m_services.settings);
+    PoserListe(::ChargerPhotos(m_services.settings));
+}
+
+void SS::PoserListe(const QStringList& liste) {
+    Liste = liste;
+    m_tirage.reset();
 }
 
 void SS::PoserPremierePhoto() {
     Photo->setPicture(QImage());
-    AfficherPhoto(ChoisirPhoto(qint16(Liste.size()), DernierePhoto(), m_services.random));
+    const qint16 k = tirage().prochaine();
+    photoMontree(k);
+    AfficherPhoto(k);
+}
+
+Tirage& SS::tirage() {
+    if (!m_tirage) {
+        m_cleTirage = cleTirage();
+        const QString dossier = m_module.dossierEtat();
+        m_tirage.emplace(int(Liste.size()), Tirage::empreinte(Liste), m_services.random,
+                         dossier.isEmpty() ? std::nullopt
+                                           : FichierTirages::lire(FichierTirages::fichier(dossier),
+                                                                  m_cleTirage));
+    }
+    return *m_tirage;
+}
+
+QString SS::cleTirage() const {
+    if (m_module.RectApercu().isValid())
+        return QStringLiteral("apercu");
+    const QString ecran = screen() ? screen()->name() : QString();
+    return (m_module.HoteX11() ? QStringLiteral("hote ") : QStringLiteral("ecran ")) + ecran;
+}
+
+void SS::photoMontree(qint16 k) {
+    DernierePhoto() = k;
+    if (Liste.isEmpty())
+        return;
+    tirage().montree();
+    if (!m_module.dossierEtat().isEmpty())
+        FichierTirages::ecrire(FichierTirages::fichier(m_module.dossierEtat()), m_cleTirage,
+                               tirage().etat());
 }
 
 void SS::AfficherPhoto(int k) {
     const QString chemin = Liste.value(k - 1);
-    PoserPhoto(chemin, m_services.pictures.loadFitted(chemin, TailleAffichage()));
+    PoserPhoto(chemin, preparerPhoto(m_services.pictures, chemin, preparation()));
     if (m_suivante)
         m_suivante->image.waitForFinished();
     PreparerSuivante();
 }
 
-void SS::PoserPhoto(const QString& chemin, const QImage& image) {
-    // Titles on or off is read again at every photo.
-    const bool titres = Reglages::vautZero(Reglages::lire(m_services.settings, Reglages::titre()));
-    Photo->setCaption(titres ? chemin : QString());
-    if (!image.isNull())
-        Photo->setPicture(image);
+void SS::PoserPhoto(const QString& chemin, const PhotoPrete& photo) {
+    SettingsStore& store = m_services.settings;
+    // Titles on or off, and what they say, are read again at every photo.
+    QString titre;
+    if (Reglages::vautZero(Reglages::lire(store, Reglages::titre()))) {
+        const auto genre =
+            Legende::Genre(Reglages::choix(store, Reglages::legende(), Legende::NombreGenres));
+        const QDateTime prise = genre == Legende::Genre::Date && !photo.priseLue
+                                    ? ExifDate::dateTaken(chemin)
+                                    : photo.prise;
+        titre = Legende::texte(genre, chemin, prise);
+    }
+    Photo->setCaption(titre);
+    if (photo.image.isNull())
+        return;
+    Photo->setPicture(photo.image, photo.fond);
+    if (Reglages::choix(store, Reglages::mouvement(), 2) == 1)
+        Photo->setMotion(mouvementAuHasard(
+            m_services.random,
+            Vitesses::DureeTransition(Reglages::lire(store, Reglages::vitesseAffichage()))));
+}
+
+PreparationPhoto SS::preparation() const {
+    const SettingsStore& store = m_services.settings;
+    PreparationPhoto p;
+    p.ecran = TailleAffichage();
+    p.fondFlou = Reglages::choix(store, Reglages::fondFlou(), 2) == 1;
+    p.fondSepare = !m_rendererGl.isEmpty();
+    p.date = Reglages::vautZero(Reglages::lire(store, Reglages::titre())) &&
+             Reglages::choix(store, Reglages::legende(), Legende::NombreGenres) ==
+                 int(Legende::Genre::Date);
+    return p;
+}
+
+void SS::preparerDessin(const std::optional<QString>& renderer) {
+    const int choix = Reglages::choix(m_services.settings, Reglages::dessin(), 3);
+    if (choix == 2)
+        return;
+    m_rendererSonde = renderer ? *renderer : GlRenderer::name();
+    if (m_rendererSonde->isEmpty() || (choix == 0 && GlRenderer::isSoftware(*m_rendererSonde)))
+        return;
+    if (Photo->useOpenGL())
+        m_rendererGl = *m_rendererSonde;
 }
 
 QSize SS::TailleAffichage() const {

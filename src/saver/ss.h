@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <optional>
 
+#include "saver/photoprete.h"
+#include "saver/tirage.h"
+
 struct FondEcran;
 struct Services;
 class Module1;
@@ -32,7 +35,7 @@ public:
     // The photo list; never shown.
     const QStringList& liste() const { return Liste; }
     // Fills the list with one read already (another screen's).
-    void PoserListe(const QStringList& liste) { Liste = liste; }
+    void PoserListe(const QStringList& liste);
     // The path of the wallpaper bitmap handed to the desktop last, empty when none.
     const QString& tag() const { return Tag; }
 
@@ -56,6 +59,15 @@ public:
     // True once the photo that the next transition will show has been decoded.
     bool SuivantePrete() const;
 
+    // Chooses how the show draws, once, before the form is first shown: OpenGL where the
+    // renderer is a hardware one ("Dessin" forces either way), the painter otherwise.
+    // `renderer` is the OpenGL renderer's name when another form asked for it already.
+    void preparerDessin(const std::optional<QString>& renderer = std::nullopt);
+    // The renderer's name as preparerDessin() found it; none when it did not need to ask.
+    const std::optional<QString>& rendererSonde() const { return m_rendererSonde; }
+    // The OpenGL renderer the show draws with; empty when it draws with the painter.
+    const QString& rendererGl() const { return m_rendererGl; }
+
     // Fills Liste from the settings store.
     void ChargerPhotos();
     // The position of the photo shown last: the run's own, or after `AutreEcran` this form's.
@@ -67,7 +79,7 @@ public:
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).
     void AfficherPhoto(int k);
-    // The first photo of a show: the picture emptied, then a random photo of the list.
+    // The first photo of a show: the picture emptied, then the next photo of the show's round.
     void PoserPremierePhoto();
 
 protected:
@@ -78,7 +90,9 @@ protected:
 private:
     // The title of `chemin` (when titles are on) and its picture; a null picture keeps the
     // previous one.
-    void PoserPhoto(const QString& chemin, const QImage& image);
+    void PoserPhoto(const QString& chemin, const PhotoPrete& photo);
+    // How the next photo is made ready, as the options stand now.
+    PreparationPhoto preparation() const;
     // Size at which photos are decoded: the surface's size in device pixels.
     QSize TailleAffichage() const;
     void Terminer();
@@ -86,11 +100,17 @@ private:
     // is ready when its transition event comes. Run when a photo is put in place first, and
     // then at the end of each transition.
     void PreparerSuivante();
+    // This show's round: taken up from the state file when it was drawn for this album, drawn
+    // afresh otherwise. Each screen's show has its own, as does the preview.
+    Tirage& tirage();
+    QString cleTirage() const;
+    // The photo tirage() named is on screen: the round moves on, and the state file follows.
+    void photoMontree(qint16 k);
 
     struct Suivante {
         qint16 k = 0;
         QString chemin;
-        QFuture<QImage> image;
+        QFuture<PhotoPrete> image;
     };
 
     // Controls.
@@ -113,8 +133,12 @@ private:
     qint16 m_dernierePhotoPropre = 0;
     qint16* m_dernierePhoto;
     std::optional<Suivante> m_suivante;
+    std::optional<Tirage> m_tirage;
+    QString m_cleTirage;
     QFutureWatcher<FondEcran>* m_fondEcran;
     QString m_fondEcranChemin;               // the picture being applied, empty when none
     QDeadlineTimer m_prochainEssaiFondEcran; // no new attempt before, after a refusal
     bool m_unloaded = false;
+    QString m_rendererGl;
+    std::optional<QString> m_rendererSonde;
 };

@@ -24,6 +24,19 @@ Entree vitesseDialogue() {
             QString::number(Vitesses::DefautDialogue)};
 }
 
+Entree legende() {
+    return {Section::Param, QStringLiteral("Legende"), QStringLiteral("0")};
+}
+Entree fondFlou() {
+    return {Section::Param, QStringLiteral("FondFlou"), QStringLiteral("0")};
+}
+Entree mouvement() {
+    return {Section::Param, QStringLiteral("Mouvement"), QStringLiteral("0")};
+}
+Entree dessin() {
+    return {Section::Param, QStringLiteral("Dessin"), QStringLiteral("0")};
+}
+
 Entree album() {
     return {Section::Demarrage, QStringLiteral("Album"), QString()};
 }
@@ -75,6 +88,12 @@ bool vautZero(const QString& valeur) {
     bool ok = false;
     const double v = valeur.trimmed().toDouble(&ok);
     return ok && v == 0.0;
+}
+
+int choix(const SettingsStore& store, const Entree& e, int nombre) {
+    bool ok = false;
+    const int v = lire(store, e).trimmed().toInt(&ok);
+    return ok && v >= 0 && v < nombre ? v : e.defaut.toInt();
 }
 
 } // namespace Reglages

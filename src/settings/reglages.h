@@ -31,6 +31,13 @@ Entree titre();            // "Titre": "0" titles on, "1" off
 Entree position();         // "Position": "0" top, "1" bottom
 Entree vitesseAffichage(); // "Combo 0" as the screen saver reads it (settings/vitesses)
 Entree vitesseDialogue();  // "Combo 0" as the dialog reads it
+// The show's further options, each "0" by default, the show as it always was.
+Entree legende();   // "Legende": what a title says: "0" the full path, "1" the file name,
+                    // "2" the date the photo was taken
+Entree fondFlou();  // "FondFlou": "1" a blurred copy of the photo around it, "0" black
+Entree mouvement(); // "Mouvement": "1" a slow pan and zoom while a photo is shown
+Entree dessin();    // "Dessin": "0" OpenGL where the renderer is a hardware one, "1" OpenGL
+                    // always, "2" never
 
 // "Demarrage": what the dialog remembers between starts.
 Entree album();
@@ -56,5 +63,8 @@ void effacerSection(SettingsStore& store, const QString& section);
 
 // How the screen saver reads a numeric option: a number equal to 0 is 0, anything else is 1.
 bool vautZero(const QString& valeur);
+// How the show reads one of `nombre` choices: the stored whole number from 0 to nombre - 1,
+// anything else the entry's default.
+int choix(const SettingsStore& store, const Entree& e, int nombre);
 
 } // namespace Reglages

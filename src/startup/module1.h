@@ -32,6 +32,11 @@ public:
     // Folder of the executable, without a final separator unless it is the root.
     const QString& DossierProgramme() const { return m_dossierProgramme; }
 
+    // Folder of the program's own state between runs (where each show's round stands); empty
+    // when nothing is kept.
+    const QString& dossierEtat() const { return m_dossierEtat; }
+    void poserDossierEtat(QString dossier) { m_dossierEtat = std::move(dossier); }
+
     // Set when the show draws into the window of an X11 screen-saver host (-root, -window-id,
     // XSCREENSAVER_WINDOW): the host watches keyboard and pointer itself.
     bool HoteX11() const { return m_hoteX11; }
@@ -51,6 +56,7 @@ private:
     qint16 m_dernierePhoto = 0;
     QRect m_rectApercu;
     QString m_dossierProgramme;
+    QString m_dossierEtat;
     bool m_hoteX11 = false;
     QString m_variableFenetreHote;
     std::function<void()> m_finProgramme;

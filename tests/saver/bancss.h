@@ -50,13 +50,11 @@ struct BancSS {
     SS& demarrer(const QStringList& liste) {
         ss = std::make_unique<SS>(ts.services, module);
         ss->PoserListe(liste);
-        ss->AfficherPhoto(ChoisirPhotoPremiere());
+        ss->PoserPremierePhoto();
         // Enabled as in a show, but the test drives every tick itself.
         ss->start(24 * 3600 * 1000);
         return *ss;
     }
-
-    qint16 ChoisirPhotoPremiere();
 
     // One tick once the next photo is decoded, as the running show sees it.
     bool tic() {
@@ -79,9 +77,3 @@ struct BancSS {
         return -1;
     }
 };
-
-#include "saver/listephotos.h"
-
-inline qint16 BancSS::ChoisirPhotoPremiere() {
-    return ChoisirPhoto(qint16(ss->liste().size()), module.DernierePhoto(), ts.random);
-}

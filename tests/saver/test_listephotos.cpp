@@ -1,9 +1,7 @@
 #include "album/miroir.h"
 #include "doubles.h"
-#include "saver/listephotos.h"
 #include "settings/reglages.h"
 
-#include <QSet>
 #include <QTest>
 
 class TestListePhotos : public QObject {
@@ -34,55 +32,6 @@ private slots:
             if (stockees[i] != QStringLiteral("-"))
                 Reglages::ecrire(t.settings, Reglages::fichier(i), stockees[i]);
         QCOMPARE(ChargerPhotos(t.settings), liste);
-    }
-
-    void choisir_data() {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("derniere");
-        QTest::addColumn<QList<float>>("tirages");
-        QTest::addColumn<int>("k");
-        QTest::newRow("empty list gives 1") << 0 << 0 << QList<float>{0.9f} << 1;
-        QTest::newRow("one photo, again") << 1 << 1 << QList<float>{0.3f} << 1;
-        QTest::newRow("first of two") << 2 << 0 << QList<float>{0.1f} << 1;
-        QTest::newRow("redraws the last one") << 3 << 2 << QList<float>{0.5f, 0.5f, 0.9f} << 3;
-        QTest::newRow("just below 1") << 4 << 0 << QList<float>{0.99999994f} << 4;
-        QTest::newRow("largest list, just below 1")
-            << 32767 << 0 << QList<float>{0.99999994f} << 32767;
-        QTest::newRow("zero draws the first") << 5 << 3 << QList<float>{0.0f} << 1;
-    }
-    void choisir() {
-        QFETCH(int, n);
-        QFETCH(int, derniere);
-        QFETCH(QList<float>, tirages);
-        QFETCH(int, k);
-        TestServices t;
-        t.random.values = tirages;
-        qint16 d = qint16(derniere);
-        QCOMPARE(int(ChoisirPhoto(qint16(n), d, t.random)), k);
-        QCOMPARE(int(d), k);
-    }
-
-    // With the real generator: two photos alternate, and every photo of a larger list comes
-    // up, never twice in a row.
-    void repartitionEtAlternance_data() {
-        QTest::addColumn<int>("n");
-        QTest::newRow("two") << 2;
-        QTest::newRow("three") << 3;
-        QTest::newRow("ten") << 10;
-    }
-    void repartitionEtAlternance() {
-        QFETCH(int, n);
-        StdRandomSource hasard; // its fixed default seed: a failure shows again on every run
-        qint16 derniere = 0;
-        QSet<int> vues;
-        for (int i = 0; i < 400; ++i) {
-            const qint16 avant = derniere;
-            const int k = ChoisirPhoto(qint16(n), derniere, hasard);
-            QVERIFY(k >= 1 && k <= n);
-            QVERIFY(k != avant);
-            vues.insert(k);
-        }
-        QCOMPARE(vues.size(), n);
     }
 };
 

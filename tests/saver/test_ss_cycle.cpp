@@ -229,8 +229,10 @@ void TestSSCycle::photoIllisibleGardeLaPrecedente() {
     QStringList liste = b.photos(1);
     const QString absente = b.dossier.filePath(QStringLiteral("absente.jpg"));
     liste << absente;
-    b.ts.random.values = {0.1f, 0.9f}; // first photo 1, then photo 2
     SS& ss = b.demarrer(liste);
+    // The two photos alternate: the readable one comes at the latest at the first tick.
+    if (b.module.DernierePhoto() == 2)
+        QVERIFY(b.tic());
     QCOMPARE(b.photoAffichee(1), 0);
     QVERIFY(b.tic());
     QCOMPARE(b.photo()->caption(), absente);

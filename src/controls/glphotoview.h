@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QOpenGLFunctions>
+#include <QOpenGLWidget>
+#include <array>
+#include <memory>
+
+class PhotoPanel;
+class QOpenGLShaderProgram;
+
+// Draws a PhotoPanel's layers and caption with OpenGL, covering the panel: each layer is one
+// pass of a shader that finds, for every pixel, the picture or its backdrop (black when none)
+// where the layer's motion puts them and blends it at the layer's opacity. Each picture is
+// uploaded once, as a texture, the first time it is drawn. Pointer events go to the panel.
+class GlPhotoView final : public QOpenGLWidget, protected QOpenGLFunctions {
+public:
+    explicit GlPhotoView(PhotoPanel* panel);
+    ~GlPhotoView() override;
+
+    // The renderer's name as OpenGL gives it, once the view was first drawn.
+    QString rendererName() const { return m_renderer; }
+    // Pictures uploaded since the view was made (for measurements).
+    int uploads() const { return m_uploads; }
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+
+private:
+    struct Texture {
+        GLuint id = 0;
+        qint64 key = 0; // the picture's cacheKey
+    };
+    GLuint texture(const QImage& image);
+    void release();
+
+    PhotoPanel* m_panel;
+    std::unique_ptr<QOpenGLShaderProgram> m_program;
+    // Pictures of the layers drawn last: two layers of a picture and a backdrop each.
+    std::array<Texture, 4> m_textures{};
+    QString m_renderer;
+    int m_uploads = 0;
+    bool m_bgra = true;
+};

@@ -1,6 +1,9 @@
 #include "app/demarrage.h"
 
+#include "app/renduopengl.h"
+
 #include "config/form2.h"
+#include "platform/glrenderer.h"
 #include "platform/hostwindowwatcher.h"
 #include "platform/instancelock.h"
 #include "platform/services.h"
@@ -35,7 +38,7 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
     const QString& mode = m_module.ModeCommande();
 
     if (mode == QStringLiteral("/S")) {
-        m_ss->preparerDessin();
+        m_ss->preparerDessin(sondeOpenGL());
         PreparerPremierePhoto();
         if (s.instance.anotherInstanceRunning())
             return AbandonnerAffichage();
@@ -62,7 +65,7 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
         m_module.PoserRectApercu(QRect(QPoint(0, 0), taille));
         m_ss->setWindowFlags(Qt::FramelessWindowHint);
         m_ss->resize(taille);
-        m_ss->preparerDessin();
+        m_ss->preparerDessin(sondeOpenGL());
         if (!s.windowHost.embed(*m_ss, *fenetre))
             return AbandonnerAffichage();
         // The settings tool ends a preview by destroying its pane.
@@ -83,6 +86,14 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
     return Suite::Continuer;
 }
 
+std::function<QString()> Demarrage::sondeOpenGL() const {
+    return [programme = m_module.programme()] {
+        return programme.isEmpty() ? QString()
+                                   : GlRenderer::nameFromChild(programme, ArgumentRenduOpenGL,
+                                                               PrefixeRenduOpenGL);
+    };
+}
+
 void Demarrage::PreparerPremierePhoto() {
     m_ss->ChargerPhotos();
     m_ss->PoserPremierePhoto();
@@ -94,7 +105,7 @@ std::unique_ptr<SS> Demarrage::FormeAutreEcran(QScreen* ecran) {
     auto ss = std::make_unique<SS>(m_services, m_module);
     ss->AutreEcran();
     ss->setScreen(ecran);
-    ss->preparerDessin(m_ss->rendererSonde());
+    ss->preparerDessin([r = m_ss->rendererSonde()] { return r.value_or(QString()); });
     ss->PoserListe(m_ss->liste());
     ss->PoserPremierePhoto();
     ss->start(CycleMs);
@@ -115,7 +126,7 @@ Demarrage::Suite Demarrage::MainHote(quintptr fenetre) {
     m_ss->setAttribute(Qt::WA_ShowWithoutActivating);
     m_ss->setFocusPolicy(Qt::NoFocus);
     m_ss->resize(taille);
-    m_ss->preparerDessin();
+    m_ss->preparerDessin(sondeOpenGL());
     if (!s.windowHost.embed(*m_ss, fenetre))
         return AbandonnerAffichage();
     SuivreFenetreHote(fenetre, true);

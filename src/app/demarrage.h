@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class EcransSS;
@@ -28,6 +29,8 @@ public:
     Form2* form2() const { return m_form2.get(); }
 
 private:
+    // Asks a child of the program which OpenGL renderer the show would draw with.
+    std::function<QString()> sondeOpenGL() const;
     // Fills the photo list and puts the first random photo and its title in place.
     void PreparerPremierePhoto();
     // The show of a screen other than the primary one, ready to cover it.

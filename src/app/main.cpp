@@ -1,5 +1,6 @@
 #include "app/demarrage.h"
 #include "app/lancementveille.h"
+#include "app/renduopengl.h"
 #include "platform/desktopwallpaper.h"
 #include "platform/display.h"
 #include "platform/largebuffers.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments == QStringList{ArgumentRenduOpenGL})
+        return direRenduOpenGL(argc, argv);
     const Lancement genre =
         GenreDeLancement(arguments.join(u' '), qEnvironmentVariable("XSCREENSAVER_WINDOW"));
     if (genre != Lancement::Fenetre)
@@ -50,6 +53,7 @@ int main(int argc, char* argv[]) {
 
     const std::unique_ptr<PlatformServices> plateforme = createPlatformServices();
     Module1 module(QDir::toNativeSeparators(QApplication::applicationDirPath()), variableHote);
+    module.poserProgramme(QApplication::applicationFilePath());
     module.poserDossierEtat(
         FichierTirages::dossierEtat(qEnvironmentVariable("XDG_STATE_HOME"), QDir::homePath()));
     QObject::connect(&termination, &TerminationSignals::requested,

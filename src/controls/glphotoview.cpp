@@ -27,11 +27,8 @@ const char* const FragmentShader = R"(
 precision highp float;
 #endif
 uniform sampler2D photo;
-uniform sampler2D fond;
 uniform float avecPhoto;
-uniform float avecFond;
 uniform vec4 cadrePhoto;
-uniform vec4 cadreContenu;
 uniform float opacite;
 uniform float hauteur;
 void main() {
@@ -40,8 +37,6 @@ void main() {
     vec3 c = vec3(0.0);
     if (avecPhoto > 0.5 && p.x >= 0.0 && p.y >= 0.0 && p.x < 1.0 && p.y < 1.0)
         c = texture2D(photo, p).rgb;
-    else if (avecFond > 0.5)
-        c = texture2D(fond, (pixel - cadreContenu.xy) / cadreContenu.zw).rgb;
     gl_FragColor = vec4(c, opacite);
 }
 )";
@@ -102,47 +97,47 @@ GLuint GlPhotoView::texture(const QImage& image) {
     return 0;
 }
 
+void GlPhotoView::upload(const QImage& image) {
+    auto slot = std::find_if(m_textures.begin(), m_textures.end(),
+                             [](const Texture& t) { return t.id == 0; });
+    if (slot == m_textures.end())
+        return;
+    // Colours over black, as the painter draws a picture with transparent parts over the
+    // panel's black; an opaque photo is used as it is, without a copy.
+    const QImage::Format f = image.format();
+    const QImage pixels =
+        m_bgra ? (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied
+                      ? image
+                      : image.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+               : image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    glGenTextures(1, &slot->id);
+    slot->key = image.cacheKey();
+    glBindTexture(GL_TEXTURE_2D, slot->id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width(), pixels.height(), 0,
+                 m_bgra ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE, pixels.constBits());
+    ++m_uploads;
+}
+
 void GlPhotoView::paintGL() {
+    m_panel->countFrame();
     const QList<PhotoPanel::Drawn> layers = m_panel->drawnLayers();
     // The textures of pictures no longer drawn go; those of new pictures come, once each.
-    std::array<qint64, 4> wanted{};
-    for (qsizetype i = 0; i < layers.size() && i < 2; ++i) {
-        wanted[std::size_t(2 * i)] = layers[i].layer->picture.cacheKey();
-        wanted[std::size_t(2 * i + 1)] = layers[i].layer->backdrop.cacheKey();
-    }
+    std::array<qint64, 2> wanted{};
+    for (qsizetype i = 0; i < layers.size() && i < 2; ++i)
+        wanted[std::size_t(i)] = layers[i].layer->picture.cacheKey();
     for (Texture& t : m_textures)
         if (t.id && std::find(wanted.begin(), wanted.end(), t.key) == wanted.end()) {
             glDeleteTextures(1, &t.id);
             t = {};
         }
     for (const PhotoPanel::Drawn& d : layers)
-        for (const QImage* image : {&d.layer->picture, &d.layer->backdrop}) {
-            if (image->isNull() || texture(*image))
-                continue;
-            auto slot = std::find_if(m_textures.begin(), m_textures.end(),
-                                     [](const Texture& t) { return t.id == 0; });
-            if (slot == m_textures.end())
-                continue;
-            // Colours over black, as the painter draws a picture with transparent parts over
-            // the panel's black; an opaque photo is used as it is, without a copy.
-            const QImage::Format f = image->format();
-            const QImage pixels =
-                m_bgra ? (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied
-                              ? *image
-                              : image->convertToFormat(QImage::Format_ARGB32_Premultiplied))
-                       : image->convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-            glGenTextures(1, &slot->id);
-            slot->key = image->cacheKey();
-            glBindTexture(GL_TEXTURE_2D, slot->id);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-            glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width(), pixels.height(), 0,
-                         m_bgra ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE, pixels.constBits());
-            ++m_uploads;
-        }
+        if (!d.layer->picture.isNull() && !texture(d.layer->picture))
+            upload(d.layer->picture);
 
     const qreal dpr = devicePixelRatioF();
     glViewport(0, 0, int(width() * dpr), int(height() * dpr));
@@ -154,22 +149,15 @@ void GlPhotoView::paintGL() {
     glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ZERO, GL_ONE);
     m_program->bind();
     m_program->setUniformValue("photo", 0);
-    m_program->setUniformValue("fond", 1);
     m_program->setUniformValue("hauteur", float(height() * dpr));
     static const GLfloat triangle[] = {-1, -1, 3, -1, -1, 3};
     m_program->enableAttributeArray(0);
     m_program->setAttributeArray(0, GL_FLOAT, triangle, 2);
     for (const PhotoPanel::Drawn& d : layers) {
         const GLuint photo = texture(d.layer->picture);
-        const GLuint fond = texture(d.layer->backdrop);
-        glActiveTexture(GL_TEXTURE1);
-        glBindTexture(GL_TEXTURE_2D, fond);
-        glActiveTexture(GL_TEXTURE0);
         glBindTexture(GL_TEXTURE_2D, photo);
         m_program->setUniformValue("avecPhoto", photo ? 1.0f : 0.0f);
-        m_program->setUniformValue("avecFond", fond ? 1.0f : 0.0f);
         m_program->setUniformValue("cadrePhoto", rectangle(d.picture, dpr));
-        m_program->setUniformValue("cadreContenu", rectangle(d.frame, dpr));
         m_program->setUniformValue("opacite", float(d.opacity));
         glDrawArrays(GL_TRIANGLES, 0, 3);
     }

@@ -29,8 +29,8 @@ PhotoPanel::PhotoPanel(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setFont(captionFont());
     m_clock.start();
-    m_frames.setTimerType(Qt::PreciseTimer);
-    connect(&m_frames, &QTimer::timeout, this, &PhotoPanel::animate);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, &PhotoPanel::animate);
 }
 
 PhotoPanel::~PhotoPanel() = default;
@@ -39,9 +39,9 @@ double PhotoPanel::now() const {
     return m_clockOverride ? m_clockOverride() : double(m_clock.nsecsElapsed()) / 1e6;
 }
 
-void PhotoPanel::setPicture(const QImage& picture, const QImage& backdrop) {
+void PhotoPanel::setPicture(const QImage& picture) {
     // A new picture holds still until it is given a motion.
-    m_current = Layer{picture, backdrop, {}, now()};
+    m_current = Layer{picture, {}, now()};
     update();
     if (m_gl)
         m_gl->update();
@@ -77,12 +77,12 @@ void PhotoPanel::animate() {
     if (m_gl)
         m_gl->update();
     if (!moving()) {
-        m_frames.stop();
+        m_frameTimer.stop();
         return;
     }
-    if (!m_frames.isActive()) {
+    if (!m_frameTimer.isActive()) {
         const qreal hz = screen() ? screen()->refreshRate() : 60;
-        m_frames.start(int(std::lround(1000 / std::clamp(hz, 24.0, 240.0))));
+        m_frameTimer.start(int(std::lround(1000 / std::clamp(hz, 24.0, 240.0))));
     }
 }
 
@@ -131,6 +131,7 @@ void PhotoPanel::setCaptionAlignment(CaptionAlignment a) {
 void PhotoPanel::paintEvent(QPaintEvent*) {
     if (m_gl)
         return;
+    countFrame();
     QPainter p(this);
     for (const Drawn& d : drawnLayers())
         paintLayer(p, d);
@@ -140,25 +141,17 @@ void PhotoPanel::paintEvent(QPaintEvent*) {
 
 void PhotoPanel::paintLayer(QPainter& p, const Drawn& d) {
     const QImage& picture = d.layer->picture;
-    const QImage& backdrop = d.layer->backdrop;
     p.setOpacity(d.opacity);
-    // An opaque picture covers its pixels: what is around it is drawn only around it, so that
-    // a screen-sized photo is not written twice at each paint.
+    // An opaque picture covers its pixels: black goes only around it, so that a screen-sized
+    // photo is not written twice at each paint.
     const QRect covered = picture.isNull() ? QRect() : coveredPixels(d.picture);
-    const QRegion around =
-        picture.hasAlphaChannel() ? QRegion(rect()) : QRegion(rect()) - covered;
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (backdrop.isNull() || picture.hasAlphaChannel()) {
-        for (const QRect& r : around)
-            p.fillRect(r, Qt::black);
-    }
-    if (!backdrop.isNull() && !around.isEmpty()) {
-        p.setClipRegion(around);
-        p.drawImage(d.frame, backdrop);
-        p.setClipping(false);
-    }
-    if (!picture.isNull())
+    const QRegion black = picture.hasAlphaChannel() ? QRegion(rect()) : QRegion(rect()) - covered;
+    for (const QRect& r : black)
+        p.fillRect(r, Qt::black);
+    if (!picture.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(d.picture, picture);
+    }
 }
 
 void PhotoPanel::paintCaption(QPainter& p) {

@@ -12,9 +12,8 @@
 class GlPhotoView;
 
 // A black panel that shows one picture and one caption line. The picture is drawn whole,
-// centred, with its aspect ratio kept (small pictures are enlarged to fill the panel), over its
-// backdrop (stretched over the panel; black when there is none); the caption is drawn over it,
-// centred at the top or at the bottom. Pointer movement over the panel is reported with the
+// centred, with its aspect ratio kept (small pictures are enlarged to fill the panel); the
+// caption is drawn over it, centred at the top or at the bottom. Pointer movement over the panel is reported with the
 // button and modifier state, in panel coordinates.
 //
 // The picture may move (a slow pan and zoom of all the panel shows), and the panel may draw a
@@ -26,11 +25,10 @@ class PhotoPanel : public QWidget {
 public:
     enum class CaptionAlignment { TopCentre = 6, BottomCentre = 8 };
 
-    // One picture as drawn: fitted in the panel over its backdrop, moved by its motion, which
-    // began at `since` on the panel's clock.
+    // One picture as drawn: fitted in the panel, moved by its motion, which began at `since` on
+    // the panel's clock.
     struct Layer {
         QImage picture;
-        QImage backdrop;
         PhotoMotion motion;
         double since = 0;
     };
@@ -46,9 +44,8 @@ public:
     explicit PhotoPanel(QWidget* parent = nullptr);
     ~PhotoPanel() override;
 
-    void setPicture(const QImage& picture, const QImage& backdrop = QImage());
+    void setPicture(const QImage& picture);
     const QImage& picture() const { return m_current.picture; }
-    const QImage& backdrop() const { return m_current.backdrop; }
     // The motion of the current picture, from now on; a null one holds it still.
     void setMotion(const PhotoMotion& motion);
 
@@ -63,6 +60,9 @@ public:
     // The panel's clock in milliseconds; a measurement may fix it to draw one given moment.
     double now() const;
     void setClock(std::function<double()> nowMs) { m_clockOverride = std::move(nowMs); }
+    // Frames drawn since the panel was made, by the painter or by OpenGL (for measurements).
+    qint64 framesPainted() const { return m_painted; }
+    void countFrame() { ++m_painted; }
 
     // Draws with OpenGL from now on; false (and the painter keeps drawing) when no OpenGL
     // context can be made. Called before the panel's window is first shown.
@@ -102,7 +102,8 @@ private:
     std::function<double()> m_fade;
     std::function<double()> m_clockOverride;
     QElapsedTimer m_clock;
-    QTimer m_frames;
+    QTimer m_frameTimer;
+    qint64 m_painted = 0;
     GlPhotoView* m_gl = nullptr;
     QString m_caption;
     CaptionAlignment m_alignment = CaptionAlignment::TopCentre;

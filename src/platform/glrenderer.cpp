@@ -1,6 +1,7 @@
 #include "platform/glrenderer.h"
 
 #include <QOffscreenSurface>
+#include <QProcess>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 
@@ -17,6 +18,27 @@ QString GlRenderer::name() {
     const QString renderer = text ? QString::fromLatin1(text) : QString();
     context.doneCurrent();
     return renderer;
+}
+
+QString GlRenderer::nameFromChild(const QString& program, const QString& argument,
+                                  const QString& prefix) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::SeparateChannels);
+    child.setStandardErrorFile(QProcess::nullDevice());
+    child.start(program, {argument});
+    if (!child.waitForFinished(3000)) {
+        child.kill();
+        child.waitForFinished(1000);
+        return {};
+    }
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return {};
+    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+        const QString text = QString::fromLocal8Bit(line).trimmed();
+        if (text.startsWith(prefix))
+            return text.mid(prefix.size()).trimmed();
+    }
+    return {};
 }
 
 bool GlRenderer::isSoftware(const QString& renderer) {

@@ -81,14 +81,17 @@ QImage fond(const QImage& photo, const QSize& ecran) {
 }
 
 QImage composer(const QImage& photo, const QImage& fond, const QSize& ecran) {
-    if (photo.isNull() || fond.isNull() || ecran.isEmpty())
+    if (photo.isNull() || ecran.isEmpty())
         return photo;
     QImage ecranEntier = recyclableImage(ecran);
     const QRect place = fittedPhotoRect(photo.size(), ecran);
     QPainter p(&ecranEntier);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setClipRegion(QRegion(QRect(QPoint(), ecran)) - place);
-    p.drawImage(QRectF(QPointF(), QSizeF(ecran)), fond);
+    if (fond.isNull())
+        p.fillRect(QRect(QPoint(), ecran), Qt::black);
+    else
+        p.drawImage(QRectF(QPointF(), QSizeF(ecran)), fond);
     p.setClipping(false);
     p.drawImage(place, photo);
     return ecranEntier;

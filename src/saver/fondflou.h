@@ -12,9 +12,9 @@ namespace FondFlou {
 // middle cut from the middle of the photo.
 QImage fond(const QImage& photo, const QSize& ecran);
 
-// The screen as the painter shows it: `fond` stretched over the screen and the photo fitted in
-// the middle. One picture of the screen's size instead of the photo, so that each repaint draws
-// as little as before.
+// The screen as it is shown: `fond` stretched over the screen (black when null) and the photo
+// fitted in the middle. One picture of the screen's size instead of the photo, so that each
+// repaint draws as little as before.
 QImage composer(const QImage& photo, const QImage& fond, const QSize& ecran);
 
 // Whether `photo` leaves a part of a screen of `ecran` uncovered.

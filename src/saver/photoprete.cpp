@@ -12,12 +12,8 @@ PhotoPrete preparerPhoto(const Pictures& pictures, const QString& chemin,
         r.prise = ExifDate::dateTaken(chemin);
         r.priseLue = true;
     }
-    if (p.fondFlou && FondFlou::laisseDesBords(r.image.size(), p.ecran)) {
-        QImage fond = FondFlou::fond(r.image, p.ecran);
-        if (p.fondSepare)
-            r.fond = std::move(fond);
-        else
-            r.image = FondFlou::composer(r.image, fond, p.ecran);
-    }
+    if ((p.fondFlou || p.ecranEntier) && FondFlou::laisseDesBords(r.image.size(), p.ecran))
+        r.image = FondFlou::composer(r.image, p.fondFlou ? FondFlou::fond(r.image, p.ecran) : QImage(),
+                                     p.ecran);
     return r;
 }

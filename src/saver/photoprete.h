@@ -8,19 +8,19 @@
 class Pictures;
 
 // What the next photo needs, made off the UI thread as the options ask: the photo at the
-// screen's size, its blurred fill, and the day it was taken.
+// screen's size, with its blurred fill, and the day it was taken.
 struct PreparationPhoto {
     QSize ecran;
     bool fondFlou = false;
-    // Keeps the blurred fill apart, for a drawing that stretches it itself (OpenGL); the
-    // painter's is made into one picture with the photo.
-    bool fondSepare = false;
+    // A photo that moves comes as the whole screen, black or blurred around it, so that its
+    // edges are smoothed as it moves like everything inside it, with OpenGL as with the
+    // painter.
+    bool ecranEntier = false;
     bool date = false;
 };
 
 struct PhotoPrete {
     QImage image;    // null when the file cannot be loaded
-    QImage fond;     // the blurred fill when kept apart, null otherwise
     QDateTime prise; // when the photo was taken, when asked for and known
     bool priseLue = false;
 };

@@ -285,7 +285,7 @@ void SS::PoserPhoto(const QString& chemin, const PhotoPrete& photo) {
     Photo->setCaption(titre);
     if (photo.image.isNull())
         return;
-    Photo->setPicture(photo.image, photo.fond);
+    Photo->setPicture(photo.image);
     if (Reglages::choix(store, Reglages::mouvement(), 2) == 1)
         Photo->setMotion(mouvementAuHasard(
             m_services.random,
@@ -297,18 +297,18 @@ PreparationPhoto SS::preparation() const {
     PreparationPhoto p;
     p.ecran = TailleAffichage();
     p.fondFlou = Reglages::choix(store, Reglages::fondFlou(), 2) == 1;
-    p.fondSepare = !m_rendererGl.isEmpty();
+    p.ecranEntier = Reglages::choix(store, Reglages::mouvement(), 2) == 1;
     p.date = Reglages::vautZero(Reglages::lire(store, Reglages::titre())) &&
              Reglages::choix(store, Reglages::legende(), Legende::NombreGenres) ==
                  int(Legende::Genre::Date);
     return p;
 }
 
-void SS::preparerDessin(const std::optional<QString>& renderer) {
+void SS::preparerDessin(const std::function<QString()>& sonde) {
     const int choix = Reglages::choix(m_services.settings, Reglages::dessin(), 3);
     if (choix == 2)
         return;
-    m_rendererSonde = renderer ? *renderer : GlRenderer::name();
+    m_rendererSonde = sonde ? sonde() : QString();
     if (m_rendererSonde->isEmpty() || (choix == 0 && GlRenderer::isSoftware(*m_rendererSonde)))
         return;
     if (Photo->useOpenGL())

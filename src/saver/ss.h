@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "saver/photoprete.h"
@@ -61,8 +62,9 @@ public:
 
     // Chooses how the show draws, once, before the form is first shown: OpenGL where the
     // renderer is a hardware one ("Dessin" forces either way), the painter otherwise.
-    // `renderer` is the OpenGL renderer's name when another form asked for it already.
-    void preparerDessin(const std::optional<QString>& renderer = std::nullopt);
+    // `sonde` gives the OpenGL renderer's name (empty when there is none), asked only when the
+    // choice depends on it.
+    void preparerDessin(const std::function<QString()>& sonde);
     // The renderer's name as preparerDessin() found it; none when it did not need to ask.
     const std::optional<QString>& rendererSonde() const { return m_rendererSonde; }
     // The OpenGL renderer the show draws with; empty when it draws with the painter.

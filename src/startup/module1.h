@@ -36,6 +36,10 @@ public:
     // when nothing is kept.
     const QString& dossierEtat() const { return m_dossierEtat; }
     void poserDossierEtat(QString dossier) { m_dossierEtat = std::move(dossier); }
+    // The program's own executable, for the child that asks which OpenGL renderer the show
+    // would draw with; empty when no child may be started.
+    const QString& programme() const { return m_programme; }
+    void poserProgramme(QString programme) { m_programme = std::move(programme); }
 
     // Set when the show draws into the window of an X11 screen-saver host (-root, -window-id,
     // XSCREENSAVER_WINDOW): the host watches keyboard and pointer itself.
@@ -57,6 +61,7 @@ private:
     QRect m_rectApercu;
     QString m_dossierProgramme;
     QString m_dossierEtat;
+    QString m_programme;
     bool m_hoteX11 = false;
     QString m_variableFenetreHote;
     std::function<void()> m_finProgramme;

@@ -36,6 +36,9 @@ QStringList writeSet(const QString& folder, const QList<Sample>& samples, int se
 // its embedded JPEG thumbnail (none when null) and the orientation tag (1 to 8; 0: no tag).
 // Empty when `jpeg` is no JPEG or the thumbnail does not fit in the EXIF segment.
 QByteArray withExifThumbnail(const QByteArray& jpeg, const QImage& thumbnail, int orientation);
+// `jpeg` with EXIF data holding only the date it was taken, as cameras write it
+// ("2024:07:12 15:30:00"); empty when `jpeg` is no JPEG.
+QByteArray withExifDate(const QByteArray& jpeg, const QByteArray& dateTimeOriginal);
 
 // Stores `paths` as the album's photo list ("Fichier 0", "Fichier 1", ...).
 void writeAlbum(SettingsStore& store, const QStringList& paths);

@@ -235,12 +235,15 @@ void SS::PoserPremierePhoto() {
 
 Tirage& SS::tirage() {
     if (!m_tirage) {
-        m_cleTirage = cleTirage();
+        const QString cle = cleTirage();
         const QString dossier = m_module.dossierEtat();
+        const QString fichier = dossier.isEmpty() ? QString() : FichierTirages::fichier(dossier);
         m_tirage.emplace(int(Liste.size()), Tirage::empreinte(Liste), m_services.random,
-                         dossier.isEmpty() ? std::nullopt
-                                           : FichierTirages::lire(FichierTirages::fichier(dossier),
-                                                                  m_cleTirage));
+                         fichier.isEmpty() ? std::nullopt : FichierTirages::lire(fichier, cle));
+        // The list changes only before the show starts: the writes of a previous one are done.
+        m_enregistreur.reset();
+        if (!fichier.isEmpty())
+            m_enregistreur = std::make_unique<EnregistreurTirage>(fichier, cle);
     }
     return *m_tirage;
 }
@@ -257,9 +260,8 @@ void SS::photoMontree(qint16 k) {
     if (Liste.isEmpty())
         return;
     tirage().montree();
-    if (!m_module.dossierEtat().isEmpty())
-        FichierTirages::ecrire(FichierTirages::fichier(m_module.dossierEtat()), m_cleTirage,
-                               tirage().etat());
+    if (m_enregistreur)
+        m_enregistreur->enregistrer(tirage().etat());
 }
 
 void SS::AfficherPhoto(int k) {

@@ -8,8 +8,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
+#include "saver/enregistreurtirage.h"
 #include "saver/photoprete.h"
 #include "saver/tirage.h"
 
@@ -136,7 +138,7 @@ private:
     qint16* m_dernierePhoto;
     std::optional<Suivante> m_suivante;
     std::optional<Tirage> m_tirage;
-    QString m_cleTirage;
+    std::unique_ptr<EnregistreurTirage> m_enregistreur; // none when nothing is kept
     QFutureWatcher<FondEcran>* m_fondEcran;
     QString m_fondEcranChemin;               // the picture being applied, empty when none
     QDeadlineTimer m_prochainEssaiFondEcran; // no new attempt before, after a refusal

@@ -110,12 +110,23 @@ void TestShowE2E::lancer(const QStringList& arguments, const QProcessEnvironment
 
 void TestShowE2E::pleinEcran_data() {
     QTest::addColumn<bool>("parLaSouris");
-    QTest::newRow("fin par une touche") << false;
-    QTest::newRow("fin par la souris") << true;
+    QTest::addColumn<bool>("options"); // OpenGL forced, pan and zoom, blurred fill
+    QTest::newRow("fin par une touche") << false << false;
+    QTest::newRow("fin par la souris") << true << false;
+    QTest::newRow("OpenGL, mouvement et fond flou, fin par une touche") << false << true;
 }
 
 void TestShowE2E::pleinEcran() {
     QFETCH(bool, parLaSouris);
+    QFETCH(bool, options);
+    IniSettingsStore store;
+    const auto remettre = qScopeGuard([&store] {
+        for (const auto& e : {Reglages::dessin(), Reglages::mouvement(), Reglages::fondFlou()})
+            Reglages::effacer(store, e);
+    });
+    if (options)
+        for (const auto& e : {Reglages::dessin(), Reglages::mouvement(), Reglages::fondFlou()})
+            Reglages::ecrire(store, e, QStringLiteral("1"));
     lancer({QStringLiteral("/S")});
     QTRY_VERIFY_WITH_TIMEOUT(!noir(ecran()), 10000);
     const QImage premiere = ecran();
@@ -150,14 +161,20 @@ void TestShowE2E::pleinEcran() {
 void TestShowE2E::fenetreHote_data() {
     QTest::addColumn<QString>("facon");
     QTest::addColumn<bool>("finParSignal");
-    QTest::newRow("-window-id hexadecimal, SIGTERM") << "hex" << true;
-    QTest::newRow("-window-id decimal, fenetre detruite") << "dec" << false;
-    QTest::newRow("XSCREENSAVER_WINDOW, SIGTERM") << "variable" << true;
+    QTest::addColumn<QString>("dessin");
+    QTest::newRow("-window-id hexadecimal, SIGTERM") << "hex" << true << "0";
+    QTest::newRow("-window-id decimal, fenetre detruite") << "dec" << false << "0";
+    QTest::newRow("XSCREENSAVER_WINDOW, SIGTERM") << "variable" << true << "0";
+    QTest::newRow("-window-id, OpenGL, SIGTERM") << "hex" << true << "1";
 }
 
 void TestShowE2E::fenetreHote() {
     QFETCH(QString, facon);
     QFETCH(bool, finParSignal);
+    QFETCH(QString, dessin);
+    IniSettingsStore store;
+    Reglages::ecrire(store, Reglages::dessin(), dessin);
+    const auto remettre = qScopeGuard([&store] { Reglages::effacer(store, Reglages::dessin()); });
     auto hote = std::make_unique<QWidget>();
     hote->setWindowFlags(Qt::FramelessWindowHint);
     hote->setStyleSheet(QStringLiteral("background: black"));

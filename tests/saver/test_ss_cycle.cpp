@@ -2,6 +2,9 @@
 
 #include "bancss.h"
 
+#include "saver/legende.h"
+
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -21,6 +24,9 @@ private slots:
     void titre();
     void titreRelu();
     void photoIllisibleGardeLaPrecedente();
+    void options_data();
+    void options();
+    void tourRepris();
 };
 
 void TestSSCycle::vitesseLueAChaqueTic() {
@@ -239,6 +245,71 @@ void TestSSCycle::photoIllisibleGardeLaPrecedente() {
     QCOMPARE(b.photoAffichee(1), 0);
     QCOMPARE(b.module.DernierePhoto(), qint16(2));
     QVERIFY(ss.minuteur().isActive());
+}
+
+// The show's further options as the form applies them at each photo.
+void TestSSCycle::options_data() {
+    QTest::addColumn<QString>("cle");
+    QTest::addColumn<QString>("valeur");
+    QTest::newRow("legende: nom du fichier") << "Legende" << "1";
+    QTest::newRow("legende: date") << "Legende" << "2";
+    QTest::newRow("fond flou") << "FondFlou" << "1";
+    QTest::newRow("mouvement") << "Mouvement" << "1";
+}
+
+void TestSSCycle::options() {
+    QFETCH(QString, cle);
+    QFETCH(QString, valeur);
+    BancSS b;
+    Reglages::ecrire(b.ts.settings, Reglages::titre(), QStringLiteral("0"));
+    b.ts.settings.write(Reglages::Section::Param, cle, valeur);
+    const QStringList liste = b.photos(3);
+    SS& ss = b.demarrer(liste);
+    // Wider than the photos: room around them.
+    ss.resize(200, 100);
+    ss.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ss));
+    Reglages::ecrire(b.ts.settings, Reglages::vitesseAffichage(), QStringLiteral("3"));
+    // The photo decoded before the form was shown goes first; the next is made for its size.
+    QVERIFY(b.tic());
+    QTRY_VERIFY_WITH_TIMEOUT(!b.transition()->running(), 5000);
+    QVERIFY(b.tic());
+    QVERIFY(b.transition()->running());
+    const QString chemin = liste[b.module.DernierePhoto() - 1];
+    const QImage& image = b.photo()->picture();
+    if (cle == u"Legende")
+        QCOMPARE(b.photo()->caption(),
+                 valeur == u"1" ? QFileInfo(chemin).fileName()
+                                : Legende::dateEnFrancais(QFileInfo(chemin).lastModified().date()));
+    else
+        QCOMPARE(image.size(), QSize(200, 100)); // the whole screen, fill around the photo
+    if (cle == u"FondFlou")
+        QVERIFY(qGray(image.pixel(2, 50)) > 10);
+    // Pictures that move draw the fade themselves, both moving.
+    QCOMPARE(b.photo()->crossFading(), cle == u"Mouvement");
+    QTRY_VERIFY_WITH_TIMEOUT(!b.transition()->running(), 5000);
+    QVERIFY(!b.photo()->crossFading());
+}
+
+// A show that ends leaves its round where it stood: the next one shows the photos the first
+// had not shown yet before any other.
+void TestSSCycle::tourRepris() {
+    BancSS b;
+    b.module.poserDossierEtat(b.dossier.filePath(QStringLiteral("etat")));
+    const QStringList liste = b.photos(5);
+    QSet<int> vues;
+    b.demarrer(liste);
+    vues.insert(b.module.DernierePhoto());
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(b.tic());
+        vues.insert(b.module.DernierePhoto());
+    }
+    b.ss.reset();
+    b.demarrer(liste);
+    vues.insert(b.module.DernierePhoto());
+    QVERIFY(b.tic());
+    vues.insert(b.module.DernierePhoto());
+    QCOMPARE(vues.size(), 5);
 }
 
 QTEST_MAIN(TestSSCycle)

@@ -70,6 +70,27 @@ private slots:
         QFETCH(bool, zero);
         QCOMPARE(Reglages::vautZero(valeur), zero);
     }
+
+    // The show's options of several choices, "Legende" here: anything but a choice reads as
+    // the default, today's show.
+    void choix_data() {
+        QTest::addColumn<QString>("valeur"); // null: the key is absent
+        QTest::addColumn<int>("choix");
+        QTest::newRow("absente") << QString() << 0;
+        QTest::newRow("2") << "2" << 2;
+        QTest::newRow("blancs autour") << " 1 " << 1;
+        QTest::newRow("hors des choix") << "3" << 0;
+        QTest::newRow("negatif") << "-1" << 0;
+        QTest::newRow("texte") << "date" << 0;
+    }
+    void choix() {
+        QFETCH(QString, valeur);
+        QFETCH(int, choix);
+        TestServices t;
+        if (!valeur.isNull())
+            Reglages::ecrire(t.settings, Reglages::legende(), valeur);
+        QCOMPARE(Reglages::choix(t.settings, Reglages::legende(), 3), choix);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestReglages)

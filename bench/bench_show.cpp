@@ -145,10 +145,10 @@ QImage ecranUnePhoto(const QString& photo, const QString& suivante, const QSize&
         PreparationPhoto p;
         p.ecran = ecran;
         p.fondFlou = o.flou;
-        p.ecranEntier = o.mouvement;
+        p.ecranEntier = o.mouvement || !ss.rendererGl().isEmpty();
         const PhotoPrete prete = preparerPhoto(banc.pictures, suivante, p);
         panneau->beginCrossFade([] { return 0.5; });
-        panneau->setPicture(prete.image);
+        panneau->setPicture(prete.image, prete.autour, prete.ecran);
         if (o.mouvement)
             panneau->setMotion(MouvementB);
         maintenant = 2100;

@@ -4,13 +4,15 @@
 # (VmHWM) and the CPU time (user + system, /proc/PID/stat) over SECONDS of show, after the first
 # photo. Several programs are measured alternately, REPEAT times each, in one run.
 #   bench/spectacle_ecran.sh WxH SECONDS REPEAT PHOTO_DIR lumivane [lumivane ...]
-# PHOTO_DIR is made by `bench_show --generate PHOTO_DIR` when it has no photos yet.
+# PHOTO_DIR is made by `bench_show --generate PHOTO_DIR` when it has no photos yet. VITESSE sets
+# the speed index (3 by default), PARAM more lines of "Param" ("FondFlou=1\nMouvement=1").
 set -euo pipefail
 
 # Under the X server: one run of program $2 with the settings of folder $1.
 if [ "${1:-}" = --mesurer ]; then
     dossier=$2 exe=$3 duree=$4
     XDG_CONFIG_HOME=$dossier/config XDG_CACHE_HOME=$dossier/cache XDG_RUNTIME_DIR=$dossier/run \
+        XDG_STATE_HOME=$dossier/state \
         "$exe" /S &
     pid=$!
     sleep 3
@@ -32,7 +34,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p -m 700 "$tmp/config/Lumivane" "$tmp/cache" "$tmp/run"
 {
-    printf "[Param]\nCombo%%200=%s\n\n[Liste%%20de%%20Fichiers]\n" "${VITESSE:-3}"
+    printf "[Param]\nCombo%%200=%s\n%b\n[Liste%%20de%%20Fichiers]\n" "${VITESSE:-3}" "${PARAM:-}"
     i=0
     for f in "$photos"/*.jpg; do
         printf 'Fichier%%20%d=%s\n' "$i" "$f"
@@ -42,7 +44,8 @@ mkdir -p -m 700 "$tmp/config/Lumivane" "$tmp/cache" "$tmp/run"
 echo "screen $ecran, $duree s of show per run, load: $(uptime | sed 's/.*load/load/')"
 for ((n = 0; n < fois; n++)); do
     for exe in "$@"; do
-        xvfb-run -a -s "-screen 0 ${ecran}x24" "$0" --mesurer "$tmp" "$(realpath "$exe")" "$duree"
+        xvfb-run -a -s "-screen 0 ${ecran}x24" "$0" --mesurer "$tmp" "$(realpath "$exe")" "$duree" ||
+            echo "$exe: run failed"
     done
 done
 echo "load after: $(uptime | sed 's/.*load/load/')"

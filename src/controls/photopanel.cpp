@@ -39,9 +39,10 @@ double PhotoPanel::now() const {
     return m_clockOverride ? m_clockOverride() : double(m_clock.nsecsElapsed()) / 1e6;
 }
 
-void PhotoPanel::setPicture(const QImage& picture) {
+void PhotoPanel::setPicture(const QImage& picture, const QList<PhotoPiece>& around,
+                            const QSize& space) {
     // A new picture holds still until it is given a motion.
-    m_current = Layer{picture, {}, now()};
+    m_current = Layer{picture, around, space, {}, now()};
     update();
     if (m_gl)
         m_gl->update();
@@ -142,16 +143,26 @@ void PhotoPanel::paintEvent(QPaintEvent*) {
 void PhotoPanel::paintLayer(QPainter& p, const Drawn& d) {
     const QImage& picture = d.layer->picture;
     p.setOpacity(d.opacity);
-    // An opaque picture covers its pixels: black goes only around it, so that a screen-sized
-    // photo is not written twice at each paint.
-    const QRect covered = picture.isNull() ? QRect() : coveredPixels(d.picture);
-    const QRegion black = picture.hasAlphaChannel() ? QRegion(rect()) : QRegion(rect()) - covered;
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // An opaque picture covers its pixels: black goes only around it and its pieces, so that a
+    // screen-sized photo is not written twice at each paint.
+    QRegion black(rect());
+    if (!picture.isNull() && !picture.hasAlphaChannel())
+        black -= coveredPixels(d.picture);
+    const QSizeF space = d.layer->space.isEmpty() ? QSizeF(size()) : QSizeF(d.layer->space);
+    for (const PhotoPiece& piece : d.layer->around) {
+        const QRectF at(QPointF(piece.at.x() * width() / space.width(),
+                                piece.at.y() * height() / space.height()),
+                        QSizeF(piece.image.width() * width() / space.width(),
+                               piece.image.height() * height() / space.height()));
+        const QRectF moved = movedRect(at, size(), d.frame);
+        p.drawImage(moved, piece.image);
+        black -= coveredPixels(moved);
+    }
     for (const QRect& r : black)
         p.fillRect(r, Qt::black);
-    if (!picture.isNull()) {
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!picture.isNull())
         p.drawImage(d.picture, picture);
-    }
 }
 
 void PhotoPanel::paintCaption(QPainter& p) {

@@ -25,10 +25,12 @@ class PhotoPanel : public QWidget {
 public:
     enum class CaptionAlignment { TopCentre = 6, BottomCentre = 8 };
 
-    // One picture as drawn: fitted in the panel, moved by its motion, which began at `since` on
-    // the panel's clock.
+    // One picture as drawn: fitted in the panel, the pieces around it (black elsewhere), moved
+    // by its motion, which began at `since` on the panel's clock.
     struct Layer {
         QImage picture;
+        QList<PhotoPiece> around;
+        QSize space; // the screen the pieces were cut for
         PhotoMotion motion;
         double since = 0;
     };
@@ -44,7 +46,10 @@ public:
     explicit PhotoPanel(QWidget* parent = nullptr);
     ~PhotoPanel() override;
 
-    void setPicture(const QImage& picture);
+    // `around`: what surrounds the picture on a screen of `space`, drawn where it falls in the
+    // panel (by the painter; OpenGL is given the whole screen in one picture instead).
+    void setPicture(const QImage& picture, const QList<PhotoPiece>& around = {},
+                    const QSize& space = {});
     const QImage& picture() const { return m_current.picture; }
     // The motion of the current picture, from now on; a null one holds it still.
     void setMotion(const PhotoMotion& motion);

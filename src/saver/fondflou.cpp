@@ -97,4 +97,19 @@ QImage composer(const QImage& photo, const QImage& fond, const QSize& ecran) {
     return ecranEntier;
 }
 
+QList<PhotoPiece> autour(const QImage& photo, const QImage& fond, const QSize& ecran) {
+    QList<PhotoPiece> morceaux;
+    if (photo.isNull() || fond.isNull() || ecran.isEmpty())
+        return morceaux;
+    for (const QRect& r : QRegion(QRect(QPoint(), ecran)) - fittedPhotoRect(photo.size(), ecran)) {
+        QImage morceau(r.size(), QImage::Format_RGB32);
+        QPainter p(&morceau);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Drawn as composer() draws it, moved by whole pixels: the same pixels.
+        p.drawImage(QRectF(-QPointF(r.topLeft()), QSizeF(ecran)), fond);
+        morceaux.push_back({morceau, r.topLeft()});
+    }
+    return morceaux;
+}
+
 } // namespace FondFlou

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "controls/photogeometry.h"
+
 #include <QImage>
+#include <QList>
 #include <QSize>
 
 // The blurred fill around a photo that does not fill the screen: a darkened, blurred copy of
@@ -16,6 +19,9 @@ QImage fond(const QImage& photo, const QSize& ecran);
 // fitted in the middle. One picture of the screen's size instead of the photo, so that each
 // repaint draws as little as before.
 QImage composer(const QImage& photo, const QImage& fond, const QSize& ecran);
+// The same screen, but only what lies around the photo, in pieces: the photo stays as it is,
+// and no picture of the screen's size is made beside it.
+QList<PhotoPiece> autour(const QImage& photo, const QImage& fond, const QSize& ecran);
 
 // Whether `photo` leaves a part of a screen of `ecran` uncovered.
 bool laisseDesBords(const QSize& photo, const QSize& ecran);

@@ -12,8 +12,13 @@ PhotoPrete preparerPhoto(const Pictures& pictures, const QString& chemin,
         r.prise = ExifDate::dateTaken(chemin);
         r.priseLue = true;
     }
-    if ((p.fondFlou || p.ecranEntier) && FondFlou::laisseDesBords(r.image.size(), p.ecran))
-        r.image = FondFlou::composer(r.image, p.fondFlou ? FondFlou::fond(r.image, p.ecran) : QImage(),
-                                     p.ecran);
+    r.ecran = p.ecran;
+    if (!FondFlou::laisseDesBords(r.image.size(), p.ecran))
+        return r;
+    const QImage fond = p.fondFlou ? FondFlou::fond(r.image, p.ecran) : QImage();
+    if (p.ecranEntier)
+        r.image = FondFlou::composer(r.image, fond, p.ecran);
+    else if (p.fondFlou)
+        r.autour = FondFlou::autour(r.image, fond, p.ecran);
     return r;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDateTime>
+#include "controls/photogeometry.h"
+
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -12,15 +15,18 @@ class Pictures;
 struct PreparationPhoto {
     QSize ecran;
     bool fondFlou = false;
-    // A photo that moves comes as the whole screen, black or blurred around it, so that its
-    // edges are smoothed as it moves like everything inside it, with OpenGL as with the
-    // painter.
+    // A photo that moves, or that OpenGL draws, comes as the whole screen, black or blurred
+    // around it, so that its edges are smoothed as it moves like everything inside it. A still
+    // photo that the painter draws gets its blurred fill in pieces around it instead: no
+    // picture of the screen's size beside the photo while it is made.
     bool ecranEntier = false;
     bool date = false;
 };
 
 struct PhotoPrete {
     QImage image;    // null when the file cannot be loaded
+    QList<PhotoPiece> autour; // the blurred fill in pieces, on a screen of `ecran`
+    QSize ecran;
     QDateTime prise; // when the photo was taken, when asked for and known
     bool priseLue = false;
 };

@@ -287,7 +287,7 @@ void SS::PoserPhoto(const QString& chemin, const PhotoPrete& photo) {
     Photo->setCaption(titre);
     if (photo.image.isNull())
         return;
-    Photo->setPicture(photo.image);
+    Photo->setPicture(photo.image, photo.autour, photo.ecran);
     if (Reglages::choix(store, Reglages::mouvement(), 2) == 1)
         Photo->setMotion(mouvementAuHasard(
             m_services.random,
@@ -299,7 +299,8 @@ PreparationPhoto SS::preparation() const {
     PreparationPhoto p;
     p.ecran = TailleAffichage();
     p.fondFlou = Reglages::choix(store, Reglages::fondFlou(), 2) == 1;
-    p.ecranEntier = Reglages::choix(store, Reglages::mouvement(), 2) == 1;
+    p.ecranEntier =
+        !m_rendererGl.isEmpty() || Reglages::choix(store, Reglages::mouvement(), 2) == 1;
     p.date = Reglages::vautZero(Reglages::lire(store, Reglages::titre())) &&
              Reglages::choix(store, Reglages::legende(), Legende::NombreGenres) ==
                  int(Legende::Genre::Date);

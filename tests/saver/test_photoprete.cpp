@@ -1,6 +1,7 @@
 // What the show makes of a photo before it is shown: the blurred fill, the whole screen of a
 // photo that moves, and a motion of its own.
 
+#include "controls/photopanel.h"
 #include "doubles.h"
 #include "samples.h"
 #include "saver/mouvement.h"
@@ -21,16 +22,17 @@ void TestPhotoPrete::ecran_data() {
     QTest::addColumn<QSize>("photo");
     QTest::addColumn<bool>("flou");
     QTest::addColumn<bool>("ecranEntier");
-    QTest::addColumn<QSize>("taille");   // of the picture made, on a screen of 320 x 180
-    QTest::addColumn<QColor>("bord");    // at the left edge of the screen; invalid: none
-    const QColor sombre(200 * 110 / 256, 0, 0);
-    QTest::newRow("sans option: la photo seule")
-        << QSize(160, 120) << false << false << QSize(160, 120) << QColor();
-    QTest::newRow("fond flou") << QSize(160, 120) << true << false << QSize(320, 180) << sombre;
-    QTest::newRow("en mouvement: bords noirs")
-        << QSize(160, 120) << false << true << QSize(320, 180) << QColor(Qt::black);
+    QTest::addColumn<QSize>("taille"); // of the picture made, for a screen of 320 x 180
+    QTest::addColumn<QColor>("bord");  // at the left edge of the screen shown
+    const QColor sombre(200 * 110 / 256, 0, 0), noir(Qt::black);
+    const QSize photo(160, 120), ecran(320, 180);
+    QTest::newRow("sans option: la photo seule") << photo << false << false << photo << noir;
+    QTest::newRow("fond flou: en morceaux autour de la photo")
+        << photo << true << false << photo << sombre;
+    QTest::newRow("en mouvement: l'ecran entier") << photo << false << true << ecran << noir;
+    QTest::newRow("en mouvement, fond flou") << photo << true << true << ecran << sombre;
     QTest::newRow("photo qui remplit l'ecran")
-        << QSize(640, 360) << true << true << QSize(320, 180) << QColor(200, 0, 0);
+        << QSize(640, 360) << true << true << ecran << QColor(200, 0, 0);
 }
 
 void TestPhotoPrete::ecran() {
@@ -49,15 +51,17 @@ void TestPhotoPrete::ecran() {
     p.ecran = QSize(320, 180);
     p.fondFlou = flou;
     p.ecranEntier = ecranEntier;
-    const QImage image = preparerPhoto(pictures, chemin, p).image;
-    QCOMPARE(image.size(), taille);
+    const PhotoPrete prete = preparerPhoto(pictures, chemin, p);
+    QCOMPARE(prete.image.size(), taille);
+    PhotoPanel panneau;
+    panneau.resize(p.ecran);
+    panneau.setPicture(prete.image, prete.autour, prete.ecran);
+    const QImage vu = panneau.grab().toImage();
     // The photo itself is untouched.
-    QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(200, 0, 0));
-    if (bord.isValid()) {
-        const QColor c = image.pixelColor(0, 90);
-        QVERIFY2(qAbs(c.red() - bord.red()) <= 2 && c.green() == 0 && c.blue() == 0,
-                 qPrintable(c.name()));
-    }
+    QCOMPARE(vu.pixelColor(160, 90), QColor(200, 0, 0));
+    const QColor c = vu.pixelColor(0, 90);
+    QVERIFY2(qAbs(c.red() - bord.red()) <= 2 && c.green() == 0 && c.blue() == 0,
+             qPrintable(c.name()));
 }
 
 // With the seeded generator: every motion grows or shrinks by 4 to 8 %, never below the

@@ -172,9 +172,9 @@ int comparer(const QString& a, const QString& b, QTextStream& out) {
         const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(l));
         const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(l));
         for (int c = 0; c < x.width(); ++c) {
-            const int d = std::max({std::abs(qRed(p[c]) - qRed(q[c])),
-                                    std::abs(qGreen(p[c]) - qGreen(q[c])),
-                                    std::abs(qBlue(p[c]) - qBlue(q[c]))});
+            const int d =
+                std::max({std::abs(qRed(p[c]) - qRed(q[c])), std::abs(qGreen(p[c]) - qGreen(q[c])),
+                          std::abs(qBlue(p[c]) - qBlue(q[c]))});
             plusGrand = std::max(plusGrand, d);
             somme += d;
             auDela += d > 4;
@@ -231,8 +231,7 @@ int main(int argc, char* argv[]) {
     if (const qsizetype c = args.indexOf(QStringLiteral("--capture"));
         c > 0 && c + 1 < args.size()) {
         for (int i = 0; i < photos.size(); ++i) {
-            const QString suivante =
-                options.moment ? photos[(i + 1) % photos.size()] : QString();
+            const QString suivante = options.moment ? photos[(i + 1) % photos.size()] : QString();
             if (!ecranUnePhoto(photos[i], suivante, Ecran, options)
                      .save(args[c + 1] + QStringLiteral("-%1.png").arg(i)))
                 return 1;
@@ -271,7 +270,8 @@ int main(int argc, char* argv[]) {
     const auto images2 = [&](qint64 overlay, qint64 panel) {
         return std::max(transition->framesPainted() - overlay, panneau->framesPainted() - panel);
     };
-    const qint64 overlayDepart = transition->framesPainted(), panneauDepart = panneau->framesPainted();
+    const qint64 overlayDepart = transition->framesPainted(),
+                 panneauDepart = panneau->framesPainted();
 
     // The tick itself, timed: wallpaper check, stills, next photo in place, next decode started.
     // The bench's own timer stands for the form's, which stays off.

@@ -1,7 +1,6 @@
 #include "app/demarrage.h"
 
 #include "app/renduopengl.h"
-
 #include "config/form2.h"
 #include "platform/glrenderer.h"
 #include "platform/hostwindowwatcher.h"
@@ -88,9 +87,9 @@ Demarrage::Suite Demarrage::Main(const QString& ligneCommande) {
 
 std::function<QString()> Demarrage::sondeOpenGL() const {
     return [programme = m_module.programme()] {
-        return programme.isEmpty() ? QString()
-                                   : GlRenderer::nameFromChild(programme, ArgumentRenduOpenGL,
-                                                               PrefixeRenduOpenGL);
+        return programme.isEmpty()
+                   ? QString()
+                   : GlRenderer::nameFromChild(programme, ArgumentRenduOpenGL, PrefixeRenduOpenGL);
     };
 }
 

@@ -13,8 +13,8 @@ class GlPhotoView;
 
 // A black panel that shows one picture and one caption line. The picture is drawn whole,
 // centred, with its aspect ratio kept (small pictures are enlarged to fill the panel); the
-// caption is drawn over it, centred at the top or at the bottom. Pointer movement over the panel is reported with the
-// button and modifier state, in panel coordinates.
+// caption is drawn over it, centred at the top or at the bottom. Pointer movement over the panel is
+// reported with the button and modifier state, in panel coordinates.
 //
 // The picture may move (a slow pan and zoom of all the panel shows), and the panel may draw a
 // cross-fade itself: the picture before the fade stays under the new one, both moving, until

@@ -1,9 +1,9 @@
 #include "platform/glrenderer.h"
 
 #include <QOffscreenSurface>
-#include <QProcess>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QProcess>
 
 QString GlRenderer::name() {
     QOpenGLContext context;
@@ -42,8 +42,9 @@ QString GlRenderer::nameFromChild(const QString& program, const QString& argumen
 }
 
 bool GlRenderer::isSoftware(const QString& renderer) {
-    static const char* const software[] = {"llvmpipe", "softpipe", "swrast", "software rasterizer",
-                                            "swiftshader", "basic render driver"};
+    static const char* const software[] = {"llvmpipe",    "softpipe",
+                                           "swrast",      "software rasterizer",
+                                           "swiftshader", "basic render driver"};
     for (const char* l : software)
         if (renderer.contains(QLatin1String(l), Qt::CaseInsensitive))
             return true;

@@ -3,8 +3,8 @@
 #include "saver/tirage.h"
 
 #include <QMutex>
-#include <QWaitCondition>
 #include <QString>
+#include <QWaitCondition>
 #include <optional>
 
 // Writes where one show's round stands to the state file, off the UI thread: the file is

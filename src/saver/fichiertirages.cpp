@@ -35,9 +35,8 @@ std::optional<int> entier(const QJsonObject& o, const char* nom, double max) {
 } // namespace
 
 QString dossierEtat(const QString& xdgStateHome, const QString& home) {
-    const QString base = QDir::isAbsolutePath(xdgStateHome)
-                             ? xdgStateHome
-                             : home + QStringLiteral("/.local/state");
+    const QString base =
+        QDir::isAbsolutePath(xdgStateHome) ? xdgStateHome : home + QStringLiteral("/.local/state");
     return QDir::cleanPath(base + QStringLiteral("/Lumivane"));
 }
 
@@ -55,8 +54,7 @@ std::optional<Tirage::Etat> lire(const QString& chemin, const QString& cle) {
     if (album.isEmpty() || !nombre || !eviter || !montrees || !graine.isDouble() ||
         graine.toDouble() < 0 || graine.toDouble() > 4294967295.0)
         return std::nullopt;
-    return Tirage::Etat{album.toLatin1(), *nombre, quint32(graine.toDouble()), *eviter,
-                        *montrees};
+    return Tirage::Etat{album.toLatin1(), *nombre, quint32(graine.toDouble()), *eviter, *montrees};
 }
 
 bool ecrire(const QString& chemin, const QString& cle, const Tirage::Etat& etat) {

@@ -57,8 +57,8 @@ QImage fond(const QImage& photo, const QSize& ecran) {
         return {};
     const QSize petit(std::max(16, ecran.width() / Fraction),
                       std::max(9, ecran.height() / Fraction));
-    const QImage couvre = photo.scaled(petit, Qt::KeepAspectRatioByExpanding,
-                                       Qt::SmoothTransformation);
+    const QImage couvre =
+        photo.scaled(petit, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
     QImage f = couvre
                    .copy(QRect(QPoint((couvre.width() - petit.width()) / 2,
                                       (couvre.height() - petit.height()) / 2),

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDateTime>
 #include "controls/photogeometry.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QList>
 #include <QSize>
@@ -24,7 +24,7 @@ struct PreparationPhoto {
 };
 
 struct PhotoPrete {
-    QImage image;    // null when the file cannot be loaded
+    QImage image;             // null when the file cannot be loaded
     QList<PhotoPiece> autour; // the blurred fill in pieces, on a screen of `ecran`
     QSize ecran;
     QDateTime prise; // when the photo was taken, when asked for and known

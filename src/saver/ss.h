@@ -1,5 +1,9 @@
 #pragma once
 
+#include "saver/enregistreurtirage.h"
+#include "saver/photoprete.h"
+#include "saver/tirage.h"
+
 #include <QDeadlineTimer>
 #include <QFuture>
 #include <QFutureWatcher>
@@ -10,10 +14,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-#include "saver/enregistreurtirage.h"
-#include "saver/photoprete.h"
-#include "saver/tirage.h"
 
 struct FondEcran;
 struct Services;

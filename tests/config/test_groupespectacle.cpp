@@ -13,11 +13,21 @@ private slots:
         QTest::addColumn<QString>("controle");
         QTest::addColumn<QString>("cle");
         QTest::addColumn<QString>("valeur");
-        QTest::newRow("nom du fichier") << "Legende1" << "Legende" << "1";
-        QTest::newRow("date") << "Legende2" << "Legende" << "2";
-        QTest::newRow("fond flou") << "FondFlou" << "FondFlou" << "1";
-        QTest::newRow("mouvement") << "Mouvement" << "Mouvement" << "1";
-        QTest::newRow("sans OpenGL") << "Dessin2" << "Dessin" << "2";
+        QTest::newRow("nom du fichier") << "Legende1"
+                                        << "Legende"
+                                        << "1";
+        QTest::newRow("date") << "Legende2"
+                              << "Legende"
+                              << "2";
+        QTest::newRow("fond flou") << "FondFlou"
+                                   << "FondFlou"
+                                   << "1";
+        QTest::newRow("mouvement") << "Mouvement"
+                                   << "Mouvement"
+                                   << "1";
+        QTest::newRow("sans OpenGL") << "Dessin2"
+                                     << "Dessin"
+                                     << "2";
     }
     void choix() {
         QFETCH(QString, controle);

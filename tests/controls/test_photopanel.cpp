@@ -33,9 +33,11 @@ void TestPhotoPanel::cadre() {
     QFETCH(double, ms);
     QFETCH(QRectF, cadre);
     const QRectF r = Mouvement.frame(QSizeF(400, 300), ms);
-    QVERIFY2(qAbs(r.x() - cadre.x()) < 1e-6 && qAbs(r.y() - cadre.y()) < 1e-6 &&
-                 qAbs(r.width() - cadre.width()) < 1e-6 && qAbs(r.height() - cadre.height()) < 1e-6,
-             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+    QVERIFY2(
+        qAbs(r.x() - cadre.x()) < 1e-6 && qAbs(r.y() - cadre.y()) < 1e-6 &&
+            qAbs(r.width() - cadre.width()) < 1e-6 && qAbs(r.height() - cadre.height()) < 1e-6,
+        qPrintable(
+            QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
 }
 
 // From one frame to the next at 60 Hz the content moves by a pixel or two at most on a 1080p
@@ -82,7 +84,8 @@ void TestPhotoPanel::fondu() {
     if (mouvement)
         panneau.setMotion(Mouvement);
     const QRgb c = panneau.grab().toImage().pixel(40, 30);
-    QVERIFY2(qAbs(qRed(c) - 200 * (1 - progression)) <= 1 && qAbs(qBlue(c) - 240 * progression) <= 1,
+    QVERIFY2(qAbs(qRed(c) - 200 * (1 - progression)) <= 1 &&
+                 qAbs(qBlue(c) - 240 * progression) <= 1,
              qPrintable(QColor(c).name()));
     panneau.endCrossFade();
     QCOMPARE(panneau.grab().toImage().pixel(40, 30), bleu.pixel(0, 0));

@@ -29,10 +29,18 @@ private slots:
         QTest::addColumn<QString>("programme");
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("nom");
-        QTest::newRow("la ligne du prefixe") << "echo" << "rendu OpenGL : Radeon" << "Radeon";
-        QTest::newRow("sans prefixe") << "echo" << "autre chose" << "";
-        QTest::newRow("echec") << "false" << "rendu OpenGL : Radeon" << "";
-        QTest::newRow("programme absent") << "/nulle/part" << "rendu OpenGL : Radeon" << "";
+        QTest::newRow("la ligne du prefixe") << "echo"
+                                             << "rendu OpenGL : Radeon"
+                                             << "Radeon";
+        QTest::newRow("sans prefixe") << "echo"
+                                      << "autre chose"
+                                      << "";
+        QTest::newRow("echec") << "false"
+                               << "rendu OpenGL : Radeon"
+                               << "";
+        QTest::newRow("programme absent") << "/nulle/part"
+                                          << "rendu OpenGL : Radeon"
+                                          << "";
     }
     void enfant() {
         QFETCH(QString, programme);

@@ -24,7 +24,8 @@ void TestLegende::texte_data() {
     QTest::newRow("nom du fichier") << 1 << QByteArray() << "vacances été.jpg";
     QTest::newRow("date de la prise de vue")
         << 2 << QByteArray("2024:07:12 15:30:00") << "12 juillet 2024";
-    QTest::newRow("le premier du mois") << 2 << QByteArray("2023:02:01 08:00:00") << "1er février 2023";
+    QTest::newRow("le premier du mois")
+        << 2 << QByteArray("2023:02:01 08:00:00") << "1er février 2023";
     QTest::newRow("sans date: celle du fichier") << 2 << QByteArray() << "3 mars 2021";
     QTest::newRow("date nulle: celle du fichier")
         << 2 << QByteArray("0000:00:00 00:00:00") << "3 mars 2021";

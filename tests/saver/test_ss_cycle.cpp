@@ -1,7 +1,6 @@
 // The slide-show cycle driven through the display form's handlers.
 
 #include "bancss.h"
-
 #include "saver/legende.h"
 
 #include <QFileInfo>
@@ -251,10 +250,14 @@ void TestSSCycle::photoIllisibleGardeLaPrecedente() {
 void TestSSCycle::options_data() {
     QTest::addColumn<QString>("cle");
     QTest::addColumn<QString>("valeur");
-    QTest::newRow("legende: nom du fichier") << "Legende" << "1";
-    QTest::newRow("legende: date") << "Legende" << "2";
-    QTest::newRow("fond flou") << "FondFlou" << "1";
-    QTest::newRow("mouvement") << "Mouvement" << "1";
+    QTest::newRow("legende: nom du fichier") << "Legende"
+                                             << "1";
+    QTest::newRow("legende: date") << "Legende"
+                                   << "2";
+    QTest::newRow("fond flou") << "FondFlou"
+                               << "1";
+    QTest::newRow("mouvement") << "Mouvement"
+                               << "1";
 }
 
 void TestSSCycle::options() {

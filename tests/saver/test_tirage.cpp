@@ -57,8 +57,8 @@ void TestTirage::tours() {
 }
 
 void TestTirage::reprise_data() {
-    QTest::addColumn<QStringList>("album");   // the next show's album
-    QTest::addColumn<QByteArray>("contenu");  // the file as the next show finds it; "" as written
+    QTest::addColumn<QStringList>("album");  // the next show's album
+    QTest::addColumn<QByteArray>("contenu"); // the file as the next show finds it; "" as written
     QTest::addColumn<bool>("reprend");
     const QStringList album{"a", "b", "c", "d", "e", "f", "g"};
     QTest::newRow("meme album: le tour continue") << album << QByteArray() << true;
@@ -113,9 +113,11 @@ void TestTirage::reprise() {
 void TestTirage::dossierEtat_data() {
     QTest::addColumn<QString>("variable");
     QTest::addColumn<QString>("dossier");
-    QTest::newRow("chemin absolu") << "/var/etat/" << "/var/etat/Lumivane";
+    QTest::newRow("chemin absolu") << "/var/etat/"
+                                   << "/var/etat/Lumivane";
     QTest::newRow("non definie") << QString() << "/home/u/.local/state/Lumivane";
-    QTest::newRow("relative: ignoree") << "etat" << "/home/u/.local/state/Lumivane";
+    QTest::newRow("relative: ignoree") << "etat"
+                                       << "/home/u/.local/state/Lumivane";
 }
 
 void TestTirage::dossierEtat() {

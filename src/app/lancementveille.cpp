@@ -9,9 +9,16 @@
 #include "startup/veille.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <cstdio>
+#include <functional>
+
+using namespace std::chrono_literals;
 
 namespace {
+
+// How many times, a second apart, the next idle source is looked for once one is lost.
+constexpr int essaisReprise = 5;
 
 void ecrire(const QString& texte, FILE* flux) {
     std::fputs(texte.toLocal8Bit().constData(), flux);
@@ -23,7 +30,7 @@ int Veiller(SettingsStore& settings) {
         ecrire(QStringLiteral("lumivane : une veille tourne déjà pour cette session.\n"), stderr);
         return 1;
     }
-    const std::unique_ptr<IdleSource> source = createIdleSource();
+    std::unique_ptr<IdleSource> source = createIdleSource();
     if (!source) {
         ecrire(MessageSansSourceInactivite(), stderr);
         return 1;
@@ -31,18 +38,53 @@ int Veiller(SettingsStore& settings) {
     TerminationSignals termination;
     ChildShowLauncher spectacle(QCoreApplication::applicationFilePath(), {QStringLiteral("/S")});
     const ProcScreenSaverHosts hotes;
-    Veille veille(*source, spectacle, hotes, DelaiVeille(settings));
+    const auto delai = DelaiVeille(settings);
+    std::unique_ptr<Veille> veille;
     int code = 0;
-    QObject::connect(&termination, &TerminationSignals::requested, &veille, [&veille] {
-        veille.arreter();
+    QObject::connect(&termination, &TerminationSignals::requested, &termination, [&veille] {
+        if (veille)
+            veille->arreter();
         QCoreApplication::quit();
     });
-    QObject::connect(&veille, &Veille::sourcePerdue, &veille, [&veille, &code] {
-        veille.arreter();
-        code = 1;
-        QCoreApplication::quit();
-    });
-    veille.examiner();
+    // A lost source ended its watcher and the show it started; the next source that answers
+    // takes over. It may need a moment: a compositor that restarts, or an X server that resets
+    // once its last client, the show, has left.
+    std::function<void()> surveiller;
+    std::function<void(QString, int)> reprendre = [&](const QString& perdue, int essai) {
+        source = createIdleSource();
+        if (source) {
+            ecrire(QStringLiteral("lumivane : la source d'inactivité %1 ne répond plus ; la veille "
+                                  "continue avec %2.\n")
+                       .arg(perdue, source->name()),
+                   stderr);
+            surveiller();
+        } else if (essai < essaisReprise) {
+            QTimer::singleShot(1s, &termination,
+                               [&reprendre, perdue, essai] { reprendre(perdue, essai + 1); });
+        } else {
+            ecrire(QStringLiteral("lumivane : la source d'inactivité %1 ne répond plus et aucune "
+                                  "autre ne répond ; la veille s'arrête.\n")
+                       .arg(perdue),
+                   stderr);
+            code = 1;
+            QCoreApplication::quit();
+        }
+    };
+    surveiller = [&] {
+        veille = std::make_unique<Veille>(*source, spectacle, hotes, delai);
+        // Queued: the lost watcher is deleted once it has finished telling.
+        QObject::connect(
+            veille.get(), &Veille::sourcePerdue, &termination,
+            [&] {
+                const QString perdue = source->name();
+                veille.reset();
+                source.reset();
+                reprendre(perdue, 1);
+            },
+            Qt::QueuedConnection);
+        veille->examiner();
+    };
+    surveiller();
     QCoreApplication::exec();
     return code;
 }

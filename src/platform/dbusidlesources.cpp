@@ -16,6 +16,16 @@ std::optional<T> callMethod(const QString& service, const QString& path, const Q
 
 } // namespace
 
+BusIdleSource::BusIdleSource(const QString& service)
+    : m_owner(service, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForUnregistration) {
+    connect(&m_owner, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        stopWatchingActivity();
+        emit stoppedAnswering();
+    });
+}
+
+GnomeIdleSource::GnomeIdleSource() : BusIdleSource(gnomeService) {}
+
 std::unique_ptr<IdleSource> GnomeIdleSource::create() {
     std::unique_ptr<GnomeIdleSource> source(new GnomeIdleSource);
     if (!source->idleTime())
@@ -61,6 +71,8 @@ void GnomeIdleSource::watchFired(uint id) {
     m_watch = 0;
     emit userActive();
 }
+
+ScreenSaverIdleSource::ScreenSaverIdleSource() : BusIdleSource(saverService) {}
 
 std::unique_ptr<IdleSource> ScreenSaverIdleSource::create() {
     std::unique_ptr<ScreenSaverIdleSource> source(new ScreenSaverIdleSource);

@@ -20,8 +20,11 @@ void IdleSource::watchForActivity() {
         m_poll->setInterval(500ms);
         connect(m_poll, &QTimer::timeout, this, [this] {
             const auto idle = idleTime();
-            if (!idle)
+            if (!idle) {
+                m_poll->stop();
+                emit stoppedAnswering();
                 return;
+            }
             const bool back = *idle < m_lastIdle;
             m_lastIdle = *idle;
             if (back) {

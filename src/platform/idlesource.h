@@ -26,18 +26,21 @@ public:
     virtual bool inhibited();
 
     // After this call, userActive() is emitted once, at the first input. The default asks the
-    // idle time twice a second and reports when it falls back.
+    // idle time twice a second and reports when it falls back, or stoppedAnswering() when the
+    // source gives no answer.
     virtual void watchForActivity();
     virtual void stopWatchingActivity();
 
 signals:
     void userActive();
+    // The source no longer answers: its service went away, or its display closed.
+    void stoppedAnswering();
 
 private:
     QTimer* m_poll = nullptr;
     std::chrono::milliseconds m_lastIdle{0};
 };
 
-// GNOME (X11 and Wayland), then the ScreenSaver interface (KDE Plasma), then the X server's
-// screen-saver extension. Nothing when none answers.
+// The first source that answers, in the order that idlesourcefactory_linux.cpp gives for this
+// kind of session. Nothing when none answers.
 std::unique_ptr<IdleSource> createIdleSource();

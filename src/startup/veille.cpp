@@ -5,6 +5,8 @@
 #include "platform/showlauncher.h"
 #include "settings/reglages.h"
 
+#include <QRegularExpression>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -17,19 +19,26 @@ SuiteVeille DeciderVeille(const ConstatVeille& c) {
     if (c.apresSpectacle)
         return {ActionVeille::AttendreRetour};
     if (c.inactivite < c.delai)
-        return {ActionVeille::Attendre, c.delai - c.inactivite};
+        return {ActionVeille::Attendre, std::min(attenteVeilleMaximale, c.delai - c.inactivite)};
     if (c.inhibee || c.hoteActif)
         return {ActionVeille::Attendre, std::min(relance, c.delai)};
     return {ActionVeille::Lancer};
 }
 
-std::chrono::seconds DelaiVeille(const SettingsStore& settings) {
+std::chrono::seconds DelaiVeille(const QString& texte) {
     bool nombre = false;
-    const qlonglong secondes =
-        Reglages::lire(settings, Reglages::delaiVeille()).toLongLong(&nombre);
+    const qlonglong secondes = texte.trimmed().toLongLong(&nombre);
     if (nombre && secondes > 0)
-        return std::chrono::seconds(secondes);
+        return std::min(std::chrono::seconds(secondes), delaiVeilleMaximal);
+    // Digits too many for 64 bits still say "a very long time", not "no value".
+    static const QRegularExpression chiffres(QStringLiteral("^\\+?[0-9]+$"));
+    if (!nombre && chiffres.match(texte.trimmed()).hasMatch())
+        return delaiVeilleMaximal;
     return std::chrono::seconds(Reglages::delaiVeille().defaut.toLongLong());
+}
+
+std::chrono::seconds DelaiVeille(const SettingsStore& settings) {
+    return DelaiVeille(Reglages::lire(settings, Reglages::delaiVeille()));
 }
 
 Veille::Veille(IdleSource& source, ShowLauncher& spectacle, const ScreenSaverHosts& hotes,
@@ -38,6 +47,7 @@ Veille::Veille(IdleSource& source, ShowLauncher& spectacle, const ScreenSaverHos
     m_attente.setSingleShot(true);
     connect(&m_attente, &QTimer::timeout, this, &Veille::examiner);
     connect(&m_source, &IdleSource::userActive, this, &Veille::retour);
+    connect(&m_source, &IdleSource::stoppedAnswering, this, &Veille::perte);
     connect(&m_spectacle, &ShowLauncher::finished, this, &Veille::spectacleFini);
 }
 
@@ -46,7 +56,7 @@ void Veille::examiner() {
         return;
     const auto inactivite = m_source.idleTime();
     if (!inactivite) {
-        emit sourcePerdue();
+        perte();
         return;
     }
     ConstatVeille constat{*inactivite, m_delai, false, false, m_apresSpectacle};
@@ -75,6 +85,14 @@ void Veille::arreter() {
     m_attente.stop();
     m_source.stopWatchingActivity();
     m_spectacle.stop();
+}
+
+void Veille::perte() {
+    if (m_arretee)
+        return;
+    // A show left running would never hear of the user's return.
+    arreter();
+    emit sourcePerdue();
 }
 
 void Veille::retour() {

@@ -29,8 +29,17 @@ struct SuiteVeille {
 
 SuiteVeille DeciderVeille(const ConstatVeille& constat);
 
-// The stored delay ("Veille", "Delai", in seconds); the default replaces a value that is not a
-// positive number.
+// The longest delay kept: a larger one, up to a number of any length (a natural "never"), is
+// read as this one, which no idle count reaches in practice (the X server's wraps after 49 days)
+// and which stays far from overflowing once counted in milliseconds.
+constexpr std::chrono::seconds delaiVeilleMaximal = std::chrono::days(365);
+// The longest wait before the watcher looks again: a timer takes no more than 2^31 ms.
+constexpr std::chrono::milliseconds attenteVeilleMaximale = std::chrono::hours(24);
+
+// The delay that a stored text says (in seconds), at most delaiVeilleMaximal; the default replaces
+// a value that is not a positive number.
+std::chrono::seconds DelaiVeille(const QString& texte);
+// The stored delay ("Veille", "Delai").
 std::chrono::seconds DelaiVeille(const SettingsStore& settings);
 
 // Starts the show once the user has been idle for the delay, ends it when the user is back, and
@@ -47,10 +56,12 @@ public:
     void arreter();
 
 signals:
-    // The idle source stopped answering (the session ended).
+    // The idle source stopped answering (the session ended, or the service that counted went
+    // away): the show this watcher started has ended, and it watches no more.
     void sourcePerdue();
 
 private:
+    void perte();
     void retour();
     void spectacleFini();
 

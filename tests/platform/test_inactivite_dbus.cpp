@@ -1,10 +1,13 @@
-// The ScreenSaver interface (KDE Plasma's idle time) and the session's inhibitions, against
-// stand-ins on a private bus (sur_bus.sh): the real services need a whole desktop session.
+// The ScreenSaver interface (KDE Plasma's idle time), a source lost in a show, and the session's
+// inhibitions, against stand-ins on a private bus by Xvfb: the real ones need a whole desktop.
 
+#include "platform/childshowlauncher.h"
 #include "platform/dbusidlesources.h"
 #include "platform/idleinhibition.h"
+#include "startup/veille.h"
 
 #include <QDBusConnection>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
@@ -25,6 +28,10 @@ class EnergieFactice : public QObject { Q_OBJECT
 public: bool inhibe = false;
 public slots: bool HasInhibit() { return inhibe; }
 };
+class MoniteurFactice : public QObject { Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.gnome.Mutter.IdleMonitor")
+public slots: qulonglong GetIdletime() { return 5000; } uint AddUserActiveWatch() { return 7; }
+};
 // clang-format on
 
 } // namespace
@@ -35,6 +42,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void economiseur();
+    void sourcePerdue();
     void inhibition_data();
     void inhibition();
 
@@ -45,6 +53,7 @@ private:
     EconomiseurFactice m_economiseur;
     SessionFactice m_session;
     EnergieFactice m_energie;
+    MoniteurFactice m_moniteur;
 };
 
 void TestInactiviteDBus::initTestCase() {
@@ -53,12 +62,15 @@ void TestInactiviteDBus::initTestCase() {
     m_fil.start();
     for (QObject* o : std::initializer_list<QObject*>{&m_economiseur, &m_session, &m_energie})
         o->moveToThread(&m_fil);
+    m_moniteur.moveToThread(&m_fil);
     const auto opt = QDBusConnection::ExportAllSlots;
     QVERIFY(
         m_bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &m_economiseur, opt));
     QVERIFY(m_bus.registerObject(QStringLiteral("/org/gnome/SessionManager"), &m_session, opt));
     QVERIFY(m_bus.registerObject(QStringLiteral("/org/freedesktop/PowerManagement/Inhibit"),
                                  &m_energie, opt));
+    QVERIFY(m_bus.registerObject(QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core"), &m_moniteur,
+                                 opt));
 }
 
 void TestInactiviteDBus::cleanupTestCase() {
@@ -66,6 +78,7 @@ void TestInactiviteDBus::cleanupTestCase() {
     m_fil.wait();
     for (QObject* o : std::initializer_list<QObject*>{&m_economiseur, &m_session, &m_energie})
         o->moveToThread(thread());
+    m_moniteur.moveToThread(thread());
 }
 
 void TestInactiviteDBus::economiseur() {
@@ -76,6 +89,27 @@ void TestInactiviteDBus::economiseur() {
     QVERIFY(source);
     QCOMPARE(source->idleTime()->count(), 4321);
     m_bus.unregisterService(nom);
+}
+
+void TestInactiviteDBus::sourcePerdue() {
+    // GNOME's monitor first; after it, in an X11 session, the X server, whatever unit the owner
+    // of the ScreenSaver name counts in.
+    const QString gnome = QStringLiteral("org.gnome.Mutter.IdleMonitor");
+    const QString economiseur = QStringLiteral("org.freedesktop.ScreenSaver");
+    QVERIFY(m_bus.registerService(gnome) && m_bus.registerService(economiseur));
+    const auto source = createIdleSource();
+    QCOMPARE(source->name(), QStringLiteral("GNOME"));
+    ChildShowLauncher spectacle(QStringLiteral("sleep"), {QStringLiteral("30")});
+    const ProcScreenSaverHosts hotes;
+    Veille veille(*source, spectacle, hotes, std::chrono::seconds(1));
+    QSignalSpy perdue(&veille, &Veille::sourcePerdue);
+    veille.examiner();
+    QVERIFY(spectacle.running());
+    m_bus.unregisterService(gnome);
+    QVERIFY(perdue.wait(3000));
+    QVERIFY(!spectacle.running());
+    QCOMPARE(createIdleSource()->name(), QStringLiteral("X11"));
+    m_bus.unregisterService(economiseur);
 }
 
 void TestInactiviteDBus::inhibition_data() {

@@ -1,8 +1,10 @@
 // The idle watcher's rules (its whole run: test_veille_e2e); the X11 host's program list.
 
+#include "platform/childshowlauncher.h"
 #include "startup/ajoutxscreensaver.h"
 #include "startup/veille.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -13,6 +15,9 @@ class TestVeille : public QObject {
 private slots:
     void decision_data();
     void decision();
+    void delai_data();
+    void delai();
+    void hote();
     void programmes_data();
     void programmes();
 };
@@ -46,6 +51,39 @@ void TestVeille::decision() {
         QCOMPARE(s.dans.count(), dans);
     else
         QVERIFY(s.dans > 0ms && s.dans <= 10s);
+}
+
+void TestVeille::delai_data() {
+    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<qlonglong>("secondes");
+    const qlonglong plafond = delaiVeilleMaximal.count();
+    QTest::newRow("jamais (2^63 - 1)") << "9223372036854775807" << plafond;
+    QTest::newRow("au-delà de 64 bits") << "18446744073709551616" << plafond;
+    QTest::newRow("millisecondes hors de 64 bits") << "18446744073709552" << plafond;
+    QTest::newRow("minuteur hors de 32 bits") << "2147484" << 2147484LL;
+}
+
+void TestVeille::delai() {
+    QFETCH(QString, valeur);
+    QFETCH(qlonglong, secondes);
+    const ms delai = DelaiVeille(valeur);
+    QCOMPARE(qlonglong(delai / 1s), secondes);
+    QVERIFY(DeciderVeille({0ms, delai}).dans.count() <= std::numeric_limits<int>::max());
+}
+
+void TestVeille::hote() {
+    // Longer than the 15 characters the kernel keeps of a process's name.
+    const QTemporaryDir dossier;
+    const QString nom = dossier.filePath(QStringLiteral("mate-screensaver"));
+    QVERIFY(QFile::copy(QStringLiteral("/bin/sleep"), nom));
+    qputenv("DISPLAY", ":71");
+    QVERIFY(!ProcScreenSaverHosts().hostRunning());
+    QProcess hote;
+    hote.start(nom, {QStringLiteral("30")});
+    QVERIFY(hote.waitForStarted());
+    QVERIFY(ProcScreenSaverHosts().hostRunning());
+    hote.kill();
+    hote.waitForFinished();
 }
 
 void TestVeille::programmes_data() {

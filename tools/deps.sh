@@ -19,6 +19,8 @@ packages=(
     libxcb-screensaver0-dev dbus-daemon mutter weston qt6-wayland
     # the desktops' own settings tools that the wallpaper tests run on a private session bus
     dbus dconf-gsettings-backend dconf-service xfconf libxfconf-0-3 cinnamon-desktop-data mate-desktop-common
+    # sway headless, which reads the wallpaper command as a sway session would
+    sway
 )
 missing=()
 for p in "${packages[@]}"; do

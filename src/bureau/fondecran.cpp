@@ -7,9 +7,13 @@
 #include "settings/reglages.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
+#include <filesystem>
 
 QString CheminDans(const QString& dossier, const QString& nom) {
     const QChar sep = QDir::separator();
@@ -19,7 +23,11 @@ QString CheminDans(const QString& dossier, const QString& nom) {
 }
 
 QString DossierSecoursFondEcran() {
-    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    // A relative XDG_DATA_HOME is to be ignored, and Qt takes it as it is: "--help" would be a
+    // folder of the current one, and the picture's path an option to the desktop's tool.
+    if (QDir::isRelativePath(donnees))
+        donnees = QDir::homePath() + QStringLiteral("/.local/share");
     return QDir::toNativeSeparators(donnees + QStringLiteral("/Lumivane/"));
 }
 
@@ -47,6 +55,68 @@ bool EcrireDans(const Pictures& pictures, const QImage& image, const QString& do
     return true;
 }
 
+// The copies handed to the desktop: LMV-1.bmp, LMV-2.bmp…
+const QRegularExpression& NomCopie() {
+    static const QRegularExpression nom(QStringLiteral("^LMV-([1-9][0-9]{0,8})\\.bmp$"));
+    return nom;
+}
+
+// The copies left in `dossier` by earlier applications, and the highest number they bear.
+QStringList CopiesDans(const QString& dossier, int& plusGrand) {
+    QStringList copies;
+    if (dossier.isEmpty())
+        return copies;
+    for (const QString& nom : QDir(dossier).entryList(QDir::Files | QDir::System)) {
+        const QRegularExpressionMatch m = NomCopie().match(nom);
+        if (!m.hasMatch())
+            continue;
+        copies << CheminDans(dossier, nom);
+        plusGrand = std::max(plusGrand, m.captured(1).toInt());
+    }
+    return copies;
+}
+
+// A new name in the bitmap's folder for the same picture: a hard link, or a copy where the
+// file system has none. Empty when neither could be made.
+QString Copier(const QString& bitmap, int numero) {
+    const QString dossier = QFileInfo(bitmap).path();
+    for (;; ++numero) {
+        const QString copie = CheminDans(dossier, QStringLiteral("LMV-%1.bmp").arg(numero));
+        const QFileInfo existe(copie);
+        if (existe.exists() || existe.isSymLink())
+            continue;
+        std::error_code erreur;
+        std::filesystem::create_hard_link(QFileInfo(bitmap).filesystemFilePath(),
+                                          existe.filesystemFilePath(), erreur);
+        if (!erreur || QFile::copy(bitmap, copie))
+            return copie;
+        return {};
+    }
+}
+
+// Desktops reload the wallpaper only when its path changes (KDE Plasma ignores a path that it
+// already shows), while LMV.bmp keeps its name. So the desktop is handed a name of its own at
+// each change, the same picture as the LMV.bmp just written (whose rewrite is a new file: the
+// copy the desktop showed so far keeps its picture). The earlier copies go once the desktop
+// took the new one; a refused copy goes at once, or each attempt would leave one behind. When
+// no copy can be made, LMV.bmp itself is handed over.
+bool Remettre(DesktopWallpaper& bureau, const QString& bitmap, const QString& dossierProgramme,
+              const QString& dossierSecours) {
+    int plusGrand = 0;
+    QStringList anciennes =
+        CopiesDans(dossierProgramme, plusGrand) + CopiesDans(dossierSecours, plusGrand);
+    anciennes.removeDuplicates();
+    const QString copie = Copier(bitmap, plusGrand + 1);
+    // The end of the process lets the desktop take the file in full (a tool that hangs is
+    // stopped by cancel()).
+    const PoolsImages::Ecriture ecriture;
+    const bool accepte = bureau.setWallpaper(copie.isEmpty() ? bitmap : copie);
+    for (const QString& fichier : accepte ? anciennes : QStringList{copie})
+        if (!fichier.isEmpty())
+            QFile::remove(fichier);
+    return accepte;
+}
+
 } // namespace
 
 FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& pictures,
@@ -60,12 +130,9 @@ FondEcran EcrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& 
             EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
     }
     Tempo = QImage();
-    if (!resultat.bitmap.isEmpty()) {
-        // The end of the process lets the desktop take the file in full (a tool that hangs is
-        // stopped by cancel()).
-        const PoolsImages::Ecriture ecriture;
-        resultat.bureauAccepte = bureau.setWallpaper(resultat.bitmap);
-    }
+    if (!resultat.bitmap.isEmpty())
+        resultat.bureauAccepte =
+            Remettre(bureau, resultat.bitmap, dossierProgramme, dossierSecours);
     return resultat;
 }
 

@@ -27,7 +27,7 @@ inline const QString NomBitmapFondEcran = QStringLiteral("LMV.bmp");
 QString CheminDans(const QString& dossier, const QString& nom);
 
 // The per-user folder that receives the bitmap when the program folder cannot be written:
-// $XDG_DATA_HOME/Lumivane/ on Linux.
+// $XDG_DATA_HOME/Lumivane/ on Linux (~/.local/share/Lumivane/ when the variable is relative).
 QString DossierSecoursFondEcran();
 
 // Size in device pixels of the screen with the most pixels; invalid when there is no screen.
@@ -36,9 +36,10 @@ QSize PlusGrandEcran();
 
 // Turns the picture `chemin` into a 24-bit Windows bitmap LMV.bmp (in `dossierProgramme`, else
 // in `dossierSecours`), at most as large as the largest screen (the desktop scales it anyway,
-// and a large photo decoded whole would cost the show its memory), hands it to the desktop and
-// records `chemin` as "WallTemp" when the desktop accepted it (EnregistrerFondEcran). `Tempo`
-// holds the picture while it is saved and is empty afterwards. Nothing here opens a message
+// and a large photo decoded whole would cost the show its memory), hands the desktop the same
+// picture under a name of its own, LMV-N.bmp next to it (desktops reload only a path that
+// changed), and records `chemin` as "WallTemp" when the desktop accepted it (EnregistrerFondEcran).
+// `Tempo` holds the picture while it is saved and is empty afterwards. Nothing here opens a message
 // box; the caller sees the outcome in the result.
 FondEcran AppliquerFondEcran(const QString& chemin, QImage& Tempo, Services& services,
                              const QString& dossierProgramme, const QString& dossierSecours);

@@ -1,6 +1,7 @@
 #include "platform/desktopwallpaper_linux.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -9,6 +10,10 @@ namespace {
 constexpr int ToolTimeoutMs = 15000;
 // How soon a cancellation reaches a tool that is running.
 constexpr int CancelPollMs = 50;
+
+QString absolutePath(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
 } // namespace
 
 bool ToolWallpaper::run(const QString& program, const QStringList& arguments, QByteArray* out,
@@ -36,6 +41,24 @@ bool ToolWallpaper::run(const QString& program, const QStringList& arguments, QB
     if (err)
         *err = process.readAllStandardError();
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QString swayWord(const QString& path) {
+    // swaymsg joins its arguments into one command that sway splits into commands on ';' and
+    // ',', and into words on blanks; "bg" then expands its file name as a shell expands a word
+    // ($variables, $(commands), ~, globs). A backslash before each character that any of these
+    // reads keeps it literal through all of them, where quotes would not: sway strips quotes
+    // that open a word and leaves the rest to the expansion. A line break would end the
+    // command, escaped or not.
+    if (path.contains(u'\n'))
+        return {};
+    QString word;
+    for (const QChar c : path) {
+        if (c.unicode() < 0x80 && !c.isLetterOrNumber() && !QStringView(u"/._+:@-").contains(c))
+            word += u'\\';
+        word += c;
+    }
+    return word;
 }
 
 QString gvariantString(const QString& text) {
@@ -80,7 +103,8 @@ bool GSettingsWallpaper::replace(const QString& schema, const QString& key, cons
            set(schema, key, text) && get(schema, key, &read) && read == text;
 }
 
-bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
+bool GSettingsWallpaper::setWallpaper(const QString& picture) {
+    const QString imagePath = absolutePath(picture);
     const QString uri = QUrl::fromLocalFile(imagePath).toString(QUrl::FullyEncoded);
     const QString options = QStringLiteral("picture-options"), zoom = QStringLiteral("zoom");
     switch (m_desktop) {
@@ -110,7 +134,8 @@ bool GSettingsWallpaper::setWallpaper(const QString& imagePath) {
     return false;
 }
 
-bool CommandWallpaper::setWallpaper(const QString& imagePath) {
+bool CommandWallpaper::setWallpaper(const QString& picture) {
+    const QString imagePath = absolutePath(picture);
     const QString setWallpaper = QStringLiteral("--set-wallpaper"),
                   mode = QStringLiteral("--wallpaper-mode");
     switch (m_desktop) {
@@ -123,10 +148,12 @@ bool CommandWallpaper::setWallpaper(const QString& imagePath) {
     case Desktop::Lxde:
         return run(QStringLiteral("pcmanfm"),
                    {setWallpaper, imagePath, mode, QStringLiteral("crop")});
-    case Desktop::Sway:
-        return run(QStringLiteral("swaymsg"),
-                   {QStringLiteral("output"), QStringLiteral("*"), QStringLiteral("bg"), imagePath,
-                    QStringLiteral("fill")});
+    case Desktop::Sway: {
+        const QString word = swayWord(imagePath);
+        return !word.isEmpty() &&
+               run(QStringLiteral("swaymsg"), {QStringLiteral("output"), QStringLiteral("*"),
+                                               QStringLiteral("bg"), word, QStringLiteral("fill")});
+    }
     }
     return false;
 }

@@ -6,11 +6,13 @@
 #include <atomic>
 
 // Backends that hand the picture to the desktop through its own command-line tool. The tools
-// are looked up on PATH and started with argument lists, never through a shell.
+// are looked up on PATH and started with argument lists, never through a shell, and are given
+// absolute paths only: a relative one could start with "-" and be read as an option.
 //
 // Desktops keep the wallpaper's path in their settings and reload the picture only when that
-// value changes, while our bitmap always has the same name. So each backend first clears the
-// value, then sets it: a rewritten LMV.bmp is shown too.
+// value changes (KDE Plasma takes no other step), which is why the caller hands over a new name
+// at each change. Where the value can be cleared, each backend also first clears it, then sets
+// it: a picture rewritten under the same name is shown too.
 
 // What the backends below share: the tools they start can be given up from another thread.
 class ToolWallpaper : public DesktopWallpaper {
@@ -36,7 +38,7 @@ class GSettingsWallpaper final : public ToolWallpaper {
 public:
     enum class Desktop { Gnome, Cinnamon, Mate };
     explicit GSettingsWallpaper(Desktop desktop) : m_desktop(desktop) {}
-    bool setWallpaper(const QString& imagePath) override;
+    bool setWallpaper(const QString& picture) override;
 
 private:
     bool set(const QString& schema, const QString& key, const QString& text);
@@ -53,7 +55,7 @@ class CommandWallpaper final : public ToolWallpaper {
 public:
     enum class Desktop { Plasma, LxQt, Lxde, Sway };
     explicit CommandWallpaper(Desktop desktop) : m_desktop(desktop) {}
-    bool setWallpaper(const QString& imagePath) override;
+    bool setWallpaper(const QString& picture) override;
 
 private:
     Desktop m_desktop;
@@ -66,12 +68,15 @@ private:
 class XfceWallpaper final : public ToolWallpaper {
 public:
     explicit XfceWallpaper(const QStringList& outputs) : m_outputs(outputs) {}
-    bool setWallpaper(const QString& imagePath) override;
+    bool setWallpaper(const QString& picture) override;
 
 private:
     QStringList m_outputs;
 };
 
+// `path` as one word of sway's command language; empty when it has a line break, which that
+// language cannot hold.
+QString swayWord(const QString& path);
 // `text` as a GVariant string literal, the form gsettings parses without guessing.
 QString gvariantString(const QString& text);
 // The text of a GVariant string literal as gsettings prints it (in single or double quotes,

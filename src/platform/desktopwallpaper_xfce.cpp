@@ -1,5 +1,6 @@
 #include "platform/desktopwallpaper_linux.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -23,7 +24,8 @@ QStringList setting(const QString& property, const QString& type, const QString&
 
 } // namespace
 
-bool XfceWallpaper::setWallpaper(const QString& imagePath) {
+bool XfceWallpaper::setWallpaper(const QString& picture) {
+    const QString imagePath = QFileInfo(picture).absoluteFilePath();
     QByteArray listing;
     if (!run(Xfconf, channel(QStringLiteral("xfce4-desktop")) + QStringList{QStringLiteral("-l")},
              &listing))

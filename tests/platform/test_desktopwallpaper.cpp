@@ -25,6 +25,14 @@ const char* const FakeTool = R"sh(#!/bin/sh
 exit "${FAKE_EXIT:-0}"
 )sh";
 
+// sway headless in $1 with the fake tool as its swaybg; as nobody when we are root (it refuses).
+const char* const Sway =
+    R"sh(cd "$1" && cp "$2/bin/swaymsg" swaybg && chmod -R a+rwX "$2" && shift 2
+[ "$(id -u)" != 0 ] || set -- setpriv --reuid=nobody --regid=nogroup --clear-groups
+echo "swaybg_command $PWD/swaybg" >config && export WLR_BACKENDS=headless WLR_RENDERER=pixman
+WLR_LIBINPUT_NO_DEVICES=1 XDG_RUNTIME_DIR="$PWD" exec "$@" sway -c config
+)sh";
+
 // What a real tool prints, without its final line break.
 QString sortie(const QString& programme, const QStringList& arguments) {
     QProcess p;
@@ -48,6 +56,7 @@ private slots:
     void echecs_data();
     void echecs();
     void outilAbandonne();
+    void swayLitLeChemin();
 
 private:
     QStringList journal() const;
@@ -115,7 +124,7 @@ void TestDesktopWallpaper::commandes() {
     QFETCH(bool, sway);
     QFETCH(QString, attendu);
     QVERIFY(createDesktopWallpaper({bureau, false, sway, {}})->setWallpaper(m_image));
-    QCOMPARE(journal(), QStringList{attendu.replace(u'@', m_image)});
+    QCOMPARE(journal(), QStringList{attendu.replace(u'@', sway ? swayWord(m_image) : m_image)});
 }
 
 void TestDesktopWallpaper::gsettings_data() {
@@ -203,6 +212,21 @@ void TestDesktopWallpaper::outilAbandonne() {
     QVERIFY(!ok);
     QVERIFY(!kde->setWallpaper(m_image));
     QCOMPARE(journal().size(), 1);
+}
+
+// The real sway reads the command: the path reaches its swaybg whole, and nothing else runs.
+void TestDesktopWallpaper::swayLitLeChemin() {
+    const QString d = m_dossier.filePath("sway"), ipc = d + "/ipc";
+    const QString image = d + "/a;exec touch pris;b, c'\"\\ $(touch pris)*/LMV-1.bmp";
+    QVERIFY(QDir().mkpath(QFileInfo(image).path()) && QFile(image).open(QIODevice::WriteOnly));
+    qputenv("SWAYSOCK", QFile::encodeName(ipc));
+    QProcess sway; // killed when it goes
+    sway.start("sh", {"-c", Sway, "sh", d, m_dossier.path()});
+    QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(ipc), "sway (package sway) did not start", 10000);
+    qputenv("PATH", m_pathOrigine);
+    QVERIFY(createDesktopWallpaper({"sway", false, true, {}})->setWallpaper(image));
+    QTRY_COMPARE(journal(), QStringList{"swaybg [-o] [*] [-i] [" + image + "] [-m] [fill]"});
+    QVERIFY(!QFile::exists(d + "/pris"));
 }
 
 QTEST_GUILESS_MAIN(TestDesktopWallpaper)

@@ -66,6 +66,7 @@ private slots:
     void bureauQuiRefuse();
     void cheminDans_data();
     void cheminDans();
+    void dossierSecoursRelatifIgnore();
 };
 
 void TestFondEcran::appliqueAuPremierTicPuisPlus() {
@@ -79,7 +80,7 @@ void TestFondEcran::appliqueAuPremierTicPuisPlus() {
     QVERIFY(b.ts.wallpaper.given.isEmpty());
     QVERIFY(b.tic());
     const QString bitmap = b.dossier.filePath(QStringLiteral("LMV.bmp"));
-    QCOMPARE(b.ts.wallpaper.given, QStringList{bitmap});
+    QCOMPARE(b.ts.wallpaper.given, QStringList{b.dossier.filePath(QStringLiteral("LMV-1.bmp"))});
     QCOMPARE(ss.tag(), bitmap);
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), lundi);
     for (int i = 0; i < 3; ++i)
@@ -110,7 +111,9 @@ void TestFondEcran::apresMinuit() {
     QVERIFY(b.tic());
     const QString bitmap = b.dossier.filePath(QStringLiteral("LMV.bmp"));
     if (imageLeLendemain) {
-        QCOMPARE(b.ts.wallpaper.given, (QStringList{bitmap, bitmap}));
+        const QStringList& remis = b.ts.wallpaper.given;
+        QVERIFY(remis.size() == 2 && remis[0] != remis[1] && !QFile::exists(remis[0]));
+        QCOMPARE(QImage(remis[1]).size(), QSize(60, 90));
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), mardi);
         const EnteteBmp e = lireEntete(bitmap);
         QCOMPARE(QSize(e.largeur, e.hauteur), QSize(60, 90));
@@ -241,10 +244,10 @@ void TestFondEcran::dossierProgrammeNonInscriptible() {
     const QString secours = DossierSecoursFondEcran();
     QVERIFY(secours.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
     const QString bitmap = CheminDans(secours, QStringLiteral("LMV.bmp"));
-    QCOMPARE(b.ts.wallpaper.given, QStringList{bitmap});
+    QCOMPARE(b.ts.wallpaper.given, QStringList{CheminDans(secours, QStringLiteral("LMV-1.bmp"))});
     QCOMPARE(ss.tag(), bitmap);
     QCOMPARE(lireEntete(bitmap).bits, quint16(24));
-    QVERIFY(QFile::remove(bitmap));
+    QVERIFY(QFile::remove(bitmap) && QFile::remove(b.ts.wallpaper.given[0]));
 }
 
 void TestFondEcran::imageIllisibleNArretePasLeDiaporama() {
@@ -277,6 +280,7 @@ void TestFondEcran::bureauQuiRefuse() {
     QVERIFY(b.tic());
     // Not recorded, so tried again later; not at the very next tick.
     QCOMPARE(b.ts.wallpaper.given.size(), 1);
+    QVERIFY(!QFile::exists(b.ts.wallpaper.given[0]));
     QCOMPARE(Reglages::lire(b.ts.settings, Reglages::wallTemp()), QString());
 }
 
@@ -295,6 +299,12 @@ void TestFondEcran::cheminDans() {
     QFETCH(QString, dossier);
     QFETCH(QString, attendu);
     QCOMPARE(CheminDans(dossier, QStringLiteral("LMV.bmp")), attendu);
+}
+
+// The last test: it leaves the variable relative.
+void TestFondEcran::dossierSecoursRelatifIgnore() {
+    qputenv("XDG_DATA_HOME", "--help");
+    QCOMPARE(DossierSecoursFondEcran(), QDir::homePath() + "/.local/share/Lumivane/");
 }
 
 QTEST_MAIN(TestFondEcran)

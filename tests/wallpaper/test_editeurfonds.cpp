@@ -169,7 +169,8 @@ void TestEditeurFonds::confirmer() {
         QVERIFY(fin.wait());
         QCOMPARE(fin.first().first().toBool(), true);
     }
-    QCOMPARE(b.ts.wallpaper.given, applique ? QStringList{b.bitmap()} : QStringList{});
+    const QString copie = QDir(b.programme).filePath(QStringLiteral("LMV-1.bmp"));
+    QCOMPARE(b.ts.wallpaper.given, applique ? QStringList{copie} : QStringList{});
     QCOMPARE(QFile::exists(b.bitmap()), applique);
     QCOMPARE(b.lire(QStringLiteral("WallTemp")), applique ? image : QStringLiteral("absent"));
     QCOMPARE(b.ts.prompts.asked.size(), 1);

@@ -4,7 +4,7 @@
 // at the decode bound, so that a decoder taking more is a crash.
 
 #include "fuzzsupport.h"
-#include "platform/pictures.h"
+#include "pictures/pictures.h"
 
 #include <cstdlib>
 

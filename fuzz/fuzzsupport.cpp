@@ -34,7 +34,7 @@ public:
 
 // An index outside the options would make the dialog select past the end of its buttons.
 void verifierIndex(const Reglages::Entree& e, int nombre, const SettingsStore& store) {
-    const int i = ReglesDialogue::IndexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
+    const int i = ReglesDialogue::indexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
     if (i < 0 || i >= nombre)
         std::abort();
 }
@@ -90,5 +90,5 @@ void LireReglagesAuDemarrage(SettingsStore& store) {
     RefusPartout refus;
     Album album(store, refus, refus, dossierFuzz().path());
     album.ChargerListe();
-    album.RetrouverDernierAlbum();
+    album.retrouverDernierAlbum();
 }

@@ -170,7 +170,7 @@ void graineImages(const QString& dossier) {
     ecrire(dossier, QStringLiteral("jpg-progressif-12000"), char(0) + jpegProgressifGeant(image));
 }
 
-// Photos carrying an EXIF thumbnail, turned or not, one with EXIF data and no thumbnail.
+// photos carrying an EXIF thumbnail, turned or not, one with EXIF data and no thumbnail.
 void graineExif(const QString& dossier) {
     const QByteArray photo = encoder(Samples::paint(QSize(64, 48), 2), "JPEG");
     const QImage vignette = Samples::paint(QSize(16, 12), 3);

@@ -1,12 +1,12 @@
 #include "app/lancementveille.h"
 
-#include "platform/childshowlauncher.h"
-#include "platform/idlesource.h"
-#include "platform/platformservices.h"
+#include "app/platformservices.h"
+#include "hote/ajoutxscreensaver.h"
 #include "platform/terminationsignals.h"
-#include "startup/ajoutxscreensaver.h"
-#include "startup/commandeveille.h"
-#include "startup/veille.h"
+#include "veille/childshowlauncher.h"
+#include "veille/commandeveille.h"
+#include "veille/idlesource.h"
+#include "veille/veille.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -25,20 +25,20 @@ void ecrire(const QString& texte, FILE* flux) {
 }
 
 int Veiller(SettingsStore& settings) {
-    const auto verrou = VerrouVeille();
+    const auto verrou = verrouVeille();
     if (!verrou->tryLock(0)) {
         ecrire(QStringLiteral("lumivane : une veille tourne déjà pour cette session.\n"), stderr);
         return 1;
     }
     std::unique_ptr<IdleSource> source = createIdleSource();
     if (!source) {
-        ecrire(MessageSansSourceInactivite(), stderr);
+        ecrire(messageSansSourceInactivite(), stderr);
         return 1;
     }
     TerminationSignals termination;
     ChildShowLauncher spectacle(QCoreApplication::applicationFilePath(), {QStringLiteral("/S")});
     const ProcScreenSaverHosts hotes;
-    const auto delai = DelaiVeille(settings);
+    const auto delai = delaiVeille(settings);
     std::unique_ptr<Veille> veille;
     int code = 0;
     QObject::connect(&termination, &TerminationSignals::requested, &termination, [&veille] {
@@ -91,30 +91,30 @@ int Veiller(SettingsStore& settings) {
 
 } // namespace
 
-int LancerSansFenetre(Lancement genre, int argc, char* argv[]) {
+int lancerSansFenetre(Lancement genre, int argc, char* argv[]) {
     if (genre == Lancement::Aide) {
-        ecrire(TexteAide(), stdout);
+        ecrire(texteAide(), stdout);
         return 0;
     }
     if (genre == Lancement::Version) {
-        ecrire(TexteVersion(QStringLiteral(LUMIVANE_VERSION)), stdout);
+        ecrire(texteVersion(QStringLiteral(LUMIVANE_VERSION)), stdout);
         return 0;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Lumivane"));
     switch (genre) {
     case Lancement::VeilleActivee:
-        return ActiverVeille(QCoreApplication::applicationFilePath());
+        return activerVeille(QCoreApplication::applicationFilePath());
     case Lancement::VeilleDesactivee:
-        return DesactiverVeille();
+        return desactiverVeille();
     case Lancement::AjoutXScreenSaver:
-        return AjouterXScreenSaver();
+        return ajouterXScreenSaver();
     default:
         break;
     }
     const WindowlessServices services = createWindowlessServices();
     if (genre == Lancement::Veille)
         return Veiller(*services.settings);
-    TerminerSansFenetre(*services.settings, *services.instance);
+    terminerSansFenetre(*services.settings, *services.instance);
     return 0;
 }

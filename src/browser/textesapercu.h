@@ -6,7 +6,7 @@
 namespace Form2Textes {
 
 inline const QString Album = QStringLiteral("Album :");
-inline const QString OuvrirImage =
+inline const QString ouvrirImage =
     QStringLiteral("Cliquer ICI pour visualiser l'image avec votre éditeur d'image");
 
 // The photo's popup menu.

@@ -8,7 +8,7 @@ namespace Form2Textes {
 
 inline const QString Legende = QStringLiteral("Lumivane V1.0");
 inline const QString Titre = QStringLiteral("Lumivane V1.0 - Configuration de l'écran de veille");
-inline const QString Fermer = QStringLiteral("Fermer");
+inline const QString fermer = QStringLiteral("Fermer");
 inline const QString OptionsNonEnregistrees =
     QStringLiteral("Les options du diaporama n'ont pas pu être enregistrées (dossier plein ou "
                    "protégé en écriture) : l'économiseur d'écran ne les trouvera pas.");
@@ -40,7 +40,7 @@ inline const QStringList Notice = {QStringLiteral("Ce %1 peut être copié et"),
 // The maker's web page: shown in the about panel and opened by the "Web" command.
 inline const QString AdresseWeb = QStringLiteral("https://www.lumivane.example/");
 // "Web" when no browser could be started.
-inline QString NavigateurAbsent(const QString& adresse) {
+inline QString navigateurAbsent(const QString& adresse) {
     return QStringLiteral("Aucun navigateur web n'a pu être ouvert pour afficher la page :\n%1")
         .arg(adresse);
 }

@@ -40,7 +40,7 @@ QString ConvertirNom(const QString& fichier) {
     return nom;
 }
 
-QString RacineCache(const QString& dossierProgrammes) {
+QString racineCache(const QString& dossierProgrammes) {
     if (dossierProgrammes.isEmpty() || !QDir::isAbsolutePath(dossierProgrammes))
         return QString();
     QString racine = QDir::fromNativeSeparators(dossierProgrammes);
@@ -49,7 +49,7 @@ QString RacineCache(const QString& dossierProgrammes) {
     return racine + QStringLiteral("Lumivane/");
 }
 
-bool DossierSur(const QString& dossier) {
+bool dossierSur(const QString& dossier) {
     QString chemin = dossier;
     // With its final separator, the path would name the link's target instead of the link.
     while (chemin.size() > 1 && chemin.endsWith(u'/'))
@@ -64,17 +64,17 @@ bool DossierSur(const QString& dossier) {
 #endif
 }
 
-bool PreparerDossiers(const QString& racine, const QString& dossier) {
+bool preparerDossiers(const QString& racine, const QString& dossier) {
     if (racine.isEmpty() || dossier.isEmpty())
         return false;
     // The root is made alone first: mkpath() would go through a root that is a link.
-    if (!DossierSur(racine) && !(QDir().mkpath(racine) && DossierSur(racine)))
+    if (!dossierSur(racine) && !(QDir().mkpath(racine) && dossierSur(racine)))
         return false;
-    return DossierSur(dossier) || (QDir().mkdir(dossier) && DossierSur(dossier));
+    return dossierSur(dossier) || (QDir().mkdir(dossier) && dossierSur(dossier));
 }
 
-void NettoyerRacine(const QString& racine) {
-    if (racine.isEmpty() || !DossierSur(racine))
+void nettoyerRacine(const QString& racine) {
+    if (racine.isEmpty() || !dossierSur(racine))
         return;
     for (const QString& nom : IndexCache(racine).noms())
         if (!nom.isEmpty() && !nom.contains(u'/') && !nom.contains(u'\\') && nom != u"." &&
@@ -83,7 +83,7 @@ void NettoyerRacine(const QString& racine) {
     QFile::remove(racine + IndexCache::NomFichier);
 }
 
-QString DossierAlbum(const QString& racine, const QString& titre) {
+QString dossierAlbum(const QString& racine, const QString& titre) {
     if (racine.isEmpty())
         return QString();
     QString nom = titre.trimmed();
@@ -97,7 +97,7 @@ QString DossierAlbum(const QString& racine, const QString& titre) {
 
 } // namespace CacheVignettes
 
-std::optional<Origine> Origine::DuFichier(const QString& chemin) {
+std::optional<Origine> Origine::duFichier(const QString& chemin) {
     if (chemin.isEmpty())
         return std::nullopt;
     const QFileInfo info(chemin);
@@ -167,7 +167,7 @@ QString Variante(const QString& nom, int k) {
 
 } // namespace
 
-QStringList IndexCache::AttribuerNoms(const QStringList& chemins) const {
+QStringList IndexCache::attribuerNoms(const QStringList& chemins) const {
     QStringList noms;
     noms.reserve(chemins.size());
     // Names are claimed without regard to case, for the file systems that ignore it.

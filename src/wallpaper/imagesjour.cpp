@@ -1,5 +1,7 @@
 #include "wallpaper/imagesjour.h"
 
+#include "decor/teintes.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,7 +9,7 @@
 
 namespace {
 
-const QColor Cyan(0, 255, 255);
+using Teintes::Cyan;
 const QColor Bordure(206, 222, 228);
 const QColor BordureSurvol(236, 248, 252);
 
@@ -77,7 +79,7 @@ QList<QImage> images(const QColor& fond) {
             auto* ligne = reinterpret_cast<QRgb*>(im.scanLine(y));
             for (int x = 0; x < im.width(); ++x)
                 if (ligne[x] == cle)
-                    ligne[x] = Masque.rgb();
+                    ligne[x] = masque.rgb();
         }
     return liste;
 }

@@ -8,7 +8,7 @@
 #include <QImageReader>
 #include <QMimeDatabase>
 
-bool EstUneImage(const QString& chemin) {
+bool estUneImage(const QString& chemin) {
     const QFileInfo info(chemin);
     if (!info.isFile())
         return false;
@@ -19,10 +19,10 @@ bool EstUneImage(const QString& chemin) {
     return QMimeDatabase().mimeTypeForFile(info).name().startsWith(QStringLiteral("image/"));
 }
 
-void OuvrirImage(const QString& chemin, Desktop& bureau, Prompts& questions) {
+void ouvrirImage(const QString& chemin, Desktop& bureau, Prompts& questions) {
     if (chemin.isEmpty())
         return;
-    if (EstUneImage(chemin))
+    if (estUneImage(chemin))
         bureau.openFile(chemin);
     else
         questions.notify(TextesFonds::PasUneImage.arg(chemin));

@@ -61,7 +61,7 @@ private slots:
     void modeDe() {
         QFETCH(QString, ligne);
         QFETCH(QString, mode);
-        QCOMPARE(ModeDe(ligne), mode);
+        QCOMPARE(::modeDe(ligne), mode);
     }
 
     void fenetreApercu_data() {
@@ -81,7 +81,7 @@ private slots:
     void fenetreApercu() {
         QFETCH(QString, ligne);
         QFETCH(qulonglong, fenetre);
-        const auto f = FenetreApercu(ligne);
+        const auto f = ::fenetreApercu(ligne);
         QCOMPARE(f.has_value(), fenetre != 0);
         if (f)
             QCOMPARE(qulonglong(*f), fenetre);
@@ -254,7 +254,7 @@ private slots:
         t.windowHost.windows.insert(0x2a, QSize(320, 240));
         Module1 m({}, {}); // ends the event loop, as in the program
         TerminationSignals termination;
-        connect(&termination, &TerminationSignals::requested, [&m] { m.FinProgramme(); });
+        connect(&termination, &TerminationSignals::requested, [&m] { m.finProgramme(); });
         QCOMPARE(::raise(SIGTERM), 0);
         Demarrage d(t.services, m);
         QCOMPARE(d.Main(ligne), Demarrage::Suite::Continuer);

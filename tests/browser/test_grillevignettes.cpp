@@ -1,6 +1,6 @@
 #include "browser/grillevignettes.h"
-#include "controls/twips.h"
-#include "platform/pictures.h"
+#include "decor/twips.h"
+#include "pictures/pictures.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The dialog as it opens, from the settings it finds, and its options as the user sets them.
 #include "bancform2.h"
 #include "config/form2.h"
-#include "controls/decor.h"
 #include "controls/gaugepanel.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
+#include "decor/decor.h"
 #include "wallpaper/imagesjour.h"
 
 #include <QComboBox>
@@ -81,9 +81,9 @@ void TestForm2::premierLancement() {
             vignettesDe(f)->isHidden() && !listeS(f)->isHidden());
     QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->maskColor(), QColor(47, 55, 47));
     QCOMPARE(controle<PictureButton>(f, QStringLiteral("Valider"))->pictureDown(),
-             ImagesJour::images(Decor::FondPanneau).last());
+             ImagesJour::images(Decor::fondPanneau).last());
     QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->pictureStored(),
-             ImagesJour::images(Decor::FondPanneau).first());
+             ImagesJour::images(Decor::fondPanneau).first());
     for (int i = 0; i < 6; ++i)
         QCOMPARE(bouton(f, i)->pictureUp(), Decor::imagesCommande(i).first());
 }

@@ -3,7 +3,7 @@
 // message boxes.
 #include "atelieralbum.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 #include "fichiers.h"
 #include "samples.h"
 
@@ -76,12 +76,12 @@ void TestForm2Album::demarrage() {
     if (liste.isEmpty()) {
         QCOMPARE(listeS(f)->currentRow(), -1);
         // The marker set for the list loaded first stays.
-        QCOMPARE(vignettesDe(f)->TagIm0(), miroir.isEmpty() ? QString() : QStringLiteral("0"));
+        QCOMPARE(vignettesDe(f)->tagIm0(), miroir.isEmpty() ? QString() : QStringLiteral("0"));
         if (miroir.isEmpty())
             QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     } else {
         QCOMPARE(listeS(f)->currentRow(), 0);
-        QCOMPARE(vignettesDe(f)->TagIm0(), QStringLiteral("0"));
+        QCOMPARE(vignettesDe(f)->tagIm0(), QStringLiteral("0"));
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
         QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     }

@@ -91,7 +91,7 @@ void TestForm2AlbumCommandes::commandeAlbum() {
     verifierListe(b, m_a.chemins(liste));
     QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(), titre);
     QCOMPARE(vignettesDe(f)->ArretChargement(), !choix.isEmpty());
-    QCOMPARE(vignettesDe(f)->TagIm0(), choix.isEmpty() ? QString() : QStringLiteral("0"));
+    QCOMPARE(vignettesDe(f)->tagIm0(), choix.isEmpty() ? QString() : QStringLiteral("0"));
     if (choix.isEmpty()) {
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(),
                  m_a[QStringLiteral("large")]);
@@ -155,7 +155,7 @@ void TestForm2AlbumCommandes::boutonFermer() {
     Form2& f = b.montrer();
     QStringList attendue = m_a.chemins({QStringLiteral("large")});
     if (modifie) {
-        // Photos added to the album are the change a user makes.
+        // photos added to the album are the change a user makes.
         choisir(b, {m_a[QStringLiteral("petite")]});
         repondre(b, {false});
         cliquer(bouton(f, 1));
@@ -181,7 +181,7 @@ void TestForm2AlbumCommandes::boutonFermer() {
     if (!inscriptible) {
         QCOMPARE(b.ts.prompts.kinds.last(), QStringLiteral("notice"));
         QVERIFY(f.etat().AlbumModifie);
-        QCOMPARE(LireMiroir(b.ts.settings), attendue);
+        QCOMPARE(ChargerPhotos(b.ts.settings), attendue);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "controls/fonts.h"
 #include "controls/imagelist.h"
-#include "controls/motsurligne.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
 #include "controls/transitionpanel.h"
+#include "decor/motsurligne.h"
 
 #include <QPainter>
 #include <QSignalSpy>
@@ -186,7 +186,7 @@ void TestControls::motSurLigne() {
     QFETCH(QString, ligne);
     QFETCH(QString, mot);
     const QFontMetrics fm(dialogFont());
-    const MotSurLigne m = PoserMot(ligne, QStringLiteral("%1"), mot, fm);
+    const MotSurLigne m = poserMot(ligne, QStringLiteral("%1"), mot, fm);
     const qsizetype at = ligne.indexOf(QStringLiteral("%1"));
     if (at < 0) {
         QVERIFY(m.gauche == -1 && m.ligne == ligne);

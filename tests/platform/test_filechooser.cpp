@@ -1,6 +1,6 @@
 #include "pilotedialogue.h"
 #include "platform/dialogfilechooser.h"
-#include "platform/traductionqt.h"
+#include "platform/qttranslation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -174,7 +174,7 @@ void TestFileChooser::annulerDonneVide() {
 }
 
 void TestFileChooser::boutonsEnFrancais() {
-    QVERIFY(installerTraductionQt(*QCoreApplication::instance()));
+    QVERIFY(installQtTranslation(*QCoreApplication::instance()));
     QMessageBox box(QMessageBox::Question, QStringLiteral("Lumivane"), QStringLiteral("?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Retry);
     const auto texte = [&](QMessageBox::StandardButton b) {

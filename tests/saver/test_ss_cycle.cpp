@@ -38,9 +38,9 @@ void TestSSCycle::vitesseLueAChaqueTic() {
     QTest::qWait(200);
     ss.Timer1_Timer();
     QCOMPARE(b.module.DernierePhoto(), derniere);
-    QVERIFY(!ss.SuivantePrete());
+    QVERIFY(!ss.suivantePrete());
     QTRY_VERIFY_WITH_TIMEOUT(!b.transition()->running(), 5000);
-    QTRY_VERIFY(ss.SuivantePrete());
+    QTRY_VERIFY(ss.suivantePrete());
     Reglages::ecrire(b.ts.settings, Reglages::vitesseAffichage(), QStringLiteral("0"));
     QVERIFY(b.tic());
     QVERIFY(!b.transition()->running());
@@ -78,7 +78,7 @@ void TestSSCycle::souris() {
     QFETCH(int, fins);
     BancSS b(ligne);
     if (hote)
-        b.module.PasserHoteX11();
+        b.module.passerHoteX11();
     SS& ss = b.demarrer(b.photos(2));
     for (const QPointF& p : avant)
         ss.Photo_MouseMove(Qt::NoButton, Qt::NoModifier, p.x(), p.y());

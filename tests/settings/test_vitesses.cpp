@@ -12,8 +12,8 @@ private slots:
         QCOMPARE(Vitesses::libelles().size(), Vitesses::nombre());
         for (int i = 0; i < Vitesses::nombre(); ++i) {
             QVERIFY(i == 0 || Vitesses::dureeMs(i) > Vitesses::dureeMs(i - 1));
-            QCOMPARE(Vitesses::DureeTransition(QString::number(i)), Vitesses::dureeMs(i));
-            QCOMPARE(Vitesses::IndexDialogue(QString::number(i)), i);
+            QCOMPARE(Vitesses::dureeTransition(QString::number(i)), Vitesses::dureeMs(i));
+            QCOMPARE(Vitesses::indexDialogue(QString::number(i)), i);
         }
         for (const int d : {Vitesses::DefautAffichage, Vitesses::DefautDialogue})
             QVERIFY(d >= 0 && d < Vitesses::nombre());
@@ -36,9 +36,9 @@ private slots:
         QFETCH(QString, stocke);
         QFETCH(int, indexAffichage);
         QFETCH(int, indexDialogue);
-        QCOMPARE(Vitesses::DureeTransition(stocke),
+        QCOMPARE(Vitesses::dureeTransition(stocke),
                  indexAffichage < 0 ? 0 : Vitesses::dureeMs(indexAffichage));
-        QCOMPARE(Vitesses::IndexDialogue(stocke),
+        QCOMPARE(Vitesses::indexDialogue(stocke),
                  indexDialogue < 0 ? Vitesses::DefautDialogue : indexDialogue);
     }
 };

@@ -33,7 +33,7 @@ void TestAjustement::demiEcart_data() {
 void TestAjustement::demiEcart() {
     QFETCH(double, ecart);
     QFETCH(double, attendu);
-    QCOMPARE(Ajustement::DemiEcart(ecart), attendu);
+    QCOMPARE(Ajustement::demiEcart(ecart), attendu);
 }
 
 void TestAjustement::ajuster_data() {
@@ -70,7 +70,7 @@ void TestAjustement::ajuster() {
     QFETCH(QRectF, cadre);
     QFETCH(double, marge);
     QFETCH(QRectF, attendu);
-    QCOMPARE(Ajustement::AjusterDansCadre(naturelle, cadre, marge), attendu);
+    QCOMPARE(Ajustement::ajusterDansCadre(naturelle, cadre, marge), attendu);
 }
 
 QTEST_GUILESS_MAIN(TestAjustement)

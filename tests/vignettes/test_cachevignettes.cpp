@@ -72,8 +72,8 @@ void TestCacheVignettes::dossiers() {
     QFETCH(QString, programmes);
     QFETCH(QString, titre);
     QFETCH(QString, album);
-    const QString racine = CacheVignettes::RacineCache(programmes);
-    QCOMPARE(CacheVignettes::DossierAlbum(racine, titre), album);
+    const QString racine = CacheVignettes::racineCache(programmes);
+    QCOMPARE(CacheVignettes::dossierAlbum(racine, titre), album);
 }
 
 // The root may be a link to a folder of the user's, or hold the user's files: only what the
@@ -114,13 +114,13 @@ void TestCacheVignettes::racine() {
     if (albumLien)
         QVERIFY(QFile::link(dir.filePath("autre"), racine + "NOEL"));
 
-    CacheVignettes::NettoyerRacine(racine);
+    CacheVignettes::nettoyerRacine(racine);
 
     QStringList presents = QDir(racine).entryList(QDir::Files | QDir::Hidden);
     presents.sort();
     restants.sort();
     QCOMPARE(presents, restants);
-    QCOMPARE(CacheVignettes::PreparerDossiers(racine, racine + "NOEL/"), cacheable);
+    QCOMPARE(CacheVignettes::preparerDossiers(racine, racine + "NOEL/"), cacheable);
     QVERIFY(QDir(dir.filePath("autre")).isEmpty());
 }
 
@@ -156,7 +156,7 @@ void TestCacheVignettes::attribuerNoms() {
     IndexCache index;
     for (const auto& [nom, source] : connues)
         index.noter(nom, Origine{source, 1, 2, QSize(3, 4)});
-    QCOMPARE(index.AttribuerNoms(chemins), noms);
+    QCOMPARE(index.attribuerNoms(chemins), noms);
 }
 
 QTEST_GUILESS_MAIN(TestCacheVignettes)

@@ -1,6 +1,6 @@
 #include "doubles.h"
 #include "fichiers.h"
-#include "platform/pictures.h"
+#include "pictures/pictures.h"
 #include "samples.h"
 #include "vignettes/cachevignettes.h"
 #include "vignettes/constructionvignettes.h"

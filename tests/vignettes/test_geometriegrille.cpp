@@ -28,7 +28,7 @@ void TestGeometrieGrille::cellule_data() {
 void TestGeometrieGrille::cellule() {
     QFETCH(int, i);
     QFETCH(QPointF, coin);
-    QCOMPARE(Cellule(i), QRectF(coin, QSizeF(1305, 1245)));
+    QCOMPARE(::cellule(i), QRectF(coin, QSizeF(1305, 1245)));
 }
 
 // A cached bitmap is 1.5 times the thumbnail's pixel size; shown at two thirds of its natural
@@ -44,9 +44,9 @@ void TestGeometrieGrille::bitmapAllerRetour_data() {
 void TestGeometrieGrille::bitmapAllerRetour() {
     QFETCH(QSizeF, naturelle);
     QFETCH(QSize, bitmap);
-    const QRectF ajustee = AfficherThumb(naturelle, Cellule(0));
-    QCOMPARE(TailleBitmap(ajustee.size()), bitmap);
-    const QRectF relue = AfficherThumb2(QSizeF(bitmap) * 15, Cellule(0));
+    const QRectF ajustee = AfficherThumb(naturelle, ::cellule(0));
+    QCOMPARE(tailleBitmap(ajustee.size()), bitmap);
+    const QRectF relue = AfficherThumb2(QSizeF(bitmap) * 15, ::cellule(0));
     const auto px = [](const QRectF& r) {
         return QRect(qRound(r.left() / 15), qRound(r.top() / 15), qRound(r.width() / 15),
                      qRound(r.height() / 15));
@@ -54,7 +54,7 @@ void TestGeometrieGrille::bitmapAllerRetour() {
     QCOMPARE(px(relue).size(), px(ajustee).size());
     QVERIFY(qAbs(px(relue).left() - px(ajustee).left()) <= 1);
     QVERIFY(qAbs(px(relue).top() - px(ajustee).top()) <= 1);
-    QCOMPARE(TailleAffichee(bitmap), px(ajustee).size());
+    QCOMPARE(tailleAffichee(bitmap), px(ajustee).size());
 }
 
 void TestGeometrieGrille::etendue_data() {
@@ -76,7 +76,7 @@ void TestGeometrieGrille::etendue() {
     QFETCH(int, nombre);
     QFETCH(bool, barre);
     QFETCH(double, hauteur);
-    const Etendue e = EtendueDefilement(nombre, 6495); // the grid's place in the dialog
+    const Etendue e = etendueDefilement(nombre, 6495); // the grid's place in the dialog
     QCOMPARE(e.barre, barre);
     if (barre)
         QCOMPARE(e.hauteur, hauteur);

@@ -27,7 +27,7 @@ void TestVignettesDejaFaites::convient() {
     QFETCH(bool, prise);
     // The bitmap of a photo in a grid cell: about 110 pixels on its longer side.
     const QSize besoin = photo.scaled(111, 111, Qt::KeepAspectRatio);
-    QCOMPARE(VignettesDejaFaites::Convient(vignette, photo, besoin), prise);
+    QCOMPARE(VignettesDejaFaites::convient(vignette, photo, besoin), prise);
 }
 
 QTEST_GUILESS_MAIN(TestVignettesDejaFaites)

@@ -1,0 +1,56 @@
+#include "pictures/sharedthumbnails.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+class TestSharedThumbnails : public QObject {
+    Q_OBJECT
+private slots:
+    void trouvee_data();
+    void trouvee();
+};
+
+void TestSharedThumbnails::trouvee_data() {
+    QTest::addColumn<QString>("dossier");
+    QTest::addColumn<QSize>("taille");
+    QTest::addColumn<int>("decalage"); // of the stored time, in seconds
+    QTest::addColumn<QString>("uri");  // stored instead of the photo's
+    QTest::addColumn<bool>("attendue");
+    QTest::newRow("fraiche") << "normal" << QSize(128, 96) << 0 << "" << true;
+    QTest::newRow("grande") << "large" << QSize(256, 192) << 0 << "" << true;
+    QTest::newRow("date passee") << "normal" << QSize(128, 96) << -1 << "" << false;
+    QTest::newRow("autre URI") << "normal" << QSize(128, 96) << 0 << "file:///b.jpg" << false;
+    QTest::newRow("trop petite") << "normal" << QSize(128, 72) << 0 << "" << false;
+    QTest::newRow("plus grande que son dossier") << "normal" << QSize(300, 225) << 0 << "" << false;
+}
+
+void TestSharedThumbnails::trouvee() {
+    QFETCH(QString, dossier);
+    QFETCH(QSize, taille);
+    QFETCH(int, decalage);
+    QFETCH(QString, uri);
+    QFETCH(bool, attendue);
+    QTemporaryDir bac;
+    const QString photo = bac.path() + "/photos/été 1.jpg";
+    QDir().mkpath(bac.path() + "/photos");
+    QImage(64, 48, QImage::Format_RGB32).save(photo, "JPEG");
+    const QByteArray sienne = QUrl::fromLocalFile(photo).toEncoded();
+    QImage vignette(taille, QImage::Format_RGB32);
+    vignette.setText("Thumb::URI", uri.isEmpty() ? QString::fromUtf8(sienne) : uri);
+    const qint64 date = QFileInfo(photo).lastModified().toSecsSinceEpoch() + decalage;
+    vignette.setText("Thumb::MTime", QString::number(date));
+    const QString racine = bac.path() + "/thumbnails";
+    QDir().mkpath(racine + '/' + dossier);
+    const QString nom = QCryptographicHash::hash(sienne, QCryptographicHash::Md5).toHex() + ".png";
+    QVERIFY(vignette.save(racine + '/' + dossier + '/' + nom, "PNG"));
+
+    const QImage trouvee = SharedThumbnails(racine).find(photo, QSize(110, 83));
+    QCOMPARE(trouvee.isNull() ? QSize() : trouvee.size(), attendue ? taille : QSize());
+}
+
+QTEST_GUILESS_MAIN(TestSharedThumbnails)
+#include "test_sharedthumbnails.moc"

@@ -5,6 +5,7 @@
 
 #include "fuzzsupport.h"
 #include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 
 #include <cstdlib>
 

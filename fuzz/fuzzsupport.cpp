@@ -64,11 +64,6 @@ QString FichierFuzz(const QByteArray& octets, const QString& suffixe) {
     return precedent;
 }
 
-void ReglagesEnMemoire::removeSection(const QString& section) {
-    const QString prefixe = section + u'/';
-    m_valeurs.removeIf([&](const auto& it) { return it.key().startsWith(prefixe); });
-}
-
 void LireReglagesAuDemarrage(SettingsStore& store) {
     // The show.
     Reglages::vautZero(Reglages::lire(store, Reglages::titre()));

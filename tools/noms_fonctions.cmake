@@ -1,4 +1,4 @@
-# Fails when a function declared in a header of src/ starts with a capital letter, unless it is
+# Fails when a function declared in src/ starts with a capital letter, unless it is
 # an event handler (`Form_Load`, `Boutons_Click`: a name, an underscore, the event) or one of the
 # names listed in docs/noms.txt, which keep the spelling the product gives them.
 # Run: cmake -DSRC=<repository>/src -DNOMS=<repository>/docs/noms.txt -P tools/noms_fonctions.cmake
@@ -8,7 +8,7 @@ foreach(nom IN LISTS imposes)
     set(impose_${nom} 1)
 endforeach()
 
-file(GLOB_RECURSE entetes RELATIVE "${SRC}" "${SRC}/*.h")
+file(GLOB_RECURSE entetes RELATIVE "${SRC}" "${SRC}/*.h" "${SRC}/*.cpp")
 # A type's name followed by a parenthesis is a constructor or a conversion, not a function.
 set(types "")
 foreach(entete IN LISTS entetes)
@@ -50,4 +50,4 @@ if(fautes)
     message(FATAL_ERROR "${n} functions start with a capital letter:\n${texte}")
 endif()
 list(LENGTH entetes n)
-message(STATUS "${n} headers declare their functions in camelCase")
+message(STATUS "${n} files declare their functions in camelCase")

@@ -6,6 +6,7 @@
 #include "album/textesalbum.h"
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
+#include "platform/settingsbatch.h"
 #include "platform/settingsstore.h"
 #include "settings/reglages.h"
 

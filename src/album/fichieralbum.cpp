@@ -1,5 +1,7 @@
 #include "album/fichieralbum.h"
 
+#include "platform/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -25,9 +27,7 @@ QString enregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu
 std::optional<QByteArray> lireFichierAlbum(const QString& chemin, bool* tropGros) {
     if (tropGros)
         *tropGros = false;
-    // Only a regular file is opened: a FIFO would block the dialog until someone writes to it,
-    // and a device may never end.
-    if (!QFileInfo(chemin).isFile())
+    if (!isRegularFile(chemin))
         return std::nullopt;
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))

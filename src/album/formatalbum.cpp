@@ -5,7 +5,7 @@
 
 namespace {
 
-const QByteArray MarqueUtf8("\xEF\xBB\xBF");
+const QByteArray MarqueUtf8{"\xEF\xBB\xBF"};
 
 std::optional<int> numeroDe(QStringView debut) {
     const QString chiffres = sansBlancs(debut.toString());

@@ -1,5 +1,6 @@
 #include "album/miroir.h"
 
+#include "platform/settingsbatch.h"
 #include "platform/settingsstore.h"
 #include "settings/reglages.h"
 

@@ -6,7 +6,7 @@
 #include "album/miroir.h"
 #include "album/textesalbum.h"
 #include "platform/prompts.h"
-#include "platform/settingsstore.h"
+#include "platform/settingsbatch.h"
 #include "settings/reglages.h"
 
 #include <QDir>

@@ -1,11 +1,13 @@
 #include "app/lancementveille.h"
 
-#include "app/platformservices.h"
+#include "app/windowlessservices.h"
 #include "hote/ajoutxscreensaver.h"
+#include "platform/printline.h"
 #include "platform/terminationsignals.h"
 #include "veille/childshowlauncher.h"
 #include "veille/commandeveille.h"
 #include "veille/idlesource.h"
+#include "veille/procscreensaverhosts.h"
 #include "veille/veille.h"
 
 #include <QCoreApplication>
@@ -20,19 +22,15 @@ namespace {
 // How many times, a second apart, the next idle source is looked for once one is lost.
 constexpr int essaisReprise = 5;
 
-void ecrire(const QString& texte, FILE* flux) {
-    std::fputs(texte.toLocal8Bit().constData(), flux);
-}
-
-int Veiller(SettingsStore& settings) {
+int veiller(SettingsStore& settings) {
     const auto verrou = verrouVeille();
     if (!verrou->tryLock(0)) {
-        ecrire(QStringLiteral("lumivane : une veille tourne déjà pour cette session.\n"), stderr);
+        printLine(QStringLiteral("lumivane : une veille tourne déjà pour cette session."), stderr);
         return 1;
     }
     std::unique_ptr<IdleSource> source = createIdleSource();
     if (!source) {
-        ecrire(messageSansSourceInactivite(), stderr);
+        printLine(messageSansSourceInactivite(), stderr);
         return 1;
     }
     TerminationSignals termination;
@@ -53,19 +51,21 @@ int Veiller(SettingsStore& settings) {
     std::function<void(QString, int)> reprendre = [&](const QString& perdue, int essai) {
         source = createIdleSource();
         if (source) {
-            ecrire(QStringLiteral("lumivane : la source d'inactivité %1 ne répond plus ; la veille "
-                                  "continue avec %2.\n")
-                       .arg(perdue, source->name()),
-                   stderr);
+            printLine(
+                QStringLiteral("lumivane : la source d'inactivité %1 ne répond plus ; la veille "
+                               "continue avec %2.")
+                    .arg(perdue, source->name()),
+                stderr);
             surveiller();
         } else if (essai < essaisReprise) {
             QTimer::singleShot(1s, &termination,
                                [&reprendre, perdue, essai] { reprendre(perdue, essai + 1); });
         } else {
-            ecrire(QStringLiteral("lumivane : la source d'inactivité %1 ne répond plus et aucune "
-                                  "autre ne répond ; la veille s'arrête.\n")
-                       .arg(perdue),
-                   stderr);
+            printLine(
+                QStringLiteral("lumivane : la source d'inactivité %1 ne répond plus et aucune "
+                               "autre ne répond ; la veille s'arrête.")
+                    .arg(perdue),
+                stderr);
             code = 1;
             QCoreApplication::quit();
         }
@@ -93,11 +93,11 @@ int Veiller(SettingsStore& settings) {
 
 int lancerSansFenetre(Lancement genre, int argc, char* argv[]) {
     if (genre == Lancement::Aide) {
-        ecrire(texteAide(), stdout);
+        printLine(texteAide(), stdout);
         return 0;
     }
     if (genre == Lancement::Version) {
-        ecrire(texteVersion(QStringLiteral(LUMIVANE_VERSION)), stdout);
+        printLine(texteVersion(QStringLiteral(LUMIVANE_VERSION)), stdout);
         return 0;
     }
     QCoreApplication app(argc, argv);
@@ -114,7 +114,7 @@ int lancerSansFenetre(Lancement genre, int argc, char* argv[]) {
     }
     const WindowlessServices services = createWindowlessServices();
     if (genre == Lancement::Veille)
-        return Veiller(*services.settings);
+        return veiller(*services.settings);
     terminerSansFenetre(*services.settings, *services.instance);
     return 0;
 }

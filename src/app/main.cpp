@@ -4,7 +4,9 @@
 #include "desktop/desktopwallpaper.h"
 #include "platform/display.h"
 #include "platform/imagepools.h"
+#include "platform/instancelock.h"
 #include "platform/largebuffers.h"
+#include "platform/printline.h"
 #include "platform/qttranslation.h"
 #include "platform/services.h"
 #include "platform/terminationsignals.h"
@@ -26,7 +28,7 @@ int main(int argc, char* argv[]) {
     if (genre != Lancement::Fenetre)
         return lancerSansFenetre(genre, argc, argv);
     if (!displayAvailable()) {
-        std::fputs(messageSansEcran().toLocal8Bit().constData(), stderr);
+        printLine(messageSansEcran(), stderr);
         return 1;
     }
     returnLargeBuffersToSystem();
@@ -35,7 +37,7 @@ int main(int argc, char* argv[]) {
     const QString variableHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");
     if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
         modeHote(ligne, variableHote)) {
-        std::fputs(messageHoteSansX11().toLocal8Bit().constData(), stderr);
+        printLine(messageHoteSansX11(), stderr);
         return 1;
     }
     // A polite request to end (a screen-saver host stopping its program) ends the run through

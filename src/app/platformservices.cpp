@@ -2,16 +2,16 @@
 
 #include "desktop/desktopwallpaperfactory.h"
 #include "hote/x11windowhost.h"
-#include "pictures/pictures.h"
-#include "platform/clock.h"
+#include "pictures/qtpictures.h"
 #include "platform/desktopservicesdesktop.h"
 #include "platform/dialogfilechooser.h"
 #include "platform/inisettingsstore.h"
 #include "platform/lockfileinstancelock.h"
 #include "platform/messageboxprompts.h"
-#include "platform/randomsource.h"
 #include "platform/services.h"
 #include "platform/standinregistry.h"
+#include "platform/stdrandomsource.h"
+#include "platform/systemclock.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -54,8 +54,4 @@ private:
 
 std::unique_ptr<PlatformServices> createPlatformServices() {
     return std::make_unique<LinuxServices>();
-}
-
-WindowlessServices createWindowlessServices() {
-    return {std::make_unique<IniSettingsStore>(), std::make_unique<LockFileInstanceLock>()};
 }

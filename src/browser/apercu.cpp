@@ -20,7 +20,7 @@ Apercu::Apercu(const Pictures& images, QWidget* parent) : QWidget(parent), m_cha
     Cadre = new PictureButton(this);
     Cadre->setObjectName(QStringLiteral("Cadre"));
     Cadre->setGeometry(rect());
-    Cadre->setToolTip(Form2Textes::ouvrirImage);
+    Cadre->setToolTip(TextesApercu::OuvrirImage);
     Photo = new QLabel(this);
     Photo->setObjectName(QStringLiteral("Photo"));
     Photo->setGeometry(rect());

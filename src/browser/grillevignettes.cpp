@@ -18,7 +18,7 @@ constexpr int TrancheMs = 8;
 constexpr int MemoireImagesKiB = 32 * 1024;
 // Loading waits until scrolling pauses this long.
 constexpr int PauseDefilementMs = 40;
-const QColor FondSurligne(128, 128, 255);
+const QColor FondSurligne{128, 128, 255};
 
 } // namespace
 

@@ -23,7 +23,7 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
     barre->setObjectName(QStringLiteral("SSFrame3"));
     Twips::placer(barre, 1300, 420, 6430, 375);
     Twips::placer(
-        etiquette(barre, QStringLiteral("Label1"), Form2Textes::Album, QColor(222, 232, 236)), 120,
+        etiquette(barre, QStringLiteral("Label1"), TextesApercu::Album, QColor(222, 232, 236)), 120,
         75, 700, 225);
     TitreAlbum = etiquette(barre, QStringLiteral("TitreAlbum"), QString(), Qt::white, true);
     Twips::placer(TitreAlbum, 840, 75, 2460, 225);
@@ -47,9 +47,9 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
 
     Menus = new QMenu(this);
     Menus->setObjectName(QStringLiteral("Menus"));
-    Supp = Menus->addAction(Form2Textes::Supp);
+    Supp = Menus->addAction(TextesApercu::Supp);
     Supp->setObjectName(QStringLiteral("Supp"));
-    Paper = Menus->addAction(Form2Textes::Paper);
+    Paper = Menus->addAction(TextesApercu::Paper);
     Paper->setObjectName(QStringLiteral("Paper"));
 
     // An entry chosen by the user or the program is previewed; a click on the entry already

@@ -10,7 +10,7 @@
 
 namespace {
 constexpr int IntervalleBoutons = 200;
-const QColor Blanc(255, 255, 255);
+const QColor Blanc{255, 255, 255};
 using Teintes::Cyan;
 } // namespace
 

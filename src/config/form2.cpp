@@ -17,8 +17,8 @@
 #include "platform/desktop.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
-#include "platform/settingsstore.h"
-#include "startup/registre.h"
+#include "platform/settingsbatch.h"
+#include "startup/lecteurregistre.h"
 #include "vignettes/cachevignettes.h"
 #include "wallpaper/panneaujour.h"
 
@@ -78,7 +78,7 @@ void Form2::creerPanneaux() {
     Menu1 = new PictureButton(SSSplash1);
     Menu1->setObjectName(QStringLiteral("Menu1"));
     Twips::placer(Menu1, 11160, 480, 255, 270);
-    Menu1->setToolTip(Form2Textes::fermer);
+    Menu1->setToolTip(Form2Textes::Fermer);
     Menu1->setPictureUp(Decor::fermer(false));
     Menu1->setPictureStored(Decor::fermer(false));
     Menu1->setPictureDown(Decor::fermer(true));

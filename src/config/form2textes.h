@@ -8,7 +8,7 @@ namespace Form2Textes {
 
 inline const QString Legende = QStringLiteral("Lumivane V1.0");
 inline const QString Titre = QStringLiteral("Lumivane V1.0 - Configuration de l'écran de veille");
-inline const QString fermer = QStringLiteral("Fermer");
+inline const QString Fermer = QStringLiteral("Fermer");
 inline const QString OptionsNonEnregistrees =
     QStringLiteral("Les options du diaporama n'ont pas pu être enregistrées (dossier plein ou "
                    "protégé en écriture) : l'économiseur d'écran ne les trouvera pas.");

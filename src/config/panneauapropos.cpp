@@ -15,7 +15,7 @@ namespace {
 constexpr int LargeurOuverte = 3255;
 constexpr int LargeurDebutFermeture = 3000;
 constexpr int LargeurFinFermeture = 100;
-const QColor FondAPropos(240, 238, 228);
+const QColor FondAPropos{240, 238, 228};
 
 } // namespace
 

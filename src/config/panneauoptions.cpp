@@ -18,7 +18,7 @@
 
 namespace {
 
-const QColor TexteListe(192, 192, 255);
+const QColor TexteListe{192, 192, 255};
 
 // The stored index of an option, or the catalogue's default when the stored text is not one.
 int indexStocke(const SettingsStore& store, const Reglages::Entree& e, int nombre) {

@@ -10,8 +10,8 @@
 
 namespace {
 
-const QColor Encre(226, 236, 240);
-const QColor EncreSurvol(200, 245, 255);
+const QColor Encre{226, 236, 240};
+const QColor EncreSurvol{200, 245, 255};
 using Teintes::Cyan;
 
 QImage vide(const QSize& taille) {

@@ -1,9 +1,11 @@
 #include "desktop/desktopwallpaperfactory.h"
 
+#include "desktop/commandwallpaper.h"
 #include "desktop/fallbackwallpaper.h"
+#include "desktop/gsettingswallpaper.h"
 #include "desktop/nulldesktopwallpaper.h"
 #include "desktop/rootwindowwallpaper.h"
-#include "desktop/toolwallpaper.h"
+#include "desktop/xfcewallpaper.h"
 
 namespace {
 

@@ -44,7 +44,7 @@ QSize plusGrandEcran() {
 
 namespace {
 
-bool EcrireDans(const Pictures& pictures, const QImage& image, const QString& dossier,
+bool ecrireDans(const Pictures& pictures, const QImage& image, const QString& dossier,
                 QString& bitmap) {
     if (dossier.isEmpty() || !QDir().mkpath(dossier))
         return false;
@@ -56,18 +56,18 @@ bool EcrireDans(const Pictures& pictures, const QImage& image, const QString& do
 }
 
 // The copies handed to the desktop: LMV-1.bmp, LMV-2.bmp…
-const QRegularExpression& NomCopie() {
+const QRegularExpression& nomCopie() {
     static const QRegularExpression nom(QStringLiteral("^LMV-([1-9][0-9]{0,8})\\.bmp$"));
     return nom;
 }
 
 // The copies left in `dossier` by earlier applications, and the highest number they bear.
-QStringList CopiesDans(const QString& dossier, int& plusGrand) {
+QStringList copiesDans(const QString& dossier, int& plusGrand) {
     QStringList copies;
     if (dossier.isEmpty())
         return copies;
     for (const QString& nom : QDir(dossier).entryList(QDir::Files | QDir::System)) {
-        const QRegularExpressionMatch m = NomCopie().match(nom);
+        const QRegularExpressionMatch m = nomCopie().match(nom);
         if (!m.hasMatch())
             continue;
         copies << cheminDans(dossier, nom);
@@ -78,7 +78,7 @@ QStringList CopiesDans(const QString& dossier, int& plusGrand) {
 
 // A new name in the bitmap's folder for the same picture: a hard link, or a copy where the
 // file system has none. Empty when neither could be made.
-QString Copier(const QString& bitmap, int numero) {
+QString copier(const QString& bitmap, int numero) {
     const QString dossier = QFileInfo(bitmap).path();
     for (;; ++numero) {
         const QString copie = cheminDans(dossier, QStringLiteral("LMV-%1.bmp").arg(numero));
@@ -100,13 +100,13 @@ QString Copier(const QString& bitmap, int numero) {
 // copy the desktop showed so far keeps its picture). The earlier copies go once the desktop
 // took the new one; a refused copy goes at once, or each attempt would leave one behind. When
 // no copy can be made, LMV.bmp itself is handed over.
-bool Remettre(DesktopWallpaper& bureau, const QString& bitmap, const QString& dossierProgramme,
+bool remettre(DesktopWallpaper& bureau, const QString& bitmap, const QString& dossierProgramme,
               const QString& dossierSecours) {
     int plusGrand = 0;
     QStringList anciennes =
-        CopiesDans(dossierProgramme, plusGrand) + CopiesDans(dossierSecours, plusGrand);
+        copiesDans(dossierProgramme, plusGrand) + copiesDans(dossierSecours, plusGrand);
     anciennes.removeDuplicates();
-    const QString copie = Copier(bitmap, plusGrand + 1);
+    const QString copie = copier(bitmap, plusGrand + 1);
     // The end of the process lets the desktop take the file in full (a tool that hangs is
     // stopped by cancel()).
     const ImagePools::PendingWrite ecriture;
@@ -126,13 +126,13 @@ FondEcran ecrireFondEcran(const QString& chemin, QImage& Tempo, const Pictures& 
     Tempo = pictures.loadFitted(chemin, ecran);
     resultat.imageLue = !Tempo.isNull();
     if (resultat.imageLue) {
-        if (!EcrireDans(pictures, Tempo, dossierProgramme, resultat.bitmap))
-            EcrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
+        if (!ecrireDans(pictures, Tempo, dossierProgramme, resultat.bitmap))
+            ecrireDans(pictures, Tempo, dossierSecours, resultat.bitmap);
     }
     Tempo = QImage();
     if (!resultat.bitmap.isEmpty())
         resultat.bureauAccepte =
-            Remettre(bureau, resultat.bitmap, dossierProgramme, dossierSecours);
+            remettre(bureau, resultat.bitmap, dossierProgramme, dossierSecours);
     return resultat;
 }
 

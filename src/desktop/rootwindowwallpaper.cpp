@@ -1,5 +1,7 @@
 #include "desktop/rootwindowwallpaper.h"
 
+#include "platform/x11connection.h"
+
 #include <QImageReader>
 #include <QPainter>
 #include <QSysInfo>
@@ -103,17 +105,12 @@ bool RootWindowWallpaper::setWallpaper(const QString& imagePath) {
     const QImage picture = reader.read();
     if (picture.isNull())
         return false;
-    int screenNumber = 0;
-    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
-        xcb_connect(nullptr, &screenNumber), &xcb_disconnect);
-    xcb_connection_t* c = connection.get();
-    if (xcb_connection_has_error(c))
+    const X11Connection x11;
+    xcb_connection_t* c = x11.connection();
+    if (!c)
         return false;
     const xcb_setup_t* setup = xcb_get_setup(c);
-    auto screens = xcb_setup_roots_iterator(setup);
-    for (int i = 0; screens.rem && i < screenNumber; ++i)
-        xcb_screen_next(&screens);
-    const xcb_screen_t* screen = screens.rem ? screens.data : nullptr;
+    const xcb_screen_t* screen = x11.screen();
     if (!screen || !canvasLayout(setup, screen))
         return false;
     const xcb_window_t root = screen->root;

@@ -1,4 +1,4 @@
-#include "desktop/toolwallpaper.h"
+#include "desktop/xfcewallpaper.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

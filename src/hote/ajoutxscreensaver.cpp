@@ -1,5 +1,7 @@
 #include "hote/ajoutxscreensaver.h"
 
+#include "platform/printline.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -35,10 +37,6 @@ bool contientLumivane(const QList<QByteArray>& lignes, qsizetype debut, qsizetyp
         if (programme.match(QString::fromUtf8(lignes[i])).hasMatch())
             return true;
     return false;
-}
-
-void dire(const QString& ligne, FILE* flux) {
-    std::fputs((ligne + u'\n').toLocal8Bit().constData(), flux);
 }
 
 } // namespace
@@ -84,22 +82,24 @@ int ajouterXScreenSaver() {
     }
     const QByteArray nouveau = ajouterAuxProgrammes(fichier, defauts);
     if (nouveau.isEmpty()) {
-        dire(QStringLiteral("lumivane : ni %1 ni les réglages par défaut de xscreensaver ne "
-                            "contiennent de liste de programmes (xscreensaver est-il installé ?).")
-                 .arg(chemin),
-             stderr);
+        printLine(
+            QStringLiteral("lumivane : ni %1 ni les réglages par défaut de xscreensaver ne "
+                           "contiennent de liste de programmes (xscreensaver est-il installé ?).")
+                .arg(chemin),
+            stderr);
         return 1;
     }
     if (nouveau == fichier) {
-        dire(QStringLiteral("Lumivane figure déjà dans la liste des programmes de %1.").arg(chemin),
-             stdout);
+        printLine(
+            QStringLiteral("Lumivane figure déjà dans la liste des programmes de %1.").arg(chemin),
+            stdout);
         return 0;
     }
     QSaveFile sortie(chemin);
     if (!sortie.open(QIODevice::WriteOnly) || sortie.write(nouveau) < 0 || !sortie.commit()) {
-        dire(QStringLiteral("lumivane : impossible d'écrire %1 (%2).")
-                 .arg(chemin, sortie.errorString()),
-             stderr);
+        printLine(QStringLiteral("lumivane : impossible d'écrire %1 (%2).")
+                      .arg(chemin, sortie.errorString()),
+                  stderr);
         return 1;
     }
     // A running host reads its file again; without one, the next start reads it anyway.
@@ -111,8 +111,8 @@ int ajouterXScreenSaver() {
     hote.start();
     const bool relu = hote.waitForFinished(5000) && hote.exitStatus() == QProcess::NormalExit &&
                       hote.exitCode() == 0;
-    dire(QStringLiteral("Lumivane ajouté à la liste des programmes de %1%2.")
-             .arg(chemin, relu ? QStringLiteral(" ; xscreensaver l'a relue") : QString()),
-         stdout);
+    printLine(QStringLiteral("Lumivane ajouté à la liste des programmes de %1%2.")
+                  .arg(chemin, relu ? QStringLiteral(" ; xscreensaver l'a relue") : QString()),
+              stdout);
     return 0;
 }

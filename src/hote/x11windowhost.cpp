@@ -5,26 +5,14 @@
 #include <cstdlib>
 #include <xcb/xcb.h>
 
-X11WindowHost::~X11WindowHost() {
-    if (m_connection)
-        xcb_disconnect(m_connection);
-}
-
-xcb_connection_t* X11WindowHost::connection() const {
-    if (!m_opened) {
-        m_opened = true;
-        m_connection = xcb_connect(nullptr, &m_screen);
-        if (xcb_connection_has_error(m_connection)) {
-            // A failed connection is still an object to free.
-            xcb_disconnect(m_connection);
-            m_connection = nullptr;
-        }
-    }
-    return m_connection;
+const X11Connection& X11WindowHost::x11() const {
+    if (!m_x11)
+        m_x11 = std::make_unique<X11Connection>();
+    return *m_x11;
 }
 
 QSize X11WindowHost::clientSize(quintptr foreign) const {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = x11().connection();
     if (!c || foreign == 0)
         return {};
     xcb_generic_error_t* error = nullptr;
@@ -41,7 +29,7 @@ QSize X11WindowHost::clientSize(quintptr foreign) const {
 bool X11WindowHost::embed(QWidget& widget, quintptr foreign) {
     if (!clientSize(foreign).isValid())
         return false;
-    QWindow* host = QWindow::fromWinId(WId(foreign));
+    QWindow* host = QWindow::fromWinId(static_cast<WId>(foreign));
     if (!host)
         return false;
     widget.winId(); // creates the native window
@@ -54,11 +42,5 @@ bool X11WindowHost::embed(QWidget& widget, quintptr foreign) {
 }
 
 quintptr X11WindowHost::rootWindow() const {
-    xcb_connection_t* c = connection();
-    if (!c)
-        return 0;
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; it.rem && i < m_screen; ++i)
-        xcb_screen_next(&it);
-    return it.rem ? quintptr(it.data->root) : 0;
+    return x11().root();
 }

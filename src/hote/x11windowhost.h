@@ -1,8 +1,9 @@
 #pragma once
 
 #include "hote/windowhost.h"
+#include "platform/x11connection.h"
 
-struct xcb_connection_t;
+#include <memory>
 
 // WindowHost for X11: the foreign window is looked up on the X server and our window is
 // reparented into it. One connection of its own, opened at the first lookup, serves every later
@@ -12,7 +13,6 @@ struct xcb_connection_t;
 class X11WindowHost final : public WindowHost {
 public:
     X11WindowHost() = default;
-    ~X11WindowHost() override;
     X11WindowHost(const X11WindowHost&) = delete;
     X11WindowHost& operator=(const X11WindowHost&) = delete;
 
@@ -21,9 +21,7 @@ public:
     quintptr rootWindow() const override;
 
 private:
-    xcb_connection_t* connection() const;
+    const X11Connection& x11() const;
 
-    mutable xcb_connection_t* m_connection = nullptr;
-    mutable int m_screen = 0;
-    mutable bool m_opened = false;
+    mutable std::unique_ptr<X11Connection> m_x11;
 };

@@ -1,6 +1,7 @@
 #include "pictures/exifthumbnail.h"
 
 #include "pictures/transformations.h"
+#include "platform/regularfile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -100,7 +101,7 @@ template <typename Read> Data load(Read read) {
 } // namespace
 
 QImage ExifThumbnail::fromFile(const QString& path) {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (!isRegularFile(path))
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

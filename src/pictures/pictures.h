@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QSemaphore>
 #include <QSize>
 #include <QString>
 
@@ -28,16 +27,4 @@ public:
     // Writes a 24-bit Windows bitmap; the file is replaced only once it is complete.
     virtual bool saveBmp(const QImage& image, const QString& path,
                          QString* error = nullptr) const = 0;
-};
-
-class QtPictures final : public Pictures {
-public:
-    QImage load(const QString& path) const override;
-    QImage loadFitted(const QString& path, const QSize& bound) const override;
-    QSize size(const QString& path) const override;
-    bool saveBmp(const QImage& image, const QString& path, QString* error) const override;
-
-private:
-    // The bound in MiB, taken by each decode for as long as it runs.
-    mutable QSemaphore m_budget{int(maxDecodeBytes / (1024 * 1024))};
 };

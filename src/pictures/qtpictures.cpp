@@ -1,9 +1,11 @@
+#include "pictures/qtpictures.h"
+
 #include "pictures/decodeplan.h"
 #include "pictures/pictureheader.h"
-#include "pictures/pictures.h"
 #include "pictures/reducedjpeg.h"
 #include "pictures/transformations.h"
 #include "platform/imagepools.h"
+#include "platform/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,12 +17,6 @@
 #include <cmath>
 
 namespace {
-
-// Only regular files are read: a FIFO would block the reader until another process writes to
-// it, and a device may never end.
-bool isReadableFile(const QString& path) {
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
 
 // Pixels counted up to 2^40, far past any bound, so that a header's huge sides cannot overflow.
 qint64 decodedBytes(const QSize& size) {
@@ -90,7 +86,7 @@ std::optional<QImage> reducedJpeg(const QString& path, const QSize& target) {
 }
 
 QImage decodeScaled(const QString& path, const QSize& bound, QSemaphore& budget) {
-    if (!isReadableFile(path))
+    if (!isRegularFile(path))
         return {};
     // Read before the reader opens the file: what the header says of the decode's memory, and
     // whether a JPEG's data ends early (its reader would fill the rest with grey).
@@ -150,7 +146,7 @@ QImage QtPictures::loadFitted(const QString& path, const QSize& bound) const {
 }
 
 QSize QtPictures::size(const QString& path) const {
-    if (!isReadableFile(path))
+    if (!isRegularFile(path))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);

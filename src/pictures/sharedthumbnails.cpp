@@ -1,5 +1,7 @@
 #include "pictures/sharedthumbnails.h"
 
+#include "platform/regularfile.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
@@ -37,7 +39,7 @@ QImage SharedThumbnails::find(const QString& path, const QSize& needed) const {
                                       [](const QString& f) { return f.isEmpty(); }))
         return {};
     const QFileInfo info(path);
-    if (!info.isFile())
+    if (!isRegularFile(info))
         return {};
     const QByteArray uri = QUrl::fromLocalFile(info.absoluteFilePath()).toEncoded();
     const QString name =

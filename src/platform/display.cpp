@@ -1,7 +1,8 @@
 #include "platform/display.h"
 
+#include "platform/x11connection.h"
+
 #include <QByteArray>
-#include <xcb/xcb.h>
 
 bool displayAvailable() {
     // Another window system chosen by the user (offscreen, Wayland) is left to Qt.
@@ -10,8 +11,5 @@ bool displayAvailable() {
         return true;
     if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
-    xcb_connection_t* connexion = xcb_connect(nullptr, nullptr);
-    const bool ouverte = xcb_connection_has_error(connexion) == 0;
-    xcb_disconnect(connexion);
-    return ouverte;
+    return X11Connection().connected();
 }

@@ -51,27 +51,27 @@ QString texteAide() {
         "  --help                 affiche cette aide\n"
         "  --version              affiche la version\n"
         "\n"
-        "Sans argument reconnu, le programme se termine sans ouvrir de fenêtre.\n");
+        "Sans argument reconnu, le programme se termine sans ouvrir de fenêtre.");
 }
 
 QString texteVersion(const QString& version) {
-    return QStringLiteral("Lumivane %1\n").arg(version);
+    return QStringLiteral("Lumivane %1").arg(version);
 }
 
 QString messageSansEcran() {
     return QStringLiteral("lumivane : aucun écran disponible (la variable DISPLAY ne désigne "
-                          "aucun serveur X accessible).\n");
+                          "aucun serveur X accessible).");
 }
 
 QString messageHoteSansX11() {
     return QStringLiteral("lumivane : les modes /P, --root et --window-id dessinent dans la "
                           "fenêtre d'un autre programme et demandent une session X11 ; sous "
-                          "Wayland, utilisez lumivane --veille on.\n");
+                          "Wayland, utilisez lumivane --veille on.");
 }
 
 QString messageSansSourceInactivite() {
     return QStringLiteral("lumivane : aucune source d'inactivité ne répond (ni GNOME, ni "
-                          "org.freedesktop.ScreenSaver, ni l'extension d'économiseur de X11).\n");
+                          "org.freedesktop.ScreenSaver, ni l'extension d'économiseur de X11).");
 }
 
 bool modeHote(const QString& ligneCommande, const QString& variableFenetreHote) {

@@ -25,7 +25,7 @@ Lancement genreDeLancement(const QString& ligneCommande, const QString& variable
 // another instance owns it.
 void terminerSansFenetre(SettingsStore& settings, InstanceLock& instance);
 
-// Texts of a start from a terminal, each ending with a line feed.
+// Texts of a start from a terminal, without the final line feed (printLine adds it).
 QString texteAide();
 QString texteVersion(const QString& version);
 QString messageSansEcran();

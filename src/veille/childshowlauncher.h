@@ -19,9 +19,3 @@ public:
 private:
     QProcess m_process;
 };
-
-// Reads the processes of this user in /proc; a host counts when it runs on our DISPLAY.
-class ProcScreenSaverHosts final : public ScreenSaverHosts {
-public:
-    bool hostRunning() const override;
-};

@@ -1,5 +1,7 @@
 #include "veille/commandeveille.h"
 
+#include "platform/printline.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,10 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-void dire(const QString& ligne, FILE* flux = stdout) {
-    std::fputs((ligne + u'\n').toLocal8Bit().constData(), flux);
-}
 
 // The desktop entry's quoting: a path with blanks or quotes is written between double quotes.
 QString argumentEntree(const QString& texte) {
@@ -62,9 +60,9 @@ int activerVeille(const QString& programme) {
     QSaveFile entree(chemin);
     if (!entree.open(QIODevice::WriteOnly) || entree.write(texteEntreeVeille(programme)) < 0 ||
         !entree.commit()) {
-        dire(QStringLiteral("lumivane : impossible d'écrire %1 (%2).")
-                 .arg(chemin, entree.errorString()),
-             stderr);
+        printLine(QStringLiteral("lumivane : impossible d'écrire %1 (%2).")
+                      .arg(chemin, entree.errorString()),
+                  stderr);
         return 1;
     }
     const auto verrou = verrouVeille();
@@ -79,23 +77,23 @@ int activerVeille(const QString& programme) {
         veille.setStandardOutputFile(QProcess::nullDevice());
         veille.setStandardErrorFile(QProcess::nullDevice());
         if (!veille.startDetached()) {
-            dire(QStringLiteral("lumivane : veille activée pour les prochaines sessions "
-                                "(%1), mais impossible de la démarrer maintenant.")
-                     .arg(chemin),
-                 stderr);
+            printLine(QStringLiteral("lumivane : veille activée pour les prochaines sessions "
+                                     "(%1), mais impossible de la démarrer maintenant.")
+                          .arg(chemin),
+                      stderr);
             return 1;
         }
     }
-    dire(QStringLiteral("Veille activée : le diaporama démarrera quand l'ordinateur restera "
-                        "inactif, dès maintenant et à chaque session (%1).")
-             .arg(chemin));
+    printLine(QStringLiteral("Veille activée : le diaporama démarrera quand l'ordinateur restera "
+                             "inactif, dès maintenant et à chaque session (%1).")
+                  .arg(chemin));
     return 0;
 }
 
 int desactiverVeille() {
     const QString chemin = cheminEntreeVeille();
     if (QFile::exists(chemin) && !QFile::remove(chemin)) {
-        dire(QStringLiteral("lumivane : impossible de supprimer %1.").arg(chemin), stderr);
+        printLine(QStringLiteral("lumivane : impossible de supprimer %1.").arg(chemin), stderr);
         return 1;
     }
     const auto verrou = verrouVeille();
@@ -107,9 +105,10 @@ int desactiverVeille() {
         arretee = ::kill(static_cast<pid_t>(pid), SIGTERM) == 0;
     else
         verrou->unlock();
-    dire(arretee ? QStringLiteral("Veille désactivée : entrée de démarrage supprimée et veille "
-                                  "arrêtée.")
-                 : QStringLiteral("Veille désactivée : entrée de démarrage supprimée, aucune "
-                                  "veille ne tournait."));
+    printLine(arretee
+                  ? QStringLiteral("Veille désactivée : entrée de démarrage supprimée et veille "
+                                   "arrêtée.")
+                  : QStringLiteral("Veille désactivée : entrée de démarrage supprimée, aucune "
+                                   "veille ne tournait."));
     return 0;
 }

@@ -23,3 +23,9 @@ std::optional<T> callSessionBus(const QString& service, const QString& path, con
         return std::nullopt;
     return reply.value();
 }
+
+// A method of the interface named as its service, the usual case of the desktops' services.
+template <typename T>
+std::optional<T> callService(const QString& service, const QString& path, const QString& method) {
+    return callSessionBus<T>(service, path, service, method);
+}

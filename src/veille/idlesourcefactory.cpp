@@ -1,5 +1,6 @@
-#include "veille/dbusidlesources.h"
+#include "veille/gnomeidlesource.h"
 #include "veille/idlesource.h"
+#include "veille/screensaveridlesource.h"
 #include "veille/x11idlesource.h"
 
 #include <QtGlobal>

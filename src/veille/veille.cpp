@@ -3,6 +3,7 @@
 #include "platform/settingsstore.h"
 #include "settings/reglages.h"
 #include "veille/idlesource.h"
+#include "veille/screensaverhosts.h"
 #include "veille/showlauncher.h"
 
 #include <QRegularExpression>

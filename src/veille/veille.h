@@ -1,5 +1,7 @@
 #pragma once
 
+#include "veille/screensaverhosts.h"
+
 #include <QObject>
 #include <QTimer>
 #include <chrono>

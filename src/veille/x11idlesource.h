@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/x11connection.h"
 #include "veille/idlesource.h"
 
-struct xcb_connection_t;
+#include <memory>
 
 // The X server's screen-saver extension: milliseconds since the last input on the display.
 class X11IdleSource final : public IdleSource {
@@ -16,7 +17,6 @@ public:
     std::optional<std::chrono::milliseconds> idleTime() override;
 
 private:
-    X11IdleSource(xcb_connection_t* connection, quint32 root);
-    xcb_connection_t* m_connection;
-    quint32 m_root;
+    explicit X11IdleSource(std::unique_ptr<X11Connection> x11);
+    std::unique_ptr<X11Connection> m_x11;
 };

@@ -3,6 +3,7 @@
 #include "pictures/pictures.h"
 #include "platform/imagepools.h"
 #include "vignettes/cachevignettes.h"
+#include "vignettes/indexcache.h"
 #include "vignettes/vignettesdejafaites.h"
 
 #include <QDir>

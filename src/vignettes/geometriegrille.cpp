@@ -11,7 +11,7 @@ namespace {
 
 constexpr double TwipsParPixel = 15;
 
-int Pixels(double twips) {
+int pixels(double twips) {
     return qRound(twips / TwipsParPixel);
 }
 
@@ -40,8 +40,8 @@ QRectF AfficherThumb2(const QSizeF& naturelle, const QRectF& cellule) {
 }
 
 QSize tailleBitmap(const QSizeF& affichee) {
-    return QSize(std::max(1, qRound(FacteurCache * Pixels(affichee.width()))),
-                 std::max(1, qRound(FacteurCache * Pixels(affichee.height()))));
+    return QSize(std::max(1, qRound(FacteurCache * pixels(affichee.width()))),
+                 std::max(1, qRound(FacteurCache * pixels(affichee.height()))));
 }
 
 QSize tailleAffichee(const QSize& bitmap) {

@@ -81,7 +81,7 @@ EditeurFonds::Issue EditeurFonds::confirmer(const QString& chemin) {
 }
 
 bool EditeurFonds::enlever() {
-    if (m_jour < 0 || !m_services.prompts.askYesNo(TextesFonds::enlever))
+    if (m_jour < 0 || !m_services.prompts.askYesNo(TextesFonds::Enlever))
         return false;
     Reglages::effacer(m_services.settings, Reglages::wall(m_jour));
     m_avis.verifier();

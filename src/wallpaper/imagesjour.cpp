@@ -10,8 +10,8 @@
 namespace {
 
 using Teintes::Cyan;
-const QColor Bordure(206, 222, 228);
-const QColor BordureSurvol(236, 248, 252);
+const QColor Bordure{206, 222, 228};
+const QColor BordureSurvol{236, 248, 252};
 
 // A little screen on its foot; the sun stands at `hauteurSoleil` (0 below the hills, 1 high).
 QImage ecran(const QColor& fond, double hauteurSoleil, bool survol, bool actif) {
@@ -79,7 +79,7 @@ QList<QImage> images(const QColor& fond) {
             auto* ligne = reinterpret_cast<QRgb*>(im.scanLine(y));
             for (int x = 0; x < im.width(); ++x)
                 if (ligne[x] == cle)
-                    ligne[x] = masque.rgb();
+                    ligne[x] = Masque.rgb();
         }
     return liste;
 }

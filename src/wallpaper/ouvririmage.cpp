@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/prompts.h"
+#include "platform/regularfile.h"
 #include "wallpaper/textesfonds.h"
 
 #include <QFileInfo>
@@ -10,7 +11,7 @@
 
 bool estUneImage(const QString& chemin) {
     const QFileInfo info(chemin);
-    if (!info.isFile())
+    if (!isRegularFile(info))
         return false;
     QImageReader lecteur(chemin);
     lecteur.setDecideFormatFromContent(true);

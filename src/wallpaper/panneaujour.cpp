@@ -16,7 +16,7 @@
 
 namespace {
 
-const QColor Jaune(255, 255, 0);
+const QColor Jaune{255, 255, 0};
 constexpr int IntervalleImages = 300;
 
 template <typename W> W* nomme(W* w, const QString& nom) {
@@ -38,7 +38,7 @@ PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme, QW
     for (const QImage& im : ImagesJour::images(Decor::fondPanneau))
         ImageList2.add(im);
     for (PictureButton* b : {Sel, DeValider, Valider}) {
-        b->setMaskColor(ImagesJour::masque);
+        b->setMaskColor(ImagesJour::Masque);
         b->setPictureUp(ImageList2.picture(1));
         b->setPictureDown(ImageList2.last());
     }

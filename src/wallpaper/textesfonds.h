@@ -21,7 +21,7 @@ inline const QString Selection = QStringLiteral("Sélection");
 inline const QString Deselection = QStringLiteral("Désélection");
 
 inline const QString Accepter = QStringLiteral("Cliquez sur OUI pour accepter cette image ?");
-inline const QString enlever = QStringLiteral("Etes vous sur de vouloir enlever cette image ?");
+inline const QString Enlever = QStringLiteral("Etes vous sur de vouloir enlever cette image ?");
 inline const QString JourNonEnregistre =
     QStringLiteral("L'image du jour n'a pas pu être enregistrée (dossier plein ou protégé en "
                    "écriture) : l'économiseur d'écran ne la trouvera pas.");

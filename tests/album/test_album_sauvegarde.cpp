@@ -4,6 +4,7 @@
 #include "album/textesalbum.h"
 #include "bancalbum.h"
 #include "fichiers.h"
+#include "memorysettingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,25 +13,6 @@
 namespace {
 
 using Sauvegarde = Album::Sauvegarde;
-
-// Settings in memory, for albums too long for the file-backed store to rewrite quickly.
-class MemoireReglages final : public SettingsStore {
-public:
-    QMap<QString, QString> v;
-    bool refuse = false; // every write is lost, as on a full disk
-    bool writeFailed() const override { return refuse; }
-    QString read(const QString& s, const QString& k, const QString& d) const override {
-        return v.value(s + u'/' + k, d);
-    }
-    void write(const QString& s, const QString& k, const QString& x) override {
-        v[s + u'/' + k] = x;
-    }
-    void removeKey(const QString& s, const QString& k) override { v.remove(s + u'/' + k); }
-    void removeSection(const QString& s) override {
-        v.removeIf(
-            [&](QMap<QString, QString>::iterator it) { return it.key().startsWith(s + u'/'); });
-    }
-};
 
 } // namespace
 
@@ -149,7 +131,7 @@ private slots:
     // mirror complete.
     void tropDePhotos() {
         TestServices ts;
-        MemoireReglages reglages;
+        MemorySettingsStore reglages;
         QTemporaryDir dir;
         Album album(reglages, ts.prompts, ts.files, dir.path());
         const QString fichier = dir.filePath(QStringLiteral("grand.alb"));
@@ -169,8 +151,8 @@ private slots:
     // The store kept nothing of the saves: the user hears it once, however many follow.
     void reglagesPerdus() {
         TestServices ts;
-        MemoireReglages reglages;
-        reglages.refuse = true;
+        MemorySettingsStore reglages;
+        reglages.failWrites = true;
         QTemporaryDir dir;
         Album album(reglages, ts.prompts, ts.files, dir.path());
         album.Liste = photos(2);

@@ -1,7 +1,7 @@
 // The preview loader: only the latest request is answered, on the UI thread, with the picture
 // decoded at the size of its place.
 #include "browser/chargeurapercu.h"
-#include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 #include "samples.h"
 #include "vignettes/ajustement.h"
 

@@ -1,6 +1,6 @@
 #include "browser/grillevignettes.h"
 #include "decor/twips.h"
-#include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 
 #include <QApplication>
 #include <QDir>

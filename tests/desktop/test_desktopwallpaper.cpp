@@ -2,8 +2,9 @@
 // xfconf-query with xfconfd for real, on a private session bus; fake programs first on PATH
 // that record their arguments for the tools that need a running desktop.
 
+#include "desktop/commandwallpaper.h"
 #include "desktop/desktopwallpaperfactory.h"
-#include "desktop/toolwallpaper.h"
+#include "desktop/gsettingswallpaper.h"
 
 #include <QDir>
 #include <QFile>

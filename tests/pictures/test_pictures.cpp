@@ -1,4 +1,4 @@
-#include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 #include "platform/largebuffers.h"
 #include "samples.h"
 

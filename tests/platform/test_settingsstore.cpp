@@ -1,4 +1,5 @@
 #include "platform/inisettingsstore.h"
+#include "platform/settingsbatch.h"
 
 #include <QCoreApplication>
 #include <QProcess>

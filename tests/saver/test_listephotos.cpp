@@ -1,5 +1,6 @@
 #include "album/miroir.h"
 #include "doubles.h"
+#include "platform/stdrandomsource.h"
 #include "saver/listephotos.h"
 #include "settings/reglages.h"
 

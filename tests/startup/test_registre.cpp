@@ -1,5 +1,5 @@
 #include "doubles.h"
-#include "startup/registre.h"
+#include "startup/lecteurregistre.h"
 
 #include <QTest>
 

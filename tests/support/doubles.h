@@ -5,6 +5,7 @@
 #include "desktop/desktopwallpaper.h"
 #include "hote/windowhost.h"
 #include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/filechooser.h"
@@ -14,6 +15,7 @@
 #include "platform/randomsource.h"
 #include "platform/registrybackend.h"
 #include "platform/services.h"
+#include "platform/stdrandomsource.h"
 
 #include <QCoreApplication>
 #include <QList>

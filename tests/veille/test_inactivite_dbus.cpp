@@ -2,8 +2,9 @@
 // inhibitions, against stand-ins on a private bus by Xvfb: the real ones need a whole desktop.
 
 #include "veille/childshowlauncher.h"
-#include "veille/dbusidlesources.h"
 #include "veille/idleinhibition.h"
+#include "veille/procscreensaverhosts.h"
+#include "veille/screensaveridlesource.h"
 #include "veille/veille.h"
 
 #include <QDBusConnection>

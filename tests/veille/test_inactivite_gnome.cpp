@@ -1,7 +1,7 @@
 // GNOME's idle monitor as the idle source, against its compositor running headless on a private
 // bus (sur_bus.sh --mutter); input comes through the compositor's remote-desktop interface.
 
-#include "veille/dbusidlesources.h"
+#include "veille/gnomeidlesource.h"
 
 #include <QDBusConnection>
 #include <QDBusInterface>

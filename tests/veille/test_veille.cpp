@@ -1,9 +1,10 @@
 // The idle watcher's rules (its whole run: test_veille_e2e); the X11 host's program list.
 
 #include "hote/ajoutxscreensaver.h"
-#include "veille/childshowlauncher.h"
+#include "veille/procscreensaverhosts.h"
 #include "veille/veille.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 

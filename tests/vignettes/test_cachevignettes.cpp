@@ -1,4 +1,5 @@
 #include "vignettes/cachevignettes.h"
+#include "vignettes/indexcache.h"
 
 #include <QDir>
 #include <QFile>

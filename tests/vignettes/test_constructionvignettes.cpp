@@ -1,9 +1,10 @@
 #include "doubles.h"
 #include "fichiers.h"
-#include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 #include "samples.h"
 #include "vignettes/cachevignettes.h"
 #include "vignettes/constructionvignettes.h"
+#include "vignettes/indexcache.h"
 
 #include <QDir>
 #include <QFile>

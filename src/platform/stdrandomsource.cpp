@@ -1,6 +1,7 @@
-#include "platform/randomsource.h"
+#include "platform/stdrandomsource.h"
 
 #include <chrono>
+#include <cstdint>
 
 void StdRandomSource::seedFromClock() {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();

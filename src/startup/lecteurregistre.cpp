@@ -1,4 +1,4 @@
-#include "startup/registre.h"
+#include "startup/lecteurregistre.h"
 
 namespace {
 const QString Malforme = QStringLiteral("@");

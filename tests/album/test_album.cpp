@@ -95,12 +95,12 @@ private slots:
                           .arg(i % MaxPhotosFichierAlbum, 4, 10, QChar(u'0'))
                           .arg(i)
                           .toLatin1();
-        QTest::newRow("missing") << QByteArray("-") << qint64(0) << -1 << 0;
-        QTest::newRow("no valid line")
+        QTest::newRow("absent") << QByteArray("-") << qint64(0) << -1 << 0;
+        QTest::newRow("aucune ligne valide")
             << QByteArray("rien\r\nx 0001 /a.jpg\r\n") << qint64(0) << -1 << 1;
-        QTest::newRow("too large, not read")
+        QTest::newRow("trop gros, non lu")
             << QByteArray("0000 /a.jpg\r\n") << MaxOctetsFichierAlbum + 1 << -1 << 2;
-        QTest::newRow("too many lines") << lignes << qint64(0) << int(MaxPhotosFichierAlbum) << 3;
+        QTest::newRow("trop de lignes") << lignes << qint64(0) << int(MaxPhotosFichierAlbum) << 3;
     }
     void fichierRefuse() {
         QFETCH(QByteArray, octets);

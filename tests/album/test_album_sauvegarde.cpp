@@ -165,8 +165,8 @@ private slots:
 
     void enregistrerSous_data() {
         QTest::addColumn<bool>("inscriptible");
-        QTest::newRow("saved as B") << true;
-        QTest::newRow("B cannot be written") << false;
+        QTest::newRow("enregistré sous B") << true;
+        QTest::newRow("B non inscriptible") << false;
     }
     // After a save under another name every later save goes to that file, and the next start
     // reopens it; a save that failed leaves the album A's.

@@ -34,7 +34,7 @@ void TestTransitionPanel::sansDureePasDeFondu_data() {
     QTest::addColumn<int>("duree");
     QTest::addColumn<bool>("visible");
     QTest::newRow("0 ms") << 0 << true;
-    QTest::newRow("negatif") << -5 << true;
+    QTest::newRow("négatif") << -5 << true;
     QTest::newRow("cache") << 800 << false;
 }
 

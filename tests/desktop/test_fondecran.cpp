@@ -132,7 +132,7 @@ void TestFondEcran::rienSansImageDuJour_data() {
     QTest::newRow("blancs") << "   " << true << true;
     QTest::newRow("liste de photos vide") << "image" << false << true;
     // With several screens, only the show of the first applies the wallpaper.
-    QTest::newRow("show d'un autre écran") << "image" << true << false;
+    QTest::newRow("spectacle d'un autre écran") << "image" << true << false;
 }
 
 void TestFondEcran::rienSansImageDuJour() {
@@ -291,7 +291,7 @@ void TestFondEcran::cheminDans_data() {
                              << "/opt/lumivane/LMV.bmp";
     QTest::newRow("racine") << "/"
                             << "/LMV.bmp";
-    QTest::newRow("separateur final") << "/var/x/"
+    QTest::newRow("séparateur final") << "/var/x/"
                                       << "/var/x/LMV.bmp";
 }
 

@@ -25,11 +25,11 @@ void TestHote::fenetreHote_data() {
     QTest::addColumn<QString>("ligne");
     QTest::addColumn<QString>("variable");
     QTest::addColumn<Id>("attendu");
-    QTest::newRow("hexadecimal") << "-window-id 0x1A00003"
+    QTest::newRow("hexadécimal") << "-window-id 0x1A00003"
                                  << "" << Id(0x1a00003);
-    QTest::newRow("decimal") << "-window-id 27262979"
+    QTest::newRow("décimal") << "-window-id 27262979"
                              << "" << Id(27262979);
-    QTest::newRow("zero initial reste decimal") << "-window-id 010"
+    QTest::newRow("zéro initial reste décimal") << "-window-id 010"
                                                 << "" << Id(10);
     QTest::newRow("avant la variable") << "-window-id 5"
                                        << "0x9" << Id(5);

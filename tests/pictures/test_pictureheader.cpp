@@ -66,12 +66,12 @@ private slots:
         QByteArray adam7 = written("png", false);
         adam7[28] = 1;
         QTest::newRow("PNG") << written("png", false) << false << false << true;
-        QTest::newRow("PNG interlaced") << adam7 << true << false << true;
-        QTest::newRow("JPEG baseline") << baseline << false << false << true;
-        QTest::newRow("JPEG progressive") << written("jpeg", true) << false << true << true;
-        QTest::newRow("JPEG cut short")
+        QTest::newRow("PNG entrelacé") << adam7 << true << false << true;
+        QTest::newRow("JPEG séquentiel") << baseline << false << false << true;
+        QTest::newRow("JPEG progressif") << written("jpeg", true) << false << true << true;
+        QTest::newRow("JPEG tronqué")
             << baseline.left(baseline.size() * 2 / 3) << false << false << false;
-        QTest::newRow("JPEG with a trailer")
+        QTest::newRow("JPEG suivi de données")
             << baseline + QByteArray(300, '\xff') << false << false << true;
     }
     void enTete() {
@@ -93,13 +93,13 @@ private slots:
     void bornee_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("JPEG baseline 16000") << jpegMarkers(0xc0, 16000, 3) << false;
-        QTest::newRow("JPEG progressive 16000") << jpegMarkers(0xc2, 16000, 3) << true;
-        QTest::newRow("JPEG progressive 3000") << jpegMarkers(0xc2, 3000, 1) << false;
-        QTest::newRow("JPEG one component a scan 16000") << jpegMarkers(0xc0, 16000, 1) << true;
+        QTest::newRow("JPEG séquentiel 16000") << jpegMarkers(0xc0, 16000, 3) << false;
+        QTest::newRow("JPEG progressif 16000") << jpegMarkers(0xc2, 16000, 3) << true;
+        QTest::newRow("JPEG progressif 3000") << jpegMarkers(0xc2, 3000, 1) << false;
+        QTest::newRow("JPEG une composante par passe 16000") << jpegMarkers(0xc0, 16000, 1) << true;
         QTest::newRow("PNG 12000") << pngHeader(12000, false) << false;
-        QTest::newRow("PNG interlaced 12000") << pngHeader(12000, true) << true;
-        QTest::newRow("PNG interlaced, largest side") << pngHeader(0x7fffffff, true) << true;
+        QTest::newRow("PNG entrelacé 12000") << pngHeader(12000, true) << true;
+        QTest::newRow("PNG entrelacé, plus grand côté") << pngHeader(0x7fffffff, true) << true;
     }
     void bornee() {
         QFETCH(QByteArray, bytes);

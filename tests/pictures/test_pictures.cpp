@@ -82,13 +82,13 @@ private slots:
         QTest::addColumn<QSize>("bound");
         QTest::addColumn<QSize>("natural");
         QTest::addColumn<QSize>("fitted");
-        QTest::newRow("plain") << "plain.jpg" << QSize(100, 100) << QSize(200, 100)
-                               << QSize(100, 50);
-        QTest::newRow("EXIF rotation")
+        QTest::newRow("simple") << "plain.jpg" << QSize(100, 100) << QSize(200, 100)
+                                << QSize(100, 50);
+        QTest::newRow("rotation EXIF")
             << "rotated.jpg" << QSize(50, 50) << QSize(100, 200) << QSize(25, 50);
-        QTest::newRow("never enlarged")
+        QTest::newRow("jamais agrandie")
             << "small.jpg" << QSize(1920, 1080) << QSize(160, 120) << QSize(160, 120);
-        QTest::newRow("large JPEG")
+        QTest::newRow("grande JPEG")
             << "big.jpg" << QSize(800, 800) << QSize(1600, 1067) << QSize(800, 533);
         QTest::newRow("GIF") << "anim.gif" << QSize(150, 150) << QSize(300, 400) << QSize(112, 150);
         QTest::newRow("BMP") << "bitmap.bmp" << QSize(600, 600) << QSize(1200, 400)
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(Samples::write(Samples::paint(QSize(40, 30), 2), small, Samples::Format::Gif));
         QByteArray gif = readFile(small);
         qToLittleEndian<quint16>(3000, gif.data() + 6); // the screen, wider than the frame
-        QTest::newRow("GIF screen wider than its frame") << gif << QSize(3000, 30);
+        QTest::newRow("GIF dont l'écran dépasse l'image") << gif << QSize(3000, 30);
     }
     void decodeePlusGrandeQuAnnoncee() {
         QFETCH(QByteArray, bytes);
@@ -136,13 +136,13 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("orientation");
         QTest::addColumn<int>("bound");
-        QTest::newRow("sequential") << "sequential" << 0 << 300;
-        QTest::newRow("turned by EXIF") << "sequential" << 6 << 300;
-        QTest::newRow("mirrored by EXIF") << "sequential" << 2 << 300;
+        QTest::newRow("séquentielle") << "sequential" << 0 << 300;
+        QTest::newRow("tournée par l'EXIF") << "sequential" << 6 << 300;
+        QTest::newRow("retournée par l'EXIF") << "sequential" << 2 << 300;
         QTest::newRow("progressive") << "progressive" << 0 << 300;
-        QTest::newRow("grey") << "grey" << 0 << 300;
+        QTest::newRow("gris") << "grey" << 0 << 300;
         // An eighth of the picture still holds more than three rows for each row of the result.
-        QTest::newRow("many rows a row") << "sequential" << 0 << 23;
+        QTest::newRow("plusieurs lignes par ligne") << "sequential" << 0 << 23;
     }
     void jpegReduitCommeLeLecteur() {
         QFETCH(QString, form);
@@ -212,13 +212,13 @@ private slots:
     void fichiersInutilisables_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content"); // written when not null
-        QTest::newRow("empty path") << QString() << QByteArray();
-        QTest::newRow("missing") << "absent.jpg" << QByteArray();
-        QTest::newRow("text") << "text.jpg" << QByteArray("not a picture at all");
-        QTest::newRow("empty file") << "empty.bmp" << QByteArray("");
-        QTest::newRow("folder") << "folder.jpg" << QByteArray();
+        QTest::newRow("chemin vide") << QString() << QByteArray();
+        QTest::newRow("absente") << "absent.jpg" << QByteArray();
+        QTest::newRow("texte") << "text.jpg" << QByteArray("not a picture at all");
+        QTest::newRow("fichier vide") << "empty.bmp" << QByteArray("");
+        QTest::newRow("dossier") << "folder.jpg" << QByteArray();
         QTest::newRow("FIFO") << "fifo.jpg" << QByteArray();
-        QTest::newRow("device") << "/dev/zero" << QByteArray();
+        QTest::newRow("périphérique") << "/dev/zero" << QByteArray();
     }
     void fichiersInutilisables() {
         QFETCH(QString, file);
@@ -242,9 +242,9 @@ private slots:
         QTest::addColumn<bool>("plausible"); // padded to the length such a picture needs
         QTest::addColumn<QSize>("loaded");   // invalid when refused
         // Decoded at a half it would need 400 MB; at a quarter it fits.
-        QTest::newRow("20000, decoded at a quarter") << 20000 << true << QSize(5000, 5000);
-        QTest::newRow("20000 in 3 KB") << 20000 << false << QSize();
-        QTest::newRow("65500 in 3 KB") << 65500 << false << QSize();
+        QTest::newRow("20000, décodée au quart") << 20000 << true << QSize(5000, 5000);
+        QTest::newRow("20000 en 3 Ko") << 20000 << false << QSize();
+        QTest::newRow("65500 en 3 Ko") << 65500 << false << QSize();
     }
     void jpegEnorme() {
         QFETCH(int, claimed);

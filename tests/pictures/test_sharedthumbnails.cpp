@@ -20,9 +20,9 @@ void TestSharedThumbnails::trouvee_data() {
     QTest::addColumn<int>("decalage"); // of the stored time, in seconds
     QTest::addColumn<QString>("uri");  // stored instead of the photo's
     QTest::addColumn<bool>("attendue");
-    QTest::newRow("fraiche") << "normal" << QSize(128, 96) << 0 << "" << true;
+    QTest::newRow("fraîche") << "normal" << QSize(128, 96) << 0 << "" << true;
     QTest::newRow("grande") << "large" << QSize(256, 192) << 0 << "" << true;
-    QTest::newRow("date passee") << "normal" << QSize(128, 96) << -1 << "" << false;
+    QTest::newRow("date passée") << "normal" << QSize(128, 96) << -1 << "" << false;
     QTest::newRow("autre URI") << "normal" << QSize(128, 96) << 0 << "file:///b.jpg" << false;
     QTest::newRow("trop petite") << "normal" << QSize(128, 72) << 0 << "" << false;
     QTest::newRow("plus grande que son dossier") << "normal" << QSize(300, 225) << 0 << "" << false;

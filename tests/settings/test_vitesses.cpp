@@ -26,7 +26,7 @@ private slots:
         QTest::newRow("blancs") << " 3 " << 3 << 3;
         QTest::newRow("2.5 arrondi pair") << "2.5" << 2 << -1;
         QTest::newRow("3.5 arrondi pair") << "3.5" << 4 << -1;
-        QTest::newRow("apres la derniere") << QString::number(Vitesses::nombre()) << -1 << -1;
+        QTest::newRow("après la dernière") << QString::number(Vitesses::nombre()) << -1 << -1;
         QTest::newRow("-1") << "-1" << -1 << -1;
         QTest::newRow("vide") << "" << -1 << -1;
         QTest::newRow("texte") << "lente" << -1 << -1;

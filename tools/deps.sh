@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
     qt6-image-formats-plugins libx11-dev libxcb1-dev libgl-dev
     fonts-dejavu-core
-    libexif-dev libjpeg62-turbo-dev
+    libexif-dev libjpeg62-turbo-dev zlib1g-dev
     xvfb xauth x11-utils xdotool
     libglib2.0-bin gsettings-desktop-schemas
     clang libclang-rt-14-dev llvm-14

@@ -1,6 +1,7 @@
 #include "platform/desktopwallpaper_x11.h"
 
-#include <QImageReader>
+#include "platform/pictures.h"
+
 #include <QPainter>
 #include <QSysInfo>
 #include <algorithm>
@@ -98,9 +99,7 @@ QImage RootWindowWallpaper::compose(const QImage& picture, const QSize& screen) 
 }
 
 bool RootWindowWallpaper::setWallpaper(const QString& imagePath) {
-    QImageReader reader(imagePath);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    const QImage picture = QtPictures().load(imagePath);
     if (picture.isNull())
         return false;
     int screenNumber = 0;

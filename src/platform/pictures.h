@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QImage>
-#include <QSemaphore>
 #include <QSize>
 #include <QString>
 
 // Loading and saving pictures. Every load applies the EXIF orientation. No decode needs more
-// memory than `maxDecodeBytes`, reader's buffers included, and the decodes of one service that
-// run together share that bound: a picture whose decode would be larger comes back scaled down
+// memory than `maxDecodeBytes`, reader's buffers and what it keeps besides the pixels (a PNG's
+// texts) included, and the decodes of the process that run together share that bound, whichever
+// service makes them: a picture whose decode would be larger comes back scaled down
 // when its decoder can scale within the bound (JPEG, non-interlaced PNG), and as a null image
 // otherwise (an interlaced PNG or a progressive JPEG too large, BMP, GIF). A JPEG whose data
 // ends early is unreadable too. An empty path, a missing file, anything but a regular file (a
@@ -37,7 +37,8 @@ public:
     QSize size(const QString& path) const override;
     bool saveBmp(const QImage& image, const QString& path, QString* error) const override;
 
-private:
-    // The bound in MiB, taken by each decode for as long as it runs.
-    mutable QSemaphore m_budget{int(maxDecodeBytes / (1024 * 1024))};
+    // A picture held in memory in `format` ("jpeg"), decoded whole within the same bound (or a
+    // null image) and as stored: the orientation its own EXIF data may give is not applied, as
+    // for an EXIF thumbnail, which its photo's orientation turns.
+    QImage loadData(const QByteArray& bytes, const char* format) const;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/childshowlauncher.h"
 #include "platform/idlesource.h"
+#include "platform/lockfileinstancelock.h"
 #include "platform/platformservices.h"
 #include "platform/terminationsignals.h"
 #include "startup/ajoutxscreensaver.h"
@@ -26,8 +27,15 @@ void ecrire(const QString& texte, FILE* flux) {
 
 int Veiller(SettingsStore& settings) {
     const auto verrou = VerrouVeille();
-    if (!verrou->tryLock(0)) {
+    const LockOutcome issue = tryLockNow(*verrou);
+    if (issue == LockOutcome::HeldByLiveProcess) {
         ecrire(QStringLiteral("lumivane : une veille tourne déjà pour cette session.\n"), stderr);
+        return 1;
+    }
+    if (issue == LockOutcome::Unavailable) {
+        ecrire(QStringLiteral("lumivane : la veille ne peut pas démarrer : %1.\n")
+                   .arg(TexteVerrouImpossible(*verrou)),
+               stderr);
         return 1;
     }
     std::unique_ptr<IdleSource> source = createIdleSource();

@@ -68,8 +68,8 @@ void TestFileChooser::resultatsOuvrir_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("parts"); // the result split at NUL; folder first
     QTest::newRow("one file") << "b.jpg" << QStringList{"b.jpg"};
-    QTest::newRow("three files") << "\"c d.jpg\" \"a.jpg\" \"b.jpg\""
-                                 << QStringList{"", "c d.jpg", "a.jpg", "b.jpg"};
+    QTest::newRow("three files") << "\"a.jpg\" \"b.jpg\" \"c d.jpg\""
+                                 << QStringList{"", "a.jpg", "b.jpg", "c d.jpg"};
 }
 
 void TestFileChooser::resultatsOuvrir() {

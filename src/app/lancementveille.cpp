@@ -2,6 +2,7 @@
 
 #include "app/windowlessservices.h"
 #include "hote/ajoutxscreensaver.h"
+#include "platform/lockfileinstancelock.h"
 #include "platform/printline.h"
 #include "platform/terminationsignals.h"
 #include "veille/childshowlauncher.h"
@@ -24,8 +25,15 @@ constexpr int essaisReprise = 5;
 
 int veiller(SettingsStore& settings) {
     const auto verrou = verrouVeille();
-    if (!verrou->tryLock(0)) {
+    const LockOutcome issue = tryLockNow(*verrou);
+    if (issue == LockOutcome::HeldByLiveProcess) {
         printLine(QStringLiteral("lumivane : une veille tourne déjà pour cette session."), stderr);
+        return 1;
+    }
+    if (issue == LockOutcome::Unavailable) {
+        printLine(QStringLiteral("lumivane : la veille ne peut pas démarrer : %1.")
+                      .arg(texteVerrouImpossible(*verrou)),
+                  stderr);
         return 1;
     }
     std::unique_ptr<IdleSource> source = createIdleSource();

@@ -1,8 +1,8 @@
 #include "desktop/rootwindowwallpaper.h"
 
+#include "pictures/qtpictures.h"
 #include "platform/x11connection.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <QSysInfo>
 #include <algorithm>
@@ -100,9 +100,7 @@ QImage RootWindowWallpaper::compose(const QImage& picture, const QSize& screen) 
 }
 
 bool RootWindowWallpaper::setWallpaper(const QString& imagePath) {
-    QImageReader reader(imagePath);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    const QImage picture = QtPictures().load(imagePath);
     if (picture.isNull())
         return false;
     const X11Connection x11;

@@ -17,4 +17,7 @@ struct DecodePlan {
     // after the decode (a copy).
     static DecodePlan make(const PictureHeader& header, const QSize& stored, const QSize& target,
                            bool readerScales, bool transformed, qint64 bound);
+    // What the reader holds besides the pixels whatever size it is asked for (a PNG's texts,
+    // profile and EXIF data); past the bound no decode of the picture fits.
+    static qint64 besidePixels(const PictureHeader& header);
 };

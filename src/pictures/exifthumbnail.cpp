@@ -1,5 +1,7 @@
 #include "pictures/exifthumbnail.h"
 
+#include "pictures/pictureheader.h"
+#include "pictures/qtpictures.h"
 #include "pictures/transformations.h"
 #include "platform/regularfile.h"
 
@@ -10,7 +12,6 @@
 #include <QImageReader>
 #include <libexif/exif-data.h>
 #include <libexif/exif-loader.h>
-#include <libexif/exif-utils.h>
 #include <memory>
 
 namespace {
@@ -31,52 +32,33 @@ struct DataDeleter {
 using Loader = std::unique_ptr<ExifLoader, LoaderDeleter>;
 using Data = std::unique_ptr<ExifData, DataDeleter>;
 
-// The same table as the JPEG decoder's, so that the thumbnail turns as the photo does.
-QImageIOHandler::Transformations transformationOf(int orientation) {
-    switch (orientation) {
-    case 2:
-        return QImageIOHandler::TransformationMirror;
-    case 3:
-        return QImageIOHandler::TransformationRotate180;
-    case 4:
-        return QImageIOHandler::TransformationFlip;
-    case 5:
-        return QImageIOHandler::TransformationFlipAndRotate90;
-    case 6:
-        return QImageIOHandler::TransformationRotate90;
-    case 7:
-        return QImageIOHandler::TransformationMirrorAndRotate90;
-    case 8:
-        return QImageIOHandler::TransformationRotate270;
-    default:
-        return QImageIOHandler::TransformationNone;
-    }
+// The photo's orientation as its decoder reads it, so that the thumbnail turns as the photo does
+// whatever form the tag takes (a count other than one, another type, the thumbnail's IFD).
+QImageIOHandler::Transformations photoOrientation(QIODevice& photo) {
+    photo.seek(0);
+    QImageReader reader(&photo, "jpeg");
+    reader.setAutoTransform(true);
+    return reader.transformation();
 }
 
-int orientationOf(ExifData* data) {
-    ExifEntry* e = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
-    if (!e || e->format != EXIF_FORMAT_SHORT || e->components < 1 || !e->data || e->size < 2)
-        return 1;
-    return exif_get_short(e->data, exif_data_get_byte_order(data));
-}
-
-QImage decode(const Data& data) {
+// Decoded through the bounded path of every picture; refused from its header when it claims
+// more than a thumbnail can be.
+QImage decode(const Data& data, QIODevice& photo) {
     if (!data || !data->data || data->size == 0)
         return {};
-    QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data->data), qsizetype(data->size));
-    QBuffer buffer(&bytes);
+    const QByteArray bytes(reinterpret_cast<const char*>(data->data), qsizetype(data->size));
+    QBuffer buffer;
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    // The thumbnail's own EXIF data, if any, does not count: the photo's orientation does.
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > MaxThumbnailPixels)
+    const PictureHeader header = PictureHeader::read(buffer);
+    if (header.kind != PictureHeader::Kind::Jpeg || !header.size.isValid() ||
+        qint64(header.size.width()) * header.size.height() > MaxThumbnailPixels)
         return {};
-    const QImage image = reader.read();
+    // The thumbnail's own EXIF data, if any, does not count: the photo's orientation does.
+    const QImage image = QtPictures().loadData(bytes, "jpeg");
     if (image.isNull())
         return {};
-    return applyTransformations(image, transformationOf(orientationOf(data.get())));
+    return applyTransformations(image, photoOrientation(photo));
 }
 
 // Feeds the loader until it has the EXIF data or knows there is none; `read` gives the next
@@ -106,15 +88,19 @@ QImage ExifThumbnail::fromFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return decode(load([&] { return file.read(8192); }));
+    return decode(load([&] { return file.read(8192); }), file);
 }
 
 QImage ExifThumbnail::fromData(const QByteArray& jpeg) {
     bool given = false;
-    return decode(load([&] {
+    const Data data = load([&] {
         if (given)
             return QByteArray();
         given = true;
         return jpeg.left(MaxHeadBytes);
-    }));
+    });
+    QBuffer photo;
+    photo.setData(jpeg);
+    photo.open(QIODevice::ReadOnly);
+    return decode(data, photo);
 }

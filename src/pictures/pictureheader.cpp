@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <algorithm>
 #include <array>
+#include <zlib.h>
 
 namespace {
 
@@ -41,6 +42,16 @@ public:
         const int low = next();
         return high < 0 || low < 0 ? -1 : (high << 8) | low;
     }
+    // Up to `n` of the next bytes, fewer only at the end of the data.
+    QByteArray take(qint64 n) {
+        if (m_pos == m_buffer.size()) {
+            m_buffer = m_device.read(64 * 1024);
+            m_pos = 0;
+        }
+        const QByteArray piece = m_buffer.mid(m_pos, qsizetype(std::min<qint64>(n, 64 * 1024)));
+        m_pos += piece.size();
+        return piece;
+    }
     bool skip(qint64 n) {
         const qint64 buffered = std::min<qint64>(n, m_buffer.size() - m_pos);
         m_pos += buffered;
@@ -65,6 +76,95 @@ quint32 bigEndian32(const QByteArray& b, int at) {
     return v;
 }
 
+// Bytes that `length` bytes of zlib data inflate to, counted up to `limit`; the data is consumed
+// whatever it holds, without keeping what it inflates to.
+qint64 inflatedSize(Bytes& in, qint64 length, qint64 limit) {
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK)
+        return limit;
+    std::array<Bytef, 64 * 1024> out;
+    qint64 total = 0;
+    int status = Z_OK;
+    while (length > 0 && status == Z_OK && total < limit) {
+        QByteArray piece = in.take(length);
+        if (piece.isEmpty())
+            break;
+        length -= piece.size();
+        z.next_in = reinterpret_cast<Bytef*>(piece.data());
+        z.avail_in = uInt(piece.size());
+        do {
+            z.next_out = out.data();
+            z.avail_out = uInt(out.size());
+            status = inflate(&z, Z_NO_FLUSH);
+            total += qint64(out.size() - z.avail_out);
+        } while (status == Z_OK && (z.avail_in > 0 || z.avail_out == 0) && total < limit);
+    }
+    inflateEnd(&z);
+    in.skip(length);
+    return std::min(total, limit);
+}
+
+// Reads the fields before a zTXt's or iTXt's text, or an iCCP's profile: a name ended by a NUL
+// and a byte (the compression method), or for iTXt a keyword, the compression flag and method, a
+// language and a translated keyword. Their size, or -1 when they pass the chunk's end; whether
+// the rest is compressed in `compressed`.
+qint64 readFields(Bytes& in, const QByteArray& type, qint64 length, bool& compressed) {
+    // N: a field ended by a NUL; B: one byte.
+    const char* const fields = type == "iTXt" ? "NBBNN" : "NB";
+    qint64 used = 0;
+    int second = 0;
+    for (const char* f = fields; *f != 0; ++f) {
+        int b = 0;
+        do {
+            if (used == length || (b = in.next()) < 0)
+                return -1;
+            ++used;
+        } while (*f == 'N' && b != 0);
+        if (f == fields + 1)
+            second = b;
+    }
+    compressed = type != "iTXt" || second != 0;
+    return used;
+}
+
+// Walks the chunks after IHDR to the end and counts what the reader inflates and keeps of them
+// besides the pixels: every text (a reader joins those of one key, in UTF-16), the ICC profile,
+// the EXIF data and suggested palettes. A chunk of another type is skipped by its length.
+void countMetadata(Bytes& in, PictureHeader& h) {
+    const qint64 limit = PictureHeader::maxMetadataCounted;
+    while (h.metadata < limit) {
+        quint32 length = 0;
+        for (int i = 0; i < 4; ++i) {
+            const int b = in.next();
+            if (b < 0)
+                return;
+            length = (length << 8) | quint32(b);
+        }
+        const QByteArray type = in.take(4);
+        if (type.size() < 4 || length > 0x7fffffff || type == "IEND")
+            return;
+        qint64 rest = length;
+        if (type == "zTXt" || type == "iTXt" || type == "iCCP") {
+            bool compressed = false;
+            const qint64 fields = readFields(in, type, rest, compressed);
+            if (fields < 0)
+                return;
+            h.metadata += fields;
+            rest -= fields;
+            if (compressed) {
+                h.metadata += inflatedSize(in, rest, limit - h.metadata);
+                rest = 0;
+            }
+            h.metadata += rest;
+        } else if (type == "tEXt" || type == "eXIf" || type == "sPLT") {
+            h.metadata += rest;
+        }
+        // The data not read yet, and the checksum.
+        if (!in.skip(rest + 4))
+            return;
+    }
+}
+
 PictureHeader readPng(QIODevice& device) {
     PictureHeader h;
     h.kind = PictureHeader::Kind::Png;
@@ -79,6 +179,10 @@ PictureHeader readPng(QIODevice& device) {
     h.size = QSize(int(width), int(height));
     h.bitDepth = quint8(b[24]);
     h.interlaced = quint8(b[28]) != 0;
+    Bytes in(device);
+    if (in.skip(4))
+        countMetadata(in, h);
+    h.metadata = std::min(h.metadata, PictureHeader::maxMetadataCounted);
     return h;
 }
 

@@ -5,8 +5,9 @@
 #include <QString>
 
 // Loading and saving pictures. Every load applies the EXIF orientation. No decode needs more
-// memory than `maxDecodeBytes`, reader's buffers included, and the decodes of one service that
-// run together share that bound: a picture whose decode would be larger comes back scaled down
+// memory than `maxDecodeBytes`, reader's buffers and what it keeps besides the pixels (a PNG's
+// texts) included, and the decodes of the process that run together share that bound, whichever
+// service makes them: a picture whose decode would be larger comes back scaled down
 // when its decoder can scale within the bound (JPEG, non-interlaced PNG), and as a null image
 // otherwise (an interlaced PNG or a progressive JPEG too large, BMP, GIF). A JPEG whose data
 // ends early is unreadable too. An empty path, a missing file, anything but a regular file (a

@@ -7,6 +7,7 @@
 #include "platform/imagepools.h"
 #include "platform/regularfile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
@@ -15,6 +16,7 @@
 #include <QSemaphore>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -23,19 +25,15 @@ qint64 decodedBytes(const QSize& size) {
     return std::min(qint64(size.width()) * size.height(), qint64(1) << 40) * 4;
 }
 
-bool swapsAxes(QImageReader& reader) {
-    return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-}
-
 // Largest size inside `bound` (both in the stored orientation) that keeps the aspect ratio and
-// fits the memory bound; never larger than the picture itself.
-QSize decodeSize(const QSize& stored, QSize bound) {
+// whose pixels fit in `room` bytes; never larger than the picture itself.
+QSize decodeSize(const QSize& stored, QSize bound, qint64 room) {
     QSize target = stored;
     if (bound.isValid() && (stored.width() > bound.width() || stored.height() > bound.height()))
         target = stored.scaled(bound, Qt::KeepAspectRatio);
     const qint64 bytes = decodedBytes(target);
-    if (bytes > Pictures::maxDecodeBytes) {
-        const double f = std::sqrt(double(Pictures::maxDecodeBytes) / double(bytes));
+    if (bytes > room) {
+        const double f = std::sqrt(double(std::max<qint64>(room, 4)) / double(bytes));
         target = QSize(std::max(1, int(target.width() * f)), std::max(1, int(target.height() * f)));
     }
     return target.expandedTo(QSize(1, 1));
@@ -50,11 +48,57 @@ bool tooShortForItsSize(QImageReader& reader, const QSize& stored) {
     return reader.device()->size() * 512 < qint64(stored.width()) * stored.height();
 }
 
-PictureHeader headerOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return PictureHeader::read(file);
+// Where a decode reads: a file, or a picture held in memory in a known format. Each reader of
+// the decode gets a device of its own on it.
+struct Source {
+    static Source file(const QString& path) { return {path, {}, nullptr, true}; }
+
+    QString path;
+    QByteArray bytes;
+    const char* format = nullptr; // in memory
+    bool turned = true;           // the orientation its own EXIF data gives is applied
+
+    bool readable() const { return format ? !bytes.isEmpty() : isRegularFile(path); }
+    std::unique_ptr<QIODevice> open() const {
+        std::unique_ptr<QIODevice> device;
+        if (format) {
+            auto buffer = std::make_unique<QBuffer>();
+            buffer->setData(bytes);
+            device = std::move(buffer);
+        } else {
+            device = std::make_unique<QFile>(path);
+        }
+        if (!device->open(QIODevice::ReadOnly))
+            device.reset();
+        return device;
+    }
+    // A file's reader also takes its format from the file's name, as Qt's readers do.
+    void attach(QImageReader& reader, std::unique_ptr<QIODevice>& device) const {
+        if (!format) {
+            reader.setFileName(path);
+            return;
+        }
+        device = open();
+        reader.setDevice(device.get());
+        reader.setFormat(format);
+    }
+};
+
+PictureHeader headerOf(const Source& source) {
+    const std::unique_ptr<QIODevice> device = source.open();
+    return device ? PictureHeader::read(*device) : PictureHeader();
+}
+
+// What the reader holds besides the pixels already passes the bound: not even its header is
+// read by it (a PNG reader inflates the texts before the pixels as it reads the size).
+bool refusedWhole(const PictureHeader& header) {
+    return DecodePlan::besidePixels(header) > Pictures::maxDecodeBytes;
+}
+
+// One budget for the whole process, whichever service decodes: memory is the process's.
+QSemaphore& budget() {
+    static QSemaphore units(int(Pictures::maxDecodeBytes / (1024 * 1024)));
+    return units;
 }
 
 // Holds a decode's share of the bound for as long as it lives: decodes that run together never
@@ -78,56 +122,60 @@ private:
 
 // A JPEG reduced as it is decoded, without the reader's intermediate picture; nothing when
 // that path does not read it.
-std::optional<QImage> reducedJpeg(const QString& path, const QSize& target) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+std::optional<QImage> reducedJpeg(const Source& source, const QSize& target) {
+    const std::unique_ptr<QIODevice> device = source.open();
+    if (!device)
         return std::nullopt;
-    return decodeReducedJpeg(file, target);
+    return decodeReducedJpeg(*device, target);
 }
 
-QImage decodeScaled(const QString& path, const QSize& bound, QSemaphore& budget) {
-    if (!isRegularFile(path))
+QImage decodeScaled(const Source& source, const QSize& bound) {
+    if (!source.readable())
         return {};
     // Read before the reader opens the file: what the header says of the decode's memory, and
     // whether a JPEG's data ends early (its reader would fill the rest with grey).
-    const PictureHeader header = headerOf(path);
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QSize stored = reader.size();
-    if (header.kind != PictureHeader::Kind::Other)
-        stored = header.size;
+    const PictureHeader header = headerOf(source);
+    if (refusedWhole(header))
+        return {};
+    std::unique_ptr<QIODevice> device;
+    QImageReader reader;
+    source.attach(reader, device);
+    reader.setAutoTransform(source.turned);
+    const QImageIOHandler::Transformations turn =
+        source.turned ? reader.transformation() : QImageIOHandler::TransformationNone;
+    const bool swaps = turn.testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize stored = header.kind != PictureHeader::Kind::Other ? header.size : reader.size();
     if (!stored.isValid() || tooShortForItsSize(reader, stored))
         return {};
     QSize storedBound = bound;
-    if (bound.isValid() && swapsAxes(reader))
+    if (bound.isValid() && swaps)
         storedBound.transpose();
-    const QSize target = decodeSize(stored, storedBound);
-    const DecodePlan plan = DecodePlan::make(
-        header, stored, target, reader.supportsOption(QImageIOHandler::ScaledSize),
-        reader.transformation() != QImageIOHandler::TransformationNone, Pictures::maxDecodeBytes);
+    const QSize target = decodeSize(stored, storedBound,
+                                    Pictures::maxDecodeBytes - DecodePlan::besidePixels(header));
+    const DecodePlan plan =
+        DecodePlan::make(header, stored, target, reader.supportsOption(QImageIOHandler::ScaledSize),
+                         turn != QImageIOHandler::TransformationNone, Pictures::maxDecodeBytes);
     if (plan.refused)
         return {};
     // Qt's own limit stays, a second guard on each image its readers allocate.
     reader.setAllocationLimit(Share::unitsOf(Pictures::maxDecodeBytes) + 1);
-    const Share share(budget, plan.bytes);
+    const Share share(budget(), plan.bytes);
     if (header.kind == PictureHeader::Kind::Jpeg && plan.scaled)
-        if (std::optional<QImage> reduced = reducedJpeg(path, plan.asked))
-            return reduced->isNull()
-                       ? QImage()
-                       : applyTransformations(*std::move(reduced), reader.transformation());
+        if (std::optional<QImage> reduced = reducedJpeg(source, plan.asked))
+            return reduced->isNull() ? QImage() : applyTransformations(*std::move(reduced), turn);
     if (plan.scaled)
         reader.setScaledSize(plan.asked);
     QImage image = reader.read();
     if (image.isNull() || plan.scaled || target == stored)
         return image;
     QSize shown = target;
-    if (swapsAxes(reader))
+    if (swaps)
         shown.transpose();
     return image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage readScaled(const QString& path, const QSize& bound, QSemaphore& budget) {
-    QImage image = decodeScaled(path, bound, budget);
+QImage readScaled(const Source& source, const QSize& bound) {
+    QImage image = decodeScaled(source, bound);
     // A decoder may give another size than its header announced (a GIF whose screen is wider
     // than its frame): the bound holds all the same.
     if (bound.isValid() && (image.width() > bound.width() || image.height() > bound.height()))
@@ -138,20 +186,24 @@ QImage readScaled(const QString& path, const QSize& bound, QSemaphore& budget) {
 } // namespace
 
 QImage QtPictures::load(const QString& path) const {
-    return readScaled(path, QSize(), m_budget);
+    return readScaled(Source::file(path), QSize());
 }
 
 QImage QtPictures::loadFitted(const QString& path, const QSize& bound) const {
-    return readScaled(path, bound, m_budget);
+    return readScaled(Source::file(path), bound);
+}
+
+QImage QtPictures::loadData(const QByteArray& bytes, const char* format) const {
+    return readScaled({QString(), bytes, format, false}, QSize());
 }
 
 QSize QtPictures::size(const QString& path) const {
-    if (!isRegularFile(path))
+    if (!isRegularFile(path) || refusedWhole(headerOf(Source::file(path))))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
     QSize s = reader.size();
-    if (s.isValid() && swapsAxes(reader))
+    if (s.isValid() && reader.transformation().testFlag(QImageIOHandler::TransformationRotate90))
         s.transpose();
     return s;
 }

@@ -2,10 +2,10 @@
 
 #include "pictures/pictures.h"
 
-#include <QSemaphore>
+#include <QByteArray>
 
-// The decoders of Qt's image plugins, with the header read first to plan the decode, the
-// reduced JPEG decode for large JPEGs and the memory bound shared by the decodes under way.
+// The decoders of Qt's image plugins, with the header read first to plan the decode and the
+// reduced JPEG decode for large JPEGs, within the memory bound the process's decodes share.
 class QtPictures final : public Pictures {
 public:
     QImage load(const QString& path) const override;
@@ -13,7 +13,8 @@ public:
     QSize size(const QString& path) const override;
     bool saveBmp(const QImage& image, const QString& path, QString* error) const override;
 
-private:
-    // The bound in MiB, taken by each decode for as long as it runs.
-    mutable QSemaphore m_budget{int(maxDecodeBytes / (1024 * 1024))};
+    // A picture held in memory in `format` ("jpeg"), decoded whole within the same bound (or a
+    // null image) and as stored: the orientation its own EXIF data may give is not applied, as
+    // for an EXIF thumbnail, which its photo's orientation turns.
+    QImage loadData(const QByteArray& bytes, const char* format) const;
 };

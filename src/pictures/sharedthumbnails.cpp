@@ -1,11 +1,11 @@
 #include "pictures/sharedthumbnails.h"
 
+#include "pictures/qtpictures.h"
 #include "platform/regularfile.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
@@ -18,6 +18,12 @@ struct Flavour {
 };
 constexpr Flavour Flavours[] = {
     {"normal", 128}, {"large", 256}, {"x-large", 512}, {"xx-large", 1024}};
+
+// The largest file a thumbnail of a flavour can be: its pixels stored in 8-bit RGBA without any
+// compression, and room for its texts (URI, time, size, MIME type).
+qint64 largestFile(int flavour) {
+    return qint64(flavour) * flavour * 4 + 64 * 1024;
+}
 
 } // namespace
 
@@ -51,13 +57,19 @@ QImage SharedThumbnails::find(const QString& path, const QSize& needed) const {
         // A thumbnail fits in a square of its flavour's size: a smaller flavour cannot be enough.
         if (m_folders[k].isEmpty() || needed.width() > flavour || needed.height() > flavour)
             continue;
-        QImageReader reader(m_folders[k] + u'/' + name, "png");
-        const QSize size = reader.size();
-        // Anything larger than its flavour is not a thumbnail, and is not decoded.
+        // Only a regular file is opened (a FIFO would block until another process writes to it),
+        // and only one of a thumbnail's file size. Anything larger than its flavour is not a
+        // thumbnail, and is not decoded.
+        const QString file = m_folders[k] + u'/' + name;
+        const QFileInfo thumbnail(file);
+        if (!isRegularFile(thumbnail) || thumbnail.size() > largestFile(flavour))
+            continue;
+        const QtPictures pictures;
+        const QSize size = pictures.size(file);
         if (!size.isValid() || size.width() < needed.width() || size.height() < needed.height() ||
             size.width() > flavour || size.height() > flavour)
             continue;
-        QImage image = reader.read();
+        QImage image = pictures.load(file);
         if (image.isNull() || image.text(QStringLiteral("Thumb::URI")).toUtf8() != uri ||
             image.text(QStringLiteral("Thumb::MTime")).trimmed() != mtime)
             continue;

@@ -1,31 +1,19 @@
 #include "veille/commandeveille.h"
 
+#include "platform/lockfileinstancelock.h"
 #include "platform/printline.h"
+#include "platform/writewholefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
 
-namespace {
-
-// The desktop entry's quoting: a path with blanks or quotes is written between double quotes.
-QString argumentEntree(const QString& texte) {
-    static const QString speciaux = QStringLiteral(" \t\"'\\`$");
-    if (std::none_of(texte.begin(), texte.end(), [](QChar c) { return speciaux.contains(c); }))
-        return texte;
-    QString echappe = texte;
-    for (const QChar c : {u'\\', u'"', u'`', u'$'})
-        echappe.replace(c, QStringLiteral("\\") + c);
-    return u'"' + echappe + u'"';
-}
-
-} // namespace
+namespace {} // namespace
 
 QString cheminEntreeVeille() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -40,7 +28,42 @@ std::unique_ptr<QLockFile> verrouVeille() {
     return verrou;
 }
 
-QByteArray texteEntreeVeille(const QString& programme) {
+std::optional<QString> argumentExec(const QString& texte) {
+    // The entry holds one key a line: a line break would end Exec= and start a key of its own.
+    if (std::any_of(texte.begin(), texte.end(),
+                    [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+        return std::nullopt;
+    static const QString reserves = QStringLiteral(" \"'\\><~|&;$*?#()`");
+    QString argument = texte;
+    // A lone % would start a field code that the session replaces.
+    argument.replace(u'%', QStringLiteral("%%"));
+    if (std::any_of(texte.begin(), texte.end(), [](QChar c) { return reserves.contains(c); })) {
+        QString entre;
+        for (const QChar c : std::as_const(argument)) {
+            if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+                entre += u'\\';
+            entre += c;
+        }
+        argument = u'"' + entre + u'"';
+    }
+    // Exec= is a string value: its own escape of the backslash comes over the quoting's.
+    argument.replace(u'\\', QStringLiteral("\\\\"));
+    return argument;
+}
+
+QString texteVerrouImpossible(const QLockFile& verrou) {
+    const QString raison = verrou.error() == QLockFile::PermissionError
+                               ? QStringLiteral("écriture refusée")
+                           : verrou.error() == QLockFile::LockFailedError
+                               ? QStringLiteral("verrou d'une veille terminée impossible à retirer")
+                               : QStringLiteral("dossier plein ou inaccessible");
+    return QStringLiteral("impossible de prendre le verrou %1 (%2)").arg(verrou.fileName(), raison);
+}
+
+std::optional<QByteArray> texteEntreeVeille(const QString& programme) {
+    const std::optional<QString> exec = argumentExec(programme);
+    if (!exec)
+        return std::nullopt;
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Lumivane (veille)\n"
@@ -50,25 +73,42 @@ QByteArray texteEntreeVeille(const QString& programme) {
                           "Terminal=false\n"
                           "NoDisplay=true\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(argumentEntree(programme))
+        .arg(*exec)
         .toUtf8();
 }
 
 int activerVeille(const QString& programme) {
     const QString chemin = cheminEntreeVeille();
+    const std::optional<QByteArray> texte = texteEntreeVeille(programme);
+    if (!texte) {
+        printLine(
+            QStringLiteral("lumivane : le chemin du programme (%1) contient un saut de ligne ou "
+                           "un caractère de contrôle : une entrée de démarrage ne peut pas le "
+                           "lancer.")
+                .arg(programme),
+            stderr);
+        return 1;
+    }
     QDir().mkpath(QFileInfo(chemin).absolutePath());
-    QSaveFile entree(chemin);
-    if (!entree.open(QIODevice::WriteOnly) || entree.write(texteEntreeVeille(programme)) < 0 ||
-        !entree.commit()) {
-        printLine(QStringLiteral("lumivane : impossible d'écrire %1 (%2).")
-                      .arg(chemin, entree.errorString()),
+    const QString erreur = writeWholeFile(chemin, *texte);
+    if (!erreur.isEmpty()) {
+        printLine(QStringLiteral("lumivane : impossible d'écrire %1 (%2).").arg(chemin, erreur),
                   stderr);
         return 1;
     }
     const auto verrou = verrouVeille();
-    const bool libre = verrou->tryLock(0);
+    const LockOutcome issue = tryLockNow(*verrou);
     verrou->unlock();
-    if (libre) {
+    if (issue == LockOutcome::Unavailable) {
+        // A watcher started now would fail on the same lock.
+        printLine(
+            QStringLiteral("lumivane : veille activée pour les prochaines sessions (%1), mais "
+                           "impossible de la démarrer maintenant : %2.")
+                .arg(chemin, texteVerrouImpossible(*verrou)),
+            stderr);
+        return 1;
+    }
+    if (issue == LockOutcome::Taken) {
         // Detached, with nothing of ours open: the watcher outlives this command.
         QProcess veille;
         veille.setProgram(programme);

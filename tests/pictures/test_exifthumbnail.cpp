@@ -40,6 +40,14 @@ void TestExifThumbnail::tourneeCommeLaPhoto_data() {
     const QImage vignette = QImage::fromData(quartiers({160, 120}));
     for (int o = 0; o <= 8; ++o)
         QTest::addRow("orientation %d", o) << Samples::withExifThumbnail(jpeg, vignette, o);
+    // The tag in forms that readers take differently: the photo's reading decides.
+    using T = Samples::OrientationTag;
+    QTest::newRow("orientation 3 comptée deux fois")
+        << Samples::withExifThumbnail(jpeg, vignette, 3, T::TwoShorts);
+    QTest::newRow("orientation 3 en LONG")
+        << Samples::withExifThumbnail(jpeg, vignette, 3, T::Long);
+    QTest::newRow("orientation 3 dans l'IFD de la vignette")
+        << Samples::withExifThumbnail(jpeg, vignette, 3, T::ThumbnailIfd);
     QTest::newRow("JPEG sans EXIF") << jpeg;
     QTest::newRow("EXIF sans vignette") << Samples::withExifThumbnail(jpeg, QImage(), 6);
     QByteArray abimee = Samples::withExifThumbnail(jpeg, vignette, 1);

@@ -35,6 +35,25 @@ QByteArray pngHeader(int side, bool interlaced) {
     return b + QByteArray("\x08\x02\x00\x00", 4) + char(interlaced ? 1 : 0);
 }
 
+// A chunk after a header made by pngHeader (whose checksum the header reader does not look at).
+QByteArray chunk(const char* type, const QByteArray& data) {
+    return be16(0) + be16(int(data.size())) + type + data + QByteArray(4, '\0');
+}
+
+// Texts of `size` bytes each, compressed, before or after the pixels of a 1600 × 1600 PNG.
+QByteArray pngTexts(const char* type, int count, int size, bool after) {
+    const QByteArray fields = QByteArray(type) == "zTXt" ? QByteArray("Comment\0\0", 9)
+                                                         : QByteArray("Comment\0\1\0\0\0", 12);
+    const QByteArray text = chunk(type, fields + qCompress(QByteArray(size, 'a'), 9).sliced(4));
+    const QByteArray pixels = chunk("IDAT", QByteArray(200, '\0'));
+    QByteArray b = pngHeader(1600, false) + QByteArray(4, '\0');
+    if (after)
+        b += pixels;
+    for (int i = 0; i < count; ++i)
+        b += text;
+    return b + (after ? QByteArray() : pixels) + chunk("IEND", {});
+}
+
 QByteArray written(const char* format, bool progressive) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -100,6 +119,12 @@ private slots:
         QTest::newRow("PNG 12000") << pngHeader(12000, false) << false;
         QTest::newRow("PNG entrelacé 12000") << pngHeader(12000, true) << true;
         QTest::newRow("PNG entrelacé, plus grand côté") << pngHeader(0x7fffffff, true) << true;
+        // What its reader inflates besides the pixels counts, wherever the texts lie.
+        QTest::newRow("PNG, cent zTXt de 7,9 Mo")
+            << pngTexts("zTXt", 100, 7'900'000, false) << true;
+        QTest::newRow("PNG, iTXt après les pixels")
+            << pngTexts("iTXt", 10, 7'900'000, true) << true;
+        QTest::newRow("PNG, quelques textes") << pngTexts("zTXt", 3, 2000, true) << false;
     }
     void bornee() {
         QFETCH(QByteArray, bytes);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <sys/stat.h>
 
 class TestSharedThumbnails : public QObject {
     Q_OBJECT
@@ -20,12 +21,18 @@ void TestSharedThumbnails::trouvee_data() {
     QTest::addColumn<int>("decalage"); // of the stored time, in seconds
     QTest::addColumn<QString>("uri");  // stored instead of the photo's
     QTest::addColumn<bool>("attendue");
-    QTest::newRow("fraîche") << "normal" << QSize(128, 96) << 0 << "" << true;
-    QTest::newRow("grande") << "large" << QSize(256, 192) << 0 << "" << true;
-    QTest::newRow("date passée") << "normal" << QSize(128, 96) << -1 << "" << false;
-    QTest::newRow("autre URI") << "normal" << QSize(128, 96) << 0 << "file:///b.jpg" << false;
-    QTest::newRow("trop petite") << "normal" << QSize(128, 72) << 0 << "" << false;
-    QTest::newRow("plus grande que son dossier") << "normal" << QSize(300, 225) << 0 << "" << false;
+    QTest::addColumn<QString>("forme"); // of the file at the thumbnail's name: "" a PNG
+    QTest::newRow("fraîche") << "normal" << QSize(128, 96) << 0 << "" << true << "";
+    QTest::newRow("grande") << "large" << QSize(256, 192) << 0 << "" << true << "";
+    QTest::newRow("date passée") << "normal" << QSize(128, 96) << -1 << "" << false << "";
+    QTest::newRow("autre URI") << "normal" << QSize(128, 96) << 0 << "file:///b.jpg" << false << "";
+    QTest::newRow("trop petite") << "normal" << QSize(128, 72) << 0 << "" << false << "";
+    QTest::newRow("plus grande que son dossier")
+        << "normal" << QSize(300, 225) << 0 << "" << false << "";
+    // Neither is opened: a FIFO would block the build, a file too large for a thumbnail is no
+    // thumbnail.
+    QTest::newRow("FIFO") << "large" << QSize(256, 192) << 0 << "" << false << "fifo";
+    QTest::newRow("fichier trop gros") << "large" << QSize(256, 192) << 0 << "" << false << "gros";
 }
 
 void TestSharedThumbnails::trouvee() {
@@ -34,6 +41,7 @@ void TestSharedThumbnails::trouvee() {
     QFETCH(int, decalage);
     QFETCH(QString, uri);
     QFETCH(bool, attendue);
+    QFETCH(QString, forme);
     QTemporaryDir bac;
     const QString photo = bac.path() + "/photos/été 1.jpg";
     QDir().mkpath(bac.path() + "/photos");
@@ -46,7 +54,15 @@ void TestSharedThumbnails::trouvee() {
     const QString racine = bac.path() + "/thumbnails";
     QDir().mkpath(racine + '/' + dossier);
     const QString nom = QCryptographicHash::hash(sienne, QCryptographicHash::Md5).toHex() + ".png";
-    QVERIFY(vignette.save(racine + '/' + dossier + '/' + nom, "PNG"));
+    const QString chemin = racine + '/' + dossier + '/' + nom;
+    if (forme == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+    else
+        QVERIFY(vignette.save(chemin, "PNG"));
+    QFile fichier(chemin);
+    if (forme == "gros") // bytes after the end chunk, which no reader looks at
+        QVERIFY(fichier.open(QIODevice::Append) && fichier.write(QByteArray(400'000, 0)) > 0);
+    fichier.close();
 
     const QImage trouvee = SharedThumbnails(racine).find(photo, QSize(110, 83));
     QCOMPARE(trouvee.isNull() ? QSize() : trouvee.size(), attendue ? taille : QSize());

@@ -70,7 +70,7 @@ void TestFileChooser::resultatsOuvrir_data() {
     QTest::addColumn<QStringList>("parts"); // the result split at NUL; folder first
     QTest::newRow("un fichier") << "b.jpg" << QStringList{"b.jpg"};
     QTest::newRow("trois fichiers")
-        << "\"c d.jpg\" \"a.jpg\" \"b.jpg\"" << QStringList{"", "c d.jpg", "a.jpg", "b.jpg"};
+        << "\"a.jpg\" \"b.jpg\" \"c d.jpg\"" << QStringList{"", "a.jpg", "b.jpg", "c d.jpg"};
 }
 
 void TestFileChooser::resultatsOuvrir() {

@@ -1,6 +1,10 @@
 // The idle watcher's rules (its whole run: test_veille_e2e); the X11 host's program list.
 
+#include "fichiers.h"
 #include "hote/ajoutxscreensaver.h"
+#include "platform/writewholefile.h"
+#include "veille/childshowlauncher.h"
+#include "veille/commandeveille.h"
 #include "veille/procscreensaverhosts.h"
 #include "veille/veille.h"
 
@@ -21,6 +25,52 @@ private slots:
     void hote();
     void programmes_data();
     void programmes();
+    void listeReecrite_data() {
+        const QByteArray notre = "\t\t\t\t\"Lumivane\"  lumivane --root\t\t\t\t    \\n\\\n";
+        const QByteArray autre = "programs:\t\\\n\t/lumivane/xv -root \\n\\\n\txv lumivane \\n\n";
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<QByteArray>("attendu");
+        QTest::newRow("une ligne") << QByteArray("programs:\tmaze \\n xv\n")
+                                   << "programs:\t\t\\\n" + notre + "\t\tmaze \\n xv\n";
+        QTest::newRow("vide") << QByteArray("programs:\nmode:\tblank\n")
+                              << "programs:\t\t\\\n" + notre.chopped(2) + "\nmode:\tblank\n";
+        QTest::newRow("lumivane dans un chemin") << autre << QByteArray(autre).insert(12, notre);
+        QTest::newRow("désactivée") << QByteArray("programs:  maze \\n -  GL: /bin/lumivane -r\n")
+                                    << QByteArray("programs:  maze \\n   GL: /bin/lumivane -r\n");
+    }
+    void listeReecrite() {
+        QFETCH(QByteArray, fichier);
+        QFETCH(QByteArray, attendu);
+        QCOMPARE(ajouterAuxProgrammes(fichier, {}), attendu);
+    }
+    void argumentExec_data() {
+        QTest::addColumn<QStringList>("cas"); // the path, its Exec= argument (empty: refused)
+        QTest::newRow("pour cent, point-virgule") << QStringList{"/a;b&c%/lv", "\"/a;b&c%%/lv\""};
+        QTest::newRow("échappés") << QStringList{"/a\"$`\\b/lv",
+                                                 "\"/a\\\\\"\\\\$\\\\`\\\\\\\\b/lv\""};
+        QTest::newRow("saut de ligne") << QStringList{"/a\nHidden=true\n/lv", ""};
+    }
+    void argumentExec() {
+        QFETCH(QStringList, cas);
+        QCOMPARE(::argumentExec(cas[0]).value_or(QString()), cas[1]);
+    }
+    // Cut short as on a full disk: a large write in part, a small one at the buffer's flush.
+    void ecritureCoupee_data() {
+        QTest::addColumn<int>("taille");
+        QTest::addColumn<int>("limite");
+        QTest::newRow("grande") << 200'000 << 100'000;
+        QTest::newRow("petite") << 1'000 << 100;
+    }
+    void ecritureCoupee() {
+        QFETCH(int, taille);
+        QFETCH(int, limite);
+        const QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("fichier"));
+        QVERIFY(writeWholeFile(chemin, "ancien").isEmpty());
+        const auto remplacer = [&] { return writeWholeFile(chemin, QByteArray(taille, 'x')); };
+        QVERIFY(!limiteEcriture(limite, remplacer).isEmpty());
+        QCOMPARE(contenu(chemin), QByteArray("ancien"));
+    }
 };
 
 void TestVeille::decision_data() {

@@ -126,7 +126,7 @@ QImage ecranUnePhoto(const QString& photo, const QString& suivante, const QSize&
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
     Module1 module(reglages.path(), {}, [] {});
-    module.LireLigneCommande(QStringLiteral("/S"));
+    module.lireLigneCommande(QStringLiteral("/S"));
     Samples::writeAlbum(banc.settings, {photo});
     o.ecrire(banc.settings);
     SS ss(banc.services, module);
@@ -137,7 +137,7 @@ QImage ecranUnePhoto(const QString& photo, const QString& suivante, const QSize&
     auto* panneau = ss.findChild<PhotoPanel*>(QStringLiteral("Photo"));
     double maintenant = 0;
     panneau->setClock([&maintenant] { return maintenant; });
-    ss.AfficherPhoto(1);
+    ss.afficherPhoto(1);
     if (!suivante.isEmpty()) {
         if (o.mouvement)
             panneau->setMotion(MouvementA);
@@ -242,7 +242,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
     Module1 module(reglages.path(), {}, [] {});
-    module.LireLigneCommande(QStringLiteral("/S"));
+    module.lireLigneCommande(QStringLiteral("/S"));
     Samples::writeAlbum(banc.settings, photos);
     options.ecrire(banc.settings);
     // With --wallpaper the first tick also turns a 24 MP photo into today's wallpaper bitmap.
@@ -257,7 +257,7 @@ int main(int argc, char* argv[]) {
     ss.preparerDessin([&options] { return sonde(options); });
     ss.show();
     ss.ChargerPhotos();
-    ss.PoserPremierePhoto();
+    ss.poserPremierePhoto();
     const double memoireDepart = maxRssMo();
 
     Battement battement;
@@ -281,7 +281,7 @@ int main(int argc, char* argv[]) {
     qint64 debutFondu = 0, dureeFondus = 0, imagesAvant = 0, panneauAvant = 0;
     double cpuFilDebut = 0, cpuFilFondus = 0;
     QObject::connect(&cycle, &QTimer::timeout, [&] {
-        const bool demarre = !transition->running() && ss.SuivantePrete();
+        const bool demarre = !transition->running() && ss.suivantePrete();
         const qint64 t0 = horloge.nsecsElapsed();
         ss.Timer1_Timer();
         const qint64 t1 = horloge.nsecsElapsed();

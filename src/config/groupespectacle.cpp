@@ -1,7 +1,7 @@
 #include "config/groupespectacle.h"
 
 #include "config/form2textes.h"
-#include "controls/decor.h"
+#include "decor/decor.h"
 #include "controls/fonts.h"
 #include "controls/optionbutton.h"
 
@@ -20,7 +20,7 @@ QLabel* titre(const QString& texte, QWidget* parent) {
     auto* l = new QLabel(texte, parent);
     l->setFont(dialogFont());
     QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, Decor::TextePanneau);
+    pal.setColor(QPalette::WindowText, Decor::textePanneau);
     l->setPalette(pal);
     return l;
 }
@@ -30,7 +30,7 @@ QCheckBox* caseACocher(const QString& nom, const QString& texte, QWidget* parent
     c->setObjectName(nom);
     c->setFont(dialogFont());
     QPalette pal = c->palette();
-    pal.setColor(QPalette::WindowText, Decor::TextePanneau);
+    pal.setColor(QPalette::WindowText, Decor::textePanneau);
     c->setPalette(pal);
     return c;
 }
@@ -46,7 +46,7 @@ QWidget* options(std::array<OptionButton*, N>& boutons, const QString& nom,
     for (std::size_t i = 0; i < N; ++i) {
         boutons[i] = new OptionButton(textes[qsizetype(i)], groupe);
         boutons[i]->setObjectName(nom + QString::number(i));
-        boutons[i]->setTextColor(Decor::TextePanneau);
+        boutons[i]->setTextColor(Decor::textePanneau);
         boutons[i]->setChecked(int(i) == choisi);
         disposition->addWidget(boutons[i]);
     }

@@ -1,6 +1,6 @@
 #include "saver/enregistreurtirage.h"
 
-#include "platform/poolsimages.h"
+#include "platform/imagepools.h"
 #include "saver/fichiertirages.h"
 
 #include <QThreadPool>
@@ -18,11 +18,11 @@ void EnregistreurTirage::enregistrer(const Tirage::Etat& etat) {
     if (m_enCours)
         return;
     m_enCours = true;
-    PoolsImages::courts().start([this] { ecrire(); });
+    ImagePools::shortJobs().start([this] { ecrire(); });
 }
 
 void EnregistreurTirage::ecrire() {
-    const PoolsImages::Ecriture ecriture;
+    const ImagePools::PendingWrite ecriture;
     for (;;) {
         Tirage::Etat etat;
         {

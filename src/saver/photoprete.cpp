@@ -1,7 +1,7 @@
 #include "saver/photoprete.h"
 
-#include "platform/exifdate.h"
-#include "platform/pictures.h"
+#include "pictures/exifdate.h"
+#include "pictures/pictures.h"
 #include "saver/fondflou.h"
 
 PhotoPrete preparerPhoto(const Pictures& pictures, const QString& chemin,

@@ -1,15 +1,15 @@
 #include "saver/ss.h"
 
 #include "album/miroir.h"
-#include "bureau/fondecran.h"
+#include "desktop/fondecran.h"
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
 #include "platform/clock.h"
-#include "platform/desktopwallpaper.h"
-#include "platform/exifdate.h"
+#include "desktop/desktopwallpaper.h"
+#include "pictures/exifdate.h"
 #include "platform/glrenderer.h"
-#include "platform/pictures.h"
-#include "platform/poolsimages.h"
+#include "pictures/pictures.h"
+#include "platform/imagepools.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
 #include "saver/fichiertirages.h"
@@ -46,7 +46,7 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
         if (Photo->crossFading())
             Photo->endCrossFade();
         if (!m_suivante)
-            PreparerSuivante();
+            preparerSuivante();
     });
     m_fondEcran = new QFutureWatcher<FondEcran>(this);
     connect(m_fondEcran, &QFutureWatcher<FondEcran>::finished, this, [this] {
@@ -55,7 +55,7 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
             Tag = r.bitmap;
         // Not recorded, it is tried again, but not at every tick: loading and handing it
         // over take time.
-        if (!EnregistrerFondEcran(m_services.settings, m_fondEcranChemin, r))
+        if (!enregistrerFondEcran(m_services.settings, m_fondEcranChemin, r))
             m_prochainEssaiFondEcran.setRemainingTime(DelaiNouvelEssaiFondEcranMs);
         m_fondEcranChemin.clear();
     });
@@ -81,7 +81,7 @@ void SS::stop() {
     Timer1.stop();
 }
 
-void SS::AutreEcran() {
+void SS::autreEcran() {
     m_dernierePhoto = &m_dernierePhotoPropre;
     FondDuJour = false;
 }
@@ -104,7 +104,7 @@ void SS::Form_Resize() {
 }
 
 void SS::Form_KeyDown() {
-    Terminer();
+    terminer();
 }
 
 void SS::Form_Unload() {
@@ -115,10 +115,10 @@ void SS::Form_Unload() {
 }
 
 void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
-    if (m_module.LigneCommande().trimmed().toUpper().startsWith(QStringLiteral("/P")))
+    if (m_module.ligneCommande().trimmed().toUpper().startsWith(QStringLiteral("/P")))
         return;
     // Inside a screen-saver host's window the host watches the pointer itself.
-    if (m_module.HoteX11())
+    if (m_module.hoteX11())
         return;
     if (SourisArmee) {
         if (x != SourisX || y != SourisY)
@@ -128,7 +128,7 @@ void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, doub
         SourisY = y;
     }
     if (Quitter)
-        Terminer();
+        terminer();
 }
 
 void SS::Timer1_Timer() {
@@ -138,12 +138,12 @@ void SS::Timer1_Timer() {
         return;
     }
     if (FondDuJour)
-        VerifierFondEcran();
-    const int d = Vitesses::DureeTransition(
+        verifierFondEcran();
+    const int d = Vitesses::dureeTransition(
         Reglages::lire(m_services.settings, Reglages::vitesseAffichage()));
     // A tick that comes while a fade runs, or before the next photo is decoded, starts nothing:
     // the photo changes at the next tick instead of jumping or stalling the screen.
-    if (!SuivantePrete())
+    if (!suivantePrete())
         return;
     // Pictures that move, and OpenGL, draw the fade themselves; otherwise the photograph of
     // the screen laid over the new photo draws it.
@@ -152,7 +152,7 @@ void SS::Timer1_Timer() {
     SSTransition1->start(0, d);
 }
 
-bool SS::SuivantePrete() const {
+bool SS::suivantePrete() const {
     return m_suivante && m_suivante->image.isFinished();
 }
 
@@ -162,18 +162,18 @@ void SS::PhotoSuivante() {
         return;
     }
     if (!m_suivante)
-        PreparerSuivante();
+        preparerSuivante();
     Suivante suivante = std::move(*m_suivante);
     m_suivante.reset();
     const PhotoPrete photo = suivante.image.result();
     photoMontree(suivante.k);
     if (SSTransition1->childrenFade())
         Photo->beginCrossFade([t = SSTransition1] { return t->progress(); });
-    PoserPhoto(suivante.chemin, photo);
+    poserPhoto(suivante.chemin, photo);
     SourisArmee = true;
 }
 
-void SS::PreparerSuivante() {
+void SS::preparerSuivante() {
     if (Liste.isEmpty())
         return;
     // The choice is made ahead, but the round only moves on when the photo is shown: a show
@@ -183,13 +183,13 @@ void SS::PreparerSuivante() {
     const Pictures* pictures = &m_services.pictures;
     const PreparationPhoto p = preparation();
     m_suivante =
-        Suivante{k, chemin, QtConcurrent::run(&PoolsImages::courts(), [pictures, chemin, p] {
+        Suivante{k, chemin, QtConcurrent::run(&ImagePools::shortJobs(), [pictures, chemin, p] {
                      return preparerPhoto(*pictures, chemin, p);
                  })};
 }
 
-void SS::VerifierFondEcran() {
-    if (FondEcranEnCours() || !m_prochainEssaiFondEcran.hasExpired())
+void SS::verifierFondEcran() {
+    if (fondEcranEnCours() || !m_prochainEssaiFondEcran.hasExpired())
         return;
     SettingsStore& store = m_services.settings;
     const QString t = Reglages::lire(store, Reglages::wallTemp());
@@ -202,35 +202,35 @@ void SS::VerifierFondEcran() {
 void SS::AppliquerFondEcran(const QString& chemin) {
     const Pictures* pictures = &m_services.pictures;
     DesktopWallpaper* bureau = &m_services.wallpaper;
-    const QString programme = m_module.DossierProgramme();
-    const QString secours = DossierSecoursFondEcran();
-    const QSize ecran = PlusGrandEcran();
+    const QString programme = m_module.dossierProgramme();
+    const QString secours = dossierSecoursFondEcran();
+    const QSize ecran = plusGrandEcran();
     m_fondEcranChemin = chemin;
-    m_fondEcran->setFuture(QtConcurrent::run(&PoolsImages::courts(), [=] {
+    m_fondEcran->setFuture(QtConcurrent::run(&ImagePools::shortJobs(), [=] {
         QImage tempo;
-        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
+        return ecrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
     }));
 }
 
-bool SS::FondEcranEnCours() const {
+bool SS::fondEcranEnCours() const {
     // Until the result is handled, "WallTemp" still names the previous picture.
     return !m_fondEcranChemin.isEmpty();
 }
 
 void SS::ChargerPhotos() {
-    PoserListe(::ChargerPhotos(m_services.settings));
+    poserListe(::ChargerPhotos(m_services.settings));
 }
 
-void SS::PoserListe(const QStringList& liste) {
+void SS::poserListe(const QStringList& liste) {
     Liste = liste;
     m_tirage.reset();
 }
 
-void SS::PoserPremierePhoto() {
+void SS::poserPremierePhoto() {
     Photo->setPicture(QImage());
     const qint16 k = tirage().prochaine();
     photoMontree(k);
-    AfficherPhoto(k);
+    afficherPhoto(k);
 }
 
 Tirage& SS::tirage() {
@@ -252,7 +252,7 @@ QString SS::cleTirage() const {
     if (m_module.RectApercu().isValid())
         return QStringLiteral("apercu");
     const QString ecran = screen() ? screen()->name() : QString();
-    return (m_module.HoteX11() ? QStringLiteral("hote ") : QStringLiteral("ecran ")) + ecran;
+    return (m_module.hoteX11() ? QStringLiteral("hote ") : QStringLiteral("ecran ")) + ecran;
 }
 
 void SS::photoMontree(qint16 k) {
@@ -264,15 +264,15 @@ void SS::photoMontree(qint16 k) {
         m_enregistreur->enregistrer(tirage().etat());
 }
 
-void SS::AfficherPhoto(int k) {
+void SS::afficherPhoto(int k) {
     const QString chemin = Liste.value(k - 1);
-    PoserPhoto(chemin, preparerPhoto(m_services.pictures, chemin, preparation()));
+    poserPhoto(chemin, preparerPhoto(m_services.pictures, chemin, preparation()));
     if (m_suivante)
         m_suivante->image.waitForFinished();
-    PreparerSuivante();
+    preparerSuivante();
 }
 
-void SS::PoserPhoto(const QString& chemin, const PhotoPrete& photo) {
+void SS::poserPhoto(const QString& chemin, const PhotoPrete& photo) {
     SettingsStore& store = m_services.settings;
     // Titles on or off, and what they say, are read again at every photo.
     QString titre;
@@ -291,13 +291,13 @@ void SS::PoserPhoto(const QString& chemin, const PhotoPrete& photo) {
     if (Reglages::choix(store, Reglages::mouvement(), 2) == 1)
         Photo->setMotion(mouvementAuHasard(
             m_services.random,
-            Vitesses::DureeTransition(Reglages::lire(store, Reglages::vitesseAffichage()))));
+            Vitesses::dureeTransition(Reglages::lire(store, Reglages::vitesseAffichage()))));
 }
 
 PreparationPhoto SS::preparation() const {
     const SettingsStore& store = m_services.settings;
     PreparationPhoto p;
-    p.ecran = TailleAffichage();
+    p.ecran = tailleAffichage();
     p.fondFlou = Reglages::choix(store, Reglages::fondFlou(), 2) == 1;
     p.ecranEntier =
         !m_rendererGl.isEmpty() || Reglages::choix(store, Reglages::mouvement(), 2) == 1;
@@ -318,7 +318,7 @@ void SS::preparerDessin(const std::function<QString()>& sonde) {
         m_rendererGl = *m_rendererSonde;
 }
 
-QSize SS::TailleAffichage() const {
+QSize SS::tailleAffichage() const {
     QSize logique = size();
     if (!isVisible() && !m_module.RectApercu().isValid() && screen())
         logique = screen()->size();
@@ -327,12 +327,12 @@ QSize SS::TailleAffichage() const {
     return (QSizeF(logique) * devicePixelRatioF()).toSize();
 }
 
-void SS::Terminer() {
+void SS::terminer() {
     Timer1.stop();
     m_module.AfficherCurseur();
     close();
     Form_Unload();
-    m_module.FinProgramme();
+    m_module.finProgramme();
 }
 
 void SS::resizeEvent(QResizeEvent*) {

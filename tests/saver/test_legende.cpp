@@ -1,6 +1,6 @@
 // What a photo's title says: its path, its file name, or the day it was taken.
 
-#include "platform/exifdate.h"
+#include "pictures/exifdate.h"
 #include "samples.h"
 #include "saver/legende.h"
 

@@ -10,19 +10,20 @@ private slots:
     void charger_data() {
         QTest::addColumn<QStringList>("stockees"); // value of "Fichier i"; "-" leaves the key out
         QTest::addColumn<QStringList>("liste");
-        QTest::newRow("empty store") << QStringList() << QStringList();
-        QTest::newRow("three") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"};
-        QTest::newRow("gap hides the rest")
+        QTest::newRow("réglages vides") << QStringList() << QStringList();
+        QTest::newRow("trois") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"};
+        QTest::newRow("un trou cache la suite")
             << QStringList{"a", "b", "c", "-", "e"} << QStringList{"a", "b", "c"};
-        QTest::newRow("empty value ends") << QStringList{"a", "", "c"} << QStringList{"a"};
-        QTest::newRow("blanks are a photo") << QStringList{"  ", "b"} << QStringList{"  ", "b"};
-        QTest::newRow("kept as stored")
+        QTest::newRow("une valeur vide termine") << QStringList{"a", "", "c"} << QStringList{"a"};
+        QTest::newRow("des blancs sont une photo")
+            << QStringList{"  ", "b"} << QStringList{"  ", "b"};
+        QTest::newRow("gardée telle qu'enregistrée")
             << QStringList{" a ", "a", " a "} << QStringList{" a ", "a", " a "};
         // Long lists are read in lots: none may be lost or repeated at their seams.
         QStringList longue;
         for (int i = 0; i < 500; ++i)
             longue << QString::number(i);
-        QTest::newRow("across lots") << longue << longue;
+        QTest::newRow("sur plusieurs lots") << longue << longue;
     }
     void charger() {
         QFETCH(QStringList, stockees);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "controls/photogeometry.h"
+#include "controls/photomotion.h"
+#include "controls/photopiece.h"
 
 #include <QElapsedTimer>
 #include <QImage>

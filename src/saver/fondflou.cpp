@@ -1,6 +1,6 @@
 #include "saver/fondflou.h"
 
-#include "controls/photogeometry.h"
+#include "controls/photomotion.h"
 #include "platform/largebuffers.h"
 
 #include <QPainter>

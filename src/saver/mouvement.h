@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/photogeometry.h"
+#include "controls/photomotion.h"
 
 class RandomSource;
 

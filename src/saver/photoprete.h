@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/photogeometry.h"
+#include "controls/photopiece.h"
 
 #include <QDateTime>
 #include <QImage>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -26,13 +25,6 @@ struct PhotoMotion {
     // Where the content of a panel of `panel` is drawn `elapsedMs` after the motion began: a
     // rectangle that always covers the panel.
     QRectF frame(const QSizeF& panel, double elapsedMs) const;
-};
-
-// A part of what a panel shows around its picture, at `at` on a screen of `space`: drawn where
-// that place falls in the panel.
-struct PhotoPiece {
-    QImage image;
-    QPoint at;
 };
 
 // Where the picture fitted in the panel is drawn once the panel's content is drawn at `frame`.

@@ -1,4 +1,4 @@
-#include "controls/photogeometry.h"
+#include "controls/photomotion.h"
 
 #include <algorithm>
 

@@ -10,6 +10,7 @@
 #include "platform/pictures.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
+#include "platform/sessionidlesetup.h"
 #include "platform/standinregistry.h"
 #include "platform/x11windowhost.h"
 
@@ -31,6 +32,7 @@ struct ServicesBanc {
     DialogFileChooser files;
     DesktopServicesDesktop desktop;
     NullDesktopWallpaper wallpaper;
+    SessionIdleSetup idle;
     Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  wallpaper};
+                      random,   prompts,  files,    desktop,  wallpaper,  idle};
 };

@@ -27,4 +27,5 @@ bool LockFileInstanceLock::anotherInstanceRunning() {
 
 void LockFileInstanceLock::release() {
     m_lock.reset();
+    m_checked = false;
 }

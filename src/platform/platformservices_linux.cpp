@@ -9,6 +9,7 @@
 #include "platform/platformservices.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
+#include "platform/sessionidlesetup.h"
 #include "platform/standinregistry.h"
 #include "platform/x11windowhost.h"
 
@@ -45,8 +46,9 @@ private:
     DialogFileChooser m_files;
     DesktopServicesDesktop m_desktop;
     std::unique_ptr<DesktopWallpaper> m_wallpaper = createDesktopWallpaper(desktopSession());
+    SessionIdleSetup m_idle;
     Services m_services{m_settings, m_registry, m_instance, m_pictures, m_windowHost, m_clock,
-                        m_random,   m_prompts,  m_files,    m_desktop,  *m_wallpaper};
+                        m_random,   m_prompts,  m_files,    m_desktop,  *m_wallpaper, m_idle};
 };
 
 } // namespace

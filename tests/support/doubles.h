@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/desktopwallpaper.h"
 #include "platform/filechooser.h"
+#include "platform/idlesetup.h"
 #include "platform/inisettingsstore.h"
 #include "platform/instancelock.h"
 #include "platform/pictures.h"
@@ -13,6 +14,7 @@
 #include "platform/randomsource.h"
 #include "platform/registrybackend.h"
 #include "platform/services.h"
+#include "platform/showlauncher.h"
 #include "platform/windowhost.h"
 
 #include <QCoreApplication>
@@ -166,10 +168,42 @@ class FakeInstanceLock final : public InstanceLock {
 public:
     bool other = false;
     int asked = 0;
+    int released = 0;
     bool anotherInstanceRunning() override {
         ++asked;
         return other;
     }
+    void release() override { ++released; }
+};
+
+// A show that only counts its starts, running until stopped.
+class RecordingShow final : public ShowLauncher {
+public:
+    int started = 0;
+    bool on = false;
+    void start() override {
+        ++started;
+        on = true;
+    }
+    void stop() override {
+        if (std::exchange(on, false))
+            emit finished();
+    }
+    bool running() const override { return on; }
+};
+
+// A session as its fields say; the autostart entry would run a program that does nothing.
+class FakeIdleSetup final : public IdleSetup {
+public:
+    bool answers = true;
+    bool host = false;
+    std::optional<DesktopIdleAction> action;
+    RecordingShow spectacle;
+    bool idleSourceAnswers() override { return answers; }
+    bool hostRunning() override { return host; }
+    std::optional<DesktopIdleAction> desktopAction() override { return action; }
+    QString program() override { return QStringLiteral("/bin/true"); }
+    ShowLauncher& show() override { return spectacle; }
 };
 
 // Values by (root, lower-case subkey, lower-case name); every open and query is recorded.
@@ -221,6 +255,7 @@ struct TestServices {
     ScriptedFileChooser files;
     RecordingDesktop desktop;
     RecordingWallpaper wallpaper;
+    FakeIdleSetup idle;
     Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  wallpaper};
+                      random,   prompts,  files,    desktop,  wallpaper,  idle};
 };

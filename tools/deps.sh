@@ -17,6 +17,9 @@ packages=(
     # the idle watcher (X11 screen-saver extension, D-Bus) and its tests: GNOME's compositor
     # headless, a Wayland compositor for /S
     libxcb-screensaver0-dev dbus-daemon mutter weston qt6-wayland
+    # the Wayland compositors' idle notifications (client code generated at build time) and the
+    # two compositors the watcher is tried against, headless
+    libwayland-dev wayland-protocols plasma-wayland-protocols kwin-wayland sway
     # the desktops' own settings tools that the wallpaper tests run on a private session bus
     dbus dconf-gsettings-backend dconf-service xfconf libxfconf-0-3 cinnamon-desktop-data mate-desktop-common
 )

@@ -6,6 +6,7 @@
 #include "album/textesalbum.h"
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
+#include "platform/settingsbatch.h"
 #include "platform/settingsstore.h"
 #include "settings/reglages.h"
 
@@ -33,7 +34,7 @@ Album::Album(SettingsStore& reglages, Prompts& messages, FileChooser& fichiers,
       m_dossierProgramme(std::move(dossierProgramme)),
       m_avis(reglages, messages, TextesAlbum::ReglagesNonEnregistres) {}
 
-std::optional<QString> Album::TitreDuFichier(const QString& chemin) {
+std::optional<QString> Album::titreDuFichier(const QString& chemin) {
     const qsizetype debut = apresSeparateur(chemin);
     const qsizetype longueur = chemin.size() - debut - 4;
     if (longueur < 0)
@@ -42,7 +43,7 @@ std::optional<QString> Album::TitreDuFichier(const QString& chemin) {
 }
 
 QString Album::titreDe(const QString& fichier) const {
-    return TitreDuFichier(fichier).value_or(TitreAlbum);
+    return titreDuFichier(fichier).value_or(TitreAlbum);
 }
 
 QString Album::dossierDepart(const QString& dossierRetenu) const {
@@ -81,9 +82,9 @@ std::optional<QString> Album::demanderNom() {
 Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
     // The callers' commands have just given up the old mirror: whatever happens next, the screen
     // saver and the next start must find the list the user sees.
-    RecrireMiroir(m_reglages, Liste);
+    recrireMiroir(m_reglages, Liste);
     m_avis.verifier();
-    const QString refus = RefusAlbum(Liste);
+    const QString refus = refusAlbum(Liste);
     if (!refus.isEmpty()) {
         m_messages.notify(refus);
         AlbumModifie = true;
@@ -102,10 +103,10 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
         TitreAlbum = titreDe(*nom);
         Reglages::ecrire(m_reglages, Reglages::repertoireSave(), nom->left(apresSeparateur(*nom)));
     }
-    const QString raison = EnregistrerFichierAlbum(Fichier, *EcrireLignesAlbum(Liste));
+    const QString raison = enregistrerFichierAlbum(Fichier, *ecrireLignesAlbum(Liste));
     if (!raison.isEmpty()) {
         m_messages.notify(
-            TextesAlbum::EchecEcriture(QFileInfo(Fichier).absoluteFilePath(), raison));
+            TextesAlbum::echecEcriture(QFileInfo(Fichier).absoluteFilePath(), raison));
         AlbumModifie = true;
         return Sauvegarde::Echouee;
     }
@@ -126,7 +127,7 @@ bool Album::Supp(int index, const std::function<void()>& apresRetrait) {
     return true;
 }
 
-bool Album::OuvrirAlbum() {
+bool Album::ouvrirAlbum() {
     // Opening replaces the list: when the changes could not be saved, the user keeps them.
     if (AlbumModifie && m_messages.askYesNo(TextesAlbum::AlbumModifie) &&
         Sauvegarder(FichierAlbum) == Sauvegarde::Echouee)
@@ -147,7 +148,7 @@ bool Album::OuvrirAlbum() {
     return true;
 }
 
-Album::ResultatPhotos Album::Photos() {
+Album::ResultatPhotos Album::photos() {
     const QString choix = m_fichiers.openFiles(
         {TextesAlbum::TitrePhotos, TextesAlbum::FiltrePhotos,
          dossierDepart(Reglages::lire(m_reglages, Reglages::repertoireExplore())), QString()});
@@ -173,7 +174,7 @@ Album::ResultatPhotos Album::Photos() {
     QStringList noms;
     const qsizetype nul = choix.indexOf(QChar(0));
     if (nul >= 0) {
-        dossier = SansBlancs(choix.left(nul));
+        dossier = sansBlancs(choix.left(nul));
         // A root folder already ends with its separator.
         if (!dossier.endsWith(Separateur))
             dossier += Separateur;
@@ -181,7 +182,7 @@ Album::ResultatPhotos Album::Photos() {
     } else {
         const qsizetype debutNom = apresSeparateur(choix);
         if (debutNom > 0)
-            dossier = SansBlancs(choix.left(debutNom - 1)) + Separateur;
+            dossier = sansBlancs(choix.left(debutNom - 1)) + Separateur;
         noms = {choix.mid(debutNom)};
     }
     {
@@ -189,16 +190,16 @@ Album::ResultatPhotos Album::Photos() {
         Reglages::ecrire(m_reglages, Reglages::repertoireExplore(), dossier);
         for (const QString& nom : noms) {
             if (!nom.isEmpty())
-                AjouterFichier(SansBlancs(dossier + nom), numero++);
+                AjouterFichier(sansBlancs(dossier + nom), numero++);
         }
     }
     m_avis.verifier();
     return resultat;
 }
 
-std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
+std::optional<Album::Sauvegarde> Album::enregistrerAlbum() {
     // Refused before the user names a file, since no name would help.
-    const QString refus = RefusAlbum(Liste);
+    const QString refus = refusAlbum(Liste);
     if (!refus.isEmpty()) {
         m_messages.notify(refus);
         return Sauvegarde::Echouee;
@@ -211,7 +212,7 @@ std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
     QString fichier = avecExtension(choisi);
     Reglages::ecrire(m_reglages, Reglages::repertoireSave(),
                      fichier.left(apresSeparateur(fichier)));
-    if (!m_messages.askYesNo(TextesAlbum::ConfirmerSauvegarde(fichier)))
+    if (!m_messages.askYesNo(TextesAlbum::confirmerSauvegarde(fichier)))
         return std::nullopt;
     // The title first: an album without one would otherwise be asked for a name again. A save
     // that fails leaves the album its former title, as it leaves it its file.
@@ -223,7 +224,7 @@ std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
     return resultat;
 }
 
-bool Album::Fermer() {
+bool Album::fermer() {
     if (!AlbumModifie || !m_messages.askYesNo(TextesAlbum::AlbumModifie))
         return true;
     return Sauvegarder(FichierAlbum) != Sauvegarde::Echouee;

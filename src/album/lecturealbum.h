@@ -23,9 +23,9 @@ struct LectureAlbum {
 };
 
 // Reads the file `chemin`. Any thread.
-LectureAlbum LireAlbum(const QString& chemin);
+LectureAlbum lireAlbum(const QString& chemin);
 
 // Reads the file `chemin` on a pool thread; `suite` then runs on `contexte`'s thread, unless
 // `contexte` is gone by then.
-void LireAlbumEnFond(const QString& chemin, QObject* contexte,
+void lireAlbumEnFond(const QString& chemin, QObject* contexte,
                      std::function<void(const LectureAlbum&)> suite);

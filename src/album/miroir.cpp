@@ -1,5 +1,6 @@
 #include "album/miroir.h"
 
+#include "platform/settingsbatch.h"
 #include "platform/settingsstore.h"
 #include "settings/reglages.h"
 
@@ -25,12 +26,7 @@ QStringList ChargerPhotos(const SettingsStore& store) {
     return liste;
 }
 
-QStringList LireMiroir(const SettingsStore& reglages) {
-    // One rule for the dialog and the screen saver, so both see the same album.
-    return ChargerPhotos(reglages);
-}
-
-void RecrireMiroir(SettingsStore& reglages, const QStringList& photos) {
+void recrireMiroir(SettingsStore& reglages, const QStringList& photos) {
     const SettingsBatch lot(reglages);
     Reglages::effacerSection(reglages, Reglages::Section::ListeDeFichiers);
     for (qsizetype i = 0; i < photos.size(); ++i)

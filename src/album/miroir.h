@@ -7,14 +7,10 @@ class SettingsStore;
 // The album's photo list mirrored in the settings store, section "Liste de Fichiers", where the
 // screen saver reads it: "Fichier 0", "Fichier 1", ... in list order.
 
-// The album's photo list as the screen saver reads it: "Fichier 0", "Fichier 1", ... up to the
-// first missing or empty key, untouched (no trimming, no existence test), at most 32767.
+// The album's photo list as the screen saver and the dialog read it: "Fichier 0", "Fichier 1", ...
+// up to the first missing or empty key, untouched (no trimming, no existence test), at most 32767.
 QStringList ChargerPhotos(const SettingsStore& store);
-
-// The list as every reader of the mirror sees it: up to the first missing or empty key, at most
-// 32767 entries (list positions are 16-bit), so a damaged store cannot make the dialog hang.
-QStringList LireMiroir(const SettingsStore& reglages);
 
 // Makes the mirror hold exactly `photos`: the section is deleted, then the keys are written from
 // 0, so no key of a longer former list survives.
-void RecrireMiroir(SettingsStore& reglages, const QStringList& photos);
+void recrireMiroir(SettingsStore& reglages, const QStringList& photos);

@@ -4,12 +4,12 @@
 #include "album/etatdialogue.h"
 #include "album/lecturealbum.h"
 #include "browser/textesapercu.h"
-#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/frame.h"
 #include "controls/gaugepanel.h"
-#include "controls/placement.h"
-#include "controls/twips.h"
+#include "decor/etiquette.h"
+#include "decor/placement.h"
+#include "decor/twips.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,7 +23,7 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
     barre->setObjectName(QStringLiteral("SSFrame3"));
     Twips::placer(barre, 1300, 420, 6430, 375);
     Twips::placer(
-        etiquette(barre, QStringLiteral("Label1"), Form2Textes::Album, QColor(222, 232, 236)), 120,
+        etiquette(barre, QStringLiteral("Label1"), TextesApercu::Album, QColor(222, 232, 236)), 120,
         75, 700, 225);
     TitreAlbum = etiquette(barre, QStringLiteral("TitreAlbum"), QString(), Qt::white, true);
     Twips::placer(TitreAlbum, 840, 75, 2460, 225);
@@ -47,9 +47,9 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
 
     Menus = new QMenu(this);
     Menus->setObjectName(QStringLiteral("Menus"));
-    Supp = Menus->addAction(Form2Textes::Supp);
+    Supp = Menus->addAction(TextesApercu::Supp);
     Supp->setObjectName(QStringLiteral("Supp"));
-    Paper = Menus->addAction(Form2Textes::Paper);
+    Paper = Menus->addAction(TextesApercu::Paper);
     Paper->setObjectName(QStringLiteral("Paper"));
 
     // An entry chosen by the user or the program is previewed; a click on the entry already
@@ -110,80 +110,80 @@ void ListeAlbum::ListeS_MouseDown(int Button, int, double x, double y) {
     Menus->popup(ListeS->viewport()->mapToGlobal(QPointF(x, y).toPoint()));
 }
 
-void ListeAlbum::MontrerTitre() {
+void ListeAlbum::montrerTitre() {
     TitreAlbum->setText(m_etat.album.TitreAlbum);
 }
 
 void ListeAlbum::ChargerListe() {
     m_etat.album.ChargerListe();
     viderVignettes();
-    RemplirListeS();
-    MontrerPremierePhoto();
+    remplirListeS();
+    montrerPremierePhoto();
 }
 
 void ListeAlbum::ReouvrirFichier() {
     if (m_etat.album.ReouvrirFichier())
-        MontrerAlbumRouvert();
+        montrerAlbumRouvert();
 }
 
 // The album opened last replaces the list, when there is a list. Its file is read off the UI
 // thread: the dialog shows, and answers an end request, whatever the file.
-void ListeAlbum::RetrouverDernierAlbum() {
-    const auto fichier = m_etat.album.DernierAlbumARouvrir();
-    MontrerTitre();
+void ListeAlbum::retrouverDernierAlbum() {
+    const auto fichier = m_etat.album.dernierAlbumARouvrir();
+    montrerTitre();
     if (!fichier)
         return;
     m_lecture = true;
-    LireAlbumEnFond(*fichier, this, [this](const LectureAlbum& lecture) {
+    lireAlbumEnFond(*fichier, this, [this](const LectureAlbum& lecture) {
         m_lecture = false;
-        if (m_etat.album.ReprendreDernierAlbum(lecture))
-            MontrerAlbumRouvert();
+        if (m_etat.album.reprendreDernierAlbum(lecture))
+            montrerAlbumRouvert();
     });
 }
 
-void ListeAlbum::OuvrirAlbum() {
+void ListeAlbum::ouvrirAlbum() {
     emit vignetteMarquee(-1);
-    const bool ouvert = m_etat.album.OuvrirAlbum();
+    const bool ouvert = m_etat.album.ouvrirAlbum();
     // Saving the changes first may have named the album.
-    MontrerTitre();
+    montrerTitre();
     if (!ouvert)
         return;
     emit albumRemplace();
     emit viderApercu();
-    MontrerAlbumRouvert();
+    montrerAlbumRouvert();
 }
 
-void ListeAlbum::AjouterPhotos() {
-    const Album::ResultatPhotos resultat = m_etat.album.Photos();
+void ListeAlbum::ajouterPhotos() {
+    const Album::ResultatPhotos resultat = m_etat.album.photos();
     emit enregistrementPermis();
-    MontrerTitre();
+    montrerTitre();
     if (resultat == Album::ResultatPhotos::Annule)
         return;
     viderVignettes();
-    RemplirListeS();
+    remplirListeS();
 }
 
-void ListeAlbum::EnregistrerAlbum() {
-    m_etat.album.EnregistrerAlbum();
-    MontrerTitre();
+void ListeAlbum::enregistrerAlbum() {
+    m_etat.album.enregistrerAlbum();
+    montrerTitre();
 }
 
-bool ListeAlbum::FermerAlbum() {
-    const bool fin = m_etat.album.Fermer();
-    MontrerTitre();
+bool ListeAlbum::fermerAlbum() {
+    const bool fin = m_etat.album.fermer();
+    montrerTitre();
     return fin;
 }
 
 void ListeAlbum::Supp_Click() {
     m_etat.album.Supp(entreeChoisie(), [this] {
-        RemplirListeS();
+        remplirListeS();
         emit enregistrementPermis();
         viderVignettes();
     });
-    MontrerTitre();
+    montrerTitre();
 }
 
-void ListeAlbum::RemplirListeS() {
+void ListeAlbum::remplirListeS() {
     ListeS->clear();
     ListeS->addItems(m_etat.album.Liste);
 }
@@ -194,16 +194,16 @@ void ListeAlbum::viderVignettes() {
     emit albumChange();
 }
 
-void ListeAlbum::MontrerAlbumRouvert() {
+void ListeAlbum::montrerAlbumRouvert() {
     viderVignettes();
-    RemplirListeS();
-    MontrerTitre();
-    MontrerPremierePhoto();
+    remplirListeS();
+    montrerTitre();
+    montrerPremierePhoto();
 }
 
 // Highlights thumbnail 0 and previews the first photo. The thumbnails are not built yet, so
 // only the marker is set for them.
-void ListeAlbum::MontrerPremierePhoto() {
+void ListeAlbum::montrerPremierePhoto() {
     if (ListeS->count() == 0)
         return;
     emit vignetteMarquee(0);

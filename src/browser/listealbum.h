@@ -21,15 +21,15 @@ public:
     // Start-up: the list from the settings store; the album opened last reopened.
     void ChargerListe();
     void ReouvrirFichier();
-    void RetrouverDernierAlbum();
+    void retrouverDernierAlbum();
     // While the file of the album opened last is read, off the UI thread.
     bool lectureEnCours() const { return m_lecture; }
 
-    void OuvrirAlbum();
-    void AjouterPhotos();
-    void EnregistrerAlbum();
+    void ouvrirAlbum();
+    void ajouterPhotos();
+    void enregistrerAlbum();
     // Offers to save unsaved changes; false when the dialog must stay open.
-    bool FermerAlbum();
+    bool fermerAlbum();
 
     // The entry the user or the program chose, -1 for none. The list can hold an entry with the
     // keyboard focus that nobody chose: it is not the current entry.
@@ -72,11 +72,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void RemplirListeS();
+    void remplirListeS();
     void viderVignettes();
-    void MontrerAlbumRouvert();
-    void MontrerPremierePhoto();
-    void MontrerTitre();
+    void montrerAlbumRouvert();
+    void montrerPremierePhoto();
+    void montrerTitre();
 
     QListWidget* ListeS;
     QLabel* TitreAlbum;

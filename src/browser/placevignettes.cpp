@@ -3,7 +3,7 @@
 #include "album/album.h"
 #include "browser/grillevignettes.h"
 #include "browser/nophoto.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 #include "vignettes/cachevignettes.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@ PlaceVignettes::PlaceVignettes(const Album& album, const QString& racineCache,
     // The placeholder as a control of its own, as the album list's preview shows it too.
     auto* nophoto = new QLabel(m_grille->viewport());
     nophoto->setObjectName(QStringLiteral("Nophoto"));
-    nophoto->setPixmap(QPixmap::fromImage(ImageNophoto()));
+    nophoto->setPixmap(QPixmap::fromImage(imageNophoto()));
     nophoto->adjustSize();
     nophoto->setVisible(false);
     connect(m_grille, &GrilleVignettes::vignetteCliquee, this, &PlaceVignettes::CadreIm_Click);
@@ -56,7 +56,7 @@ void PlaceVignettes::marquerVignette(int index) {
         m_grille->surligner(index);
 }
 
-void PlaceVignettes::Panorama() {
+void PlaceVignettes::panorama() {
     if (m_album.Liste.isEmpty())
         return;
     if (!isHidden())
@@ -72,7 +72,7 @@ void PlaceVignettes::ChargerListeThumb() {
     emit chargementCommence(int(m_album.Liste.size()));
     m_arretChargement = false;
     m_grille->construire({m_album.Liste, m_racineCache,
-                          CacheVignettes::DossierAlbum(m_racineCache, m_album.TitreAlbum),
+                          CacheVignettes::dossierAlbum(m_racineCache, m_album.TitreAlbum),
                           GeometrieGrille::CadreIm0, 0});
 }
 

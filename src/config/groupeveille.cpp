@@ -2,21 +2,21 @@
 
 #include "config/panneauautresoptions.h"
 #include "config/textesveille.h"
-#include "controls/decor.h"
-#include "controls/etiquette.h"
+#include "decor/decor.h"
+#include "decor/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
-#include "platform/idlesetup.h"
+#include "decor/twips.h"
+#include "veille/idlesetup.h"
 #include "platform/instancelock.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
-#include "platform/showlauncher.h"
+#include "veille/showlauncher.h"
 #include "settings/reglages.h"
-#include "startup/avisveille.h"
-#include "startup/commandeveille.h"
-#include "startup/veille.h"
+#include "veille/avisveille.h"
+#include "veille/commandeveille.h"
+#include "veille/veille.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -25,7 +25,7 @@
 
 namespace {
 
-const QColor Avertissement(255, 210, 120);
+const QColor couleurAvertissement(255, 210, 120);
 constexpr int MinutesMax = 999;
 
 } // namespace
@@ -34,24 +34,24 @@ GroupeVeille::GroupeVeille(Services& services, QWidget* parent)
     : CaptionPanel(parent), m_reglages(services.settings), m_session(services.idle),
       m_instance(services.instance), m_messages(services.prompts) {
     setObjectName(QStringLiteral("GroupeVeille"));
-    setBackColor(Decor::FondPanneau);
+    setBackColor(Decor::fondPanneau);
     setBevel(Bevel::Raised);
     Twips::placer(this, 0, 0, PanneauAutresOptions::LargeurGroupe, 2040);
     Twips::placer(etiquette(this, QStringLiteral("TitreVeille"), TextesVeille::Titre,
-                            Decor::TextePanneau, true),
+                            Decor::textePanneau, true),
                   120, 90, 5950, 225);
 
     CaseVeille = new QCheckBox(TextesVeille::Case, this);
     CaseVeille->setObjectName(QStringLiteral("CaseVeille"));
     CaseVeille->setFont(dialogFont());
     QPalette pal = CaseVeille->palette();
-    pal.setColor(QPalette::WindowText, Decor::TextePanneau);
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, Decor::TextePanneau.darker(180));
+    pal.setColor(QPalette::WindowText, Decor::textePanneau);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, Decor::textePanneau.darker(180));
     CaseVeille->setPalette(pal);
     Twips::placer(CaseVeille, 120, 390, 5950, 270);
 
     Twips::placer(
-        etiquette(this, QStringLiteral("ApresVeille"), TextesVeille::Apres, Decor::TextePanneau),
+        etiquette(this, QStringLiteral("ApresVeille"), TextesVeille::Apres, Decor::textePanneau),
         420, 795, 600, 225);
     Minutes = new QSpinBox(this);
     Minutes->setObjectName(QStringLiteral("Minutes"));
@@ -68,9 +68,9 @@ GroupeVeille::GroupeVeille(Services& services, QWidget* parent)
     Essayer->setPictureUp(Decor::bouton(Essayer->size(), false));
     Essayer->setPictureDown(Decor::bouton(Essayer->size(), true));
 
-    Raison = etiquette(this, QStringLiteral("RaisonVeille"), QString(), Avertissement);
+    Raison = etiquette(this, QStringLiteral("RaisonVeille"), QString(), couleurAvertissement);
     Twips::placer(Raison, 120, 1200, 5950, 225);
-    LigneBureau = etiquette(this, QStringLiteral("LigneBureau"), QString(), Decor::TextePanneau);
+    LigneBureau = etiquette(this, QStringLiteral("LigneBureau"), QString(), Decor::textePanneau);
     Twips::placer(LigneBureau, 120, 1470, 5950, 450);
     LigneBureau->setWordWrap(true);
     LigneBureau->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -90,13 +90,13 @@ void GroupeVeille::showEvent(QShowEvent* event) {
 }
 
 void GroupeVeille::actualiser() {
-    CaseVeille->setChecked(QFile::exists(CheminEntreeVeille()));
+    CaseVeille->setChecked(QFile::exists(cheminEntreeVeille()));
     const QString raison =
         raisonVeilleIndisponible(m_session.idleSourceAnswers(), m_session.hostRunning());
     Raison->setText(raison);
     // A watcher already on can always be turned off.
     CaseVeille->setEnabled(raison.isEmpty() || CaseVeille->isChecked());
-    const qint64 secondes = DelaiVeille(m_reglages).count();
+    const qint64 secondes = delaiVeille(m_reglages).count();
     const QSignalBlocker bloque(Minutes);
     Minutes->setValue(int(std::clamp<qint64>((secondes + 30) / 60, 1, MinutesMax)));
     m_bureau = m_session.desktopAction();
@@ -104,7 +104,7 @@ void GroupeVeille::actualiser() {
 }
 
 void GroupeVeille::CaseVeille_Click(bool coche) {
-    const int code = coche ? ActiverVeille(m_session.program()) : DesactiverVeille();
+    const int code = coche ? activerVeille(m_session.program()) : desactiverVeille();
     if (code != 0)
         m_messages.notify(coche ? QStringLiteral("La veille n'a pas pu être activée.")
                                 : QStringLiteral("La veille n'a pas pu être désactivée."));
@@ -128,6 +128,6 @@ void GroupeVeille::montrerAvis() {
     const AvisBureau avis = avisDelaiBureau(m_bureau, std::chrono::minutes(Minutes->value()));
     LigneBureau->setText(avis.texte);
     QPalette pal = LigneBureau->palette();
-    pal.setColor(QPalette::WindowText, avis.alerte ? Avertissement : Decor::TextePanneau);
+    pal.setColor(QPalette::WindowText, avis.alerte ? couleurAvertissement : Decor::textePanneau);
     LigneBureau->setPalette(pal);
 }

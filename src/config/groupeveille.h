@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/captionpanel.h"
-#include "platform/desktopidleaction.h"
+#include "veille/desktopidleaction.h"
 
 #include <optional>
 

@@ -1,10 +1,10 @@
 #include "config/panneauautresoptions.h"
 
 #include "config/form2textes.h"
-#include "controls/decor.h"
-#include "controls/etiquette.h"
+#include "decor/decor.h"
+#include "decor/etiquette.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 
 #include <QLabel>
 
@@ -21,15 +21,15 @@ PanneauAutresOptions::PanneauAutresOptions(QWidget* parent)
     setObjectName(QStringLiteral("AutresOptionsPanneau"));
     // The album's bar, its list and its thumbnails.
     Twips::placer(this, 1300, 420, 6430, 6875);
-    setBackColor(Decor::FondPanneau.darker(130));
+    setBackColor(Decor::fondPanneau.darker(130));
     setBevel(Bevel::Raised);
     auto* entete = new CaptionPanel(this);
     entete->setObjectName(QStringLiteral("AutresOptionsEntete"));
     Twips::placer(entete, 0, 0, 6430, HautEntete);
-    entete->setBackColor(Decor::FondPanneau);
+    entete->setBackColor(Decor::fondPanneau);
     entete->setBevel(Bevel::Raised);
     Twips::placer(etiquette(entete, QStringLiteral("AutresOptionsTitre"),
-                            Form2Textes::AutresOptions, Decor::TextePanneau, true),
+                            Form2Textes::AutresOptions, Decor::textePanneau, true),
                   Marge, 75, 4000, 225);
     FermerOptions = new PictureButton(entete);
     FermerOptions->setObjectName(QStringLiteral("FermerOptions"));

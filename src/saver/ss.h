@@ -32,7 +32,7 @@ public:
     // The photo list; never shown.
     const QStringList& liste() const { return Liste; }
     // Fills the list with one read already (another screen's).
-    void PoserListe(const QStringList& liste) { Liste = liste; }
+    void poserListe(const QStringList& liste) { Liste = liste; }
     // The path of the wallpaper bitmap handed to the desktop last, empty when none.
     const QString& tag() const { return Tag; }
 
@@ -47,14 +47,14 @@ public:
     void PhotoSuivante();
 
     // The wallpaper of the day: applies today's picture when it is not the one applied last.
-    void VerifierFondEcran();
+    void verifierFondEcran();
     // Loads, writes and hands over the picture off the UI thread (a large photo takes a good
     // part of a second); Tag and "WallTemp" are set when that is done. Checks wait meanwhile.
     void AppliquerFondEcran(const QString& chemin);
-    bool FondEcranEnCours() const;
+    bool fondEcranEnCours() const;
 
     // True once the photo that the next transition will show has been decoded.
-    bool SuivantePrete() const;
+    bool suivantePrete() const;
 
     // Fills Liste from the settings store.
     void ChargerPhotos();
@@ -62,13 +62,13 @@ public:
     qint16& DernierePhoto() { return *m_dernierePhoto; }
     // The show of a screen other than the first: it draws independently and leaves the
     // wallpaper of the day to the first.
-    void AutreEcran();
+    void autreEcran();
 
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).
-    void AfficherPhoto(int k);
+    void afficherPhoto(int k);
     // The first photo of a show: the picture emptied, then a random photo of the list.
-    void PoserPremierePhoto();
+    void poserPremierePhoto();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -78,14 +78,14 @@ protected:
 private:
     // The title of `chemin` (when titles are on) and its picture; a null picture keeps the
     // previous one.
-    void PoserPhoto(const QString& chemin, const QImage& image);
+    void poserPhoto(const QString& chemin, const QImage& image);
     // Size at which photos are decoded: the surface's size in device pixels.
-    QSize TailleAffichage() const;
-    void Terminer();
+    QSize tailleAffichage() const;
+    void terminer();
     // Chooses the next photo now and decodes it off the UI thread at display size, so that it
     // is ready when its transition event comes. Run when a photo is put in place first, and
     // then at the end of each transition.
-    void PreparerSuivante();
+    void preparerSuivante();
 
     struct Suivante {
         qint16 k = 0;

@@ -2,15 +2,16 @@
 
 #include "platform/desktop.h"
 #include "platform/prompts.h"
+#include "platform/regularfile.h"
 #include "wallpaper/textesfonds.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeDatabase>
 
-bool EstUneImage(const QString& chemin) {
+bool estUneImage(const QString& chemin) {
     const QFileInfo info(chemin);
-    if (!info.isFile())
+    if (!isRegularFile(info))
         return false;
     QImageReader lecteur(chemin);
     lecteur.setDecideFormatFromContent(true);
@@ -19,10 +20,10 @@ bool EstUneImage(const QString& chemin) {
     return QMimeDatabase().mimeTypeForFile(info).name().startsWith(QStringLiteral("image/"));
 }
 
-void OuvrirImage(const QString& chemin, Desktop& bureau, Prompts& questions) {
+void ouvrirImage(const QString& chemin, Desktop& bureau, Prompts& questions) {
     if (chemin.isEmpty())
         return;
-    if (EstUneImage(chemin))
+    if (estUneImage(chemin))
         bureau.openFile(chemin);
     else
         questions.notify(TextesFonds::PasUneImage.arg(chemin));

@@ -2,7 +2,7 @@
 // main window, the check box that turns the watcher on and off, the delay, the show tried now.
 #include "bancform2.h"
 #include "controls/picturebutton.h"
-#include "startup/commandeveille.h"
+#include "veille/commandeveille.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -24,7 +24,7 @@ Form2& ouvrirAutresOptions(BancForm2& b) {
 class TestGroupeVeille : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QFile::remove(CheminEntreeVeille()); }
+    void init() { QFile::remove(cheminEntreeVeille()); }
     void disponibilite_data();
     void disponibilite();
     void reglages();
@@ -46,7 +46,7 @@ void TestGroupeVeille::disponibilite() {
     QFETCH(bool, hote);
     QFETCH(bool, entree);
     if (entree)
-        QCOMPARE(ActiverVeille(QStringLiteral("/bin/true")), 0);
+        QCOMPARE(activerVeille(QStringLiteral("/bin/true")), 0);
     BancForm2 b;
     b.ts.idle.answers = source;
     b.ts.idle.host = hote;
@@ -68,11 +68,11 @@ void TestGroupeVeille::reglages() {
     const Form2& f = ouvrirAutresOptions(b);
     auto* c = controle<QCheckBox>(f, QStringLiteral("CaseVeille"));
     c->click();
-    QFile entree(CheminEntreeVeille());
+    QFile entree(cheminEntreeVeille());
     QVERIFY(entree.open(QIODevice::ReadOnly) &&
             entree.readAll().contains("Exec=/bin/true --veille\n"));
     c->click();
-    QVERIFY(!QFile::exists(CheminEntreeVeille()) && !c->isChecked());
+    QVERIFY(!QFile::exists(cheminEntreeVeille()) && !c->isChecked());
 
     auto* minutes = controle<QSpinBox>(f, QStringLiteral("Minutes"));
     auto* ligne = controle<QLabel>(f, QStringLiteral("LigneBureau"));

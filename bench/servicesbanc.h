@@ -9,10 +9,10 @@
 #include "platform/lockfileinstancelock.h"
 #include "platform/messageboxprompts.h"
 #include "platform/services.h"
-#include "veille/sessionidlesetup.h"
 #include "platform/standinregistry.h"
 #include "platform/stdrandomsource.h"
 #include "platform/systemclock.h"
+#include "veille/sessionidlesetup.h"
 
 // The real services, but with the settings in a file of the bench's own and the desktop's
 // wallpaper left alone: a bench must not change the machine it measures on.

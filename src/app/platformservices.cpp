@@ -9,10 +9,10 @@
 #include "platform/lockfileinstancelock.h"
 #include "platform/messageboxprompts.h"
 #include "platform/services.h"
-#include "veille/sessionidlesetup.h"
 #include "platform/standinregistry.h"
 #include "platform/stdrandomsource.h"
 #include "platform/systemclock.h"
+#include "veille/sessionidlesetup.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,20 +2,20 @@
 
 #include "config/panneauautresoptions.h"
 #include "config/textesveille.h"
-#include "decor/decor.h"
-#include "decor/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/picturebutton.h"
+#include "decor/decor.h"
+#include "decor/etiquette.h"
 #include "decor/twips.h"
-#include "veille/idlesetup.h"
 #include "platform/instancelock.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
 #include "platform/settingsstore.h"
-#include "veille/showlauncher.h"
 #include "settings/reglages.h"
 #include "veille/avisveille.h"
 #include "veille/commandeveille.h"
+#include "veille/idlesetup.h"
+#include "veille/showlauncher.h"
 #include "veille/veille.h"
 
 #include <QCheckBox>
@@ -104,10 +104,11 @@ void GroupeVeille::actualiser() {
 }
 
 void GroupeVeille::CaseVeille_Click(bool coche) {
-    const int code = coche ? activerVeille(m_session.program()) : desactiverVeille();
-    if (code != 0)
-        m_messages.notify(coche ? QStringLiteral("La veille n'a pas pu être activée.")
-                                : QStringLiteral("La veille n'a pas pu être désactivée."));
+    const IssueVeille issue =
+        coche ? activerVeille(m_session.program(), m_session.idleSourceAnswers())
+              : desactiverVeille();
+    if (issue.code != 0)
+        m_messages.notify(issue.ligne);
     actualiser();
 }
 

@@ -1,9 +1,9 @@
 #include "config/panneauautresoptions.h"
 
 #include "config/form2textes.h"
+#include "controls/picturebutton.h"
 #include "decor/decor.h"
 #include "decor/etiquette.h"
-#include "controls/picturebutton.h"
 #include "decor/twips.h"
 
 #include <QLabel>

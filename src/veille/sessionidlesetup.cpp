@@ -1,6 +1,7 @@
+#include "veille/sessionidlesetup.h"
+
 #include "veille/idlesource.h"
 #include "veille/procscreensaverhosts.h"
-#include "veille/sessionidlesetup.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

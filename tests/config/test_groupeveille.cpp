@@ -46,7 +46,7 @@ void TestGroupeVeille::disponibilite() {
     QFETCH(bool, hote);
     QFETCH(bool, entree);
     if (entree)
-        QCOMPARE(activerVeille(QStringLiteral("/bin/true")), 0);
+        QCOMPARE(activerVeille(QStringLiteral("/bin/true"), true).code, 0);
     BancForm2 b;
     b.ts.idle.answers = source;
     b.ts.idle.host = hote;

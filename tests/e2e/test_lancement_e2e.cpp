@@ -50,14 +50,12 @@ void TestLancementE2E::sansEcran() {
     QCOMPARE(p.exitCode(), code);
     QVERIFY2(sortie.isEmpty() ? out.isEmpty() : out.startsWith(sortie), qPrintable(out));
     if (message) {
-        // No screen, or no idle source to watch.
         QVERIFY2(err.startsWith(QStringLiteral("lumivane : aucun")), qPrintable(err));
         QCOMPARE(err.count(u'\n'), 1);
         QVERIFY(err.endsWith(u'\n'));
     } else {
         QVERIFY2(err.isEmpty(), qPrintable(err));
     }
-    // Nothing would start the watcher at the next session either.
     QVERIFY(!QFile::exists(cheminEntreeVeille()));
 }
 

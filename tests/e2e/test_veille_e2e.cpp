@@ -1,8 +1,7 @@
 // The idle watcher as the user runs it, under Xvfb, where the X server's screen-saver extension
-// counts idleness and xdotool's XTEST input resets it, and under the real Wayland compositors
-// KWin and sway (tests/veille/sous_compositeur.sh), whose idle notifications it follows and
-// whose pointer LUMIVANE_ENTREE moves: idle → show → input → the show ends → idle → the show
-// again → SIGTERM ends both; `--veille on|off`.
+// counts idleness and xdotool's XTEST input resets it, and under KWin and sway, whose pointer
+// LUMIVANE_ENTREE moves: idle → show → input → the show ends → idle → the show again → SIGTERM
+// ends both; `--veille on|off`.
 
 #include "platform/inisettingsstore.h"
 #include "settings/reglages.h"
@@ -49,10 +48,8 @@ bool veilleTourne() {
 
 // A hand on the pointer.
 int bouger() {
-    QStringList entree = QProcess::splitCommand(qEnvironmentVariable("LUMIVANE_ENTREE"));
-    if (entree.isEmpty())
-        entree = {QStringLiteral("xdotool"), QStringLiteral("mousemove_relative"),
-                  QStringLiteral("9"), QStringLiteral("9")};
+    QStringList entree = QProcess::splitCommand(
+        qEnvironmentVariable("LUMIVANE_ENTREE", QStringLiteral("xdotool mousemove_relative 9 9")));
     return QProcess::execute(entree.takeFirst(), entree);
 }
 

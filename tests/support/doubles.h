@@ -178,15 +178,12 @@ public:
     void release() override { ++released; }
 };
 
-// A show that only counts its starts, running until stopped.
+// A show that counts its starts and runs until stopped.
 class RecordingShow final : public ShowLauncher {
 public:
     int started = 0;
     bool on = false;
-    void start() override {
-        ++started;
-        on = true;
-    }
+    void start() override { on = ++started > 0; }
     void stop() override {
         if (std::exchange(on, false))
             emit finished();
@@ -197,8 +194,7 @@ public:
 // A session as its fields say; the autostart entry would run a program that does nothing.
 class FakeIdleSetup final : public IdleSetup {
 public:
-    bool answers = true;
-    bool host = false;
+    bool answers = true, host = false;
     std::optional<DesktopIdleAction> action;
     RecordingShow spectacle;
     bool idleSourceAnswers() override { return answers; }

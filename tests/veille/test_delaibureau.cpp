@@ -30,10 +30,6 @@ void TestDelaiBureau::lecture_data() {
         << QByteArray() << "ubuntu:GNOME" << false << Action({300s, true});
     QTest::newRow("GNOME jamais") << QStringList{g + "session idle-delay 0"} << QByteArray()
                                   << "GNOME" << false << Action();
-    QTest::newRow("Cinnamon sans verrou")
-        << QStringList{"gsettings set org.cinnamon.desktop.session idle-delay 120",
-                       "gsettings set org.cinnamon.desktop.screensaver lock-enabled false"}
-        << QByteArray() << "X-Cinnamon" << false << Action({120s, false});
     QTest::newRow("KDE") << QStringList() << QByteArray("[Daemon]\nTimeout=12\n") << "KDE" << false
                          << Action({12min, true});
     QTest::newRow("KDE sans verrouillage automatique")

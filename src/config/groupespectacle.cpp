@@ -1,84 +1,78 @@
 #include "config/groupespectacle.h"
 
 #include "config/form2textes.h"
-#include "decor/decor.h"
+#include "config/panneauautresoptions.h"
+#include "config/textesspectacle.h"
 #include "controls/fonts.h"
 #include "controls/optionbutton.h"
+#include "decor/decor.h"
+#include "decor/etiquette.h"
+#include "decor/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 
-const QStringList Legendes = {QStringLiteral("Chemin complet"), QStringLiteral("Nom du fichier"),
-                              QStringLiteral("Date de la prise de vue")};
-const QStringList Dessins = {QStringLiteral("Automatique (OpenGL sur une carte graphique)"),
-                             QStringLiteral("Toujours OpenGL"), QStringLiteral("Sans OpenGL")};
+constexpr double Gauche = 120;
+constexpr double Largeur = 5950;
 
-QLabel* titre(const QString& texte, QWidget* parent) {
-    auto* l = new QLabel(texte, parent);
-    l->setFont(dialogFont());
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, Decor::textePanneau);
-    l->setPalette(pal);
-    return l;
-}
-
-QCheckBox* caseACocher(const QString& nom, const QString& texte, QWidget* parent) {
+QCheckBox* caseACocher(const QString& nom, const QString& texte, QWidget* parent, double haut) {
     auto* c = new QCheckBox(texte, parent);
     c->setObjectName(nom);
     c->setFont(dialogFont());
     QPalette pal = c->palette();
     pal.setColor(QPalette::WindowText, Decor::textePanneau);
     c->setPalette(pal);
+    Twips::placer(c, Gauche, haut, Largeur, 270);
     return c;
 }
 
-// One option button per choice, in a widget of their own (a group), the stored one selected.
-template <std::size_t N>
-QWidget* options(std::array<OptionButton*, N>& boutons, const QString& nom,
-                 const QStringList& textes, int choisi, QWidget* parent) {
-    auto* groupe = new QWidget(parent);
-    auto* disposition = new QVBoxLayout(groupe);
-    disposition->setContentsMargins(12, 0, 0, 0);
-    disposition->setSpacing(0);
-    for (std::size_t i = 0; i < N; ++i) {
+// One option button per choice, side by side in a panel of their own (a group), the stored one
+// selected.
+void options(std::array<OptionButton*, 3>& boutons, const QString& nom, const QStringList& textes,
+             const std::array<double, 3>& largeurs, int choisi, QWidget* parent, double haut) {
+    auto* groupe = new CaptionPanel(parent);
+    groupe->setObjectName(nom + QStringLiteral("Groupe"));
+    Twips::placer(groupe, Gauche + 180, haut, Largeur - 180, 255);
+    double x = 0;
+    for (std::size_t i = 0; i < boutons.size(); ++i) {
         boutons[i] = new OptionButton(textes[qsizetype(i)], groupe);
         boutons[i]->setObjectName(nom + QString::number(i));
         boutons[i]->setTextColor(Decor::textePanneau);
         boutons[i]->setChecked(int(i) == choisi);
-        disposition->addWidget(boutons[i]);
+        Twips::placer(boutons[i], x, 0, largeurs[i], 255);
+        x += largeurs[i];
     }
-    return groupe;
 }
 
 } // namespace
 
 GroupeSpectacle::GroupeSpectacle(SettingsStore& reglages, Prompts& messages, QWidget* parent)
-    : QWidget(parent), m_reglages(reglages),
+    : CaptionPanel(parent), m_reglages(reglages),
       m_avis(reglages, messages, Form2Textes::OptionsNonEnregistrees) {
     setObjectName(QStringLiteral("GroupeSpectacle"));
-    auto* disposition = new QVBoxLayout(this);
-    disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(titre(Form2Textes::TitrePhoto + QStringLiteral(" :"), this));
-    disposition->addWidget(options(m_legende, QStringLiteral("Legende"), Legendes,
-                                   Reglages::choix(reglages, Reglages::legende(), 3), this));
-    m_fondFlou = caseACocher(QStringLiteral("FondFlou"),
-                             QStringLiteral("Fond flou autour des photos qui ne remplissent "
-                                            "pas l'écran"),
-                             this);
+    setBackColor(Decor::fondPanneau);
+    setBevel(Bevel::Raised);
+    Twips::placer(this, 0, 0, PanneauAutresOptions::LargeurGroupe, 2250);
+    Twips::placer(etiquette(this, QStringLiteral("TitreSpectacle"), TextesSpectacle::Titre,
+                            Decor::textePanneau, true),
+                  Gauche, 90, Largeur, 225);
+    Twips::placer(
+        etiquette(this, QStringLiteral("Label7"), TextesSpectacle::Legende, Decor::textePanneau),
+        Gauche, 390, Largeur, 225);
+    options(m_legende, QStringLiteral("Legende"), TextesSpectacle::Legendes, {1800, 1700, 2270},
+            Reglages::choix(reglages, Reglages::legende(), 3), this, 630);
+    m_fondFlou = caseACocher(QStringLiteral("FondFlou"), TextesSpectacle::FondFlou, this, 960);
     m_fondFlou->setChecked(Reglages::choix(reglages, Reglages::fondFlou(), 2) == 1);
-    disposition->addWidget(m_fondFlou);
-    m_mouvement = caseACocher(QStringLiteral("Mouvement"),
-                              QStringLiteral("Mouvement lent des photos pendant le fondu et "
-                                             "après (panoramique et zoom)"),
-                              this);
+    m_mouvement = caseACocher(QStringLiteral("Mouvement"), TextesSpectacle::Mouvement, this, 1260);
     m_mouvement->setChecked(Reglages::choix(reglages, Reglages::mouvement(), 2) == 1);
-    disposition->addWidget(m_mouvement);
-    disposition->addWidget(titre(QStringLiteral("Dessin du diaporama :"), this));
-    disposition->addWidget(options(m_dessin, QStringLiteral("Dessin"), Dessins,
-                                   Reglages::choix(reglages, Reglages::dessin(), 3), this));
+    Twips::placer(
+        etiquette(this, QStringLiteral("Label8"), TextesSpectacle::Dessin, Decor::textePanneau),
+        Gauche, 1620, Largeur, 225);
+    options(m_dessin, QStringLiteral("Dessin"), TextesSpectacle::Dessins, {1800, 2100, 1870},
+            Reglages::choix(reglages, Reglages::dessin(), 3), this, 1860);
+    m_dessin[0]->setToolTip(TextesSpectacle::BulleAutomatique);
 
     for (std::size_t i = 0; i < m_legende.size(); ++i)
         connect(m_legende[i], &OptionButton::selected, this,

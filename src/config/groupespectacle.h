@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/captionpanel.h"
 #include "settings/avisecriture.h"
 #include "settings/reglages.h"
 
-#include <QWidget>
 #include <array>
 
 class OptionButton;
@@ -14,7 +14,7 @@ class QCheckBox;
 // choice is written to the settings store at once; the stored ones are shown when the group is
 // made. Its controls are found by their object names ("Legende0" ... "Legende2", "FondFlou",
 // "Mouvement", "Dessin0" ... "Dessin2").
-class GroupeSpectacle : public QWidget {
+class GroupeSpectacle : public CaptionPanel {
     Q_OBJECT
 public:
     GroupeSpectacle(SettingsStore& reglages, Prompts& messages, QWidget* parent = nullptr);

@@ -22,6 +22,11 @@ QRect coveredPixels(const QRectF& r) {
     return QRect(QPoint(edge(r.left()), edge(r.top())),
                  QPoint(edge(r.right()) - 1, edge(r.bottom()) - 1));
 }
+// Whether a picture of `size` drawn at `r` is copied pixel for pixel: smoothing it would cost
+// twice as much for the same pixels.
+bool drawnAsItIs(const QRectF& r, const QSize& size) {
+    return r.size() == QSizeF(size) && r.x() == std::round(r.x()) && r.y() == std::round(r.y());
+}
 } // namespace
 
 PhotoPanel::PhotoPanel(QWidget* parent) : QWidget(parent) {
@@ -143,26 +148,32 @@ void PhotoPanel::paintEvent(QPaintEvent*) {
 void PhotoPanel::paintLayer(QPainter& p, const Drawn& d) {
     const QImage& picture = d.layer->picture;
     p.setOpacity(d.opacity);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     // An opaque picture covers its pixels: black goes only around it and its pieces, so that a
     // screen-sized photo is not written twice at each paint.
     QRegion black(rect());
     if (!picture.isNull() && !picture.hasAlphaChannel())
         black -= coveredPixels(d.picture);
+    // Pieces cut for a screen of other proportions (the window resized since) would not meet
+    // the picture: black stands in for them until the next picture.
     const QSizeF space = d.layer->space.isEmpty() ? QSizeF(size()) : QSizeF(d.layer->space);
-    for (const PhotoPiece& piece : d.layer->around) {
+    const bool piecesFit = qAbs(space.width() * height() - space.height() * width()) <
+                           std::max(space.width(), space.height());
+    for (const PhotoPiece& piece : piecesFit ? d.layer->around : QList<PhotoPiece>()) {
         const QRectF at(QPointF(piece.at.x() * width() / space.width(),
                                 piece.at.y() * height() / space.height()),
                         QSizeF(piece.image.width() * width() / space.width(),
                                piece.image.height() * height() / space.height()));
         const QRectF moved = movedRect(at, size(), d.frame);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, !drawnAsItIs(moved, piece.image.size()));
         p.drawImage(moved, piece.image);
         black -= coveredPixels(moved);
     }
     for (const QRect& r : black)
         p.fillRect(r, Qt::black);
-    if (!picture.isNull())
+    if (!picture.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, !drawnAsItIs(d.picture, picture.size()));
         p.drawImage(d.picture, picture);
+    }
 }
 
 void PhotoPanel::paintCaption(QPainter& p) {

@@ -40,6 +40,10 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &SS::Timer1_Timer);
     connect(Photo, &PhotoPanel::pointerMoved, this, &SS::Photo_MouseMove);
     connect(SSTransition1, &TransitionPanel::transitionEvent, this, &SS::PhotoSuivante);
+    // The photo panel draws the fade itself, from the photo before it to the next, which it holds
+    // anyway: no photograph of the screen beside them (a fourth of the 4K show's memory), and
+    // pictures that move keep moving, with the painter as with OpenGL.
+    SSTransition1->setChildrenFade(true);
     // The next photo is decoded once the fade is over: while it runs, the fade holds a picture
     // of the screen's size, and the two together would double the show's memory at its peak.
     connect(SSTransition1, &TransitionPanel::finished, this, [this] {
@@ -145,10 +149,6 @@ void SS::Timer1_Timer() {
     // the photo changes at the next tick instead of jumping or stalling the screen.
     if (!suivantePrete())
         return;
-    // Pictures that move, and OpenGL, draw the fade themselves; otherwise the photograph of
-    // the screen laid over the new photo draws it.
-    SSTransition1->setChildrenFade(!m_rendererGl.isEmpty() ||
-                                   Reglages::choix(m_services.settings, Reglages::mouvement(), 2));
     SSTransition1->start(0, d);
 }
 
@@ -167,8 +167,7 @@ void SS::PhotoSuivante() {
     m_suivante.reset();
     const PhotoPrete photo = suivante.image.result();
     photoMontree(suivante.k);
-    if (SSTransition1->childrenFade())
-        Photo->beginCrossFade([t = SSTransition1] { return t->progress(); });
+    Photo->beginCrossFade([t = SSTransition1] { return t->progress(); });
     poserPhoto(suivante.chemin, photo);
     SourisArmee = true;
 }

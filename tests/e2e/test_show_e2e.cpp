@@ -119,14 +119,10 @@ void TestShowE2E::pleinEcran_data() {
 void TestShowE2E::pleinEcran() {
     QFETCH(bool, parLaSouris);
     QFETCH(bool, options);
+    // "0" is each option's default, the show as it was.
     IniSettingsStore store;
-    const auto remettre = qScopeGuard([&store] {
-        for (const auto& e : {Reglages::dessin(), Reglages::mouvement(), Reglages::fondFlou()})
-            Reglages::effacer(store, e);
-    });
-    if (options)
-        for (const auto& e : {Reglages::dessin(), Reglages::mouvement(), Reglages::fondFlou()})
-            Reglages::ecrire(store, e, QStringLiteral("1"));
+    for (const auto& e : {Reglages::dessin(), Reglages::mouvement(), Reglages::fondFlou()})
+        Reglages::ecrire(store, e, options ? QStringLiteral("1") : QStringLiteral("0"));
     lancer({QStringLiteral("/S")});
     QTRY_VERIFY_WITH_TIMEOUT(!noir(ecran()), 10000);
     const QImage premiere = ecran();
@@ -174,7 +170,6 @@ void TestShowE2E::fenetreHote() {
     QFETCH(QString, dessin);
     IniSettingsStore store;
     Reglages::ecrire(store, Reglages::dessin(), dessin);
-    const auto remettre = qScopeGuard([&store] { Reglages::effacer(store, Reglages::dessin()); });
     auto hote = std::make_unique<QWidget>();
     hote->setWindowFlags(Qt::FramelessWindowHint);
     hote->setStyleSheet(QStringLiteral("background: black"));

@@ -11,12 +11,10 @@ private slots:
         QTest::addColumn<QString>("renderer");
         QTest::addColumn<bool>("logiciel");
         QTest::newRow("llvmpipe") << "llvmpipe (LLVM 15.0.6, 256 bits)" << true;
-        QTest::newRow("softpipe") << "softpipe" << true;
         QTest::newRow("swrast") << "Mesa DRI swrast" << true;
         QTest::newRow("SwiftShader") << "Google SwiftShader" << true;
         QTest::newRow("Intel") << "Mesa Intel(R) UHD Graphics 620 (KBL GT2)" << false;
         QTest::newRow("AMD") << "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49)" << false;
-        QTest::newRow("virtio") << "virgl (AMD Radeon Graphics)" << false;
     }
     void logiciel() {
         QFETCH(QString, renderer);

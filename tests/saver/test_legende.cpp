@@ -27,8 +27,6 @@ void TestLegende::texte_data() {
     QTest::newRow("le premier du mois")
         << 2 << QByteArray("2023:02:01 08:00:00") << "1er février 2023";
     QTest::newRow("sans date: celle du fichier") << 2 << QByteArray() << "3 mars 2021";
-    QTest::newRow("date nulle: celle du fichier")
-        << 2 << QByteArray("0000:00:00 00:00:00") << "3 mars 2021";
     QTest::newRow("pas de fichier: rien") << 2 << QByteArray("absent") << "";
 }
 

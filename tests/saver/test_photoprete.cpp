@@ -1,10 +1,9 @@
-// What the show makes of a photo before it is shown: the blurred fill, the whole screen of a
-// photo that moves, and a motion of its own.
+// What the show makes of a photo before it is shown: the blurred fill, and the whole screen of
+// a photo that moves.
 
 #include "controls/photopanel.h"
 #include "doubles.h"
 #include "samples.h"
-#include "saver/mouvement.h"
 #include "saver/photoprete.h"
 
 #include <QTemporaryDir>
@@ -15,7 +14,6 @@ class TestPhotoPrete : public QObject {
 private slots:
     void ecran_data();
     void ecran();
-    void mouvement();
 };
 
 void TestPhotoPrete::ecran_data() {
@@ -62,21 +60,6 @@ void TestPhotoPrete::ecran() {
     const QColor c = vu.pixelColor(0, 90);
     QVERIFY2(qAbs(c.red() - bord.red()) <= 2 && c.green() == 0 && c.blue() == 0,
              qPrintable(c.name()));
-}
-
-// With the seeded generator: every motion grows or shrinks by 4 to 8 %, never below the
-// screen's size, and lasts as long as a photo stays at the show's speed.
-void TestPhotoPrete::mouvement() {
-    ScriptedRandom hasard;
-    for (int i = 0; i < 200; ++i) {
-        const PhotoMotion m = mouvementAuHasard(hasard, 1200);
-        QVERIFY(std::min(m.zoomFrom, m.zoomTo) >= 1.0);
-        const double ecart = qAbs(m.zoomTo - m.zoomFrom);
-        QVERIFY2(ecart >= 0.04 && ecart <= 0.08, qPrintable(QString::number(ecart)));
-        for (const QPointF& p : {m.from, m.to})
-            QVERIFY(p.x() >= 0 && p.x() <= 1 && p.y() >= 0 && p.y() <= 1);
-        QCOMPARE(m.durationMs, 4400.0);
-    }
 }
 
 QTEST_MAIN(TestPhotoPrete)

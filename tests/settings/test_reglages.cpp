@@ -80,7 +80,6 @@ private slots:
         QTest::newRow("2") << "2" << 2;
         QTest::newRow("blancs autour") << " 1 " << 1;
         QTest::newRow("hors des choix") << "3" << 0;
-        QTest::newRow("negatif") << "-1" << 0;
         QTest::newRow("texte") << "date" << 0;
     }
     void choix() {

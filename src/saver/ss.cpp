@@ -41,11 +41,11 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
     connect(Photo, &PhotoPanel::pointerMoved, this, &SS::Photo_MouseMove);
     connect(SSTransition1, &TransitionPanel::transitionEvent, this, &SS::PhotoSuivante);
     // The photo panel draws the fade itself, from the photo before it to the next, which it holds
-    // anyway: no photograph of the screen beside them (a fourth of the 4K show's memory), and
+    // anyway: no photograph of the screen beside them (some 30 MB of a 4K show's 140), and
     // pictures that move keep moving, with the painter as with OpenGL.
     SSTransition1->setChildrenFade(true);
-    // The next photo is decoded once the fade is over: while it runs, the fade holds a picture
-    // of the screen's size, and the two together would double the show's memory at its peak.
+    // The next photo is decoded once the fade is over: while it runs, the panel holds the photo
+    // before it and the new one, and a decode beside them would raise the show's memory peak.
     connect(SSTransition1, &TransitionPanel::finished, this, [this] {
         if (Photo->crossFading())
             Photo->endCrossFade();

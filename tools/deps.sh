@@ -7,6 +7,9 @@ packages=(
     qt6-image-formats-plugins libx11-dev libxcb1-dev libgl-dev
     fonts-dejavu-core
     libexif-dev libjpeg62-turbo-dev
+    # HEIC/HEIF and AVIF photos (the library with its decoders and encoders, which the tests use
+    # to make their samples), and its command-line tools
+    libheif-dev libheif-examples
     xvfb xauth x11-utils xdotool
     libglib2.0-bin gsettings-desktop-schemas
     clang libclang-rt-14-dev llvm-14

@@ -37,6 +37,13 @@ QStringList writeSet(const QString& folder, const QList<Sample>& samples, int se
 // Empty when `jpeg` is no JPEG or the thumbnail does not fit in the EXIF segment.
 QByteArray withExifThumbnail(const QByteArray& jpeg, const QImage& thumbnail, int orientation);
 
+enum class HeifCodec { Hevc, Avif };
+// Writes `image` as a HEIC (HEVC) or AVIF file with libheif's encoders. `orientation` (1 to 8,
+// as in EXIF) is stored as the file's rotation and mirroring: a reader shows the picture turned
+// by it. `thumbnail`, when not null, is stored as the picture's thumbnail, at its own size.
+bool writeHeif(const QImage& image, const QString& path, HeifCodec codec, int orientation = 1,
+               const QImage& thumbnail = {});
+
 // Stores `paths` as the album's photo list ("Fichier 0", "Fichier 1", ...).
 void writeAlbum(SettingsStore& store, const QStringList& paths);
 

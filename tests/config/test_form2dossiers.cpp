@@ -1,0 +1,60 @@
+#include "album/textesalbum.h"
+#include "bancform2.h"
+#include "browser/grillevignettes.h"
+#include "fichiers.h"
+#include "settings/reglages.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// A folder added to the album through "Photos": its line in the list, its photos in the preview
+// and in the grid, its removal.
+class TestForm2Dossiers : public QObject {
+    Q_OBJECT
+private slots:
+    void dossierAjoute() {
+        QTemporaryDir tmp;
+        const QString dossier = tmp.filePath(QStringLiteral("vacances/"));
+        QStringList photos;
+        for (const char* nom : {"a.jpg", "b.jpg", "jour 2/c.jpg"}) {
+            photos << dossier + QString::fromLatin1(nom);
+            QDir().mkpath(QFileInfo(photos.last()).path());
+            QImage image(80, 60, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            QVERIFY(image.save(photos.last(), "JPEG"));
+        }
+        ecrire(dossier + QStringLiteral("notes.txt"), "pas une photo");
+        BancForm2 b;
+        b.ts.files.results << dossier;
+        Form2& f = b.montrer();
+        listeDe(f)->AjouterPhotos();
+        QCOMPARE(b.lire(QStringLiteral("Liste de Fichiers"), QStringLiteral("Fichier 0")), dossier);
+        QCOMPARE(b.lire(QStringLiteral("Demarrage"), QStringLiteral("RepertoireExplore")),
+                 tmp.path() + u'/');
+        QTRY_COMPARE(entrees(listeS(f)), QStringList{dossier + QStringLiteral(" (3 photos)")});
+
+        // The folder's entry previews its first photo.
+        cliquerEntree(listeS(f), 0);
+        QTRY_COMPARE(listeS(f)->toolTip(), photos[0]);
+
+        // The grid shows each photo; a thumbnail previews its own and chooses the folder's line.
+        vignettesDe(f)->Panorama();
+        auto* grille = controle<GrilleVignettes>(f, QStringLiteral("SSSCroll"));
+        QTRY_VERIFY(!grille->enConstruction());
+        QCOMPARE(grille->nombre(), 3);
+        QCOMPARE(grille->vignette(2).chemin, photos[2]);
+        vignettesDe(f)->CadreIm_Click(2);
+        b.attendreApercu();
+        QTRY_COMPARE(listeS(f)->toolTip(), photos[2]);
+        QCOMPARE(listeDe(f)->entreeChoisie(), 0);
+
+        // Removing it asks about the folder.
+        b.ts.prompts.answers << true << false;
+        listeDe(f)->Supp_Click();
+        QVERIFY(b.ts.prompts.asked.contains(TextesAlbum::EnleverDossier));
+        QCOMPARE(nombreEntrees(listeS(f)), 0);
+    }
+};
+
+QTEST_MAIN(TestForm2Dossiers)
+#include "test_form2dossiers.moc"

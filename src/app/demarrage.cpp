@@ -92,7 +92,7 @@ std::unique_ptr<SS> Demarrage::FormeAutreEcran(QScreen* ecran) {
     auto ss = std::make_unique<SS>(m_services, m_module);
     ss->AutreEcran();
     ss->setScreen(ecran);
-    ss->PoserListe(m_ss->liste());
+    ss->PartagerListe(*m_ss);
     ss->PoserPremierePhoto();
     ss->start(CycleMs);
     return ss;

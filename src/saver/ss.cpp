@@ -1,5 +1,6 @@
 #include "saver/ss.h"
 
+#include "album/balayage.h"
 #include "album/miroir.h"
 #include "bureau/fondecran.h"
 #include "controls/photopanel.h"
@@ -53,10 +54,15 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
             m_prochainEssaiFondEcran.setRemainingTime(DelaiNouvelEssaiFondEcranMs);
         m_fondEcranChemin.clear();
     });
+    m_deploiement = new QFutureWatcher<QStringList>(this);
+    connect(m_deploiement, &QFutureWatcher<QStringList>::finished, this, &SS::ListeDepliee);
     Form_Load();
 }
 
 SS::~SS() {
+    // A folder still being looked into is given up; the scan uses no service of the form.
+    if (m_arretDeploiement)
+        *m_arretDeploiement = true;
     // The decoder thread reads the picture service; let it finish before the form goes.
     if (m_suivante)
         m_suivante->image.waitForFinished();
@@ -126,6 +132,8 @@ void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, doub
 }
 
 void SS::Timer1_Timer() {
+    if (DeploiementEnCours())
+        return;
     if (Liste.isEmpty()) {
         Timer1.stop();
         m_module.AfficherCurseur();
@@ -207,12 +215,51 @@ bool SS::FondEcranEnCours() const {
 }
 
 void SS::ChargerPhotos() {
-    Liste = ::ChargerPhotos(m_services.settings);
+    const QStringList entrees = ::ChargerPhotos(m_services.settings);
+    if (std::none_of(entrees.cbegin(), entrees.cend(), EstDossier)) {
+        Liste = entrees;
+        return;
+    }
+    Liste.clear();
+    m_enDeploiement = true;
+    m_arretDeploiement = std::make_shared<std::atomic<bool>>(false);
+    m_deploiement->setFuture(
+        QtConcurrent::run(&PoolsImages::courts(), [entrees, arret = m_arretDeploiement] {
+            return DeplierAlbum(entrees, arret.get()).photos;
+        }));
+}
+
+void SS::PartagerListe(const SS& premiere) {
+    if (premiere.DeploiementEnCours()) {
+        m_enDeploiement = true;
+        m_deploiement->setFuture(premiere.m_deploiement->future());
+    } else {
+        Liste = premiere.liste();
+    }
+}
+
+// Until the result is taken: a tick between the scan's end and its result must not find the
+// list empty and stop the show.
+bool SS::DeploiementEnCours() const {
+    return m_enDeploiement;
+}
+
+void SS::ListeDepliee() {
+    m_enDeploiement = false;
+    if (m_deploiement->future().isValid() && m_deploiement->future().resultCount() > 0)
+        Liste = m_deploiement->result();
+    if (std::exchange(m_premiereEnAttente, false))
+        PoserPremierePhoto();
 }
 
 void SS::PoserPremierePhoto() {
     Photo->setPicture(QImage());
+    if (DeploiementEnCours()) {
+        m_premiereEnAttente = true;
+        return;
+    }
     AfficherPhoto(ChoisirPhoto(qint16(Liste.size()), DernierePhoto(), m_services.random));
+    emit premierePhotoPosee();
 }
 
 void SS::AfficherPhoto(int k) {

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
+#include <memory>
 #include <optional>
 
 struct FondEcran;
@@ -33,6 +35,8 @@ public:
     const QStringList& liste() const { return Liste; }
     // Fills the list with one read already (another screen's).
     void PoserListe(const QStringList& liste) { Liste = liste; }
+    // The list of the show `premiere`, once its folders are looked into.
+    void PartagerListe(const SS& premiere);
     // The path of the wallpaper bitmap handed to the desktop last, empty when none.
     const QString& tag() const { return Tag; }
 
@@ -56,8 +60,11 @@ public:
     // True once the photo that the next transition will show has been decoded.
     bool SuivantePrete() const;
 
-    // Fills Liste from the settings store.
+    // Fills Liste from the settings store. The album's folders are looked into afresh, off the UI
+    // thread, so that the photos added since the last show are shown: until that ends, the
+    // list is empty, the first photo waits and ticks start nothing.
     void ChargerPhotos();
+    bool DeploiementEnCours() const;
     // The position of the photo shown last: the run's own, or after `AutreEcran` this form's.
     qint16& DernierePhoto() { return *m_dernierePhoto; }
     // The show of a screen other than the first: it draws independently and leaves the
@@ -67,8 +74,13 @@ public:
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).
     void AfficherPhoto(int k);
-    // The first photo of a show: the picture emptied, then a random photo of the list.
+    // The first photo of a show: the picture emptied, then a random photo of the list (once the
+    // album's folders are looked into).
     void PoserPremierePhoto();
+
+signals:
+    // The first photo is in place (for the benchmarks).
+    void premierePhotoPosee();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -86,6 +98,7 @@ private:
     // is ready when its transition event comes. Run when a photo is put in place first, and
     // then at the end of each transition.
     void PreparerSuivante();
+    void ListeDepliee();
 
     struct Suivante {
         qint16 k = 0;
@@ -114,6 +127,10 @@ private:
     qint16* m_dernierePhoto;
     std::optional<Suivante> m_suivante;
     QFutureWatcher<FondEcran>* m_fondEcran;
+    QFutureWatcher<QStringList>* m_deploiement;
+    std::shared_ptr<std::atomic<bool>> m_arretDeploiement;
+    bool m_enDeploiement = false;
+    bool m_premiereEnAttente = false;
     QString m_fondEcranChemin;               // the picture being applied, empty when none
     QDeadlineTimer m_prochainEssaiFondEcran; // no new attempt before, after a refusal
     bool m_unloaded = false;

@@ -68,48 +68,37 @@ private slots:
         QCOMPARE(b.borne, borne);
     }
 
-    // Folders give their photos in entry order, up to the bound of all folders together.
+    // Folders give their photos in entry order, up to the bound of all folders together; -1: a
+    // folder not looked into yet.
     void deplier_data() {
         QTest::addColumn<QStringList>("entrees");
-        QTest::addColumn<QList<int>>("tailles"); // photos held by each folder entry
-        QTest::addColumn<int>("photos");
-        QTest::addColumn<QList<int>>("premieres"); // entry of photos 0 and last
+        QTest::addColumn<QList<int>>("tailles"); // photos held by each entry, 1 for a file
+        QTest::addColumn<QList<int>>("attendu"); // number of photos, entry of the first and last
         QTest::addColumn<bool>("borne");
-        QTest::newRow("fichiers seuls, sans dossier")
-            << QStringList{"/a.jpg", "/b.jpg"} << QList<int>{} << 2 << QList<int>{0, 1} << false;
+        QTest::newRow("fichiers seuls")
+            << QStringList{"/a.jpg", "/b.jpg"} << QList<int>{1, 1} << QList<int>{2, 0, 1} << false;
         QTest::newRow("un dossier entre deux fichiers")
-            << QStringList{"/a.jpg", "/d/", "/b.jpg"} << QList<int>{3} << 5 << QList<int>{0, 2}
+            << QStringList{"/a.jpg", "/d/", "/b.jpg"} << QList<int>{1, 3, 1} << QList<int>{5, 0, 2}
             << false;
         QTest::newRow("dossiers au-delà de la borne")
-            << QStringList{"/d/", "/e/", "/c.jpg"} << QList<int>{9000, 2000} << 10001
-            << QList<int>{0, 2} << true;
+            << QStringList{"/d/", "/e/", "/c.jpg"} << QList<int>{9000, 2000, 1}
+            << QList<int>{10001, 0, 2} << true;
         QTest::newRow("dossier pas encore lu")
-            << QStringList{"/d/", "/a.jpg"} << QList<int>{-1} << 1 << QList<int>{1, 1} << false;
+            << QStringList{"/d/", "/a.jpg"} << QList<int>{-1, 1} << QList<int>{1, 1, 1} << false;
     }
     void deplier() {
         QFETCH(QStringList, entrees);
         QFETCH(QList<int>, tailles);
-        QFETCH(int, photos);
-        QFETCH(QList<int>, premieres);
+        QFETCH(QList<int>, attendu);
         QFETCH(bool, borne);
-        QList<Balayage> contenus;
-        for (const int n : tailles) {
-            Balayage b;
-            for (int i = 0; i < n; ++i)
-                b.photos << QStringLiteral("/p%1.jpg").arg(i);
-            contenus << b;
-        }
-        int k = 0;
-        QHash<int, int> dossier;
+        QList<Balayage> contenus(entrees.size());
         for (int i = 0; i < entrees.size(); ++i)
-            if (EstDossier(entrees[i]))
-                dossier.insert(i, k++);
-        const AlbumDeplie a = DeplierAlbum(entrees, [&](int i) -> const Balayage* {
-            return tailles[dossier[i]] < 0 ? nullptr : &contenus[dossier[i]];
-        });
-        QCOMPARE(a.photos.size(), photos);
-        QCOMPARE(a.entrees.size(), photos);
-        QCOMPARE((QList<int>{a.entrees.first(), a.entrees.last()}), premieres);
+            for (int k = 0; k < tailles[i]; ++k)
+                contenus[i].photos << QStringLiteral("/p%1.jpg").arg(k);
+        const AlbumDeplie a =
+            DeplierAlbum(entrees, [&](int i) { return tailles[i] < 0 ? nullptr : &contenus[i]; });
+        QCOMPARE((QList<int>{int(a.photos.size()), a.entrees.first(), a.entrees.last()}), attendu);
+        QCOMPARE(a.entrees.size(), a.photos.size());
         QCOMPARE(a.borne, borne);
     }
 

@@ -18,6 +18,7 @@
 #include "samples.h"
 #include "saver/ss.h"
 #include "servicesbanc.h"
+#include "settings/reglages.h"
 #include "startup/module1.h"
 
 #include <QDir>
@@ -102,9 +103,9 @@ Ajout ajouter(BancApplication& app, const QString& choix, const QString& attendu
     ServicesBanc banc(tmp.filePath(QStringLiteral("Lumivane.ini")));
     ChoixBanc fichiers;
     QuestionsBanc questions;
-    Services services{banc.settings, banc.registry, banc.instance,  banc.pictures,
-                      banc.windowHost, banc.clock,  banc.random,    questions,
-                      fichiers,        banc.desktop, banc.wallpaper};
+    Services services{banc.settings,   banc.registry, banc.instance, banc.pictures,
+                      banc.windowHost, banc.clock,    banc.random,   questions,
+                      fichiers,        banc.desktop,  banc.wallpaper};
     fichiers.reponse = choix;
     Form2 form(services, tmp.path(), [] {});
     form.show();
@@ -169,6 +170,29 @@ QString blocage(const BancApplication::Blocage& b) {
         .arg(b.quoi);
 }
 
+// The dialog with a remembered album of `n` photos in the settings, from its construction until
+// its window is painted.
+double fenetre(int n) {
+    QTemporaryDir tmp;
+    ServicesBanc banc(tmp.filePath(QStringLiteral("Lumivane.ini")));
+    QStringList album;
+    for (int i = 0; i < n; ++i)
+        album << QStringLiteral("/home/user/Photos/2026/vacances/photo-%1.jpg").arg(i);
+    Samples::writeAlbum(banc.settings, album);
+    Reglages::ecrire(banc.settings, Reglages::album(), QStringLiteral("GRAND"));
+    // The options as any former start of the dialog left them: it writes them again only when
+    // they differ.
+    Reglages::ecrire(banc.settings, Reglages::vitesseAffichage(), QStringLiteral("7"));
+    Reglages::ecrire(banc.settings, Reglages::titre(), QStringLiteral("1"));
+    Reglages::ecrire(banc.settings, Reglages::position(), QStringLiteral("0"));
+    QElapsedTimer t;
+    t.start();
+    Form2 form(banc.services, tmp.path(), [] {});
+    form.show();
+    form.repaint();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -183,6 +207,20 @@ int main(int argc, char* argv[]) {
             dossier = args[i + 1];
         else if (args[i] == u"--rounds")
             tours = std::max(1, args[i + 1].toInt());
+    }
+    if (args.contains(QStringLiteral("--window"))) {
+        QList<double> vide, plein;
+        for (int t = 0; t < tours; ++t) {
+            vide << fenetre(0);
+            plein << fenetre(32767);
+        }
+        out << QStringLiteral("dialog's window, median of %1: 32,767 photos %2 ms, anchor empty "
+                              "album %3 ms, ratio %4\n")
+                   .arg(tours)
+                   .arg(mediane(plein), 0, 'f', 1)
+                   .arg(mediane(vide), 0, 'f', 1)
+                   .arg(mediane(plein) / mediane(vide), 0, 'f', 2);
+        return 0;
     }
     QDir().mkpath(dossier);
     const QString grand = dossier + QStringLiteral("/modele-12mp.jpg");

@@ -41,6 +41,8 @@ public:
     // the dialog hides the thumbnail area, shows ListeS, marks thumbnail 0 as highlighted, runs
     // its click handling and selects entry 0 of ListeS.
     void ChargerListe();
+    // The same with the mirror already read (LireMiroirEnFond).
+    void ChargerListe(const QStringList& miroir) { Liste = miroir; }
 
     // Form_Load, at its end: takes up the album opened last (its title and file as remembered in
     // "Demarrage"), also for an empty list, and, when one is remembered and the list is not
@@ -120,6 +122,8 @@ public:
     // False only when the user asked for a save that failed: the dialog then stays open so that
     // the album can be saved elsewhere; the next close asks again.
     bool Fermer();
+
+    const SettingsStore& reglages() const { return m_reglages; }
 
     // The caption of a file: its name without folder and without its last four characters, in
     // capitals; nothing when the name is shorter than four characters.

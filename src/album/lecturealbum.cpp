@@ -1,6 +1,7 @@
 #include "album/lecturealbum.h"
 
 #include "album/fichieralbum.h"
+#include "album/miroir.h"
 #include "platform/poolsimages.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -25,4 +26,12 @@ void LireAlbumEnFond(const QString& chemin, QObject* contexte,
     QtConcurrent::run(&PoolsImages::courts(), LireAlbum, chemin)
         .then(contexte,
               [suite = std::move(suite)](const LectureAlbum& lecture) { suite(lecture); });
+}
+
+QFuture<QStringList> LireMiroirEnFond(const SettingsStore& reglages) {
+    if (SettingsStore::ConcurrentReader lire = reglages.concurrentReader())
+        return QtConcurrent::run(&PoolsImages::courts(), [lire = std::move(lire)]() mutable {
+            return ChargerPhotos(lire);
+        });
+    return QtFuture::makeReadyFuture(LireMiroir(reglages));
 }

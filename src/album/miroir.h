@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "platform/settingsstore.h"
 
-class SettingsStore;
+#include <QStringList>
 
 // The album's photo list mirrored in the settings store, section "Liste de Fichiers", where the
 // screen saver reads it: "Fichier 0", "Fichier 1", ... in list order.
@@ -10,6 +10,8 @@ class SettingsStore;
 // The album's photo list as the screen saver reads it: "Fichier 0", "Fichier 1", ... up to the
 // first missing or empty key, untouched (no trimming, no existence test), at most 32767.
 QStringList ChargerPhotos(const SettingsStore& store);
+// The same through `lire`, the readMany() of a store (one of another thread's).
+QStringList ChargerPhotos(const SettingsStore::ConcurrentReader& lire);
 
 // The list as every reader of the mirror sees it: up to the first missing or empty key, at most
 // 32767 entries (list positions are 16-bit), so a damaged store cannot make the dialog hang.

@@ -142,13 +142,28 @@ void ListeAlbum::MontrerTitre() {
 }
 
 void ListeAlbum::ChargerListe() {
-    m_etat.album.ChargerListe();
+    m_miroir = LireMiroirEnFond(m_etat.album.reglages());
+    m_miroirEnAttente = true;
+    if (m_miroir.isFinished())
+        prendreMiroir();
+    else
+        m_miroir.then(this, [this](const QStringList&) { prendreMiroir(); });
+}
+
+void ListeAlbum::prendreMiroir() {
+    if (!std::exchange(m_miroirEnAttente, false))
+        return;
+    m_etat.album.ChargerListe(m_miroir.result());
+    m_miroir = {};
     viderVignettes();
     RemplirListeS(true);
     MontrerPremierePhoto();
+    if (std::exchange(m_dernierAlbumEnAttente, false))
+        RetrouverDernierAlbum();
 }
 
 void ListeAlbum::ReouvrirFichier() {
+    prendreMiroir();
     if (m_etat.album.ReouvrirFichier())
         MontrerAlbumRouvert();
 }
@@ -156,6 +171,10 @@ void ListeAlbum::ReouvrirFichier() {
 // The album opened last replaces the list, when there is a list. Its file is read off the UI
 // thread: the dialog shows, and answers an end request, whatever the file.
 void ListeAlbum::RetrouverDernierAlbum() {
+    if (m_miroirEnAttente) {
+        m_dernierAlbumEnAttente = true;
+        return;
+    }
     const auto fichier = m_etat.album.DernierAlbumARouvrir();
     MontrerTitre();
     if (!fichier)
@@ -169,6 +188,7 @@ void ListeAlbum::RetrouverDernierAlbum() {
 }
 
 void ListeAlbum::OuvrirAlbum() {
+    prendreMiroir();
     emit vignetteMarquee(-1);
     const bool ouvert = m_etat.album.OuvrirAlbum();
     // Saving the changes first may have named the album.
@@ -181,6 +201,7 @@ void ListeAlbum::OuvrirAlbum() {
 }
 
 void ListeAlbum::AjouterPhotos() {
+    prendreMiroir();
     const Album::ResultatPhotos resultat = m_etat.album.Photos();
     emit enregistrementPermis();
     MontrerTitre();
@@ -191,17 +212,20 @@ void ListeAlbum::AjouterPhotos() {
 }
 
 void ListeAlbum::EnregistrerAlbum() {
+    prendreMiroir();
     m_etat.album.EnregistrerAlbum();
     MontrerTitre();
 }
 
 bool ListeAlbum::FermerAlbum() {
+    prendreMiroir();
     const bool fin = m_etat.album.Fermer();
     MontrerTitre();
     return fin;
 }
 
 void ListeAlbum::Supp_Click() {
+    prendreMiroir();
     m_etat.album.Supp(entreeChoisie(), [this] {
         RemplirListeS();
         emit enregistrementPermis();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFuture>
+#include <QStringList>
 #include <QWidget>
 
 class GaugePanel;
@@ -20,12 +22,13 @@ class ListeAlbum : public QWidget {
 public:
     ListeAlbum(EtatDialogue& etat, QWidget* parent);
 
-    // Start-up: the list from the settings store; the album opened last reopened.
+    // Start-up: the list from the settings store; the album opened last reopened. The list is
+    // read off the UI thread: the window shows meanwhile, and a command waits for it.
     void ChargerListe();
     void ReouvrirFichier();
     void RetrouverDernierAlbum();
-    // While the file of the album opened last is read, off the UI thread.
-    bool lectureEnCours() const { return m_lecture; }
+    // While the list or the file of the album opened last is read, off the UI thread.
+    bool lectureEnCours() const { return m_lecture || m_miroirEnAttente; }
 
     void OuvrirAlbum();
     void AjouterPhotos();
@@ -77,6 +80,8 @@ protected:
 private:
     // `albumCharge`: another album's entries, whose folders are all looked into anew.
     void RemplirListeS(bool albumCharge = false);
+    // Takes the list read from the settings store, once, waiting for it if need be.
+    void prendreMiroir();
     void viderVignettes();
     void MontrerAlbumRouvert();
     void MontrerPremierePhoto();
@@ -97,4 +102,7 @@ private:
     QString m_photoVoulue;     // the photo the grid chose, for the entry it chooses
     QString m_apercuDemande;   // the photo last asked of the preview
     bool m_lecture = false;
+    QFuture<QStringList> m_miroir;
+    bool m_miroirEnAttente = false;
+    bool m_dernierAlbumEnAttente = false; // RetrouverDernierAlbum runs once the list is taken
 };

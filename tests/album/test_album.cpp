@@ -219,7 +219,8 @@ private slots:
                            "*.heif;*.avif|")));
         QVERIFY(filtre.endsWith(QStringLiteral(
             "|Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|Les images au format "
-            "JPG,JPEG|*.jpg;*.jpeg|Les images au format BMP|*.bmp |Les images au format gif|*.gif")));
+            "JPG,JPEG|*.jpg;*.jpeg|Les images au format BMP|*.bmp |Les images au format "
+            "gif|*.gif")));
         QCOMPARE(b.ts.prompts.asked, avant ? QStringList{TextesAlbum::NouvelAlbum} : QStringList());
         QCOMPARE(b.album.Liste, attendu);
         QCOMPARE(cles(b.ts.settings, int(attendu.size()) + 1), QStringList(attendu) << Absent);

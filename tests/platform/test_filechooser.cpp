@@ -190,13 +190,14 @@ void TestFileChooser::boutonsEnFrancais() {
     QCOMPARE(QLocale().language(), QLocale::French); // dates and sizes too
 }
 
-
 // "Ajouter ce dossier" gives the folder selected, else the one shown, its separator last.
 void TestFileChooser::dossierChoisi_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected"); // under the folder shown
-    QTest::newRow("le dossier affiché") << "" << "";
-    QTest::newRow("le dossier sélectionné") << "Noël" << "/Noël";
+    QTest::newRow("le dossier affiché") << ""
+                                        << "";
+    QTest::newRow("le dossier sélectionné") << "Noël"
+                                            << "/Noël";
 }
 
 void TestFileChooser::dossierChoisi() {
@@ -211,8 +212,10 @@ void TestFileChooser::dossierChoisi() {
         QCOMPARE(bouton->text(), QStringLiteral("Ajouter ce dossier"));
         bouton->click();
     });
-    const QString result = chooser.openFiles(
-        {QStringLiteral("Sélectionner les photos !"), QStringLiteral("Images|*.jpg"), m_folder, {}});
+    const QString result = chooser.openFiles({QStringLiteral("Sélectionner les photos !"),
+                                              QStringLiteral("Images|*.jpg"),
+                                              m_folder,
+                                              {}});
     QCOMPARE(result, QDir::toNativeSeparators(m_folder + expected) + QDir::separator());
 }
 

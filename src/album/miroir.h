@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // The album's photo list mirrored in the settings store, section "Liste de Fichiers", where the
-// screen saver reads it: "Fichier 0", "Fichier 1", ... in list order.
+// screen saver reads it: "Fichier 0", "Fichier 1", ... in list order. A folder of the album is
+// a value like a photo's, ending with the separator; the show looks into it at each start.
 
 // The album's photo list as the screen saver reads it: "Fichier 0", "Fichier 1", ... up to the
 // first missing or empty key, untouched (no trimming, no existence test), at most 32767.

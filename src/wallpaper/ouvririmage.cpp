@@ -1,9 +1,11 @@
 #include "wallpaper/ouvririmage.h"
 
 #include "platform/desktop.h"
+#include "platform/heifpictures.h"
 #include "platform/prompts.h"
 #include "wallpaper/textesfonds.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeDatabase>
@@ -14,7 +16,9 @@ bool EstUneImage(const QString& chemin) {
         return false;
     QImageReader lecteur(chemin);
     lecteur.setDecideFormatFromContent(true);
-    if (!lecteur.canRead())
+    QFile fichier(chemin);
+    if (!lecteur.canRead() &&
+        !(fichier.open(QIODevice::ReadOnly) && HeifPictures::recognises(fichier.read(64))))
         return false;
     return QMimeDatabase().mimeTypeForFile(info).name().startsWith(QStringLiteral("image/"));
 }

@@ -2,6 +2,7 @@
 #include "bancform2.h"
 #include "browser/grillevignettes.h"
 #include "fichiers.h"
+#include "samples.h"
 #include "settings/reglages.h"
 
 #include <QTemporaryDir>
@@ -53,6 +54,19 @@ private slots:
         listeDe(f)->Supp_Click();
         QVERIFY(b.ts.prompts.asked.contains(TextesAlbum::EnleverDossier));
         QCOMPARE(nombreEntrees(listeS(f)), 0);
+    }
+
+    // The list is read off the UI thread at start; a command given before it came waits for it.
+    void commandeAvantLaListe() {
+        BancForm2 b;
+        Samples::writeAlbum(b.ts.settings, {QStringLiteral("/a.jpg"), QStringLiteral("/b.jpg")});
+        b.ts.files.results << QStringLiteral("/c.jpg");
+        b.ts.prompts.answers << false; // not a new album
+        Form2 f(b.services, b.dossierProgramme, [] {});
+        listeDe(f)->AjouterPhotos();
+        QCOMPARE(entrees(listeS(f)), (QStringList{"/a.jpg", "/b.jpg", "/c.jpg"}));
+        QTRY_VERIFY(!listeDe(f)->lectureEnCours());
+        QCOMPARE(entrees(listeS(f)), (QStringList{"/a.jpg", "/b.jpg", "/c.jpg"}));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "platform/heifpictures.h"
+#include "platform/pictures.h"
 #include "samples.h"
 
 #include <QFile>
@@ -84,6 +85,17 @@ private slots:
         const QImage image = HeifPictures::decode(chemin, demandee);
         QCOMPARE(image.size(), demandee);
         QCOMPARE(proche(image.pixel(1, 1), qRgb(30, 30, 220)), delaVignette);
+    }
+
+    // The picture service reads them as it reads any photo: shown size, fitted within a bound.
+    void parLeService() {
+        QTemporaryDir tmp;
+        const QString chemin = tmp.filePath(QStringLiteral("IMG_0001.HEIC"));
+        QVERIFY(Samples::writeHeif(quadrants({96, 64}), chemin, Samples::HeifCodec::Hevc, 6));
+        const QtPictures images;
+        QCOMPARE(images.size(chemin), QSize(64, 96));
+        QCOMPARE(images.loadFitted(chemin, {40, 40}).size(), QSize(26, 40));
+        QCOMPARE(images.load(chemin).size(), QSize(64, 96));
     }
 
     void pasUnHeif_data() {

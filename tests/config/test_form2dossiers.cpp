@@ -1,5 +1,6 @@
 #include "album/textesalbum.h"
 #include "bancform2.h"
+#include "browser/delegueliste.h"
 #include "browser/grillevignettes.h"
 #include "fichiers.h"
 #include "samples.h"
@@ -7,6 +8,19 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
+// The text a row is drawn with, at `largeur` pixels.
+struct Sonde : DelegueListe {
+    QString texte(const QListView* vue, int ligne, int largeur) const {
+        QStyleOptionViewItem o;
+        o.initFrom(vue);
+        o.widget = vue;
+        o.rect = QRect(0, 0, largeur, 20);
+        o.textElideMode = vue->textElideMode();
+        initStyleOption(&o, vue->model()->index(ligne, 0));
+        return o.text;
+    }
+};
 
 // A folder added to the album through "Photos": its line in the list, its photos in the preview
 // and in the grid, its removal.
@@ -33,6 +47,9 @@ private slots:
         QCOMPARE(b.lire(QStringLiteral("Demarrage"), QStringLiteral("RepertoireExplore")),
                  tmp.path() + u'/');
         QTRY_COMPARE(entrees(listeS(f)), QStringList{dossier + QStringLiteral(" (3 photos)")});
+        // Too long for its row, the path is cut and the count stays.
+        const QString coupe = Sonde().texte(listeS(f), 0, 150);
+        QVERIFY2(coupe.endsWith(QStringLiteral("… (3 photos)")), qPrintable(coupe));
 
         // The folder's entry previews its first photo.
         cliquerEntree(listeS(f), 0);

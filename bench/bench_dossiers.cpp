@@ -79,7 +79,7 @@ double premierePhoto(const QStringList& album) {
     ServicesBanc banc(tmp.filePath(QStringLiteral("Lumivane.ini")));
     Samples::writeAlbum(banc.settings, album);
     Module1 module(tmp.path(), {}, [] {});
-    module.LireLigneCommande(QStringLiteral("/S"));
+    module.lireLigneCommande(QStringLiteral("/S"));
     SS ss(banc.services, module);
     ss.setGeometry(0, 0, 1920, 1080);
     ss.show();
@@ -88,7 +88,7 @@ double premierePhoto(const QStringList& album) {
     QElapsedTimer t;
     t.start();
     ss.ChargerPhotos();
-    ss.PoserPremierePhoto();
+    ss.poserPremierePhoto();
     attendre([&] { return posee; });
     return double(t.nsecsElapsed()) / 1e6;
 }
@@ -116,7 +116,7 @@ Ajout ajouter(BancApplication& app, const QString& choix, const QString& attendu
     // The command runs inside an event, as a click runs it.
     QTimer::singleShot(0, &form, [&] {
         t.start();
-        form.findChild<ListeAlbum*>()->AjouterPhotos();
+        form.findChild<ListeAlbum*>()->ajouterPhotos();
     });
     attendre([&] {
         const QAbstractItemModel* m = liste->model();

@@ -9,7 +9,7 @@
 // again before each run: its bitmaps are then on disk and none is in memory.
 
 #include "browser/grillevignettes.h"
-#include "platform/pictures.h"
+#include "pictures/qtpictures.h"
 #include "samples.h"
 #include "vignettes/geometriegrille.h"
 

@@ -77,13 +77,13 @@ QImage ecranUnePhoto(const QString& photo, const QSize& ecran) {
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
     Module1 module(reglages.path(), {}, [] {});
-    module.LireLigneCommande(QStringLiteral("/S"));
+    module.lireLigneCommande(QStringLiteral("/S"));
     Samples::writeAlbum(banc.settings, {photo});
     SS ss(banc.services, module);
     ss.setGeometry(QRect(QPoint(0, 0), ecran));
     ss.show();
     ss.ChargerPhotos();
-    ss.AfficherPhoto(1);
+    ss.afficherPhoto(1);
     QCoreApplication::processEvents();
     return ss.grab().toImage();
 }
@@ -126,7 +126,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir reglages;
     ServicesBanc banc(reglages.filePath(QStringLiteral("Lumivane.ini")));
     Module1 module(reglages.path(), {}, [] {});
-    module.LireLigneCommande(QStringLiteral("/S"));
+    module.lireLigneCommande(QStringLiteral("/S"));
     Samples::writeAlbum(banc.settings, photos);
     Reglages::ecrire(banc.settings, Reglages::vitesseAffichage(), QStringLiteral("3")); // 1200 ms
     // With --wallpaper the first tick also turns a 24 MP photo into today's wallpaper bitmap.
@@ -139,7 +139,7 @@ int main(int argc, char* argv[]) {
     ss.setGeometry(QRect(QPoint(0, 0), Ecran));
     ss.show();
     ss.ChargerPhotos();
-    ss.AfficherPhoto(ChoisirPhoto(qint16(ss.liste().size()), module.DernierePhoto(), banc.random));
+    ss.afficherPhoto(ChoisirPhoto(qint16(ss.liste().size()), module.DernierePhoto(), banc.random));
     const double memoireDepart = maxRssMo();
 
     Battement battement;
@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
     qint64 debutFondu = 0, dureeFondus = 0, imagesAvant = 0;
     double cpuFilDebut = 0, cpuFilFondus = 0;
     QObject::connect(&cycle, &QTimer::timeout, [&] {
-        const bool demarre = !transition->running() && ss.SuivantePrete();
+        const bool demarre = !transition->running() && ss.suivantePrete();
         const qint64 t0 = horloge.nsecsElapsed();
         ss.Timer1_Timer();
         const qint64 t1 = horloge.nsecsElapsed();

@@ -15,7 +15,7 @@
 #include "bancapplication.h"
 #include "browser/grillevignettes.h"
 #include "photosappareil.h"
-#include "platform/pictures.h"
+#include "pictures/qtpictures.h"
 #include "samples.h"
 #include "vignettes/geometriegrille.h"
 #include "vipsbanc.h"

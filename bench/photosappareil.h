@@ -1,6 +1,6 @@
 #pragma once
 
-// Photos as cameras and phones write them: 12 MP JPEGs carrying an EXIF thumbnail of 160 x 120
+// photos as cameras and phones write them: 12 MP JPEGs carrying an EXIF thumbnail of 160 x 120
 // pixels, one in four a portrait taken with the camera turned (stored landscape, orientation 6).
 
 #include "samples.h"

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "platform/clock.h"
+#include "desktop/nulldesktopwallpaper.h"
+#include "hote/x11windowhost.h"
+#include "pictures/qtpictures.h"
 #include "platform/desktopservicesdesktop.h"
 #include "platform/dialogfilechooser.h"
 #include "platform/inisettingsstore.h"
 #include "platform/lockfileinstancelock.h"
 #include "platform/messageboxprompts.h"
-#include "platform/nulldesktopwallpaper.h"
-#include "platform/pictures.h"
-#include "platform/randomsource.h"
 #include "platform/services.h"
 #include "platform/standinregistry.h"
-#include "platform/x11windowhost.h"
+#include "platform/stdrandomsource.h"
+#include "platform/systemclock.h"
 
 // The real services, but with the settings in a file of the bench's own and the desktop's
 // wallpaper left alone: a bench must not change the machine it measures on.

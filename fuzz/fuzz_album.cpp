@@ -28,16 +28,16 @@ void ecrireEtRelire(const QStringList& liste) {
     const bool refusee =
         liste.size() > MaxPhotosFichierAlbum ||
         std::any_of(liste.begin(), liste.end(), [](const QString& c) { return c.contains(u'\r'); });
-    const auto ecrit = EcrireLignesAlbum(liste);
-    if (refusee != !ecrit || refusee != !RefusAlbum(liste).isEmpty())
+    const auto ecrit = ecrireLignesAlbum(liste);
+    if (refusee != !ecrit || refusee != !refusAlbum(liste).isEmpty())
         std::abort();
     if (!ecrit)
         return;
-    const QList<LigneAlbum> relues = LireLignesAlbum(*ecrit);
+    const QList<LigneAlbum> relues = lireLignesAlbum(*ecrit);
     if (relues.size() != liste.size())
         std::abort();
     for (qsizetype i = 0; i < relues.size(); ++i) {
-        if (relues[i].numero != i || relues[i].chemin != SansBlancs(liste[i]))
+        if (relues[i].numero != i || relues[i].chemin != sansBlancs(liste[i]))
             std::abort();
     }
 }
@@ -64,11 +64,11 @@ QStringList listeDe(const QByteArray& octets) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray octets = OctetsFuzz(data, size);
-    ecrireEtRelire(chemins(LireLignesAlbum(octets)));
-    ecrireEtRelire(chemins(LireLignesAlbum(QByteArray("\xEF\xBB\xBF") + octets)));
+    ecrireEtRelire(chemins(lireLignesAlbum(octets)));
+    ecrireEtRelire(chemins(lireLignesAlbum(QByteArray("\xEF\xBB\xBF") + octets)));
     ecrireEtRelire(listeDe(octets));
     // The same bytes through the file reader, as the dialog opens an album.
-    if (LireFichierAlbum(FichierFuzz(octets, QStringLiteral(".alb"))) != octets)
+    if (lireFichierAlbum(FichierFuzz(octets, QStringLiteral(".alb"))) != octets)
         std::abort();
     return 0;
 }

@@ -2,7 +2,7 @@
 // the thumbnail in it, Qt decodes the thumbnail, and the photo's orientation turns it.
 
 #include "fuzzsupport.h"
-#include "platform/exifthumbnail.h"
+#include "pictures/exifthumbnail.h"
 
 #include <cstdlib>
 

@@ -12,15 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString ligne = QString::fromUtf8(nul < 0 ? octets : octets.left(nul));
     const QString variable = nul < 0 ? QString() : QString::fromUtf8(octets.mid(nul + 1));
 
-    if (ModeDe(ligne).size() > 2)
+    if (modeDe(ligne).size() > 2)
         std::abort();
     // A window id is never 0: 0 stands for the root window or for no window at all.
-    if (const auto fenetre = FenetreApercu(ligne); fenetre && *fenetre == 0)
+    if (const auto fenetre = fenetreApercu(ligne); fenetre && *fenetre == 0)
         std::abort();
-    if (const auto id = IdentifiantFenetre(variable)) {
-        if (*id == 0 || IdentifiantFenetre(QString::number(*id)) != id)
+    if (const auto id = identifiantFenetre(variable)) {
+        if (*id == 0 || identifiantFenetre(QString::number(*id)) != id)
             std::abort();
     }
-    FenetreHoteX11(ligne, variable);
+    fenetreHoteX11(ligne, variable);
     return 0;
 }

@@ -1,10 +1,12 @@
-// Picture loading through the Pictures service, as the show, the preview and the wallpaper use
-// it. The first byte picks the file name's extension (decoders are chosen by it first) and the
-// bound of the fitted load; the rest is the file. tools/fuzz.sh runs it with an allocation limit
-// at the decode bound, so that a decoder taking more is a crash.
+// Picture loading through the Pictures service, as the show, the preview, the wallpaper and the
+// desktop's shared thumbnails use it. The first byte picks the file name's extension (decoders
+// are chosen by it first), the bound of the fitted load, and whether the rest is also decoded
+// from memory as a JPEG, as an EXIF thumbnail is; the rest is the file. tools/fuzz.sh runs it with
+// an allocation limit at the decode bound, so that a decoder taking more is a crash.
 
 #include "fuzzsupport.h"
-#include "platform/pictures.h"
+#include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 
 #include <cstdlib>
 
@@ -42,6 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!dansLaBorne(ajustee))
         std::abort();
     if (!ajustee.isNull() && (ajustee.width() > borne.width() || ajustee.height() > borne.height()))
+        std::abort();
+    if ((choix & 0x40) && !dansLaBorne(pictures.loadData(OctetsFuzz(data + 1, size - 1), "jpeg")))
         std::abort();
     return 0;
 }

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int jour = 0; jour < 7; ++jour)
         cles << Reglages::wall(jour);
     const QList<QByteArray> valeurs = OctetsFuzz(data, size).split('\n');
-    ReglagesEnMemoire store;
+    MemorySettingsStore store;
     for (qsizetype i = 0; i < valeurs.size(); ++i) {
         if (valeurs[i].isEmpty())
             continue;

@@ -34,7 +34,7 @@ public:
 
 // An index outside the options would make the dialog select past the end of its buttons.
 void verifierIndex(const Reglages::Entree& e, int nombre, const SettingsStore& store) {
-    const int i = ReglesDialogue::IndexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
+    const int i = ReglesDialogue::indexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
     if (i < 0 || i >= nombre)
         std::abort();
 }
@@ -64,11 +64,6 @@ QString FichierFuzz(const QByteArray& octets, const QString& suffixe) {
     return precedent;
 }
 
-void ReglagesEnMemoire::removeSection(const QString& section) {
-    const QString prefixe = section + u'/';
-    m_valeurs.removeIf([&](const auto& it) { return it.key().startsWith(prefixe); });
-}
-
 void LireReglagesAuDemarrage(SettingsStore& store) {
     // The show.
     Reglages::vautZero(Reglages::lire(store, Reglages::titre()));
@@ -90,5 +85,5 @@ void LireReglagesAuDemarrage(SettingsStore& store) {
     RefusPartout refus;
     Album album(store, refus, refus, dossierFuzz().path());
     album.ChargerListe();
-    album.RetrouverDernierAlbum();
+    album.retrouverDernierAlbum();
 }

@@ -1,8 +1,11 @@
 // fuzz_graines FOLDER: writes the seeds of every fuzz target into FOLDER/<target>/: our own
 // sample pictures, small, in every format the program reads, and the same pictures with headers
-// that claim huge sizes; photos with EXIF thumbnails; album files with and without the byte-order
-// mark; command lines and stored options as the program and its users write them.
+// that claim huge sizes or hold texts that inflate past the decode bound, an EXIF thumbnail, a
+// shared thumbnail and a wallpaper bitmap as the program reads them; photos with EXIF thumbnails;
+// album files with and without the byte-order mark; command lines and stored options as the program
+// and its users write them.
 
+#include "pictures/qtpictures.h"
 #include "samples.h"
 
 #include <QBuffer>
@@ -133,6 +136,52 @@ QByteArray jpegProgressifGeant(const QImage& image) {
     return o + QByteArray(12000 * 12000 / 512 + 1024 - o.size(), 0);
 }
 
+// `png` with `chunk` repeated `fois` times before its pixels, or after them.
+QByteArray avecChunks(const QByteArray& png, const QByteArray& chunk, int fois, bool apres) {
+    const qsizetype at = apres ? png.size() - 12 : png.indexOf("IDAT") - 4;
+    return png.left(at) + chunk.repeated(fois) + png.sliced(at);
+}
+
+// A chunk whose compressed part (after `champs`) inflates to `taille` bytes.
+QByteArray chunkGonfle(const char* type, const QByteArray& champs, int taille) {
+    return chunkPng(type, champs + qCompress(QByteArray(taille, 'a'), 9).sliced(4));
+}
+
+// What a PNG reader inflates or keeps besides the pixels: compressed texts before and after
+// them, past the bound once inflated yet a few kilobytes each on disk; a profile, EXIF data and
+// a plain text within it.
+void graineMetadonnees(const QString& dossier, const QByteArray& png) {
+    const QByteArray itxt("XML:com.adobe.xmp\0\1\0\0\0", 22);
+    const QList<std::pair<QString, QByteArray>> graines = {
+        {QStringLiteral("png-ztxt"),
+         avecChunks(png, chunkGonfle("zTXt", QByteArray("Comment\0\0", 9), 7'900'000), 12, false)},
+        {QStringLiteral("png-itxt-apres"),
+         avecChunks(png, chunkGonfle("iTXt", itxt, 7'900'000), 12, true)},
+        {QStringLiteral("png-iccp"),
+         avecChunks(png, chunkGonfle("iCCP", QByteArray("ICC\0\0", 5), 4'000'000), 1, false)},
+        {QStringLiteral("png-exif"),
+         avecChunks(png, chunkPng("eXIf", "II*\0" + QByteArray(4000, 0)), 1, false)},
+        {QStringLiteral("png-text"),
+         avecChunks(png, chunkPng("tEXt", "Comment\0" + QByteArray(4000, 'x')), 3, true)}};
+    for (const auto& [nom, octets] : graines)
+        ecrire(dossier, nom, char(1) + octets);
+}
+
+// The pictures decoded outside the album's photos, as the program meets them: an EXIF thumbnail
+// (decoded from memory), a desktop's shared thumbnail with its texts, the wallpaper's bitmap.
+void graineAutresDecodes(const QString& dossier) {
+    const QImage image = Samples::paint(QSize(128, 96), 4);
+    ecrire(dossier, QStringLiteral("vignette-exif"), char(0x40) + encoder(image, "JPEG"));
+    QImage partagee = image;
+    partagee.setText(QStringLiteral("Thumb::URI"), QStringLiteral("file:///home/moi/a.jpg"));
+    partagee.setText(QStringLiteral("Thumb::MTime"), QStringLiteral("1700000000"));
+    ecrire(dossier, QStringLiteral("vignette-partagee"), char(1) + encoder(partagee, "PNG"));
+    const QString bmp = dossier + QStringLiteral("/LMV.bmp");
+    if (QtPictures().saveBmp(image, bmp, nullptr))
+        ecrire(dossier, QStringLiteral("fond-ecran"), char(3) + lireFichier(bmp));
+    QFile::remove(bmp);
+}
+
 void graineImages(const QString& dossier) {
     const QImage image = Samples::paint(QSize(48, 32), 1);
     const QStringList ecrits = Samples::writeSet(
@@ -168,9 +217,11 @@ void graineImages(const QString& dossier) {
     ecrire(dossier, QStringLiteral("png-entrelace-12000"),
            char(1) + pngEntrelace(image, QSize(12000, 12000)));
     ecrire(dossier, QStringLiteral("jpg-progressif-12000"), char(0) + jpegProgressifGeant(image));
+    graineMetadonnees(dossier, encoder(image, "PNG"));
+    graineAutresDecodes(dossier);
 }
 
-// Photos carrying an EXIF thumbnail, turned or not, one with EXIF data and no thumbnail.
+// photos carrying an EXIF thumbnail, turned or not, one with EXIF data and no thumbnail.
 void graineExif(const QString& dossier) {
     const QByteArray photo = encoder(Samples::paint(QSize(64, 48), 2), "JPEG");
     const QImage vignette = Samples::paint(QSize(16, 12), 3);

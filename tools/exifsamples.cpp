@@ -8,7 +8,7 @@
 #include <libexif/exif-utils.h>
 
 QByteArray Samples::withExifThumbnail(const QByteArray& jpeg, const QImage& thumbnail,
-                                      int orientation) {
+                                      int orientation, OrientationTag tag) {
     if (!jpeg.startsWith("\xFF\xD8"))
         return {};
     QByteArray small;
@@ -23,9 +23,24 @@ QByteArray Samples::withExifThumbnail(const QByteArray& jpeg, const QImage& thum
     exif_data_set_byte_order(data, order);
     if (orientation > 0) {
         ExifEntry* entry = exif_entry_new();
-        exif_content_add_entry(data->ifd[EXIF_IFD_0], entry);
+        exif_content_add_entry(
+            data->ifd[tag == OrientationTag::ThumbnailIfd ? EXIF_IFD_1 : EXIF_IFD_0], entry);
         exif_entry_initialize(entry, EXIF_TAG_ORIENTATION);
-        exif_set_short(entry->data, order, ExifShort(orientation));
+        if (tag == OrientationTag::TwoShorts || tag == OrientationTag::Long) {
+            // Four bytes, freed with the entry by libexif's default allocator.
+            entry->data = static_cast<unsigned char*>(std::realloc(entry->data, 4));
+            entry->size = 4;
+        }
+        if (tag == OrientationTag::Long) {
+            entry->format = EXIF_FORMAT_LONG;
+            exif_set_long(entry->data, order, ExifLong(orientation));
+        } else {
+            exif_set_short(entry->data, order, ExifShort(orientation));
+        }
+        if (tag == OrientationTag::TwoShorts) {
+            entry->components = 2;
+            exif_set_short(entry->data + 2, order, ExifShort(orientation));
+        }
         exif_entry_unref(entry);
     }
     if (!small.isEmpty()) {

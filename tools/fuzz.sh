@@ -76,7 +76,8 @@ if [ "$mode" = cover ]; then
         -instr-profile="$build/fuzz.profdata" "${objects[@]:1}" \
         "$root"/src/album/{formatalbum,fichieralbum,windows1252,miroir}.cpp \
         "$root"/src/startup/lignecommande.cpp "$root"/src/settings/reglages.cpp \
-        "$root"/src/controls/reglesdialogue.cpp "$root"/src/platform/{inisettingsstore,qtpictures}.cpp
+        "$root"/src/controls/reglesdialogue.cpp "$root"/src/platform/inisettingsstore.cpp \
+        "$root"/src/pictures/qtpictures.cpp
     exit 0
 fi
 

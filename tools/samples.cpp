@@ -1,7 +1,7 @@
 #include "samples.h"
 
 #include "gifwriter.h"
-#include "platform/settingsstore.h"
+#include "platform/settingsbatch.h"
 #include "settings/reglages.h"
 
 #include <QDir>

@@ -32,10 +32,15 @@ bool write(const QImage& image, const QString& path, Format format);
 QList<Sample> standardSet(bool large);
 QStringList writeSet(const QString& folder, const QList<Sample>& samples, int seed = 1);
 
+// How the orientation tag is stored: as cameras write it (one SHORT in the photo's IFD), or in
+// the forms some programs write (twice, as a LONG, in the thumbnail's IFD only).
+enum class OrientationTag { Short, TwoShorts, Long, ThumbnailIfd };
+
 // `jpeg` (the bytes of a JPEG file) with EXIF data as cameras write it: `thumbnail` stored as
 // its embedded JPEG thumbnail (none when null) and the orientation tag (1 to 8; 0: no tag).
 // Empty when `jpeg` is no JPEG or the thumbnail does not fit in the EXIF segment.
-QByteArray withExifThumbnail(const QByteArray& jpeg, const QImage& thumbnail, int orientation);
+QByteArray withExifThumbnail(const QByteArray& jpeg, const QImage& thumbnail, int orientation,
+                             OrientationTag tag = OrientationTag::Short);
 
 enum class HeifCodec { Hevc, Avif };
 // Writes `image` as a HEIC (HEVC) or AVIF file with libheif's encoders. `orientation` (1 to 8,

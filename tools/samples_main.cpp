@@ -5,11 +5,12 @@
 #include "samples.h"
 
 #include <QCommandLineParser>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
+    // Pictures painted in memory and files written: no window system, so none is needed.
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Writes sample photos for Lumivane."));
     parser.addHelpOption();

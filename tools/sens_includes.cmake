@@ -6,10 +6,11 @@
 # Layers from the bottom; folders of one layer do not include one another.
 set(couches
     "platform"
-    "controls"
+    "pictures;controls"
+    "decor"
     "settings"
-    "startup"
-    "album;bureau;vignettes"
+    "startup;veille;hote"
+    "album;desktop;vignettes"
     "browser;saver"
     "wallpaper"
     "config"

@@ -7,6 +7,7 @@
 #include "album/textesalbum.h"
 #include "platform/filechooser.h"
 #include "platform/prompts.h"
+#include "platform/settingsbatch.h"
 #include "platform/settingsstore.h"
 #include "settings/reglages.h"
 
@@ -34,7 +35,7 @@ Album::Album(SettingsStore& reglages, Prompts& messages, FileChooser& fichiers,
       m_dossierProgramme(std::move(dossierProgramme)),
       m_avis(reglages, messages, TextesAlbum::ReglagesNonEnregistres) {}
 
-std::optional<QString> Album::TitreDuFichier(const QString& chemin) {
+std::optional<QString> Album::titreDuFichier(const QString& chemin) {
     const qsizetype debut = apresSeparateur(chemin);
     const qsizetype longueur = chemin.size() - debut - 4;
     if (longueur < 0)
@@ -43,7 +44,7 @@ std::optional<QString> Album::TitreDuFichier(const QString& chemin) {
 }
 
 QString Album::titreDe(const QString& fichier) const {
-    return TitreDuFichier(fichier).value_or(TitreAlbum);
+    return titreDuFichier(fichier).value_or(TitreAlbum);
 }
 
 QString Album::dossierDepart(const QString& dossierRetenu) const {
@@ -82,9 +83,9 @@ std::optional<QString> Album::demanderNom() {
 Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
     // The callers' commands have just given up the old mirror: whatever happens next, the screen
     // saver and the next start must find the list the user sees.
-    RecrireMiroir(m_reglages, Liste);
+    recrireMiroir(m_reglages, Liste);
     m_avis.verifier();
-    const QString refus = RefusAlbum(Liste);
+    const QString refus = refusAlbum(Liste);
     if (!refus.isEmpty()) {
         m_messages.notify(refus);
         AlbumModifie = true;
@@ -103,10 +104,10 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
         TitreAlbum = titreDe(*nom);
         Reglages::ecrire(m_reglages, Reglages::repertoireSave(), nom->left(apresSeparateur(*nom)));
     }
-    const QString raison = EnregistrerFichierAlbum(Fichier, *EcrireLignesAlbum(Liste));
+    const QString raison = enregistrerFichierAlbum(Fichier, *ecrireLignesAlbum(Liste));
     if (!raison.isEmpty()) {
         m_messages.notify(
-            TextesAlbum::EchecEcriture(QFileInfo(Fichier).absoluteFilePath(), raison));
+            TextesAlbum::echecEcriture(QFileInfo(Fichier).absoluteFilePath(), raison));
         AlbumModifie = true;
         return Sauvegarde::Echouee;
     }
@@ -118,7 +119,7 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
 bool Album::Supp(int index, const std::function<void()>& apresRetrait) {
     if (index < 0 || index >= Liste.size())
         return false;
-    if (!m_messages.askYesNo(EstDossier(Liste[index]) ? TextesAlbum::EnleverDossier
+    if (!m_messages.askYesNo(estDossier(Liste[index]) ? TextesAlbum::EnleverDossier
                                                       : TextesAlbum::EnleverPhoto))
         return false;
     Liste.removeAt(index);
@@ -128,7 +129,7 @@ bool Album::Supp(int index, const std::function<void()>& apresRetrait) {
     return true;
 }
 
-bool Album::OuvrirAlbum() {
+bool Album::ouvrirAlbum() {
     // Opening replaces the list: when the changes could not be saved, the user keeps them.
     if (AlbumModifie && m_messages.askYesNo(TextesAlbum::AlbumModifie) &&
         Sauvegarder(FichierAlbum) == Sauvegarde::Echouee)
@@ -149,7 +150,7 @@ bool Album::OuvrirAlbum() {
     return true;
 }
 
-Album::ResultatPhotos Album::Photos() {
+Album::ResultatPhotos Album::photos() {
     const QString choix = m_fichiers.openFiles(
         {TextesAlbum::TitrePhotos, TextesAlbum::FiltrePhotos,
          dossierDepart(Reglages::lire(m_reglages, Reglages::repertoireExplore())), QString()});
@@ -174,9 +175,9 @@ Album::ResultatPhotos Album::Photos() {
     QString dossier;
     QStringList noms;
     const qsizetype nul = choix.indexOf(QChar(0));
-    if (nul < 0 && EstDossier(SansBlancs(choix))) {
+    if (nul < 0 && estDossier(sansBlancs(choix))) {
         // A folder: the album keeps the folder itself; the next choice starts beside it.
-        const QString choisi = SansBlancs(choix);
+        const QString choisi = sansBlancs(choix);
         const qsizetype parent = choisi.left(choisi.size() - 1).lastIndexOf(Separateur) + 1;
         {
             const SettingsBatch lot(m_reglages);
@@ -188,7 +189,7 @@ Album::ResultatPhotos Album::Photos() {
         return resultat;
     }
     if (nul >= 0) {
-        dossier = SansBlancs(choix.left(nul));
+        dossier = sansBlancs(choix.left(nul));
         // A root folder already ends with its separator.
         if (!dossier.endsWith(Separateur))
             dossier += Separateur;
@@ -196,7 +197,7 @@ Album::ResultatPhotos Album::Photos() {
     } else {
         const qsizetype debutNom = apresSeparateur(choix);
         if (debutNom > 0)
-            dossier = SansBlancs(choix.left(debutNom - 1)) + Separateur;
+            dossier = sansBlancs(choix.left(debutNom - 1)) + Separateur;
         noms = {choix.mid(debutNom)};
     }
     {
@@ -204,16 +205,16 @@ Album::ResultatPhotos Album::Photos() {
         Reglages::ecrire(m_reglages, Reglages::repertoireExplore(), dossier);
         for (const QString& nom : noms) {
             if (!nom.isEmpty())
-                AjouterFichier(SansBlancs(dossier + nom), numero++);
+                AjouterFichier(sansBlancs(dossier + nom), numero++);
         }
     }
     m_avis.verifier();
     return resultat;
 }
 
-std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
+std::optional<Album::Sauvegarde> Album::enregistrerAlbum() {
     // Refused before the user names a file, since no name would help.
-    const QString refus = RefusAlbum(Liste);
+    const QString refus = refusAlbum(Liste);
     if (!refus.isEmpty()) {
         m_messages.notify(refus);
         return Sauvegarde::Echouee;
@@ -226,7 +227,7 @@ std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
     QString fichier = avecExtension(choisi);
     Reglages::ecrire(m_reglages, Reglages::repertoireSave(),
                      fichier.left(apresSeparateur(fichier)));
-    if (!m_messages.askYesNo(TextesAlbum::ConfirmerSauvegarde(fichier)))
+    if (!m_messages.askYesNo(TextesAlbum::confirmerSauvegarde(fichier)))
         return std::nullopt;
     // The title first: an album without one would otherwise be asked for a name again. A save
     // that fails leaves the album its former title, as it leaves it its file.
@@ -238,7 +239,7 @@ std::optional<Album::Sauvegarde> Album::EnregistrerAlbum() {
     return resultat;
 }
 
-bool Album::Fermer() {
+bool Album::fermer() {
     if (!AlbumModifie || !m_messages.askYesNo(TextesAlbum::AlbumModifie))
         return true;
     return Sauvegarder(FichierAlbum) != Sauvegarde::Echouee;

@@ -49,12 +49,12 @@ public:
     // empty, reopens it as ReouvrirFichier does. A file that cannot be read leaves the list and
     // the mirror as they are. True when it reopened a file: the dialog then treats the list as
     // after ReouvrirFichier. The same in two steps, so that the file is read off the UI thread:
-    // DernierAlbumARouvrir takes up the title and the file and names the file to read, if any;
-    // ReprendreDernierAlbum then takes what was read, unless the list or the file changed
+    // dernierAlbumARouvrir takes up the title and the file and names the file to read, if any;
+    // reprendreDernierAlbum then takes what was read, unless the list or the file changed
     // meanwhile.
-    bool RetrouverDernierAlbum();
-    std::optional<QString> DernierAlbumARouvrir();
-    bool ReprendreDernierAlbum(const LectureAlbum& lecture);
+    bool retrouverDernierAlbum();
+    std::optional<QString> dernierAlbumARouvrir();
+    bool reprendreDernierAlbum(const LectureAlbum& lecture);
 
     // Appends `chemin` to the list and writes it under the key of `numero`, and no other key:
     // the caller picks the number that keeps the mirror contiguous.
@@ -98,7 +98,7 @@ public:
     // clears the highlight marker, stops a running thumbnail build (ArretChargement), clears the
     // preview and its tooltip, empties its thumbnail pane, shows ListeS and, when the list is not
     // empty, highlights and selects entry 0.
-    bool OuvrirAlbum();
+    bool ouvrirAlbum();
 
     enum class ResultatPhotos {
         Annule,      // nothing chosen, nothing changed
@@ -110,24 +110,24 @@ public:
     // "Demarrage" then forgets the former album. Unless Annule, `AlbumModifie` becomes true.
     // Whatever the result, the dialog enables "Enregistrer Album". Unless Annule, it empties its
     // thumbnail pane, hides the thumbnail area and shows ListeS with the new list.
-    ResultatPhotos Photos();
+    ResultatPhotos photos();
 
     // The "Enregistrer Album" command: asks for a file and a confirmation, then saves the album
     // to that file, which gives it its title and becomes its file (as for Sauvegarder). Nothing
     // when the user cancelled or said No (the remembered save folder is updated all the same).
     // A save that fails leaves the title and the file as they were.
-    std::optional<Sauvegarde> EnregistrerAlbum();
+    std::optional<Sauvegarde> enregistrerAlbum();
 
     // The close button, before the dialog ends the program: offers to save unsaved changes.
     // False only when the user asked for a save that failed: the dialog then stays open so that
     // the album can be saved elsewhere; the next close asks again.
-    bool Fermer();
+    bool fermer();
 
     const SettingsStore& reglages() const { return m_reglages; }
 
     // The caption of a file: its name without folder and without its last four characters, in
     // capitals; nothing when the name is shorter than four characters.
-    static std::optional<QString> TitreDuFichier(const QString& chemin);
+    static std::optional<QString> titreDuFichier(const QString& chemin);
 
 private:
     // The title an album saved to `fichier` takes, on every save path: the file's caption, or

@@ -1,6 +1,6 @@
 #include "album/balayage.h"
 
-#include "platform/pictureformats.h"
+#include "pictures/pictureformats.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,11 +68,11 @@ private:
 
 } // namespace
 
-bool EstDossier(const QString& chemin) {
+bool estDossier(const QString& chemin) {
     return chemin.endsWith(QDir::separator()) || chemin.endsWith(u'/');
 }
 
-Balayage BalayerDossier(const QString& dossier, qsizetype maximum, const std::atomic<bool>* arret) {
+Balayage balayerDossier(const QString& dossier, qsizetype maximum, const std::atomic<bool>* arret) {
     Parcours p(dossier, maximum, arret);
     p.commencer(dossier);
     for (QString& photo : p.resultat.photos)
@@ -80,12 +80,12 @@ Balayage BalayerDossier(const QString& dossier, qsizetype maximum, const std::at
     return p.resultat;
 }
 
-AlbumDeplie DeplierAlbum(const QStringList& entrees,
+AlbumDeplie deplierAlbum(const QStringList& entrees,
                          const std::function<const Balayage*(int)>& contenu, qsizetype maximum) {
     AlbumDeplie a;
     qsizetype desDossiers = 0;
     for (int i = 0; i < entrees.size() && a.photos.size() < maximum; ++i) {
-        if (!EstDossier(entrees[i])) {
+        if (!estDossier(entrees[i])) {
             a.photos.append(entrees[i]);
             a.entrees.append(i);
             continue;
@@ -107,15 +107,15 @@ AlbumDeplie DeplierAlbum(const QStringList& entrees,
     return a;
 }
 
-AlbumDeplie DeplierAlbum(const QStringList& entrees, const std::atomic<bool>* arret) {
+AlbumDeplie deplierAlbum(const QStringList& entrees, const std::atomic<bool>* arret) {
     QList<Balayage> balayages(entrees.size());
     qsizetype reste = MaxPhotosDossiers;
     for (int i = 0; i < entrees.size(); ++i) {
-        if (!EstDossier(entrees[i]) || (arret && arret->load()))
+        if (!estDossier(entrees[i]) || (arret && arret->load()))
             continue;
         // One photo more than the rest, so that the bound is known to be reached.
-        balayages[i] = BalayerDossier(entrees[i], reste + 1, arret);
+        balayages[i] = balayerDossier(entrees[i], reste + 1, arret);
         reste = std::max<qsizetype>(0, reste - balayages[i].photos.size());
     }
-    return DeplierAlbum(entrees, [&](int i) { return &balayages[i]; });
+    return deplierAlbum(entrees, [&](int i) { return &balayages[i]; });
 }

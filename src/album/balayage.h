@@ -15,7 +15,7 @@
 inline constexpr qsizetype MaxPhotosDossiers = 10000;
 
 // Whether the entry `chemin` names a folder.
-bool EstDossier(const QString& chemin);
+bool estDossier(const QString& chemin);
 
 // What one folder holds.
 struct Balayage {
@@ -28,7 +28,7 @@ struct Balayage {
 // place inside `dossier`, and a folder reached twice (by a link, a bind mount) is read once, so
 // that the scan ends whatever the links. `arret`, when set, stops it between two folders. Any
 // thread.
-Balayage BalayerDossier(const QString& dossier, qsizetype maximum = MaxPhotosDossiers,
+Balayage balayerDossier(const QString& dossier, qsizetype maximum = MaxPhotosDossiers,
                         const std::atomic<bool>* arret = nullptr);
 
 // An album's entries with their folders replaced by the photos they hold.
@@ -41,9 +41,9 @@ struct AlbumDeplie {
 // `contenu(i)` gives what folder entry i holds (nothing known yet: no photo). The folders'
 // photos are taken in entry order up to MaxPhotosDossiers together; the whole list holds at
 // most `maximum` photos (positions of the show are 16-bit).
-AlbumDeplie DeplierAlbum(const QStringList& entrees,
+AlbumDeplie deplierAlbum(const QStringList& entrees,
                          const std::function<const Balayage*(int)>& contenu,
                          qsizetype maximum = 32767);
 
 // The same, scanning the folders here (any thread): what the show plays.
-AlbumDeplie DeplierAlbum(const QStringList& entrees, const std::atomic<bool>* arret = nullptr);
+AlbumDeplie deplierAlbum(const QStringList& entrees, const std::atomic<bool>* arret = nullptr);

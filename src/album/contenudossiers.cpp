@@ -1,7 +1,7 @@
 #include "album/contenudossiers.h"
 
 #include "album/textesalbum.h"
-#include "platform/poolsimages.h"
+#include "platform/imagepools.h"
 #include "platform/prompts.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -18,7 +18,7 @@ void ContenuDossiers::suivre(const QStringList& entrees, bool deNouveau) {
     m_entrees = entrees;
     QSet<QString> dossiers;
     for (const QString& e : entrees)
-        if (EstDossier(e))
+        if (estDossier(e))
             dossiers.insert(e);
     for (auto it = m_enCours.begin(); it != m_enCours.end();) {
         if (deNouveau || !dossiers.contains(it.key())) {
@@ -38,8 +38,8 @@ void ContenuDossiers::lancer(const QString& dossier) {
     auto arret = std::make_shared<std::atomic<bool>>(false);
     m_enCours.insert(dossier, arret);
     // One photo more than the album takes, so that a folder that holds more is known to.
-    QtConcurrent::run(&PoolsImages::courts(), [dossier, arret] {
-        return BalayerDossier(dossier, MaxPhotosDossiers + 1, arret.get());
+    QtConcurrent::run(&ImagePools::shortJobs(), [dossier, arret] {
+        return balayerDossier(dossier, MaxPhotosDossiers + 1, arret.get());
     }).then(this, [this, dossier, arret](const Balayage& b) {
         // A scan told to stop, or replaced by another of the same folder, says nothing.
         if (*arret || m_enCours.value(dossier) != arret)
@@ -54,7 +54,7 @@ void ContenuDossiers::recevoir(const QString& dossier, const Balayage& balayage)
     emit dossierLu(dossier);
     if (!m_borneDite && deplier(m_entrees).borne) {
         m_borneDite = true;
-        m_messages.notify(TextesAlbum::DossiersTropGrands(MaxPhotosDossiers));
+        m_messages.notify(TextesAlbum::dossiersTropGrands(MaxPhotosDossiers));
     }
 }
 
@@ -64,5 +64,5 @@ const Balayage* ContenuDossiers::contenu(const QString& dossier) const {
 }
 
 AlbumDeplie ContenuDossiers::deplier(const QStringList& entrees) const {
-    return DeplierAlbum(entrees, [&](int i) { return contenu(entrees[i]); });
+    return deplierAlbum(entrees, [&](int i) { return contenu(entrees[i]); });
 }

@@ -1,10 +1,12 @@
 #include "album/fichieralbum.h"
 
+#include "platform/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-QString EnregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu) {
+QString enregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu) {
     // The rename that puts the new file in place would also replace a file the user protected.
     const QFileInfo existant(chemin);
     if (existant.exists() && existant.isFile() && !existant.isWritable())
@@ -22,12 +24,10 @@ QString EnregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu
     return {};
 }
 
-std::optional<QByteArray> LireFichierAlbum(const QString& chemin, bool* tropGros) {
+std::optional<QByteArray> lireFichierAlbum(const QString& chemin, bool* tropGros) {
     if (tropGros)
         *tropGros = false;
-    // Only a regular file is opened: a FIFO would block the dialog until someone writes to it,
-    // and a device may never end.
-    if (!QFileInfo(chemin).isFile())
+    if (!isRegularFile(chemin))
         return std::nullopt;
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))

@@ -5,10 +5,10 @@
 
 namespace {
 
-const QByteArray MarqueUtf8("\xEF\xBB\xBF");
+const QByteArray MarqueUtf8{"\xEF\xBB\xBF"};
 
 std::optional<int> numeroDe(QStringView debut) {
-    const QString chiffres = SansBlancs(debut.toString());
+    const QString chiffres = sansBlancs(debut.toString());
     if (chiffres.isEmpty())
         return std::nullopt;
     int n = 0;
@@ -22,7 +22,7 @@ std::optional<int> numeroDe(QStringView debut) {
 
 } // namespace
 
-QString SansBlancs(const QString& texte) {
+QString sansBlancs(const QString& texte) {
     qsizetype debut = 0;
     qsizetype fin = texte.size();
     while (debut < fin && texte[debut] == u' ')
@@ -32,7 +32,7 @@ QString SansBlancs(const QString& texte) {
     return texte.mid(debut, fin - debut);
 }
 
-QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu, bool* tronque) {
+QList<LigneAlbum> lireLignesAlbum(const QByteArray& contenu, bool* tronque) {
     if (tronque)
         *tronque = false;
     const QString texte = contenu.startsWith(MarqueUtf8)
@@ -56,23 +56,23 @@ QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu, bool* tronque) {
                 *tronque = true;
             break;
         }
-        lignes.append({*numero, SansBlancs(ligne.mid(4).toString())});
+        lignes.append({*numero, sansBlancs(ligne.mid(4).toString())});
     }
     return lignes;
 }
 
-QString RefusAlbum(const QStringList& photos) {
+QString refusAlbum(const QStringList& photos) {
     if (photos.size() > MaxPhotosFichierAlbum)
-        return TextesAlbum::TropDePhotos(photos.size());
+        return TextesAlbum::tropDePhotos(photos.size());
     for (const QString& chemin : photos) {
         if (chemin.contains(u'\r'))
-            return TextesAlbum::CheminImpossible(chemin);
+            return TextesAlbum::cheminImpossible(chemin);
     }
     return {};
 }
 
-std::optional<QByteArray> EcrireLignesAlbum(const QStringList& photos) {
-    if (!RefusAlbum(photos).isEmpty())
+std::optional<QByteArray> ecrireLignesAlbum(const QStringList& photos) {
+    if (!refusAlbum(photos).isEmpty())
         return std::nullopt;
     QString texte;
     for (qsizetype i = 0; i < photos.size(); ++i)

@@ -28,18 +28,18 @@ inline constexpr qsizetype MaxPhotosFichierAlbum = 10000;
 // line. Other lines are skipped. Contents starting with the UTF-8 byte-order mark are read as
 // UTF-8, all others in the code page. Reading stops after MaxPhotosFichierAlbum lines, the most
 // a file can number; `tronque`, when given, tells whether a valid line was left unread.
-QList<LigneAlbum> LireLignesAlbum(const QByteArray& contenu, bool* tronque = nullptr);
+QList<LigneAlbum> lireLignesAlbum(const QByteArray& contenu, bool* tronque = nullptr);
 
 // Why `photos` cannot be written as an album file that reads back the same, as the message shown
 // to the user; empty when it can: more photos than the number field holds, or a path holding a
 // CR, which would end its line.
-QString RefusAlbum(const QStringList& photos);
+QString refusAlbum(const QStringList& photos);
 
 // The file contents for `photos`, numbered from 0000: in the code page when every path fits in it,
 // else UTF-8 behind a byte-order mark, so that no character is changed or lost. Nothing when
-// RefusAlbum() refuses the list.
-std::optional<QByteArray> EcrireLignesAlbum(const QStringList& photos);
+// refusAlbum() refuses the list.
+std::optional<QByteArray> ecrireLignesAlbum(const QStringList& photos);
 
 // Blanks (only the space character) removed at both ends, as the album rules want it: tabs and
 // other white space belong to the text.
-QString SansBlancs(const QString& texte);
+QString sansBlancs(const QString& texte);

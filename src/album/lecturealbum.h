@@ -26,14 +26,14 @@ struct LectureAlbum {
 };
 
 // Reads the file `chemin`. Any thread.
-LectureAlbum LireAlbum(const QString& chemin);
+LectureAlbum lireAlbum(const QString& chemin);
 
 // Reads the file `chemin` on a pool thread; `suite` then runs on `contexte`'s thread, unless
 // `contexte` is gone by then.
-void LireAlbumEnFond(const QString& chemin, QObject* contexte,
+void lireAlbumEnFond(const QString& chemin, QObject* contexte,
                      std::function<void(const LectureAlbum&)> suite);
 
-// The album's list as the mirror in `reglages` holds it (LireMiroir), read on a pool thread by a
+// The album's list as the mirror in `reglages` holds it (ChargerPhotos), read on a pool thread by a
 // store of its own when `reglages` gives one: a list of 32,767 paths takes longer to read than
 // the dialog to show. Otherwise read here; the future is then already finished.
-QFuture<QStringList> LireMiroirEnFond(const SettingsStore& reglages);
+QFuture<QStringList> lireMiroirEnFond(const SettingsStore& reglages);

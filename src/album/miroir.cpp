@@ -1,5 +1,6 @@
 #include "album/miroir.h"
 
+#include "platform/settingsbatch.h"
 #include "platform/settingsstore.h"
 #include "settings/reglages.h"
 
@@ -31,12 +32,7 @@ QStringList ChargerPhotos(const SettingsStore::ConcurrentReader& lire) {
     return liste;
 }
 
-QStringList LireMiroir(const SettingsStore& reglages) {
-    // One rule for the dialog and the screen saver, so both see the same album.
-    return ChargerPhotos(reglages);
-}
-
-void RecrireMiroir(SettingsStore& reglages, const QStringList& photos) {
+void recrireMiroir(SettingsStore& reglages, const QStringList& photos) {
     const SettingsBatch lot(reglages);
     Reglages::effacerSection(reglages, Reglages::Section::ListeDeFichiers);
     for (qsizetype i = 0; i < photos.size(); ++i)

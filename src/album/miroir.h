@@ -8,16 +8,12 @@
 // screen saver reads it: "Fichier 0", "Fichier 1", ... in list order. A folder of the album is
 // a value like a photo's, ending with the separator; the show looks into it at each start.
 
-// The album's photo list as the screen saver reads it: "Fichier 0", "Fichier 1", ... up to the
-// first missing or empty key, untouched (no trimming, no existence test), at most 32767.
+// The album's photo list as the screen saver and the dialog read it: "Fichier 0", "Fichier 1", ...
+// up to the first missing or empty key, untouched (no trimming, no existence test), at most 32767.
 QStringList ChargerPhotos(const SettingsStore& store);
 // The same through `lire`, the readMany() of a store (one of another thread's).
 QStringList ChargerPhotos(const SettingsStore::ConcurrentReader& lire);
 
-// The list as every reader of the mirror sees it: up to the first missing or empty key, at most
-// 32767 entries (list positions are 16-bit), so a damaged store cannot make the dialog hang.
-QStringList LireMiroir(const SettingsStore& reglages);
-
 // Makes the mirror hold exactly `photos`: the section is deleted, then the keys are written from
 // 0, so no key of a longer former list survives.
-void RecrireMiroir(SettingsStore& reglages, const QStringList& photos);
+void recrireMiroir(SettingsStore& reglages, const QStringList& photos);

@@ -6,7 +6,7 @@
 #include "album/miroir.h"
 #include "album/textesalbum.h"
 #include "platform/prompts.h"
-#include "platform/settingsstore.h"
+#include "platform/settingsbatch.h"
 #include "settings/reglages.h"
 
 #include <QDir>
@@ -32,16 +32,16 @@ QString fichierSansCasse(const QString& chemin) {
 } // namespace
 
 void Album::ChargerListe() {
-    Liste = LireMiroir(m_reglages);
+    Liste = ChargerPhotos(m_reglages);
 }
 
-std::optional<QString> Album::DernierAlbumARouvrir() {
+std::optional<QString> Album::dernierAlbumARouvrir() {
     const QString nom = Reglages::lire(m_reglages, Reglages::album());
     // An empty list stays the remembered album's: photos added to it are then changes of that
     // album, offered to be saved, instead of a list its file replaces unasked at the next start.
     if (Liste.isEmpty() && nom.isEmpty())
         return std::nullopt;
-    if (!SansBlancs(nom).isEmpty())
+    if (!sansBlancs(nom).isEmpty())
         TitreAlbum = nom;
     FichierAlbum = Reglages::lire(m_reglages, Reglages::repertoireOpen());
     if (FichierAlbum.isEmpty()) {
@@ -49,14 +49,14 @@ std::optional<QString> Album::DernierAlbumARouvrir() {
         if (!FichierAlbum.endsWith(QDir::separator()))
             FichierAlbum += QDir::separator();
     }
-    FichierAlbum = fichierSansCasse(FichierAlbum + SansBlancs(TitreAlbum) + QStringLiteral(".alb"));
+    FichierAlbum = fichierSansCasse(FichierAlbum + sansBlancs(TitreAlbum) + QStringLiteral(".alb"));
     if (nom.isEmpty() || Liste.isEmpty())
         return std::nullopt;
     m_listeAvantLecture = Liste;
     return FichierAlbum;
 }
 
-bool Album::ReprendreDernierAlbum(const LectureAlbum& lecture) {
+bool Album::reprendreDernierAlbum(const LectureAlbum& lecture) {
     // The user may have opened another album or changed the list while the file was read.
     if (lecture.chemin != FichierAlbum || Liste != m_listeAvantLecture)
         return false;
@@ -73,15 +73,15 @@ bool Album::ReprendreDernierAlbum(const LectureAlbum& lecture) {
     return remplacerPar(lecture, !memeListe);
 }
 
-bool Album::RetrouverDernierAlbum() {
-    const auto fichier = DernierAlbumARouvrir();
-    return fichier && ReprendreDernierAlbum(LireAlbum(*fichier));
+bool Album::retrouverDernierAlbum() {
+    const auto fichier = dernierAlbumARouvrir();
+    return fichier && reprendreDernierAlbum(lireAlbum(*fichier));
 }
 
 bool Album::ReouvrirFichier() {
-    const LectureAlbum lecture = LireAlbum(FichierAlbum);
+    const LectureAlbum lecture = lireAlbum(FichierAlbum);
     if (lecture.etat == LectureAlbum::Etat::Illisible) {
-        m_messages.notify(TextesAlbum::Illisible(FichierAlbum));
+        m_messages.notify(TextesAlbum::illisible(FichierAlbum));
         return false;
     }
     return remplacerPar(lecture, true);
@@ -89,12 +89,12 @@ bool Album::ReouvrirFichier() {
 
 bool Album::remplacerPar(const LectureAlbum& lecture, bool ecrireMiroir) {
     if (lecture.etat == LectureAlbum::Etat::TropGros) {
-        m_messages.notify(TextesAlbum::FichierTropGros(lecture.chemin, MaxOctetsFichierAlbum));
+        m_messages.notify(TextesAlbum::fichierTropGros(lecture.chemin, MaxOctetsFichierAlbum));
         return false;
     }
     // The show plays the mirror: a file that gives nothing must not erase it.
     if (lecture.lignes.isEmpty()) {
-        m_messages.notify(TextesAlbum::AucunePhoto(lecture.chemin));
+        m_messages.notify(TextesAlbum::aucunePhoto(lecture.chemin));
         return false;
     }
     if (ecrireMiroir) {
@@ -107,7 +107,7 @@ bool Album::remplacerPar(const LectureAlbum& lecture, bool ecrireMiroir) {
     }
     TitreAlbum = titreDe(FichierAlbum);
     if (lecture.tronque)
-        m_messages.notify(TextesAlbum::LectureArretee(lecture.chemin, MaxPhotosFichierAlbum));
+        m_messages.notify(TextesAlbum::lectureArretee(lecture.chemin, MaxPhotosFichierAlbum));
     m_avis.verifier();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pictureformats.h"
+#include "pictures/pictureformats.h"
 
 #include <QDir>
 #include <QString>
@@ -19,7 +19,7 @@ inline const QString NonSauvegarde = QStringLiteral("Cet album n'a pas été sau
 inline const QString AlbumModifie =
     QStringLiteral("L'album a été modifié, voulez vous sauvegarder ? ");
 inline const QString NouvelAlbum = QStringLiteral("Voulez vous gérer un nouvel Album ?");
-inline QString ConfirmerSauvegarde(const QString& chemin) {
+inline QString confirmerSauvegarde(const QString& chemin) {
     return QStringLiteral("Etes vous sur de vouloir sauvegarder l'album ") + chemin +
            QStringLiteral(" ? ");
 }
@@ -39,29 +39,29 @@ inline const QString FiltrePhotos =
                    "|Les images au format gif|*.gif");
 
 // Folders in the album's list: the number of photos each holds, or the scan under way.
-inline QString NombrePhotos(qsizetype n) {
+inline QString nombrePhotos(qsizetype n) {
     return n == 0   ? QStringLiteral("(aucune photo)")
            : n == 1 ? QStringLiteral("(1 photo)")
                     : QStringLiteral("(%1 photos)").arg(n);
 }
 inline const QString RechercheEnCours = QStringLiteral("(recherche des photos…)");
-inline QString DossiersTropGrands(qsizetype maxPhotos) {
+inline QString dossiersTropGrands(qsizetype maxPhotos) {
     return QStringLiteral("Les dossiers de cet album contiennent plus de %1 photos : seules les "
                           "%1 premières trouvées seront montrées.")
         .arg(maxPhotos);
 }
 
 // Failures the user must hear about: the album file was not written.
-inline QString EchecEcriture(const QString& chemin, const QString& raison) {
+inline QString echecEcriture(const QString& chemin, const QString& raison) {
     return QStringLiteral("L'album n'a pas pu être enregistré dans le fichier ") +
            QDir::toNativeSeparators(chemin) + QStringLiteral(" : ") + raison;
 }
-inline QString TropDePhotos(qsizetype n) {
+inline QString tropDePhotos(qsizetype n) {
     return QStringLiteral("Cet album contient %1 photos : un fichier album en contient au plus "
                           "10000. Il n'a pas été sauvegardé !")
         .arg(n);
 }
-inline QString CheminImpossible(const QString& chemin) {
+inline QString cheminImpossible(const QString& chemin) {
     return QStringLiteral("Le nom de la photo %1 contient un retour chariot qu'un fichier album "
                           "ne peut pas contenir. Cet album n'a pas été sauvegardé !")
         .arg(chemin);
@@ -69,24 +69,24 @@ inline QString CheminImpossible(const QString& chemin) {
 
 // Album files that are not taken as they are; the list shown keeps its photos unless some were
 // read.
-inline QString FichierTropGros(const QString& chemin, qint64 maxOctets) {
+inline QString fichierTropGros(const QString& chemin, qint64 maxOctets) {
     return QStringLiteral("Le fichier album %1 dépasse %2 Mo : ce n'est pas un album, il n'a pas "
                           "été lu. La liste des photos n'a pas changé.")
         .arg(QDir::toNativeSeparators(chemin))
         .arg(maxOctets / (1024 * 1024));
 }
-inline QString LectureArretee(const QString& chemin, qsizetype maxPhotos) {
+inline QString lectureArretee(const QString& chemin, qsizetype maxPhotos) {
     return QStringLiteral("Le fichier album %1 contient plus de %2 photos : seules les %2 "
                           "premières ont été lues.")
         .arg(QDir::toNativeSeparators(chemin))
         .arg(maxPhotos);
 }
-inline QString AucunePhoto(const QString& chemin) {
+inline QString aucunePhoto(const QString& chemin) {
     return QStringLiteral("Le fichier album %1 ne contient aucune photo. La liste des photos n'a "
                           "pas changé.")
         .arg(QDir::toNativeSeparators(chemin));
 }
-inline QString Illisible(const QString& chemin) {
+inline QString illisible(const QString& chemin) {
     return QStringLiteral("Le fichier album %1 n'a pas pu être lu. La liste des photos n'a pas "
                           "changé.")
         .arg(QDir::toNativeSeparators(chemin));

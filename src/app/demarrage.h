@@ -29,16 +29,16 @@ public:
 
 private:
     // Fills the photo list and puts the first random photo and its title in place.
-    void PreparerPremierePhoto();
+    void preparerPremierePhoto();
     // The show of a screen other than the primary one, ready to cover it.
-    std::unique_ptr<SS> FormeAutreEcran(QScreen* ecran);
-    Suite AbandonnerAffichage();
+    std::unique_ptr<SS> formeAutreEcran(QScreen* ecran);
+    Suite abandonnerAffichage();
     // The show inside the window of an X11 screen-saver host (0: the root window).
-    Suite MainHote(quintptr fenetre);
+    Suite mainHote(quintptr fenetre);
     // Takes the keyboard for the full-screen show as soon as the X server allows it.
-    void PrendreClavier();
+    void prendreClavier();
     // Ends the run when the window we draw into disappears; follows its size on request.
-    void SuivreFenetreHote(quintptr fenetre, bool suivreTaille);
+    void suivreFenetreHote(quintptr fenetre, bool suivreTaille);
 
     Services& m_services;
     Module1& m_module;

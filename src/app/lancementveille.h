@@ -4,4 +4,4 @@
 
 // The starts that open no window: help, version, the idle watcher and its commands, and the
 // start that only tidies up. Runs without a window system.
-int LancerSansFenetre(Lancement genre, int argc, char* argv[]);
+int lancerSansFenetre(Lancement genre, int argc, char* argv[]);

@@ -1,13 +1,15 @@
 #include "app/demarrage.h"
 #include "app/lancementveille.h"
-#include "platform/desktopwallpaper.h"
+#include "app/platformservices.h"
+#include "desktop/desktopwallpaper.h"
 #include "platform/display.h"
+#include "platform/imagepools.h"
+#include "platform/instancelock.h"
 #include "platform/largebuffers.h"
-#include "platform/platformservices.h"
-#include "platform/poolsimages.h"
+#include "platform/printline.h"
+#include "platform/qttranslation.h"
 #include "platform/services.h"
 #include "platform/terminationsignals.h"
-#include "platform/traductionqt.h"
 #include "startup/lancement.h"
 #include "startup/module1.h"
 
@@ -22,11 +24,11 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const Lancement genre =
-        GenreDeLancement(arguments.join(u' '), qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+        genreDeLancement(arguments.join(u' '), qEnvironmentVariable("XSCREENSAVER_WINDOW"));
     if (genre != Lancement::Fenetre)
-        return LancerSansFenetre(genre, argc, argv);
+        return lancerSansFenetre(genre, argc, argv);
     if (!displayAvailable()) {
-        std::fputs(MessageSansEcran().toLocal8Bit().constData(), stderr);
+        printLine(messageSansEcran(), stderr);
         return 1;
     }
     returnLargeBuffersToSystem();
@@ -34,8 +36,8 @@ int main(int argc, char* argv[]) {
     const QString ligne = QApplication::arguments().mid(1).join(u' ');
     const QString variableHote = qEnvironmentVariable("XSCREENSAVER_WINDOW");
     if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland")) &&
-        ModeHote(ligne, variableHote)) {
-        std::fputs(MessageHoteSansX11().toLocal8Bit().constData(), stderr);
+        modeHote(ligne, variableHote)) {
+        printLine(messageHoteSansX11(), stderr);
         return 1;
     }
     // A polite request to end (a screen-saver host stopping its program) ends the run through
@@ -45,12 +47,12 @@ int main(int argc, char* argv[]) {
     // Shells match the windows to the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.lumivane.Lumivane"));
 
-    installerTraductionQt(app);
+    installQtTranslation(app);
 
     const std::unique_ptr<PlatformServices> plateforme = createPlatformServices();
     Module1 module(QDir::toNativeSeparators(QApplication::applicationDirPath()), variableHote);
     QObject::connect(&termination, &TerminationSignals::requested,
-                     [&module] { module.FinProgramme(); });
+                     [&module] { module.finProgramme(); });
 
     // Every end request comes here. The settings are stored at each write; a desktop tool still
     // running is stopped; decodes under way are abandoned, not awaited.
@@ -59,7 +61,7 @@ int main(int argc, char* argv[]) {
         std::call_once(fin, [&] {
             plateforme->services().wallpaper.cancel();
             plateforme->services().instance.release();
-            PoolsImages::quitter(code);
+            ImagePools::quit(code);
         });
     };
     // A request that comes while the UI thread decodes the first photo is answered all the same.

@@ -3,7 +3,7 @@
 #include "browser/nophoto.h"
 #include "browser/textesapercu.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 #include "vignettes/ajustement.h"
 
 #include <QLabel>
@@ -20,7 +20,7 @@ Apercu::Apercu(const Pictures& images, QWidget* parent) : QWidget(parent), m_cha
     Cadre = new PictureButton(this);
     Cadre->setObjectName(QStringLiteral("Cadre"));
     Cadre->setGeometry(rect());
-    Cadre->setToolTip(Form2Textes::OuvrirImage);
+    Cadre->setToolTip(TextesApercu::OuvrirImage);
     Photo = new QLabel(this);
     Photo->setObjectName(QStringLiteral("Photo"));
     Photo->setGeometry(rect());
@@ -34,7 +34,7 @@ Apercu::Apercu(const Pictures& images, QWidget* parent) : QWidget(parent), m_cha
         if (presse)
             emit cadreClique();
     });
-    connect(&m_chargeur, &ChargeurApercu::pret, this, &Apercu::Montrer);
+    connect(&m_chargeur, &ChargeurApercu::pret, this, &Apercu::montrer);
 }
 
 QString Apercu::Fichier() const {
@@ -49,10 +49,10 @@ void Apercu::nommerPhoto(const QString& fichier) {
 }
 
 // Fitting is reckoned in the dialog's twips: the frame's place decides the rounding.
-void Apercu::Placer(const QSize& taille, double marge) {
+void Apercu::placer(const QSize& taille, double marge) {
     const QRectF cadre = Twips::depuisPixels(geometry());
     const QRectF place =
-        Ajustement::AjusterDansCadre(QSizeF(taille) * Twips::ParPixel, cadre, marge);
+        Ajustement::ajusterDansCadre(QSizeF(taille) * Twips::ParPixel, cadre, marge);
     Twips::placer(Photo, place);
     Photo->move(Photo->pos() - pos());
 }
@@ -78,7 +78,7 @@ bool Apercu::occupe() const {
     return m_chargeur.occupe();
 }
 
-void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& place) {
+void Apercu::montrer(const QString& chemin, const QImage& image, const QRectF& place) {
     // Only the latest request counts: an older picture never replaces a newer one.
     if (chemin != m_attendu.chemin)
         return;
@@ -87,13 +87,13 @@ void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& p
         // An album entry that cannot be shown gives the placeholder; any other file leaves the
         // picture that was there, fitted again.
         if (entree) {
-            MontrerNophoto();
+            montrerNophoto();
             emit entreeAffichee(chemin, false);
             return;
         }
         const QSize taille = Photo->pixmap().size();
         if (!taille.isEmpty())
-            Placer(taille, MargeFichier);
+            placer(taille, MargeFichier);
         Photo->setVisible(true);
         return;
     }
@@ -110,13 +110,13 @@ void Apercu::Montrer(const QString& chemin, const QImage& image, const QRectF& p
 // The placeholder takes the place of the picture previewed before, so that the preview does
 // not jump about while the user walks through the list. With nothing previewed before, it takes
 // the place a photo of its own size would take: it must be seen all the same.
-void Apercu::MontrerNophoto() {
-    const QPixmap nophoto = QPixmap::fromImage(ImageNophoto());
+void Apercu::montrerNophoto() {
+    const QPixmap nophoto = QPixmap::fromImage(imageNophoto());
     const bool placePrise = !Photo->pixmap().isNull();
     Photo->setPixmap(nophoto);
     nommerPhoto(QString());
     if (!placePrise)
-        Placer(nophoto.size(), MargeListe);
+        placer(nophoto.size(), MargeListe);
     Photo->setVisible(true);
 }
 

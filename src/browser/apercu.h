@@ -40,10 +40,10 @@ signals:
     void fichierChange(const QString& fichier);
 
 private:
-    void Placer(const QSize& taille, double marge);
-    void MontrerNophoto();
+    void placer(const QSize& taille, double marge);
+    void montrerNophoto();
     void nommerPhoto(const QString& fichier);
-    void Montrer(const QString& chemin, const QImage& image, const QRectF& place);
+    void montrer(const QString& chemin, const QImage& image, const QRectF& place);
 
     struct Demande {
         QString chemin;

@@ -1,7 +1,7 @@
 #include "browser/chargeurapercu.h"
 
-#include "platform/pictures.h"
-#include "platform/poolsimages.h"
+#include "pictures/pictures.h"
+#include "platform/imagepools.h"
 #include "vignettes/ajustement.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -35,12 +35,12 @@ void ChargeurApercu::lancer(const Demande& d) {
     m_occupe = true;
     m_chemin = d.chemin;
     const Pictures* pictures = &m_pictures;
-    m_travail.setFuture(QtConcurrent::run(&PoolsImages::courts(), [pictures, d] {
+    m_travail.setFuture(QtConcurrent::run(&ImagePools::shortJobs(), [pictures, d] {
         const QSize naturelle = pictures->size(d.chemin);
         if (naturelle.isEmpty())
             return Resultat{};
         const QRectF place =
-            Ajustement::AjusterDansCadre(QSizeF(naturelle) * TwipsParPixel, d.cadre, d.marge);
+            Ajustement::ajusterDansCadre(QSizeF(naturelle) * TwipsParPixel, d.cadre, d.marge);
         // Decoded at the size shown: a large photo is never decoded whole for a preview.
         const QSize taille = (place.size() / TwipsParPixel).toSize();
         return Resultat{pictures->loadFitted(d.chemin, taille), place};

@@ -21,7 +21,7 @@ public:
     ~ChargeurApercu() override;
 
     // Loads `chemin` for a preview over `cadre` fitted with `marge` (twips, the rule of
-    // Ajustement::AjusterDansCadre).
+    // Ajustement::ajusterDansCadre).
     void charger(const QString& chemin, const QRectF& cadre, double marge);
     // A request is still to be answered.
     bool occupe() const { return m_occupe; }

@@ -1,7 +1,7 @@
 #include "browser/grillevignettes.h"
 
 #include "browser/nophoto.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -18,13 +18,13 @@ constexpr int TrancheMs = 8;
 constexpr int MemoireImagesKiB = 32 * 1024;
 // Loading waits until scrolling pauses this long.
 constexpr int PauseDefilementMs = 40;
-const QColor FondSurligne(128, 128, 255);
+const QColor FondSurligne{128, 128, 255};
 
 } // namespace
 
 GrilleVignettes::GrilleVignettes(const Pictures& images, QWidget* parent)
     : QAbstractScrollArea(parent), m_construction(images), m_chargeur(images),
-      m_images(MemoireImagesKiB), m_nophoto(ImageNophoto()) {
+      m_images(MemoireImagesKiB), m_nophoto(imageNophoto()) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setMouseTracking(true);
@@ -115,7 +115,7 @@ void GrilleVignettes::placerResultats() {
 void GrilleVignettes::terminer(bool arretee) {
     m_enConstruction = false;
     m_etendue =
-        GeometrieGrille::EtendueDefilement(nombre(), viewport()->height() * Twips::ParPixel);
+        GeometrieGrille::etendueDefilement(nombre(), viewport()->height() * Twips::ParPixel);
     appliquerEtendue();
     emit construite(arretee);
 }

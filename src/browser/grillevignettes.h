@@ -41,7 +41,7 @@ public:
     void surligner(int index);
 
     // Where cell i and its picture stand, in twips inside the grid's content.
-    QRectF cellule(int i) const { return GeometrieGrille::Cellule(i); }
+    QRectF cellule(int i) const { return GeometrieGrille::cellule(i); }
     QRectF image(int i) const;
     GeometrieGrille::Etendue etendue() const { return m_etendue; }
     // Index of the cell under a point of the viewport, -1 for none.

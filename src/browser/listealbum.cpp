@@ -6,12 +6,12 @@
 #include "browser/delegueliste.h"
 #include "browser/modeleliste.h"
 #include "browser/textesapercu.h"
-#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/frame.h"
 #include "controls/gaugepanel.h"
-#include "controls/placement.h"
-#include "controls/twips.h"
+#include "decor/etiquette.h"
+#include "decor/placement.h"
+#include "decor/twips.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,7 +25,7 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
     barre->setObjectName(QStringLiteral("SSFrame3"));
     Twips::placer(barre, 1300, 420, 6430, 375);
     Twips::placer(
-        etiquette(barre, QStringLiteral("Label1"), Form2Textes::Album, QColor(222, 232, 236)), 120,
+        etiquette(barre, QStringLiteral("Label1"), TextesApercu::Album, QColor(222, 232, 236)), 120,
         75, 700, 225);
     TitreAlbum = etiquette(barre, QStringLiteral("TitreAlbum"), QString(), Qt::white, true);
     Twips::placer(TitreAlbum, 840, 75, 2460, 225);
@@ -53,9 +53,9 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
 
     Menus = new QMenu(this);
     Menus->setObjectName(QStringLiteral("Menus"));
-    Supp = Menus->addAction(Form2Textes::Supp);
+    Supp = Menus->addAction(TextesApercu::Supp);
     Supp->setObjectName(QStringLiteral("Supp"));
-    Paper = Menus->addAction(Form2Textes::Paper);
+    Paper = Menus->addAction(TextesApercu::Paper);
     Paper->setObjectName(QStringLiteral("Paper"));
 
     // An entry chosen by the user or the program is previewed; a click on the entry already
@@ -98,7 +98,7 @@ int ListeAlbum::entreeChoisie() const {
 
 QString ListeAlbum::photoDe(int index) const {
     const QString& entree = m_modele->entrees()[index];
-    if (!EstDossier(entree))
+    if (!estDossier(entree))
         return entree;
     // A folder not looked into yet, or empty, shows the placeholder.
     const Balayage* b = m_etat.dossiers.contenu(entree);
@@ -137,12 +137,12 @@ void ListeAlbum::ListeS_MouseDown(int Button, int, double x, double y) {
     Menus->popup(ListeS->viewport()->mapToGlobal(QPointF(x, y).toPoint()));
 }
 
-void ListeAlbum::MontrerTitre() {
+void ListeAlbum::montrerTitre() {
     TitreAlbum->setText(m_etat.album.TitreAlbum);
 }
 
 void ListeAlbum::ChargerListe() {
-    m_miroir = LireMiroirEnFond(m_etat.album.reglages());
+    m_miroir = lireMiroirEnFond(m_etat.album.reglages());
     m_miroirEnAttente = true;
     if (m_miroir.isFinished())
         prendreMiroir();
@@ -156,85 +156,85 @@ void ListeAlbum::prendreMiroir() {
     m_etat.album.ChargerListe(m_miroir.result());
     m_miroir = {};
     viderVignettes();
-    RemplirListeS(true);
-    MontrerPremierePhoto();
+    remplirListeS(true);
+    montrerPremierePhoto();
     if (std::exchange(m_dernierAlbumEnAttente, false))
-        RetrouverDernierAlbum();
+        retrouverDernierAlbum();
 }
 
 void ListeAlbum::ReouvrirFichier() {
     prendreMiroir();
     if (m_etat.album.ReouvrirFichier())
-        MontrerAlbumRouvert();
+        montrerAlbumRouvert();
 }
 
 // The album opened last replaces the list, when there is a list. Its file is read off the UI
 // thread: the dialog shows, and answers an end request, whatever the file.
-void ListeAlbum::RetrouverDernierAlbum() {
+void ListeAlbum::retrouverDernierAlbum() {
     if (m_miroirEnAttente) {
         m_dernierAlbumEnAttente = true;
         return;
     }
-    const auto fichier = m_etat.album.DernierAlbumARouvrir();
-    MontrerTitre();
+    const auto fichier = m_etat.album.dernierAlbumARouvrir();
+    montrerTitre();
     if (!fichier)
         return;
     m_lecture = true;
-    LireAlbumEnFond(*fichier, this, [this](const LectureAlbum& lecture) {
+    lireAlbumEnFond(*fichier, this, [this](const LectureAlbum& lecture) {
         m_lecture = false;
-        if (m_etat.album.ReprendreDernierAlbum(lecture))
-            MontrerAlbumRouvert();
+        if (m_etat.album.reprendreDernierAlbum(lecture))
+            montrerAlbumRouvert();
     });
 }
 
-void ListeAlbum::OuvrirAlbum() {
+void ListeAlbum::ouvrirAlbum() {
     prendreMiroir();
     emit vignetteMarquee(-1);
-    const bool ouvert = m_etat.album.OuvrirAlbum();
+    const bool ouvert = m_etat.album.ouvrirAlbum();
     // Saving the changes first may have named the album.
-    MontrerTitre();
+    montrerTitre();
     if (!ouvert)
         return;
     emit albumRemplace();
     emit viderApercu();
-    MontrerAlbumRouvert();
+    montrerAlbumRouvert();
 }
 
-void ListeAlbum::AjouterPhotos() {
+void ListeAlbum::ajouterPhotos() {
     prendreMiroir();
-    const Album::ResultatPhotos resultat = m_etat.album.Photos();
+    const Album::ResultatPhotos resultat = m_etat.album.photos();
     emit enregistrementPermis();
-    MontrerTitre();
+    montrerTitre();
     if (resultat == Album::ResultatPhotos::Annule)
         return;
     viderVignettes();
-    RemplirListeS(resultat == Album::ResultatPhotos::NouvelAlbum);
+    remplirListeS(resultat == Album::ResultatPhotos::NouvelAlbum);
 }
 
-void ListeAlbum::EnregistrerAlbum() {
+void ListeAlbum::enregistrerAlbum() {
     prendreMiroir();
-    m_etat.album.EnregistrerAlbum();
-    MontrerTitre();
+    m_etat.album.enregistrerAlbum();
+    montrerTitre();
 }
 
-bool ListeAlbum::FermerAlbum() {
+bool ListeAlbum::fermerAlbum() {
     prendreMiroir();
-    const bool fin = m_etat.album.Fermer();
-    MontrerTitre();
+    const bool fin = m_etat.album.fermer();
+    montrerTitre();
     return fin;
 }
 
 void ListeAlbum::Supp_Click() {
     prendreMiroir();
     m_etat.album.Supp(entreeChoisie(), [this] {
-        RemplirListeS();
+        remplirListeS();
         emit enregistrementPermis();
         viderVignettes();
     });
-    MontrerTitre();
+    montrerTitre();
 }
 
-void ListeAlbum::RemplirListeS(bool albumCharge) {
+void ListeAlbum::remplirListeS(bool albumCharge) {
     m_modele->remplir(m_etat.album.Liste);
     m_etat.dossiers.suivre(m_etat.album.Liste, albumCharge);
 }
@@ -245,16 +245,16 @@ void ListeAlbum::viderVignettes() {
     emit albumChange();
 }
 
-void ListeAlbum::MontrerAlbumRouvert() {
+void ListeAlbum::montrerAlbumRouvert() {
     viderVignettes();
-    RemplirListeS(true);
-    MontrerTitre();
-    MontrerPremierePhoto();
+    remplirListeS(true);
+    montrerTitre();
+    montrerPremierePhoto();
 }
 
 // Highlights thumbnail 0 and previews the first photo. The thumbnails are not built yet, so
 // only the marker is set for them.
-void ListeAlbum::MontrerPremierePhoto() {
+void ListeAlbum::montrerPremierePhoto() {
     if (m_modele->rowCount() == 0)
         return;
     emit vignetteMarquee(0);

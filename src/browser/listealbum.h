@@ -26,15 +26,15 @@ public:
     // read off the UI thread: the window shows meanwhile, and a command waits for it.
     void ChargerListe();
     void ReouvrirFichier();
-    void RetrouverDernierAlbum();
+    void retrouverDernierAlbum();
     // While the list or the file of the album opened last is read, off the UI thread.
     bool lectureEnCours() const { return m_lecture || m_miroirEnAttente; }
 
-    void OuvrirAlbum();
-    void AjouterPhotos();
-    void EnregistrerAlbum();
+    void ouvrirAlbum();
+    void ajouterPhotos();
+    void enregistrerAlbum();
     // Offers to save unsaved changes; false when the dialog must stay open.
-    bool FermerAlbum();
+    bool fermerAlbum();
 
     // The entry the user or the program chose, -1 for none. The list can hold an entry with the
     // keyboard focus that nobody chose: it is not the current entry.
@@ -79,13 +79,13 @@ protected:
 
 private:
     // `albumCharge`: another album's entries, whose folders are all looked into anew.
-    void RemplirListeS(bool albumCharge = false);
+    void remplirListeS(bool albumCharge = false);
     // Takes the list read from the settings store, once, waiting for it if need be.
     void prendreMiroir();
     void viderVignettes();
-    void MontrerAlbumRouvert();
-    void MontrerPremierePhoto();
-    void MontrerTitre();
+    void montrerAlbumRouvert();
+    void montrerPremierePhoto();
+    void montrerTitre();
     // What entry `index` shows in the preview: itself, or a folder's first photo.
     QString photoDe(int index) const;
     void dossierLu(const QString& dossier);
@@ -104,5 +104,5 @@ private:
     bool m_lecture = false;
     QFuture<QStringList> m_miroir;
     bool m_miroirEnAttente = false;
-    bool m_dernierAlbumEnAttente = false; // RetrouverDernierAlbum runs once the list is taken
+    bool m_dernierAlbumEnAttente = false; // retrouverDernierAlbum runs once the list is taken
 };

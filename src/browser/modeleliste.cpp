@@ -20,11 +20,11 @@ int ModeleListe::rowCount(const QModelIndex& parent) const {
 
 QString ModeleListe::suffixe(int row) const {
     const QString& entree = m_entrees[row];
-    if (!EstDossier(entree))
+    if (!estDossier(entree))
         return {};
     const Balayage* b = m_dossiers.contenu(entree);
     return QStringLiteral(" ") +
-           (b ? TextesAlbum::NombrePhotos(b->photos.size()) : TextesAlbum::RechercheEnCours);
+           (b ? TextesAlbum::nombrePhotos(b->photos.size()) : TextesAlbum::RechercheEnCours);
 }
 
 QVariant ModeleListe::data(const QModelIndex& index, int role) const {

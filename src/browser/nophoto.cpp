@@ -82,7 +82,7 @@ void mention(QPainter& p) {
 
 } // namespace
 
-QImage ImageNophoto() {
+QImage imageNophoto() {
     QImage image(Largeur, Hauteur, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -4,7 +4,7 @@
 #include "album/contenudossiers.h"
 #include "browser/grillevignettes.h"
 #include "browser/nophoto.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 #include "vignettes/cachevignettes.h"
 
 #include <QLabel>
@@ -21,7 +21,7 @@ PlaceVignettes::PlaceVignettes(const Album& album, const ContenuDossiers& dossie
     // The placeholder as a control of its own, as the album list's preview shows it too.
     auto* nophoto = new QLabel(m_grille->viewport());
     nophoto->setObjectName(QStringLiteral("Nophoto"));
-    nophoto->setPixmap(QPixmap::fromImage(ImageNophoto()));
+    nophoto->setPixmap(QPixmap::fromImage(imageNophoto()));
     nophoto->adjustSize();
     nophoto->setVisible(false);
     connect(m_grille, &GrilleVignettes::vignetteCliquee, this, &PlaceVignettes::CadreIm_Click);
@@ -65,7 +65,7 @@ void PlaceVignettes::marquerVignette(int index) {
         m_grille->surligner(index);
 }
 
-void PlaceVignettes::Panorama() {
+void PlaceVignettes::panorama() {
     if (m_album.Liste.isEmpty())
         return;
     if (!isHidden())
@@ -82,7 +82,7 @@ void PlaceVignettes::ChargerListeThumb() {
     emit chargementCommence(int(m_deplie.photos.size()));
     m_arretChargement = false;
     m_grille->construire({m_deplie.photos, m_racineCache,
-                          CacheVignettes::DossierAlbum(m_racineCache, m_album.TitreAlbum),
+                          CacheVignettes::dossierAlbum(m_racineCache, m_album.TitreAlbum),
                           GeometrieGrille::CadreIm0, 0});
 }
 

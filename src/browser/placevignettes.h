@@ -23,8 +23,8 @@ public:
                    const Pictures& images, QWidget* parent);
 
     // The highlighted thumbnail's number, "" for none.
-    QString TagIm0() const { return m_tagIm0; }
-    // Another album replaced the one whose thumbnails were being built: Panorama does not bring
+    QString tagIm0() const { return m_tagIm0; }
+    // Another album replaced the one whose thumbnails were being built: panorama does not bring
     // back what was built of them.
     bool ArretChargement() const { return m_arretChargement; }
     void arreterChargement();
@@ -33,7 +33,7 @@ public:
     void viderVignettes();
     // The thumbnail the album's list chose: it is highlighted and becomes the marker.
     void marquerVignette(int index);
-    void Panorama();
+    void panorama();
     // Builds the grid of the album's list in the background, the gauge following it.
     void ChargerListeThumb();
     // A click on thumbnail Index: highlighted, and its entry of the list chosen and its photo

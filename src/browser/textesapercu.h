@@ -3,7 +3,7 @@
 #include <QString>
 
 // Texts of the album list and the preview frame, exactly as the user sees them.
-namespace Form2Textes {
+namespace TextesApercu {
 
 inline const QString Album = QStringLiteral("Album :");
 inline const QString OuvrirImage =
@@ -14,4 +14,4 @@ inline const QString Supp = QStringLiteral("&Enlever la photo sélectionner de l
 inline const QString Paper =
     QStringLiteral("&Mettre la photo comme Papier Peint du jour sélectionné");
 
-} // namespace Form2Textes
+} // namespace TextesApercu

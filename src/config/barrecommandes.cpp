@@ -2,22 +2,23 @@
 #include "config/barrecommandes.h"
 
 #include "config/form2textes.h"
-#include "controls/decor.h"
 #include "controls/picturebutton.h"
-#include "controls/placement.h"
-#include "controls/twips.h"
+#include "decor/decor.h"
+#include "decor/placement.h"
+#include "decor/teintes.h"
+#include "decor/twips.h"
 
 namespace {
 constexpr int IntervalleBoutons = 200;
-const QColor Blanc(255, 255, 255);
-const QColor Cyan(0, 255, 255);
+const QColor Blanc{255, 255, 255};
+using Teintes::Cyan;
 } // namespace
 
 BarreCommandes::BarreCommandes(QWidget* parent) : QWidget(parent), m_survol(IntervalleBoutons) {
     setObjectName(QStringLiteral("BarreCommandes"));
     Creer();
     Placement::entourer(this);
-    Connecter();
+    connecter();
     for (int i = 0; i < 6; ++i)
         for (const QImage& im : Decor::imagesCommande(i))
             ImageList1[std::size_t(i)].add(im);
@@ -57,7 +58,7 @@ void BarreCommandes::Creer() {
     TBoutons[4]->setVisible(false);
 }
 
-void BarreCommandes::Connecter() {
+void BarreCommandes::connecter() {
     for (int i = 0; i < 6; ++i) {
         const auto survol = [this, i] { Boutons_MouseMove(i); };
         const auto sortie = [this, i] { Boutons_MouseExit(i); };
@@ -72,7 +73,7 @@ void BarreCommandes::Connecter() {
     connect(&m_survol, &HoverAnimation::frameChanged, this, &BarreCommandes::Timer1_Timer);
 }
 
-void BarreCommandes::Normal(qint16 k) {
+void BarreCommandes::normal(qint16 k) {
     if (k < 0 || k >= qint16(Boutons.size()))
         return;
     const auto j = std::size_t(k);
@@ -86,7 +87,7 @@ void BarreCommandes::Boutons_Click(int Index) {
         return;
     const auto i = std::size_t(Index);
     if (Boutons[i]->value()) {
-        Normal(m_boutonActif);
+        normal(m_boutonActif);
         m_boutonActif = qint16(Index);
         Boutons[i]->setPictureUp(ImageList1[i].last());
         Boutons[i]->setPictureDown(ImageList1[i].last());
@@ -94,7 +95,7 @@ void BarreCommandes::Boutons_Click(int Index) {
         m_survol.stop();
         emit commande(Index);
         // The command may have let events through; the look follows the last clicked button.
-        Normal(m_boutonActif);
+        normal(m_boutonActif);
     }
     Boutons[i]->setValue(false);
 }

@@ -33,8 +33,8 @@ signals:
 
 private:
     void Creer();
-    void Connecter();
-    void Normal(qint16 k);
+    void connecter();
+    void normal(qint16 k);
     void Timer1_Timer(int bouton, int etape);
 
     std::array<PictureButton*, 6> Boutons{};  // command icons

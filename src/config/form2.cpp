@@ -8,17 +8,17 @@
 #include "config/panneauapropos.h"
 #include "config/panneauoptions.h"
 #include "controls/captionpanel.h"
-#include "controls/decor.h"
 #include "controls/fonts.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
+#include "decor/decor.h"
+#include "decor/twips.h"
+#include "pictures/pictures.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
-#include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
-#include "platform/settingsstore.h"
-#include "startup/registre.h"
+#include "platform/settingsbatch.h"
+#include "startup/lecteurregistre.h"
 #include "vignettes/cachevignettes.h"
 #include "wallpaper/panneaujour.h"
 
@@ -33,7 +33,7 @@ Form2::Form2(Services& services, const QString& dossierProgramme,
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_services(services),
       m_dossierProgramme(dossierProgramme), m_finProgramme(std::move(finProgramme)),
       m_racineCache(
-          CacheVignettes::RacineCache(LecteurRegistre(services.registry).DossierProgrammes())),
+          CacheVignettes::racineCache(LecteurRegistre(services.registry).DossierProgrammes())),
       m_etat(std::make_unique<EtatDialogue>(services.settings, services.prompts, services.files,
                                             dossierProgramme)) {
     setObjectName(QStringLiteral("Form2"));
@@ -42,8 +42,8 @@ Form2::Form2(Services& services, const QString& dossierProgramme,
     // Without a system frame many window managers would put it in a corner.
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
         move(ecran->availableGeometry().center() - rect().center());
-    CreerPanneaux();
-    Connecter();
+    creerPanneaux();
+    connecter();
     Form_Load();
 }
 
@@ -60,7 +60,7 @@ Form2::~Form2() {
 }
 
 // Panels are stacked in this order; the about panel lies over the options when open.
-void Form2::CreerPanneaux() {
+void Form2::creerPanneaux() {
     SSSplash1 = new CaptionPanel(this);
     SSSplash1->setObjectName(QStringLiteral("SSSplash1"));
     Twips::placer(SSSplash1, 0, 0, 11655, 8040);
@@ -95,8 +95,8 @@ void Form2::CreerPanneaux() {
 }
 
 // What the panels tell one another; the typical road can be read here.
-void Form2::Connecter() {
-    connect(m_barre, &BarreCommandes::commande, this, &Form2::Commande);
+void Form2::connecter() {
+    connect(m_barre, &BarreCommandes::commande, this, &Form2::commande);
     connect(m_liste, &ListeAlbum::enregistrementPermis, m_barre,
             &BarreCommandes::permettreEnregistrement);
 
@@ -144,43 +144,43 @@ void Form2::Form_Load() {
         // the album's list, is rewritten once instead of once per option before the window shows.
         const SettingsBatch lot(m_services.settings);
         m_etat->AlbumModifie = false;
-        m_options->ChargerVitesse();
+        m_options->chargerVitesse();
         // Today's picture is previewed until the album's first photo, when there is one,
         // replaces it.
-        m_jour->Charger(m_services.clock.weekdayFromSunday());
+        m_jour->charger(m_services.clock.weekdayFromSunday());
         m_liste->ChargerListe();
-        m_options->ChargerTitre();
-        m_liste->RetrouverDernierAlbum();
+        m_options->chargerTitre();
+        m_liste->retrouverDernierAlbum();
     }
-    m_options->VerifierEcriture();
+    m_options->verifierEcriture();
 }
 
 // Index of the command bar -> the command it runs. "Email" has no action; its button is hidden.
-void Form2::Commande(int Index) {
+void Form2::commande(int Index) {
     switch (Index) {
     case 0:
-        m_liste->OuvrirAlbum();
+        m_liste->ouvrirAlbum();
         break;
     case 1:
-        m_liste->AjouterPhotos();
+        m_liste->ajouterPhotos();
         break;
     case 2:
-        m_vignettes->Panorama();
+        m_vignettes->panorama();
         break;
     case 3:
-        m_liste->EnregistrerAlbum();
+        m_liste->enregistrerAlbum();
         break;
     case 5:
-        Web();
+        web();
         break;
     default:
         break;
     }
 }
 
-void Form2::Web() {
+void Form2::web() {
     if (!m_services.desktop.openWebPage(Form2Textes::AdresseWeb))
-        m_services.prompts.notify(Form2Textes::NavigateurAbsent(Form2Textes::AdresseWeb));
+        m_services.prompts.notify(Form2Textes::navigateurAbsent(Form2Textes::AdresseWeb));
 }
 
 void Form2::Menu_Click(int) {
@@ -189,7 +189,7 @@ void Form2::Menu_Click(int) {
 
 // However the dialog is closed, unsaved changes are offered to be saved first.
 void Form2::closeEvent(QCloseEvent* event) {
-    if (!m_liste->FermerAlbum()) {
+    if (!m_liste->fermerAlbum()) {
         event->ignore();
         return;
     }
@@ -198,14 +198,14 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Titre && DeplacerFenetre(event))
+    if (watched == Titre && deplacerFenetre(event))
         return true;
     return QWidget::eventFilter(watched, event);
 }
 
 // The window has no system frame: its title panel moves it. The window manager does the move
 // where it can; otherwise the window follows the pointer.
-bool Form2::DeplacerFenetre(QEvent* event) {
+bool Form2::deplacerFenetre(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);

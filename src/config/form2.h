@@ -19,7 +19,7 @@ class PlaceVignettes;
 struct Services;
 
 // The configuration dialog: a frameless window that lays out its panels over its background,
-// holds the dialog-wide state they share, and wires what one panel tells another (Connecter).
+// holds the dialog-wide state they share, and wires what one panel tells another (connecter).
 // Constructing it builds the panels and runs Form_Load. A test reaches a control by its object
 // name, or through the panel that owns it. `dossierProgramme` is the executable's folder;
 // `finProgramme` ends the program.
@@ -36,7 +36,7 @@ public:
     // The close button: ends the program once unsaved changes were offered to be saved. A save
     // that failed keeps the dialog open, so that the album can be saved elsewhere.
     void Menu_Click(int Index);
-    void Web();
+    void web();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,10 +44,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreerPanneaux();
-    void Connecter();
-    void Commande(int Index);
-    bool DeplacerFenetre(QEvent* event);
+    void creerPanneaux();
+    void connecter();
+    void commande(int Index);
+    bool deplacerFenetre(QEvent* event);
 
     Services& m_services;
     QString m_dossierProgramme;

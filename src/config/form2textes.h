@@ -40,7 +40,7 @@ inline const QStringList Notice = {QStringLiteral("Ce %1 peut être copié et"),
 // The maker's web page: shown in the about panel and opened by the "Web" command.
 inline const QString AdresseWeb = QStringLiteral("https://www.lumivane.example/");
 // "Web" when no browser could be started.
-inline QString NavigateurAbsent(const QString& adresse) {
+inline QString navigateurAbsent(const QString& adresse) {
     return QStringLiteral("Aucun navigateur web n'a pu être ouvert pour afficher la page :\n%1")
         .arg(adresse);
 }

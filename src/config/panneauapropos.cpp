@@ -1,10 +1,10 @@
 #include "config/panneauapropos.h"
 
 #include "config/form2textes.h"
-#include "controls/etiquette.h"
 #include "controls/fonts.h"
-#include "controls/motsurligne.h"
-#include "controls/twips.h"
+#include "decor/etiquette.h"
+#include "decor/motsurligne.h"
+#include "decor/twips.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -15,7 +15,7 @@ namespace {
 constexpr int LargeurOuverte = 3255;
 constexpr int LargeurDebutFermeture = 3000;
 constexpr int LargeurFinFermeture = 100;
-const QColor FondAPropos(240, 238, 228);
+const QColor FondAPropos{240, 238, 228};
 
 } // namespace
 
@@ -24,7 +24,7 @@ PanneauAPropos::PanneauAPropos(QWidget* parent) : CaptionPanel(parent) {
     Twips::placer(this, 8040, 960, LargeurOuverte, 3200);
     setBackColor(FondAPropos);
     setBevel(CaptionPanel::Bevel::Raised);
-    CreerTextes();
+    creerTextes();
     for (QLabel* l : L) {
         l->setMouseTracking(true);
         l->installEventFilter(this);
@@ -35,7 +35,7 @@ PanneauAPropos::PanneauAPropos(QWidget* parent) : CaptionPanel(parent) {
     connect(&m_glissement, &QVariantAnimation::finished, this, [this] { setVisible(m_ouvert); });
 }
 
-void PanneauAPropos::CreerTextes() {
+void PanneauAPropos::creerTextes() {
     L[0] = etiquette(this, QStringLiteral("L0"), Form2Textes::NomVersion, QColor(255, 0, 0), true);
     Twips::placer(L[0], 120, 120, 3000, 390);
     L[0]->setFont([] {
@@ -60,7 +60,7 @@ void PanneauAPropos::CreerTextes() {
     QStringList lignes = Form2Textes::Notice;
     const auto poser = [&](QLabel* mot, const QString& marque) {
         for (qsizetype n = 0; n < lignes.size(); ++n) {
-            const MotSurLigne place = PoserMot(lignes[n], marque, mot->text(), fm);
+            const MotSurLigne place = poserMot(lignes[n], marque, mot->text(), fm);
             if (place.gauche < 0)
                 continue;
             lignes[n] = place.ligne;
@@ -86,7 +86,7 @@ void PanneauAPropos::FermerAPropos() {
         return;
     m_ouvert = false;
     const int depuis = qMin(LargeurDebutFermeture, int(Twips::depuisPixels(rect()).width()));
-    Glisser(depuis, LargeurFinFermeture);
+    glisser(depuis, LargeurFinFermeture);
 }
 
 void PanneauAPropos::OuvrirAPropos() {
@@ -99,11 +99,11 @@ void PanneauAPropos::OuvrirAPropos() {
         setVisible(true);
     }
     raise();
-    Glisser(depuis, LargeurOuverte);
+    glisser(depuis, LargeurOuverte);
 }
 
 // A slide that is turned back starts from where the panel stands.
-void PanneauAPropos::Glisser(int depuis, int jusqua) {
+void PanneauAPropos::glisser(int depuis, int jusqua) {
     m_glissement.stop();
     if (DureeGlissement <= 0 || !isVisible()) {
         resize(Twips::pixels(jusqua), height());

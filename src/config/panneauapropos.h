@@ -25,8 +25,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreerTextes();
-    void Glisser(int depuis, int jusqua);
+    void creerTextes();
+    void glisser(int depuis, int jusqua);
 
     std::array<QLabel*, 5> L{};
     QVariantAnimation m_glissement;

@@ -1,12 +1,12 @@
 #include "config/panneauoptions.h"
 
 #include "config/form2textes.h"
-#include "controls/decor.h"
-#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/optionbutton.h"
 #include "controls/reglesdialogue.h"
-#include "controls/twips.h"
+#include "decor/decor.h"
+#include "decor/etiquette.h"
+#include "decor/twips.h"
 #include "settings/reglages.h"
 #include "settings/vitesses.h"
 
@@ -18,11 +18,11 @@
 
 namespace {
 
-const QColor TexteListe(192, 192, 255);
+const QColor TexteListe{192, 192, 255};
 
 // The stored index of an option, or the catalogue's default when the stored text is not one.
 int indexStocke(const SettingsStore& store, const Reglages::Entree& e, int nombre) {
-    return ReglesDialogue::IndexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
+    return ReglesDialogue::indexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
 }
 
 // Room the controls keep from the panel's edges.
@@ -65,11 +65,11 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidg
     : CaptionPanel(parent), m_reglages(reglages),
       m_avis(reglages, messages, Form2Textes::OptionsNonEnregistrees) {
     setObjectName(QStringLiteral("SSPanel1"));
-    setBackColor(Decor::FondPanneau);
+    setBackColor(Decor::fondPanneau);
     setBevel(CaptionPanel::Bevel::Raised);
     Twips::placer(this, 8040, 960, 3255, 1860);
     Twips::placer(
-        etiquette(this, QStringLiteral("Label3"), Form2Textes::Vitesse, Decor::TextePanneau), 20,
+        etiquette(this, QStringLiteral("Label3"), Form2Textes::Vitesse, Decor::textePanneau), 20,
         20, 1900, 210);
     Combo1 = new QListWidget(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -83,7 +83,7 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidg
     Combo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     QLabel* label5 =
-        etiquette(this, QStringLiteral("Label5"), Form2Textes::TitrePhoto, Decor::TextePanneau);
+        etiquette(this, QStringLiteral("Label5"), Form2Textes::TitrePhoto, Decor::textePanneau);
     Twips::placer(label5, 2025, 0, 1230, 420);
     label5->setWordWrap(true);
     auto* groupe = new CaptionPanel(this);
@@ -93,11 +93,11 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidg
         Tit[i] = new OptionButton(Form2Textes::OuiNon[i], groupe);
         Tit[i]->setObjectName(QStringLiteral("Tit%1").arg(i));
         Twips::placer(Tit[i], i == 0 ? 0 : 720, 0, i == 0 ? 720 : 615, 255);
-        Tit[i]->setTextColor(Decor::TextePanneau);
+        Tit[i]->setTextColor(Decor::textePanneau);
         Position[i] = new OptionButton(Form2Textes::Positions[i], this);
         Position[i]->setObjectName(QStringLiteral("Position%1").arg(i));
         Twips::placer(Position[i], 1920, i == 0 ? 1200 : 1440, 1335, 240);
-        Position[i]->setTextColor(Decor::TextePanneau);
+        Position[i]->setTextColor(Decor::textePanneau);
     }
     garderMarge(Position);
 
@@ -108,20 +108,20 @@ PanneauOptions::PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidg
     }
 }
 
-void PanneauOptions::ChargerVitesse() {
+void PanneauOptions::chargerVitesse() {
     Combo1->blockSignals(true);
     Combo1->clear();
     Combo1->addItems(Vitesses::libelles());
     Combo1->blockSignals(false);
     const int vitesse =
-        Vitesses::IndexDialogue(Reglages::lire(m_reglages, Reglages::vitesseDialogue()));
+        Vitesses::indexDialogue(Reglages::lire(m_reglages, Reglages::vitesseDialogue()));
     if (Combo1->currentRow() == vitesse)
         Combo1_Click();
     else
         Combo1->setCurrentRow(vitesse);
 }
 
-void PanneauOptions::ChargerTitre() {
+void PanneauOptions::chargerTitre() {
     selectionner(Tit[std::size_t(indexStocke(m_reglages, Reglages::titre(), 2))]);
     selectionner(Position[std::size_t(indexStocke(m_reglages, Reglages::position(), 2))]);
 }

@@ -18,10 +18,10 @@ public:
     PanneauOptions(SettingsStore& reglages, Prompts& messages, QWidget* parent);
 
     // The stored choices shown again (and stored again valid).
-    void ChargerVitesse();
-    void ChargerTitre();
+    void chargerVitesse();
+    void chargerTitre();
     // After a batch of writes: tells the user once when the store did not keep them.
-    void VerifierEcriture() { m_avis.verifier(); }
+    void verifierEcriture() { m_avis.verifier(); }
 
 private:
     void Combo1_Click();

@@ -4,7 +4,7 @@
 
 namespace ReglesDialogue {
 
-int IndexOption(const QString& valeur, int nombre, int defaut) {
+int indexOption(const QString& valeur, int nombre, int defaut) {
     bool ok = false;
     const int n = valeur.trimmed().toInt(&ok);
     return ok && n >= 0 && n < nombre ? n : defaut;

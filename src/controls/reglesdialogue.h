@@ -7,6 +7,6 @@ namespace ReglesDialogue {
 
 // The index a stored option stands for: the stored text as a whole number when it is one from
 // 0 to nombre - 1, otherwise `defaut`. Start-up never fails on a value edited by hand.
-int IndexOption(const QString& valeur, int nombre, int defaut);
+int indexOption(const QString& valeur, int nombre, int defaut);
 
 } // namespace ReglesDialogue

@@ -11,8 +11,3 @@ public:
     // Weekday number counted from Sunday = 1 to Saturday = 7.
     int weekdayFromSunday() const { return now().date().dayOfWeek() % 7 + 1; }
 };
-
-class SystemClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};

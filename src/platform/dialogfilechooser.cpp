@@ -7,9 +7,9 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
-#include <QIdentityProxyModel>
 #include <QMimeDatabase>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
 #include <algorithm>
@@ -17,31 +17,36 @@
 namespace {
 
 // Qt's file model writes sizes, dates and the folders' type in the system's locale and
-// language, whatever the application's: they are written again in the application's, which is
-// French whatever the user's.
-class TextesLocaux final : public QIdentityProxyModel {
+// language, whatever the application's: the detail view writes them again in the application's,
+// which is French whatever the user's. A delegate and not a proxy model: the dialog matches the
+// names typed in its name field against its own model's indexes, and a proxy's indexes never
+// match them, so every typed name but the first was dropped.
+class TextesLocaux final : public QStyledItemDelegate {
 public:
-    using QIdentityProxyModel::QIdentityProxyModel;
+    using QStyledItemDelegate::QStyledItemDelegate;
 
-    QVariant data(const QModelIndex& index, int role) const override {
-        const auto* fichiers = qobject_cast<const QFileSystemModel*>(sourceModel());
-        if (role != Qt::DisplayRole || !fichiers || !index.isValid())
-            return QIdentityProxyModel::data(index, role);
-        const QModelIndex source = mapToSource(index);
-        const bool dossier = fichiers->isDir(source);
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto* fichiers = qobject_cast<const QFileSystemModel*>(index.model());
+        if (!fichiers)
+            return;
+        const bool dossier = fichiers->isDir(index);
         switch (index.column()) {
         case 1:
-            return dossier ? QString() : QLocale().formattedDataSize(fichiers->size(source));
+            option->text = dossier ? QString() : QLocale().formattedDataSize(fichiers->size(index));
+            break;
         case 2:
             if (dossier)
-                return QMimeDatabase().mimeTypeForName(QStringLiteral("inode/directory")).comment();
+                option->text =
+                    QMimeDatabase().mimeTypeForName(QStringLiteral("inode/directory")).comment();
             break;
         case 3:
-            return QLocale().toString(fichiers->lastModified(source), QLocale::ShortFormat);
+            option->text = QLocale().toString(fichiers->lastModified(index), QLocale::ShortFormat);
+            break;
         default:
             break;
         }
-        return QIdentityProxyModel::data(index, role);
     }
 };
 
@@ -66,7 +71,11 @@ void colonnesEntieres(QFileDialog& d) {
 
 void configurer(QFileDialog& d, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
     d.setOption(QFileDialog::DontUseNativeDialog);
-    d.setProxyModel(new TextesLocaux(&d));
+    if (auto* vue = d.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        auto* textes = new TextesLocaux(vue);
+        for (int colonne = 1; colonne <= 3; ++colonne)
+            vue->setItemDelegateForColumn(colonne, textes);
+    }
     d.setWindowTitle(r.title);
     d.setAcceptMode(mode);
     d.setLabelText(QFileDialog::Accept, mode == QFileDialog::AcceptOpen

@@ -34,8 +34,10 @@ private:
     void lookAtDisk() const;
     void commit();
     void sync();
+    quint64 fileIdentity() const;
 
     mutable QSettings m_settings;
+    mutable quint64 m_parsed = 0;
     int m_batchDepth = 0;
     bool m_writeFailed = false;
 };

@@ -1,5 +1,10 @@
 #pragma once
 
+// What an attempt to take a lock found: only a lock held by a live process is another
+// instance; a lock that cannot be taken for any other reason (a full or read-only runtime
+// folder) says nothing of one.
+enum class LockOutcome { Taken, HeldByLiveProcess, Unavailable };
+
 // Tells whether another instance of the program is running. The first call registers this
 // process as an instance for as long as it lives.
 class InstanceLock {

@@ -38,15 +38,3 @@ public:
     // true; ask it after a batch, or after a change made outside one.
     virtual bool writeFailed() const { return false; }
 };
-
-// Holds a batch open for its lifetime.
-class SettingsBatch {
-public:
-    explicit SettingsBatch(SettingsStore& store) : m_store(store) { m_store.beginBatch(); }
-    ~SettingsBatch() { m_store.endBatch(); }
-    SettingsBatch(const SettingsBatch&) = delete;
-    SettingsBatch& operator=(const SettingsBatch&) = delete;
-
-private:
-    SettingsStore& m_store;
-};

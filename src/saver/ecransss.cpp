@@ -9,16 +9,16 @@ EcransSS::EcransSS(SS& premiere, Creer creer, QObject* parent)
     : QObject(parent), m_premiere(premiere), m_ecranPremiere(QGuiApplication::primaryScreen()),
       m_creer(std::move(creer)) {
     if (m_ecranPremiere)
-        Couvrir(m_premiere, m_ecranPremiere);
+        couvrir(m_premiere, m_ecranPremiere);
     for (QScreen* ecran : QGuiApplication::screens())
-        Ajouter(ecran);
-    connect(qApp, &QGuiApplication::screenAdded, this, &EcransSS::Ajouter);
-    connect(qApp, &QGuiApplication::screenRemoved, this, &EcransSS::Retirer);
+        ajouter(ecran);
+    connect(qApp, &QGuiApplication::screenAdded, this, &EcransSS::ajouter);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &EcransSS::retirer);
 }
 
 EcransSS::~EcransSS() = default;
 
-void EcransSS::Couvrir(SS& ss, QScreen* ecran) {
+void EcransSS::couvrir(SS& ss, QScreen* ecran) {
     // Without a window manager a full-screen request alone leaves the window at its default
     // size and on the primary screen: give it the screen and its geometry first.
     ss.setScreen(ecran);
@@ -26,23 +26,23 @@ void EcransSS::Couvrir(SS& ss, QScreen* ecran) {
     ss.showFullScreen();
 }
 
-void EcransSS::Ajouter(QScreen* ecran) {
+void EcransSS::ajouter(QScreen* ecran) {
     if (ecran == m_ecranPremiere)
         return;
     if (!m_ecranPremiere) {
         m_ecranPremiere = ecran;
-        Couvrir(m_premiere, ecran);
+        couvrir(m_premiere, ecran);
         return;
     }
     for (const auto& autre : m_autres)
         if (autre.first == ecran)
             return;
     std::unique_ptr<SS> ss = m_creer(ecran);
-    Couvrir(*ss, ecran);
+    couvrir(*ss, ecran);
     m_autres.emplace_back(ecran, std::move(ss));
 }
 
-void EcransSS::Retirer(QScreen* ecran) {
+void EcransSS::retirer(QScreen* ecran) {
     if (ecran == m_ecranPremiere) {
         if (m_autres.empty()) {
             m_ecranPremiere = nullptr;
@@ -50,7 +50,7 @@ void EcransSS::Retirer(QScreen* ecran) {
         }
         m_ecranPremiere = m_autres.back().first;
         m_autres.pop_back();
-        Couvrir(m_premiere, m_ecranPremiere);
+        couvrir(m_premiere, m_ecranPremiere);
         return;
     }
     std::erase_if(m_autres, [ecran](const auto& autre) { return autre.first == ecran; });

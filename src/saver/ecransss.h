@@ -23,9 +23,9 @@ public:
 
 private:
     // Shows `ss` full screen on `ecran`.
-    static void Couvrir(SS& ss, QScreen* ecran);
-    void Ajouter(QScreen* ecran);
-    void Retirer(QScreen* ecran);
+    static void couvrir(SS& ss, QScreen* ecran);
+    void ajouter(QScreen* ecran);
+    void retirer(QScreen* ecran);
 
     SS& m_premiere;
     QScreen* m_ecranPremiere;

@@ -2,13 +2,13 @@
 
 #include "album/balayage.h"
 #include "album/miroir.h"
-#include "bureau/fondecran.h"
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
+#include "desktop/desktopwallpaper.h"
+#include "desktop/fondecran.h"
+#include "pictures/pictures.h"
 #include "platform/clock.h"
-#include "platform/desktopwallpaper.h"
-#include "platform/pictures.h"
-#include "platform/poolsimages.h"
+#include "platform/imagepools.h"
 #include "platform/randomsource.h"
 #include "platform/services.h"
 #include "saver/listephotos.h"
@@ -41,7 +41,7 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
     // of the screen's size, and the two together would double the show's memory at its peak.
     connect(SSTransition1, &TransitionPanel::finished, this, [this] {
         if (!m_suivante)
-            PreparerSuivante();
+            preparerSuivante();
     });
     m_fondEcran = new QFutureWatcher<FondEcran>(this);
     connect(m_fondEcran, &QFutureWatcher<FondEcran>::finished, this, [this] {
@@ -50,12 +50,12 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
             Tag = r.bitmap;
         // Not recorded, it is tried again, but not at every tick: loading and handing it
         // over take time.
-        if (!EnregistrerFondEcran(m_services.settings, m_fondEcranChemin, r))
+        if (!enregistrerFondEcran(m_services.settings, m_fondEcranChemin, r))
             m_prochainEssaiFondEcran.setRemainingTime(DelaiNouvelEssaiFondEcranMs);
         m_fondEcranChemin.clear();
     });
     m_deploiement = new QFutureWatcher<QStringList>(this);
-    connect(m_deploiement, &QFutureWatcher<QStringList>::finished, this, &SS::ListeDepliee);
+    connect(m_deploiement, &QFutureWatcher<QStringList>::finished, this, &SS::listeDepliee);
     Form_Load();
 }
 
@@ -81,7 +81,7 @@ void SS::stop() {
     Timer1.stop();
 }
 
-void SS::AutreEcran() {
+void SS::autreEcran() {
     m_dernierePhoto = &m_dernierePhotoPropre;
     FondDuJour = false;
 }
@@ -104,7 +104,7 @@ void SS::Form_Resize() {
 }
 
 void SS::Form_KeyDown() {
-    Terminer();
+    terminer();
 }
 
 void SS::Form_Unload() {
@@ -115,10 +115,10 @@ void SS::Form_Unload() {
 }
 
 void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, double y) {
-    if (m_module.LigneCommande().trimmed().toUpper().startsWith(QStringLiteral("/P")))
+    if (m_module.ligneCommande().trimmed().toUpper().startsWith(QStringLiteral("/P")))
         return;
     // Inside a screen-saver host's window the host watches the pointer itself.
-    if (m_module.HoteX11())
+    if (m_module.hoteX11())
         return;
     if (SourisArmee) {
         if (x != SourisX || y != SourisY)
@@ -128,11 +128,11 @@ void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, doub
         SourisY = y;
     }
     if (Quitter)
-        Terminer();
+        terminer();
 }
 
 void SS::Timer1_Timer() {
-    if (DeploiementEnCours())
+    if (deploiementEnCours())
         return;
     if (Liste.isEmpty()) {
         Timer1.stop();
@@ -140,17 +140,17 @@ void SS::Timer1_Timer() {
         return;
     }
     if (FondDuJour)
-        VerifierFondEcran();
-    const int d = Vitesses::DureeTransition(
+        verifierFondEcran();
+    const int d = Vitesses::dureeTransition(
         Reglages::lire(m_services.settings, Reglages::vitesseAffichage()));
     // A tick that comes while a fade runs, or before the next photo is decoded, starts nothing:
     // the photo changes at the next tick instead of jumping or stalling the screen.
-    if (!SuivantePrete())
+    if (!suivantePrete())
         return;
     SSTransition1->start(0, d);
 }
 
-bool SS::SuivantePrete() const {
+bool SS::suivantePrete() const {
     return m_suivante && m_suivante->image.isFinished();
 }
 
@@ -160,16 +160,16 @@ void SS::PhotoSuivante() {
         return;
     }
     if (!m_suivante)
-        PreparerSuivante();
+        preparerSuivante();
     Suivante suivante = std::move(*m_suivante);
     m_suivante.reset();
     const QImage image = suivante.image.result();
     DernierePhoto() = suivante.k;
-    PoserPhoto(suivante.chemin, image);
+    poserPhoto(suivante.chemin, image);
     SourisArmee = true;
 }
 
-void SS::PreparerSuivante() {
+void SS::preparerSuivante() {
     if (Liste.isEmpty())
         return;
     // The choice is made ahead, but DernierePhoto only moves when the photo is shown, so it
@@ -178,15 +178,15 @@ void SS::PreparerSuivante() {
     const qint16 k = ChoisirPhoto(qint16(Liste.size()), derniere, m_services.random);
     const QString chemin = Liste.value(k - 1);
     const Pictures* pictures = &m_services.pictures;
-    const QSize taille = TailleAffichage();
+    const QSize taille = tailleAffichage();
     m_suivante =
-        Suivante{k, chemin, QtConcurrent::run(&PoolsImages::courts(), [pictures, chemin, taille] {
+        Suivante{k, chemin, QtConcurrent::run(&ImagePools::shortJobs(), [pictures, chemin, taille] {
                      return pictures->loadFitted(chemin, taille);
                  })};
 }
 
-void SS::VerifierFondEcran() {
-    if (FondEcranEnCours() || !m_prochainEssaiFondEcran.hasExpired())
+void SS::verifierFondEcran() {
+    if (fondEcranEnCours() || !m_prochainEssaiFondEcran.hasExpired())
         return;
     SettingsStore& store = m_services.settings;
     const QString t = Reglages::lire(store, Reglages::wallTemp());
@@ -199,24 +199,24 @@ void SS::VerifierFondEcran() {
 void SS::AppliquerFondEcran(const QString& chemin) {
     const Pictures* pictures = &m_services.pictures;
     DesktopWallpaper* bureau = &m_services.wallpaper;
-    const QString programme = m_module.DossierProgramme();
-    const QString secours = DossierSecoursFondEcran();
-    const QSize ecran = PlusGrandEcran();
+    const QString programme = m_module.dossierProgramme();
+    const QString secours = dossierSecoursFondEcran();
+    const QSize ecran = plusGrandEcran();
     m_fondEcranChemin = chemin;
-    m_fondEcran->setFuture(QtConcurrent::run(&PoolsImages::courts(), [=] {
+    m_fondEcran->setFuture(QtConcurrent::run(&ImagePools::shortJobs(), [=] {
         QImage tempo;
-        return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
+        return ecrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
     }));
 }
 
-bool SS::FondEcranEnCours() const {
+bool SS::fondEcranEnCours() const {
     // Until the result is handled, "WallTemp" still names the previous picture.
     return !m_fondEcranChemin.isEmpty();
 }
 
 void SS::ChargerPhotos() {
     const QStringList entrees = ::ChargerPhotos(m_services.settings);
-    if (std::none_of(entrees.cbegin(), entrees.cend(), EstDossier)) {
+    if (std::none_of(entrees.cbegin(), entrees.cend(), estDossier)) {
         Liste = entrees;
         return;
     }
@@ -224,13 +224,13 @@ void SS::ChargerPhotos() {
     m_enDeploiement = true;
     m_arretDeploiement = std::make_shared<std::atomic<bool>>(false);
     m_deploiement->setFuture(
-        QtConcurrent::run(&PoolsImages::courts(), [entrees, arret = m_arretDeploiement] {
-            return DeplierAlbum(entrees, arret.get()).photos;
+        QtConcurrent::run(&ImagePools::shortJobs(), [entrees, arret = m_arretDeploiement] {
+            return deplierAlbum(entrees, arret.get()).photos;
         }));
 }
 
-void SS::PartagerListe(const SS& premiere) {
-    if (premiere.DeploiementEnCours()) {
+void SS::partagerListe(const SS& premiere) {
+    if (premiere.deploiementEnCours()) {
         m_enDeploiement = true;
         m_deploiement->setFuture(premiere.m_deploiement->future());
     } else {
@@ -240,37 +240,37 @@ void SS::PartagerListe(const SS& premiere) {
 
 // Until the result is taken: a tick between the scan's end and its result must not find the
 // list empty and stop the show.
-bool SS::DeploiementEnCours() const {
+bool SS::deploiementEnCours() const {
     return m_enDeploiement;
 }
 
-void SS::ListeDepliee() {
+void SS::listeDepliee() {
     m_enDeploiement = false;
     if (m_deploiement->future().isValid() && m_deploiement->future().resultCount() > 0)
         Liste = m_deploiement->result();
     if (std::exchange(m_premiereEnAttente, false))
-        PoserPremierePhoto();
+        poserPremierePhoto();
 }
 
-void SS::PoserPremierePhoto() {
+void SS::poserPremierePhoto() {
     Photo->setPicture(QImage());
-    if (DeploiementEnCours()) {
+    if (deploiementEnCours()) {
         m_premiereEnAttente = true;
         return;
     }
-    AfficherPhoto(ChoisirPhoto(qint16(Liste.size()), DernierePhoto(), m_services.random));
+    afficherPhoto(ChoisirPhoto(qint16(Liste.size()), DernierePhoto(), m_services.random));
     emit premierePhotoPosee();
 }
 
-void SS::AfficherPhoto(int k) {
+void SS::afficherPhoto(int k) {
     const QString chemin = Liste.value(k - 1);
-    PoserPhoto(chemin, m_services.pictures.loadFitted(chemin, TailleAffichage()));
+    poserPhoto(chemin, m_services.pictures.loadFitted(chemin, tailleAffichage()));
     if (m_suivante)
         m_suivante->image.waitForFinished();
-    PreparerSuivante();
+    preparerSuivante();
 }
 
-void SS::PoserPhoto(const QString& chemin, const QImage& image) {
+void SS::poserPhoto(const QString& chemin, const QImage& image) {
     // Titles on or off is read again at every photo.
     const bool titres = Reglages::vautZero(Reglages::lire(m_services.settings, Reglages::titre()));
     Photo->setCaption(titres ? chemin : QString());
@@ -278,7 +278,7 @@ void SS::PoserPhoto(const QString& chemin, const QImage& image) {
         Photo->setPicture(image);
 }
 
-QSize SS::TailleAffichage() const {
+QSize SS::tailleAffichage() const {
     QSize logique = size();
     if (!isVisible() && !m_module.RectApercu().isValid() && screen())
         logique = screen()->size();
@@ -287,12 +287,12 @@ QSize SS::TailleAffichage() const {
     return (QSizeF(logique) * devicePixelRatioF()).toSize();
 }
 
-void SS::Terminer() {
+void SS::terminer() {
     Timer1.stop();
     m_module.AfficherCurseur();
     close();
     Form_Unload();
-    m_module.FinProgramme();
+    m_module.finProgramme();
 }
 
 void SS::resizeEvent(QResizeEvent*) {

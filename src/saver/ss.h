@@ -34,9 +34,9 @@ public:
     // The photo list; never shown.
     const QStringList& liste() const { return Liste; }
     // Fills the list with one read already (another screen's).
-    void PoserListe(const QStringList& liste) { Liste = liste; }
+    void poserListe(const QStringList& liste) { Liste = liste; }
     // The list of the show `premiere`, once its folders are looked into.
-    void PartagerListe(const SS& premiere);
+    void partagerListe(const SS& premiere);
     // The path of the wallpaper bitmap handed to the desktop last, empty when none.
     const QString& tag() const { return Tag; }
 
@@ -51,32 +51,32 @@ public:
     void PhotoSuivante();
 
     // The wallpaper of the day: applies today's picture when it is not the one applied last.
-    void VerifierFondEcran();
+    void verifierFondEcran();
     // Loads, writes and hands over the picture off the UI thread (a large photo takes a good
     // part of a second); Tag and "WallTemp" are set when that is done. Checks wait meanwhile.
     void AppliquerFondEcran(const QString& chemin);
-    bool FondEcranEnCours() const;
+    bool fondEcranEnCours() const;
 
     // True once the photo that the next transition will show has been decoded.
-    bool SuivantePrete() const;
+    bool suivantePrete() const;
 
     // Fills Liste from the settings store. The album's folders are looked into afresh, off the UI
     // thread, so that the photos added since the last show are shown: until that ends, the
     // list is empty, the first photo waits and ticks start nothing.
     void ChargerPhotos();
-    bool DeploiementEnCours() const;
+    bool deploiementEnCours() const;
     // The position of the photo shown last: the run's own, or after `AutreEcran` this form's.
     qint16& DernierePhoto() { return *m_dernierePhoto; }
     // The show of a screen other than the first: it draws independently and leaves the
     // wallpaper of the day to the first.
-    void AutreEcran();
+    void autreEcran();
 
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).
-    void AfficherPhoto(int k);
+    void afficherPhoto(int k);
     // The first photo of a show: the picture emptied, then a random photo of the list (once the
     // album's folders are looked into).
-    void PoserPremierePhoto();
+    void poserPremierePhoto();
 
 signals:
     // The first photo is in place (for the benchmarks).
@@ -90,15 +90,15 @@ protected:
 private:
     // The title of `chemin` (when titles are on) and its picture; a null picture keeps the
     // previous one.
-    void PoserPhoto(const QString& chemin, const QImage& image);
+    void poserPhoto(const QString& chemin, const QImage& image);
     // Size at which photos are decoded: the surface's size in device pixels.
-    QSize TailleAffichage() const;
-    void Terminer();
+    QSize tailleAffichage() const;
+    void terminer();
     // Chooses the next photo now and decodes it off the UI thread at display size, so that it
     // is ready when its transition event comes. Run when a photo is put in place first, and
     // then at the end of each transition.
-    void PreparerSuivante();
-    void ListeDepliee();
+    void preparerSuivante();
+    void listeDepliee();
 
     struct Suivante {
         qint16 k = 0;

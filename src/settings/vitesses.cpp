@@ -45,11 +45,11 @@ int dureeMs(int index) {
     return Table.at(std::size_t(index)).ms;
 }
 
-int IndexDialogue(const QString& stocke) {
-    return ReglesDialogue::IndexOption(stocke, nombre(), DefautDialogue);
+int indexDialogue(const QString& stocke) {
+    return ReglesDialogue::indexOption(stocke, nombre(), DefautDialogue);
 }
 
-int DureeTransition(const QString& stocke) {
+int dureeTransition(const QString& stocke) {
     bool ok = false;
     const double v = stocke.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v))

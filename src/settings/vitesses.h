@@ -21,9 +21,9 @@ constexpr int DefautAffichage = 0;
 
 // The dialog's reading: the stored text as a whole number when it is an index, otherwise
 // DefautDialogue.
-int IndexDialogue(const QString& stocke);
+int indexDialogue(const QString& stocke);
 // The show's reading, in milliseconds: the stored text as a number rounded half to even when it
 // is an index, otherwise 0 (no transition).
-int DureeTransition(const QString& stocke);
+int dureeTransition(const QString& stocke);
 
 } // namespace Vitesses

@@ -4,7 +4,7 @@
 #include "settings/reglages.h"
 #include "startup/lignecommande.h"
 
-Lancement GenreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote) {
+Lancement genreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote) {
     const QString ligne = ligneCommande.trimmed();
     if (ligne == QStringLiteral("--help"))
         return Lancement::Aide;
@@ -19,19 +19,19 @@ Lancement GenreDeLancement(const QString& ligneCommande, const QString& variable
         return Lancement::VeilleDesactivee;
     if (simple == QStringLiteral("--ajouter-xscreensaver"))
         return Lancement::AjoutXScreenSaver;
-    const QString mode = ModeDe(ligneCommande);
+    const QString mode = modeDe(ligneCommande);
     if (mode == QStringLiteral("/S") || mode == QStringLiteral("/C") ||
-        mode == QStringLiteral("/P") || FenetreHoteX11(ligneCommande, variableFenetreHote))
+        mode == QStringLiteral("/P") || fenetreHoteX11(ligneCommande, variableFenetreHote))
         return Lancement::Fenetre;
     return Lancement::SansFenetre;
 }
 
-void TerminerSansFenetre(SettingsStore& settings, InstanceLock& instance) {
+void terminerSansFenetre(SettingsStore& settings, InstanceLock& instance) {
     if (!instance.anotherInstanceRunning())
         Reglages::effacer(settings, Reglages::wallTemp());
 }
 
-QString TexteAide() {
+QString texteAide() {
     return QStringLiteral(
         "Utilisation : lumivane [/S | /P <fenêtre> | /C | --root | --window-id <fenêtre>\n"
         "                       | --veille [on | off] | --ajouter-xscreensaver]\n"
@@ -51,33 +51,33 @@ QString TexteAide() {
         "  --help                 affiche cette aide\n"
         "  --version              affiche la version\n"
         "\n"
-        "Sans argument reconnu, le programme se termine sans ouvrir de fenêtre.\n");
+        "Sans argument reconnu, le programme se termine sans ouvrir de fenêtre.");
 }
 
-QString TexteVersion(const QString& version) {
-    return QStringLiteral("Lumivane %1\n").arg(version);
+QString texteVersion(const QString& version) {
+    return QStringLiteral("Lumivane %1").arg(version);
 }
 
-QString MessageSansEcran() {
+QString messageSansEcran() {
     return QStringLiteral("lumivane : aucun écran disponible (la variable DISPLAY ne désigne "
-                          "aucun serveur X accessible).\n");
+                          "aucun serveur X accessible).");
 }
 
-QString MessageHoteSansX11() {
+QString messageHoteSansX11() {
     return QStringLiteral("lumivane : les modes /P, --root et --window-id dessinent dans la "
                           "fenêtre d'un autre programme et demandent une session X11 ; sous "
-                          "Wayland, utilisez lumivane --veille on.\n");
+                          "Wayland, utilisez lumivane --veille on.");
 }
 
-QString MessageSansSourceInactivite() {
+QString messageSansSourceInactivite() {
     return QStringLiteral("lumivane : aucune source d'inactivité ne répond (ni GNOME, ni "
-                          "org.freedesktop.ScreenSaver, ni l'extension d'économiseur de X11).\n");
+                          "org.freedesktop.ScreenSaver, ni l'extension d'économiseur de X11).");
 }
 
-bool ModeHote(const QString& ligneCommande, const QString& variableFenetreHote) {
-    const QString mode = ModeDe(ligneCommande);
+bool modeHote(const QString& ligneCommande, const QString& variableFenetreHote) {
+    const QString mode = modeDe(ligneCommande);
     if (mode == QStringLiteral("/S") || mode == QStringLiteral("/C"))
         return false;
     return mode == QStringLiteral("/P") ||
-           FenetreHoteX11(ligneCommande, variableFenetreHote).has_value();
+           fenetreHoteX11(ligneCommande, variableFenetreHote).has_value();
 }

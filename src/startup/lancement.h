@@ -19,19 +19,19 @@ enum class Lancement {
     Fenetre
 };
 
-Lancement GenreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote);
+Lancement genreDeLancement(const QString& ligneCommande, const QString& variableFenetreHote);
 
 // A start that opens no window still clears the record of the applied wallpaper, unless
 // another instance owns it.
-void TerminerSansFenetre(SettingsStore& settings, InstanceLock& instance);
+void terminerSansFenetre(SettingsStore& settings, InstanceLock& instance);
 
-// Texts of a start from a terminal, each ending with a line feed.
-QString TexteAide();
-QString TexteVersion(const QString& version);
-QString MessageSansEcran();
-QString MessageHoteSansX11();
-QString MessageSansSourceInactivite();
+// Texts of a start from a terminal, without the final line feed (printLine adds it).
+QString texteAide();
+QString texteVersion(const QString& version);
+QString messageSansEcran();
+QString messageHoteSansX11();
+QString messageSansSourceInactivite();
 
 // The modes that draw into a window of another program (/P, --root, --window-id): only X11 has
 // such windows.
-bool ModeHote(const QString& ligneCommande, const QString& variableFenetreHote);
+bool modeHote(const QString& ligneCommande, const QString& variableFenetreHote);

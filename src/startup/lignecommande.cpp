@@ -3,11 +3,11 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-QString ModeDe(const QString& ligneCommande) {
+QString modeDe(const QString& ligneCommande) {
     return ligneCommande.trimmed().toUpper().left(2).trimmed();
 }
 
-std::optional<quintptr> FenetreApercu(const QString& ligneCommande) {
+std::optional<quintptr> fenetreApercu(const QString& ligneCommande) {
     // Like a numeric conversion of the text from the 4th character: blanks skipped, then the
     // longest number that starts there.
     const QString reste = ligneCommande.mid(3).trimmed();
@@ -29,7 +29,7 @@ std::optional<quintptr> FenetreApercu(const QString& ligneCommande) {
     return valeur;
 }
 
-std::optional<quintptr> IdentifiantFenetre(const QString& texte) {
+std::optional<quintptr> identifiantFenetre(const QString& texte) {
     const QString t = texte.trimmed();
     bool ok = false;
     quintptr id = 0;
@@ -42,7 +42,7 @@ std::optional<quintptr> IdentifiantFenetre(const QString& texte) {
     return id;
 }
 
-std::optional<quintptr> FenetreHoteX11(const QString& ligneCommande, const QString& variable) {
+std::optional<quintptr> fenetreHoteX11(const QString& ligneCommande, const QString& variable) {
     QStringList mots =
         ligneCommande.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     // Newer hosts rewrite their options to the double-dash form ("--root", "--window-id").
@@ -51,11 +51,11 @@ std::optional<quintptr> FenetreHoteX11(const QString& ligneCommande, const QStri
             mot.remove(0, 1);
     const qsizetype i = mots.indexOf(QStringLiteral("-window-id"));
     if (i >= 0)
-        return i + 1 < mots.size() ? IdentifiantFenetre(mots[i + 1]) : std::nullopt;
+        return i + 1 < mots.size() ? identifiantFenetre(mots[i + 1]) : std::nullopt;
     // Hosts set the variable and pass -root; the variable names the window actually shown.
     if (mots.isEmpty() || mots.contains(QStringLiteral("-root"))) {
         if (!variable.trimmed().isEmpty())
-            return IdentifiantFenetre(variable);
+            return identifiantFenetre(variable);
         if (mots.contains(QStringLiteral("-root")))
             return quintptr(0);
     }

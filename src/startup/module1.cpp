@@ -11,9 +11,9 @@ Module1::Module1(QString dossierProgramme, QString variableFenetreHote,
       m_variableFenetreHote(std::move(variableFenetreHote)),
       m_finProgramme(finProgramme ? std::move(finProgramme) : [] { QCoreApplication::exit(0); }) {}
 
-void Module1::LireLigneCommande(const QString& ligneCommande) {
+void Module1::lireLigneCommande(const QString& ligneCommande) {
     m_ligneCommande = ligneCommande;
-    m_modeCommande = ModeDe(ligneCommande);
+    m_modeCommande = modeDe(ligneCommande);
 }
 
 void Module1::AfficherCurseur() {

@@ -16,8 +16,8 @@ public:
             std::function<void()> finProgramme = {});
 
     // Records the command line of the start and its mode.
-    void LireLigneCommande(const QString& ligneCommande);
-    const QString& LigneCommande() const { return m_ligneCommande; }
+    void lireLigneCommande(const QString& ligneCommande);
+    const QString& ligneCommande() const { return m_ligneCommande; }
     // "/S", "/P", "/C" or anything else.
     const QString& ModeCommande() const { return m_modeCommande; }
 
@@ -27,23 +27,23 @@ public:
 
     // The preview pane's client rectangle; invalid outside "/P".
     const QRect& RectApercu() const { return m_rectApercu; }
-    void PoserRectApercu(const QRect& rect) { m_rectApercu = rect; }
+    void poserRectApercu(const QRect& rect) { m_rectApercu = rect; }
 
     // Folder of the executable, without a final separator unless it is the root.
-    const QString& DossierProgramme() const { return m_dossierProgramme; }
+    const QString& dossierProgramme() const { return m_dossierProgramme; }
 
     // Set when the show draws into the window of an X11 screen-saver host (-root, -window-id,
     // XSCREENSAVER_WINDOW): the host watches keyboard and pointer itself.
-    bool HoteX11() const { return m_hoteX11; }
-    void PasserHoteX11() { m_hoteX11 = true; }
+    bool hoteX11() const { return m_hoteX11; }
+    void passerHoteX11() { m_hoteX11 = true; }
     // The XSCREENSAVER_WINDOW variable of the environment, as main found it.
-    const QString& VariableFenetreHote() const { return m_variableFenetreHote; }
+    const QString& variableFenetreHote() const { return m_variableFenetreHote; }
 
     // Makes sure the mouse pointer is shown; the program never hides it.
     static void AfficherCurseur();
 
     // Ends the program.
-    void FinProgramme() const { m_finProgramme(); }
+    void finProgramme() const { m_finProgramme(); }
 
 private:
     QString m_ligneCommande;

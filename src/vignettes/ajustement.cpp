@@ -4,12 +4,12 @@
 
 namespace Ajustement {
 
-double DemiEcart(double ecart) {
+double demiEcart(double ecart) {
     // nearbyint rounds halves to the even neighbour in the default rounding mode.
     return double(static_cast<long long>(std::nearbyint(ecart)) / 2);
 }
 
-QRectF AjusterDansCadre(const QSizeF& naturelle, const QRectF& cadre, double marge) {
+QRectF ajusterDansCadre(const QSizeF& naturelle, const QRectF& cadre, double marge) {
     const double lp = naturelle.width();
     const double hp = naturelle.height();
     double largeur = lp;
@@ -23,8 +23,8 @@ QRectF AjusterDansCadre(const QSizeF& naturelle, const QRectF& cadre, double mar
             largeur = lp * hauteur / hp;
         }
     }
-    return QRectF(cadre.left() + DemiEcart(cadre.width() - largeur),
-                  cadre.top() + DemiEcart(cadre.height() - hauteur), largeur, hauteur);
+    return QRectF(cadre.left() + demiEcart(cadre.width() - largeur),
+                  cadre.top() + demiEcart(cadre.height() - hauteur), largeur, hauteur);
 }
 
 } // namespace Ajustement

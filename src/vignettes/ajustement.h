@@ -12,10 +12,10 @@ namespace Ajustement {
 // picture that fits keeps its natural size `naturelle`. It is then centred over the frame, each
 // offset being the difference rounded to a whole number (a half to the even one) and halved
 // without its fraction, as the forms have always placed it.
-QRectF AjusterDansCadre(const QSizeF& naturelle, const QRectF& cadre, double marge);
+QRectF ajusterDansCadre(const QSizeF& naturelle, const QRectF& cadre, double marge);
 
 // The offset that centres a length inside a room `ecart` longer: `ecart` rounded to the nearest
 // whole number (a half to the even neighbour), halved towards zero.
-double DemiEcart(double ecart);
+double demiEcart(double ecart);
 
 } // namespace Ajustement

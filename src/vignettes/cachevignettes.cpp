@@ -1,12 +1,10 @@
 #include "vignettes/cachevignettes.h"
 
-#include <QDataStream>
-#include <QDateTime>
+#include "vignettes/indexcache.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QSet>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -16,16 +14,16 @@ namespace CacheVignettes {
 
 namespace {
 
-bool EstSeparateur(QChar c) {
+bool estSeparateur(QChar c) {
     return c == u'/' || c == u'\\';
 }
 
 // Length of the root part: a drive ("C:\"), or the separators a path begins with.
-qsizetype LongueurRacine(const QString& chemin) {
-    if (chemin.size() >= 3 && chemin[0].isLetter() && chemin[1] == u':' && EstSeparateur(chemin[2]))
+qsizetype longueurRacine(const QString& chemin) {
+    if (chemin.size() >= 3 && chemin[0].isLetter() && chemin[1] == u':' && estSeparateur(chemin[2]))
         return 3;
     qsizetype n = 0;
-    while (n < chemin.size() && EstSeparateur(chemin[n]))
+    while (n < chemin.size() && estSeparateur(chemin[n]))
         ++n;
     return n;
 }
@@ -33,14 +31,14 @@ qsizetype LongueurRacine(const QString& chemin) {
 } // namespace
 
 QString ConvertirNom(const QString& fichier) {
-    QString nom = fichier.mid(LongueurRacine(fichier));
+    QString nom = fichier.mid(longueurRacine(fichier));
     for (QChar& c : nom)
-        if (EstSeparateur(c))
+        if (estSeparateur(c))
             c = u'_';
     return nom;
 }
 
-QString RacineCache(const QString& dossierProgrammes) {
+QString racineCache(const QString& dossierProgrammes) {
     if (dossierProgrammes.isEmpty() || !QDir::isAbsolutePath(dossierProgrammes))
         return QString();
     QString racine = QDir::fromNativeSeparators(dossierProgrammes);
@@ -49,7 +47,7 @@ QString RacineCache(const QString& dossierProgrammes) {
     return racine + QStringLiteral("Lumivane/");
 }
 
-bool DossierSur(const QString& dossier) {
+bool dossierSur(const QString& dossier) {
     QString chemin = dossier;
     // With its final separator, the path would name the link's target instead of the link.
     while (chemin.size() > 1 && chemin.endsWith(u'/'))
@@ -64,17 +62,17 @@ bool DossierSur(const QString& dossier) {
 #endif
 }
 
-bool PreparerDossiers(const QString& racine, const QString& dossier) {
+bool preparerDossiers(const QString& racine, const QString& dossier) {
     if (racine.isEmpty() || dossier.isEmpty())
         return false;
     // The root is made alone first: mkpath() would go through a root that is a link.
-    if (!DossierSur(racine) && !(QDir().mkpath(racine) && DossierSur(racine)))
+    if (!dossierSur(racine) && !(QDir().mkpath(racine) && dossierSur(racine)))
         return false;
-    return DossierSur(dossier) || (QDir().mkdir(dossier) && DossierSur(dossier));
+    return dossierSur(dossier) || (QDir().mkdir(dossier) && dossierSur(dossier));
 }
 
-void NettoyerRacine(const QString& racine) {
-    if (racine.isEmpty() || !DossierSur(racine))
+void nettoyerRacine(const QString& racine) {
+    if (racine.isEmpty() || !dossierSur(racine))
         return;
     for (const QString& nom : IndexCache(racine).noms())
         if (!nom.isEmpty() && !nom.contains(u'/') && !nom.contains(u'\\') && nom != u"." &&
@@ -83,12 +81,12 @@ void NettoyerRacine(const QString& racine) {
     QFile::remove(racine + IndexCache::NomFichier);
 }
 
-QString DossierAlbum(const QString& racine, const QString& titre) {
+QString dossierAlbum(const QString& racine, const QString& titre) {
     if (racine.isEmpty())
         return QString();
     QString nom = titre.trimmed();
     for (QChar& c : nom)
-        if (EstSeparateur(c))
+        if (estSeparateur(c))
             c = u'_';
     if (nom.count(u'.') == nom.size())
         return racine;
@@ -96,104 +94,3 @@ QString DossierAlbum(const QString& racine, const QString& titre) {
 }
 
 } // namespace CacheVignettes
-
-std::optional<Origine> Origine::DuFichier(const QString& chemin) {
-    if (chemin.isEmpty())
-        return std::nullopt;
-    const QFileInfo info(chemin);
-    if (!info.isFile())
-        return std::nullopt;
-    return Origine{chemin, info.size(), info.lastModified().toMSecsSinceEpoch(), QSize()};
-}
-
-namespace {
-
-constexpr quint32 Signature = 0x4c4d5649; // "LMVI"
-constexpr quint16 Version = 1;
-
-} // namespace
-
-IndexCache::IndexCache(const QString& dossier) {
-    QFile fichier(dossier + NomFichier);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return;
-    QDataStream in(&fichier);
-    quint32 signature = 0;
-    quint16 version = 0;
-    qint32 nombre = 0;
-    in >> signature >> version >> nombre;
-    if (signature != Signature || version != Version || nombre < 0)
-        return;
-    QHash<QString, Origine> lues;
-    for (qint32 k = 0; k < nombre && in.status() == QDataStream::Ok; ++k) {
-        QString nom;
-        Origine o;
-        in >> nom >> o.source >> o.taille >> o.modifiee >> o.bitmap;
-        lues.insert(nom, o);
-    }
-    // A damaged file could pair a name with the wrong photo: then nothing of it is trusted.
-    if (in.status() == QDataStream::Ok)
-        m_origines = std::move(lues);
-}
-
-bool IndexCache::enregistrer(const QString& dossier) const {
-    QSaveFile fichier(dossier + NomFichier);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&fichier);
-    out << Signature << Version << qint32(m_origines.size());
-    for (auto it = m_origines.cbegin(); it != m_origines.cend(); ++it)
-        out << it.key() << it->source << it->taille << it->modifiee << it->bitmap;
-    return out.status() == QDataStream::Ok && fichier.commit();
-}
-
-std::optional<Origine> IndexCache::origine(const QString& nom) const {
-    const auto it = m_origines.constFind(nom);
-    if (it == m_origines.cend())
-        return std::nullopt;
-    return *it;
-}
-
-namespace {
-
-// "a_b.jpg" -> "a_b~2.jpg": the variant keeps the photo's extension.
-QString Variante(const QString& nom, int k) {
-    const qsizetype point = nom.lastIndexOf(u'.');
-    const QString suffixe = QStringLiteral("~%1").arg(k);
-    if (point <= 0)
-        return nom + suffixe;
-    return nom.left(point) + suffixe + nom.mid(point);
-}
-
-} // namespace
-
-QStringList IndexCache::AttribuerNoms(const QStringList& chemins) const {
-    QStringList noms;
-    noms.reserve(chemins.size());
-    // Names are claimed without regard to case, for the file systems that ignore it.
-    QSet<QString> pris{NomFichier.toLower()};
-    QHash<QString, QString> dejaNommes;
-    for (const QString& chemin : chemins) {
-        if (const auto it = dejaNommes.constFind(chemin); it != dejaNommes.cend()) {
-            noms << *it;
-            continue;
-        }
-        const QString base = CacheVignettes::ConvertirNom(chemin);
-        QString nom;
-        for (int k = 1; !base.isEmpty(); ++k) {
-            const QString candidat = k == 1 ? base : Variante(base, k);
-            if (pris.contains(candidat.toLower()))
-                continue;
-            const auto o = origine(candidat);
-            if (!o || o->source == chemin) {
-                nom = candidat;
-                break;
-            }
-        }
-        if (!nom.isEmpty())
-            pris.insert(nom.toLower());
-        dejaNommes.insert(chemin, nom);
-        noms << nom;
-    }
-    return noms;
-}

@@ -1,7 +1,7 @@
 #include "vignettes/chargeurvignettes.h"
 
-#include "platform/pictures.h"
-#include "platform/poolsimages.h"
+#include "pictures/pictures.h"
+#include "platform/imagepools.h"
 #include "vignettes/geometriegrille.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -28,14 +28,14 @@ void ChargeurVignettes::oublier() {
         *m_annule = true;
 }
 
-QImage ChargeurVignettes::Charger(const Pictures& images, const Demande& demande) {
+QImage ChargeurVignettes::charger(const Pictures& images, const Demande& demande) {
     QImage bitmap = images.load(demande.fichierCache);
     // A bitmap changed behind the grid's back is not trusted: the photo is decoded again.
     if (bitmap.size() != demande.bitmap)
         bitmap = images.loadFitted(demande.chemin, demande.bitmap);
     if (bitmap.isNull())
         return {};
-    return bitmap.scaled(GeometrieGrille::TailleAffichee(demande.bitmap), Qt::IgnoreAspectRatio,
+    return bitmap.scaled(GeometrieGrille::tailleAffichee(demande.bitmap), Qt::IgnoreAspectRatio,
                          Qt::SmoothTransformation);
 }
 
@@ -47,16 +47,17 @@ void ChargeurVignettes::lancer() {
     QList<Demande> lot = m_attente.first(std::min(TailleLot, m_attente.size()));
     m_attente.remove(0, lot.size());
     m_annule = std::make_shared<std::atomic<bool>>(false);
-    m_lot.setFuture(QtConcurrent::run(
-        &PoolsImages::courts(), [demandes = std::move(lot), annule = m_annule, &images = m_images] {
-            Lot lot;
-            for (const Demande& d : demandes) {
-                if (*annule)
-                    break;
-                lot.append({d.index, Charger(images, d)});
-            }
-            return lot;
-        }));
+    m_lot.setFuture(
+        QtConcurrent::run(&ImagePools::shortJobs(),
+                          [demandes = std::move(lot), annule = m_annule, &images = m_images] {
+                              Lot lot;
+                              for (const Demande& d : demandes) {
+                                  if (*annule)
+                                      break;
+                                  lot.append({d.index, charger(images, d)});
+                              }
+                              return lot;
+                          }));
 }
 
 void ChargeurVignettes::livrer() {

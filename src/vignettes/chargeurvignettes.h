@@ -33,7 +33,7 @@ public:
     // Nothing asked before is delivered any more.
     void oublier();
 
-    static QImage Charger(const Pictures& images, const Demande& demande);
+    static QImage charger(const Pictures& images, const Demande& demande);
 
 signals:
     void chargee(int index, const QImage& image);

@@ -1,8 +1,9 @@
 #include "vignettes/constructionvignettes.h"
 
-#include "platform/pictures.h"
-#include "platform/poolsimages.h"
+#include "pictures/pictures.h"
+#include "platform/imagepools.h"
 #include "vignettes/cachevignettes.h"
+#include "vignettes/indexcache.h"
 #include "vignettes/vignettesdejafaites.h"
 
 #include <QDir>
@@ -79,7 +80,7 @@ void ConstructionVignettes::Etat::passerAuSuivant() {
         etat = proprietaire;
     }
     if (etat)
-        PoolsImages::longs().start([etat] { travaillerPour(etat); });
+        ImagePools::longJobs().start([etat] { travaillerPour(etat); });
 }
 
 void ConstructionVignettes::Etat::travaillerPour(const std::shared_ptr<Etat>& etat) {
@@ -88,25 +89,25 @@ void ConstructionVignettes::Etat::travaillerPour(const std::shared_ptr<Etat>& et
     const int fils = etat->demande.fils > 0 ? etat->demande.fils : QThread::idealThreadCount();
     etat->actifs = fils;
     for (int k = 1; k < fils; ++k)
-        PoolsImages::longs().start([etat] { etat->travailler(); });
+        ImagePools::longJobs().start([etat] { etat->travailler(); });
     etat->travailler();
 }
 
 void ConstructionVignettes::Etat::preparer() {
-    CacheVignettes::NettoyerRacine(demande.racine);
-    cacheable = CacheVignettes::PreparerDossiers(demande.racine, demande.dossier);
+    CacheVignettes::nettoyerRacine(demande.racine);
+    cacheable = CacheVignettes::preparerDossiers(demande.racine, demande.dossier);
     if (cacheable) {
         index = IndexCache(demande.dossier);
         const auto fichiers = QDir(demande.dossier).entryList(QDir::Files | QDir::Hidden);
         presents = QSet<QString>(fichiers.cbegin(), fichiers.cend());
     }
-    noms = index.AttribuerNoms(demande.chemins);
+    noms = index.attribuerNoms(demande.chemins);
 }
 
 Vignette ConstructionVignettes::Etat::faire(int i) {
     Vignette v;
     v.chemin = demande.chemins[i];
-    const std::optional<Origine> source = Origine::DuFichier(v.chemin);
+    const std::optional<Origine> source = Origine::duFichier(v.chemin);
     if (!source)
         return v;
     const QString& nom = noms.at(i);
@@ -126,8 +127,8 @@ Vignette ConstructionVignettes::Etat::faire(int i) {
         return v;
     const QRectF ajustee =
         GeometrieGrille::AfficherThumb(QSizeF(naturelle) * TwipsParPixel, demande.cellule);
-    const QSize taille = GeometrieGrille::TailleBitmap(ajustee.size());
-    QImage image = VignettesDejaFaites::Trouver(v.chemin, naturelle, taille, partagees);
+    const QSize taille = GeometrieGrille::tailleBitmap(ajustee.size());
+    QImage image = VignettesDejaFaites::trouver(v.chemin, naturelle, taille, partagees);
     if (image.isNull())
         image = images.loadFitted(v.chemin, taille);
     if (image.isNull())
@@ -141,7 +142,7 @@ Vignette ConstructionVignettes::Etat::faire(int i) {
             Origine{source->source, source->taille, source->modifiee, taille};
     }
     // Kept at its shown size: the grid needs nothing larger, and nothing else in memory.
-    v.image = image.scaled(GeometrieGrille::TailleAffichee(taille), Qt::IgnoreAspectRatio,
+    v.image = image.scaled(GeometrieGrille::tailleAffichee(taille), Qt::IgnoreAspectRatio,
                            Qt::SmoothTransformation);
     return v;
 }
@@ -164,7 +165,7 @@ void ConstructionVignettes::Etat::finir() {
             change = true;
         }
     if (change) {
-        const PoolsImages::Ecriture ecriture;
+        const ImagePools::PendingWrite ecriture;
         index.enregistrer(demande.dossier);
     }
     finie = true;

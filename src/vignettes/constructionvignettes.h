@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/sharedthumbnails.h"
+#include "pictures/sharedthumbnails.h"
 #include "vignettes/geometriegrille.h"
 
 #include <QImage>

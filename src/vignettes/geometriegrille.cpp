@@ -11,13 +11,13 @@ namespace {
 
 constexpr double TwipsParPixel = 15;
 
-int Pixels(double twips) {
+int pixels(double twips) {
     return qRound(twips / TwipsParPixel);
 }
 
 } // namespace
 
-QRectF Cellule(int i, const QRectF& cadre0) {
+QRectF cellule(int i, const QRectF& cadre0) {
     const int c = i % Colonnes;
     const int r = i / Colonnes;
     const double l0 = cadre0.left();
@@ -28,39 +28,39 @@ QRectF Cellule(int i, const QRectF& cadre0) {
 }
 
 QRectF AfficherThumb(const QSizeF& naturelle, const QRectF& cellule) {
-    return Ajustement::AjusterDansCadre(naturelle, cellule, MargeCellule);
+    return Ajustement::ajusterDansCadre(naturelle, cellule, MargeCellule);
 }
 
 QRectF AfficherThumb2(const QSizeF& naturelle, const QRectF& cellule) {
     const double largeur = naturelle.width() / FacteurCache;
     const double hauteur = naturelle.height() / FacteurCache;
-    return QRectF(cellule.left() + Ajustement::DemiEcart(cellule.width() - largeur),
-                  cellule.top() + Ajustement::DemiEcart(cellule.height() - hauteur), largeur,
+    return QRectF(cellule.left() + Ajustement::demiEcart(cellule.width() - largeur),
+                  cellule.top() + Ajustement::demiEcart(cellule.height() - hauteur), largeur,
                   hauteur);
 }
 
-QSize TailleBitmap(const QSizeF& affichee) {
-    return QSize(std::max(1, qRound(FacteurCache * Pixels(affichee.width()))),
-                 std::max(1, qRound(FacteurCache * Pixels(affichee.height()))));
+QSize tailleBitmap(const QSizeF& affichee) {
+    return QSize(std::max(1, qRound(FacteurCache * pixels(affichee.width()))),
+                 std::max(1, qRound(FacteurCache * pixels(affichee.height()))));
 }
 
-QSize TailleAffichee(const QSize& bitmap) {
+QSize tailleAffichee(const QSize& bitmap) {
     return QSize(std::max(1, qRound(bitmap.width() / FacteurCache)),
                  std::max(1, qRound(bitmap.height() / FacteurCache)));
 }
 
-Etendue EtendueDefilement(int nombre, double hauteurVue, const QRectF& cadre0) {
+Etendue etendueDefilement(int nombre, double hauteurVue, const QRectF& cadre0) {
     // Photo 0 is never placed by the rule: with it alone the grid has no last row to speak of.
     if (nombre < 2)
         return {};
     // Waiting for a sixth row would leave a fifth one below the view out of reach.
-    if (Cellule(nombre - 1, cadre0).bottom() <= hauteurVue)
+    if (cellule(nombre - 1, cadre0).bottom() <= hauteurVue)
         return {};
     const int r = (nombre - 1) / Colonnes;
     const double regle = qRound((r + 2) * (cadre0.height() + 350));
     // The rule alone falls behind the rows from about 640 photos on and would leave the last
     // rows out of reach.
-    const double basDerniere = Cellule(nombre - 1, cadre0).bottom() + cadre0.top();
+    const double basDerniere = cellule(nombre - 1, cadre0).bottom() + cadre0.top();
     return {true, std::max(regle, basDerniere)};
 }
 

@@ -18,7 +18,7 @@ inline constexpr double MargeCellule = 200;
 inline constexpr double FacteurCache = 1.5;
 
 // Cell of photo i: column i mod 4, row i div 4; photo 0 keeps `cadre0` itself.
-QRectF Cellule(int i, const QRectF& cadre0 = CadreIm0);
+QRectF cellule(int i, const QRectF& cadre0 = CadreIm0);
 
 // A freshly decoded photo of natural size `naturelle` fitted into its cell and centred.
 QRectF AfficherThumb(const QSizeF& naturelle, const QRectF& cellule);
@@ -27,9 +27,9 @@ QRectF AfficherThumb2(const QSizeF& naturelle, const QRectF& cellule);
 
 // Pixel size of the bitmap cached for a thumbnail shown at `affichee`: 1.5 times the pixel size
 // the thumbnail takes on screen, so that two thirds of it give that size back.
-QSize TailleBitmap(const QSizeF& affichee);
+QSize tailleBitmap(const QSizeF& affichee);
 // Pixel size at which a bitmap of `bitmap` pixels is shown: two thirds of it.
-QSize TailleAffichee(const QSize& bitmap);
+QSize tailleAffichee(const QSize& bitmap);
 
 // The grid's scrolling once `nombre` photos are placed in a view `hauteurVue` twips high: the bar
 // is shown as soon as the last row does not fit in the view, and the content is then at least
@@ -38,6 +38,6 @@ struct Etendue {
     bool barre = false;
     double hauteur = 0; // meaningful only with the bar
 };
-Etendue EtendueDefilement(int nombre, double hauteurVue, const QRectF& cadre0 = CadreIm0);
+Etendue etendueDefilement(int nombre, double hauteurVue, const QRectF& cadre0 = CadreIm0);
 
 } // namespace GeometrieGrille

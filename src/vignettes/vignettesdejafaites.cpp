@@ -1,11 +1,11 @@
 #include "vignettes/vignettesdejafaites.h"
 
-#include "platform/exifthumbnail.h"
-#include "platform/sharedthumbnails.h"
+#include "pictures/exifthumbnail.h"
+#include "pictures/sharedthumbnails.h"
 
 #include <cmath>
 
-bool VignettesDejaFaites::Convient(const QSize& vignette, const QSize& naturelle,
+bool VignettesDejaFaites::convient(const QSize& vignette, const QSize& naturelle,
                                    const QSize& besoin) {
     if (vignette.isEmpty() || naturelle.isEmpty() || vignette.width() < besoin.width() ||
         vignette.height() < besoin.height())
@@ -15,14 +15,14 @@ bool VignettesDejaFaites::Convient(const QSize& vignette, const QSize& naturelle
     return std::abs(rapport - 1.0) <= EcartProportions;
 }
 
-QImage VignettesDejaFaites::Trouver(const QString& chemin, const QSize& naturelle,
+QImage VignettesDejaFaites::trouver(const QString& chemin, const QSize& naturelle,
                                     const QSize& besoin, const SharedThumbnails& partagees) {
     // The shared thumbnail first: it was made from the whole photo, larger than the camera's.
     QImage image = partagees.find(chemin, besoin);
-    if (!image.isNull() && Convient(image.size(), naturelle, besoin))
+    if (!image.isNull() && convient(image.size(), naturelle, besoin))
         return image;
     image = ExifThumbnail::fromFile(chemin);
-    if (!image.isNull() && Convient(image.size(), naturelle, besoin))
+    if (!image.isNull() && convient(image.size(), naturelle, besoin))
         return image;
     return {};
 }

@@ -17,10 +17,10 @@ inline constexpr double EcartProportions = 0.02;
 
 // A thumbnail of size `vignette` can stand for a photo of size `naturelle` (as shown) in a
 // bitmap of size `besoin`.
-bool Convient(const QSize& vignette, const QSize& naturelle, const QSize& besoin);
+bool convient(const QSize& vignette, const QSize& naturelle, const QSize& besoin);
 
 // A thumbnail of the photo `chemin` that suits it, or a null image.
-QImage Trouver(const QString& chemin, const QSize& naturelle, const QSize& besoin,
+QImage trouver(const QString& chemin, const QSize& naturelle, const QSize& besoin,
                const SharedThumbnails& partagees);
 
 } // namespace VignettesDejaFaites

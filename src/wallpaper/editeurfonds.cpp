@@ -1,7 +1,7 @@
 #include "wallpaper/editeurfonds.h"
 
 #include "platform/clock.h"
-#include "platform/poolsimages.h"
+#include "platform/imagepools.h"
 #include "platform/prompts.h"
 #include "platform/services.h"
 #include "settings/reglages.h"
@@ -26,14 +26,14 @@ EditeurFonds::EditeurFonds(Services& services, QString dossierProgramme, QString
       m_avis(services.settings, services.prompts, TextesFonds::JourNonEnregistre),
       m_dossierProgramme(std::move(dossierProgramme)), m_dossierSecours(std::move(dossierSecours)) {
     connect(&m_application, &QFutureWatcher<FondEcran>::finished, this,
-            &EditeurFonds::ApplicationFinie);
+            &EditeurFonds::applicationFinie);
 }
 
 EditeurFonds::~EditeurFonds() {
     m_application.waitForFinished();
 }
 
-void EditeurFonds::Activer(Apres evenement) {
+void EditeurFonds::activer(Apres evenement) {
     Changement c;
     // clang-format off
     switch (evenement) {
@@ -50,75 +50,75 @@ void EditeurFonds::Activer(Apres evenement) {
     emit activationChangee();
 }
 
-QString EditeurFonds::ChoisirJour(int jour) {
+QString EditeurFonds::choisirJour(int jour) {
     m_jour = jour;
     const QString chemin = Reglages::lire(m_services.settings, Reglages::wall(jour));
-    Activer(chemin.isEmpty() ? Apres::JourSansImage : Apres::JourAvecImage);
+    activer(chemin.isEmpty() ? Apres::JourSansImage : Apres::JourAvecImage);
     return chemin;
 }
 
-void EditeurFonds::ImageChoisie() {
-    Activer(Apres::ImageChoisie);
+void EditeurFonds::imageChoisie() {
+    activer(Apres::ImageChoisie);
 }
 
-void EditeurFonds::EntreeAlbumChoisie() {
-    Activer(Apres::EntreeAlbum);
+void EditeurFonds::entreeAlbumChoisie() {
+    activer(Apres::EntreeAlbum);
 }
 
-EditeurFonds::Issue EditeurFonds::Confirmer(const QString& chemin) {
+EditeurFonds::Issue EditeurFonds::confirmer(const QString& chemin) {
     if (m_jour < 0 || m_enCours || !m_services.prompts.askYesNo(TextesFonds::Accepter))
         return Issue::Refusee;
     Reglages::ecrire(m_services.settings, Reglages::wall(m_jour), chemin);
     m_avis.verifier();
     if (m_jour + 1 != m_services.clock.weekdayFromSunday()) {
-        Activer(Apres::Confirmee);
+        activer(Apres::Confirmee);
         return Issue::Enregistree;
     }
     if (chemin.trimmed().isEmpty())
         return Issue::ApercuVide;
-    Appliquer(chemin);
+    appliquer(chemin);
     return Issue::Application;
 }
 
-bool EditeurFonds::Enlever() {
+bool EditeurFonds::enlever() {
     if (m_jour < 0 || !m_services.prompts.askYesNo(TextesFonds::Enlever))
         return false;
     Reglages::effacer(m_services.settings, Reglages::wall(m_jour));
     m_avis.verifier();
-    Activer(Apres::Enlevee);
+    activer(Apres::Enlevee);
     return true;
 }
 
-void EditeurFonds::Appliquer(const QString& chemin) {
+void EditeurFonds::appliquer(const QString& chemin) {
     m_enCours = true;
     m_cheminApplique = chemin;
     const Pictures* pictures = &m_services.pictures;
     DesktopWallpaper* bureau = &m_services.wallpaper;
-    const QSize ecran = PlusGrandEcran();
+    const QSize ecran = plusGrandEcran();
     m_application.setFuture(QtConcurrent::run(
-        &PoolsImages::courts(), [=, programme = m_dossierProgramme, secours = m_dossierSecours] {
+        &ImagePools::shortJobs(), [=, programme = m_dossierProgramme, secours = m_dossierSecours] {
             QImage tempo;
-            return EcrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
+            return ecrireFondEcran(chemin, tempo, *pictures, *bureau, ecran, programme, secours);
         }));
 }
 
-void EditeurFonds::ApplicationFinie() {
+void EditeurFonds::applicationFinie() {
     const FondEcran r = m_application.result();
     const QString& chemin = m_cheminApplique;
     // Recorded as applied only when the desktop took it, as the show does.
-    const bool reussie = EnregistrerFondEcran(m_services.settings, chemin, r);
+    const bool reussie = enregistrerFondEcran(m_services.settings, chemin, r);
     if (!reussie) {
         if (!r.imageLue)
             m_services.prompts.notify(TextesFonds::ImageIllisible.arg(chemin));
         else if (r.bitmap.isEmpty())
             m_services.prompts.notify(TextesFonds::BitmapImpossible.arg(
-                chemin, CheminDans(m_dossierProgramme, NomBitmapFondEcran),
-                CheminDans(m_dossierSecours, NomBitmapFondEcran)));
+                chemin, cheminDans(m_dossierProgramme, NomBitmapFondEcran),
+                cheminDans(m_dossierSecours, NomBitmapFondEcran)));
         else
             m_services.prompts.notify(TextesFonds::BureauRefuse.arg(chemin, r.bitmap));
     }
     m_enCours = false;
     m_cheminApplique.clear();
-    Activer(Apres::Confirmee);
+    activer(Apres::Confirmee);
     emit applicationTerminee(reussie);
 }

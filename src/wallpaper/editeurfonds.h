@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bureau/fondecran.h"
+#include "desktop/fondecran.h"
 #include "settings/avisecriture.h"
 
 #include <QFutureWatcher>
@@ -43,22 +43,22 @@ public:
 
     int jour() const { return m_jour; }
     const Activation& activation() const { return m_activation; }
-    bool ApplicationEnCours() const { return m_enCours; }
+    bool applicationEnCours() const { return m_enCours; }
 
     // Day `jour` (0 Sunday ... 6 Saturday) selected: returns its stored picture, to be previewed.
-    QString ChoisirJour(int jour);
+    QString choisirJour(int jour);
     // A picture was chosen with the file dialog and is previewed.
-    void ImageChoisie();
+    void imageChoisie();
     // An album photo whose file exists is previewed: it may be confirmed.
-    void EntreeAlbumChoisie();
+    void entreeAlbumChoisie();
     // Asks, then stores `chemin` (the previewed path) for the day; applies it when it is today's.
-    Issue Confirmer(const QString& chemin);
+    Issue confirmer(const QString& chemin);
     // Asks, then deletes the day's key. The desktop keeps its wallpaper. True when removed.
-    bool Enlever();
+    bool enlever();
 
 signals:
     void activationChangee();
-    // The application started by Confirmer() is over; a failure has been told already.
+    // The application started by confirmer() is over; a failure has been told already.
     void applicationTerminee(bool reussie);
 
 private:
@@ -70,9 +70,9 @@ private:
         Confirmee,
         Enlevee
     };
-    void Activer(Apres evenement);
-    void Appliquer(const QString& chemin);
-    void ApplicationFinie();
+    void activer(Apres evenement);
+    void appliquer(const QString& chemin);
+    void applicationFinie();
 
     Services& m_services;
     AvisEcriture m_avis;

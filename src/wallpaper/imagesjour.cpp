@@ -1,5 +1,7 @@
 #include "wallpaper/imagesjour.h"
 
+#include "decor/teintes.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,9 +9,9 @@
 
 namespace {
 
-const QColor Cyan(0, 255, 255);
-const QColor Bordure(206, 222, 228);
-const QColor BordureSurvol(236, 248, 252);
+using Teintes::Cyan;
+const QColor Bordure{206, 222, 228};
+const QColor BordureSurvol{236, 248, 252};
 
 // A little screen on its foot; the sun stands at `hauteurSoleil` (0 below the hills, 1 high).
 QImage ecran(const QColor& fond, double hauteurSoleil, bool survol, bool actif) {

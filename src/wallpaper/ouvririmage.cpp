@@ -1,8 +1,9 @@
 #include "wallpaper/ouvririmage.h"
 
+#include "pictures/heifpictures.h"
 #include "platform/desktop.h"
-#include "platform/heifpictures.h"
 #include "platform/prompts.h"
+#include "platform/regularfile.h"
 #include "wallpaper/textesfonds.h"
 
 #include <QFile>
@@ -10,9 +11,9 @@
 #include <QImageReader>
 #include <QMimeDatabase>
 
-bool EstUneImage(const QString& chemin) {
+bool estUneImage(const QString& chemin) {
     const QFileInfo info(chemin);
-    if (!info.isFile())
+    if (!isRegularFile(info))
         return false;
     QImageReader lecteur(chemin);
     lecteur.setDecideFormatFromContent(true);
@@ -23,10 +24,10 @@ bool EstUneImage(const QString& chemin) {
     return QMimeDatabase().mimeTypeForFile(info).name().startsWith(QStringLiteral("image/"));
 }
 
-void OuvrirImage(const QString& chemin, Desktop& bureau, Prompts& questions) {
+void ouvrirImage(const QString& chemin, Desktop& bureau, Prompts& questions) {
     if (chemin.isEmpty())
         return;
-    if (EstUneImage(chemin))
+    if (estUneImage(chemin))
         bureau.openFile(chemin);
     else
         questions.notify(TextesFonds::PasUneImage.arg(chemin));

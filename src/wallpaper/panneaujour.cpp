@@ -1,12 +1,12 @@
 // The weekday panel's controls, start-up and hover looks.
 #include "wallpaper/panneaujour.h"
 
-#include "bureau/fondecran.h"
-#include "controls/decor.h"
-#include "controls/etiquette.h"
 #include "controls/fonts.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
+#include "decor/decor.h"
+#include "decor/etiquette.h"
+#include "decor/twips.h"
+#include "desktop/fondecran.h"
 #include "platform/services.h"
 #include "wallpaper/imagesjour.h"
 #include "wallpaper/textesfonds.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-const QColor Jaune(255, 255, 0);
+const QColor Jaune{255, 255, 0};
 constexpr int IntervalleImages = 300;
 
 template <typename W> W* nomme(W* w, const QString& nom) {
@@ -28,14 +28,14 @@ template <typename W> W* nomme(W* w, const QString& nom) {
 
 PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme, QWidget* parent)
     : CaptionPanel(parent), m_survol(IntervalleImages),
-      editeur(services, dossierProgramme, DossierSecoursFondEcran()), m_services(services) {
+      editeur(services, dossierProgramme, dossierSecoursFondEcran()), m_services(services) {
     setObjectName(QStringLiteral("SSPanel4"));
     setToolTip(TextesFonds::Panneau);
-    setBackColor(Decor::FondPanneau);
+    setBackColor(Decor::fondPanneau);
     setBevel(Bevel::Raised);
     Twips::placer(this, 8040, 2880, 3255, 1215);
-    CreerControles();
-    for (const QImage& im : ImagesJour::images(Decor::FondPanneau))
+    creerControles();
+    for (const QImage& im : ImagesJour::images(Decor::fondPanneau))
         ImageList2.add(im);
     for (PictureButton* b : {Sel, DeValider, Valider}) {
         b->setMaskColor(ImagesJour::Masque);
@@ -43,7 +43,7 @@ PanneauJour::PanneauJour(Services& services, const QString& dossierProgramme, QW
         b->setPictureDown(ImageList2.last());
     }
     Sel->setPictureStored(ImageList2.picture(1));
-    Connecter();
+    connecter();
 }
 
 // The controls outlive this body (the widget base deletes them): none of their last signals
@@ -56,8 +56,8 @@ PanneauJour::~PanneauJour() {
         enfant->disconnect(this);
 }
 
-void PanneauJour::CreerControles() {
-    Label6 = etiquette(this, QStringLiteral("Label6"), TextesFonds::Jour, Decor::TextePanneau);
+void PanneauJour::creerControles() {
+    Label6 = etiquette(this, QStringLiteral("Label6"), TextesFonds::Jour, Decor::textePanneau);
     Twips::placer(Label6, 240, 180, 435, 195);
     Jour = nomme(new QComboBox(this), QStringLiteral("Jour"));
     Jour->setFont(dialogFont());
@@ -86,7 +86,7 @@ void PanneauJour::CreerControles() {
                         TextesFonds::Deselection);
 }
 
-void PanneauJour::Connecter() {
+void PanneauJour::connecter() {
     connect(Jour, &QComboBox::currentIndexChanged, this, &PanneauJour::Jour_Click);
     connect(Sel, &PictureButton::clicked, this, &PanneauJour::Sel_Click);
     connect(Valider, &PictureButton::clicked, this, &PanneauJour::Valider_Click);
@@ -95,17 +95,17 @@ void PanneauJour::Connecter() {
     connect(TValider, &PictureButton::clicked, this, &PanneauJour::TValider_Click);
     connect(TDevalider, &PictureButton::clicked, this, &PanneauJour::TDevalider_Click);
     for (int i = 0; i < 3; ++i)
-        for (PictureButton* b : {Action(i), Etiquette(Action(i))}) {
+        for (PictureButton* b : {action(i), etiquetteDe(action(i))}) {
             connect(b, &PictureButton::pointerEntered, this, [this, i] { survol(i); });
             connect(b, &PictureButton::pointerMoved, this, [this, i] { survol(i); });
             connect(b, &PictureButton::pointerLeft, this, [this, i] { finSurvol(i); });
         }
     connect(&m_survol, &HoverAnimation::frameChanged, this, &PanneauJour::Timer2_Timer);
-    connect(&editeur, &EditeurFonds::activationChangee, this, &PanneauJour::AppliquerActivation);
-    connect(&editeur, &EditeurFonds::applicationTerminee, this, &PanneauJour::FinConfirmation);
+    connect(&editeur, &EditeurFonds::activationChangee, this, &PanneauJour::appliquerActivation);
+    connect(&editeur, &EditeurFonds::applicationTerminee, this, &PanneauJour::finConfirmation);
 }
 
-void PanneauJour::Charger(int jourDepuisDimanche) {
+void PanneauJour::charger(int jourDepuisDimanche) {
     Jour->blockSignals(true);
     Jour->clear();
     Jour->addItems(TextesFonds::Jours);
@@ -117,10 +117,10 @@ void PanneauJour::Charger(int jourDepuisDimanche) {
 void PanneauJour::Jour_Click() {
     if (Jour->currentIndex() < 0)
         return;
-    emit afficherFichier(editeur.ChoisirJour(Jour->currentIndex()));
+    emit afficherFichier(editeur.choisirJour(Jour->currentIndex()));
 }
 
-void PanneauJour::AppliquerActivation() {
+void PanneauJour::appliquerActivation() {
     const EditeurFonds::Activation& a = editeur.activation();
     DeValider->setEnabled(a.deValider);
     Valider->setEnabled(a.valider);
@@ -128,30 +128,30 @@ void PanneauJour::AppliquerActivation() {
     TValider->setEnabled(a.valider);
 }
 
-PictureButton* PanneauJour::Action(int image) const {
+PictureButton* PanneauJour::action(int image) const {
     return image == 0 ? Sel : image == 1 ? DeValider : image == 2 ? Valider : nullptr;
 }
 
-PictureButton* PanneauJour::Etiquette(PictureButton* action) const {
+PictureButton* PanneauJour::etiquetteDe(PictureButton* action) const {
     return action == Sel ? TSel : action == DeValider ? TDevalider : TValider;
 }
 
 void PanneauJour::survol(int image) {
     m_survol.hover(image, ImageList2.count());
-    Etiquette(Action(image))->setTextColor(Jaune);
+    etiquetteDe(action(image))->setTextColor(Jaune);
 }
 
 void PanneauJour::finSurvol(int image) {
-    ArreterAnimation();
-    Action(image)->setPictureUp(ImageList2.picture(1));
-    Etiquette(Action(image))->setTextColor(Qt::white);
+    arreterAnimation();
+    action(image)->setPictureUp(ImageList2.picture(1));
+    etiquetteDe(action(image))->setTextColor(Qt::white);
 }
 
-void PanneauJour::ArreterAnimation() {
+void PanneauJour::arreterAnimation() {
     m_survol.stop();
 }
 
 void PanneauJour::Timer2_Timer(int image, int etape) {
-    if (PictureButton* bouton = Action(image))
+    if (PictureButton* bouton = action(image))
         bouton->setPictureUp(ImageList2.picture(etape));
 }

@@ -24,7 +24,7 @@ public:
 
     // Start-up: fills Jour and chooses `jourDepuisDimanche` (Sunday = 1), which previews its
     // stored picture.
-    void Charger(int jourDepuisDimanche);
+    void charger(int jourDepuisDimanche);
 
     void Jour_Click();
     void Sel_Click();
@@ -52,18 +52,18 @@ signals:
     void afficherFichier(const QString& Fichier);
 
 private:
-    void CreerControles();
-    void Connecter();
-    PictureButton* Action(int image) const;
-    PictureButton* Etiquette(PictureButton* action) const;
-    void ArreterAnimation();
-    void DonnerImage(PictureButton* bouton, int k);
-    void LookActif(PictureButton* bouton);
+    void creerControles();
+    void connecter();
+    PictureButton* action(int image) const;
+    PictureButton* etiquetteDe(PictureButton* action) const;
+    void arreterAnimation();
+    void donnerImage(PictureButton* bouton, int k);
+    void lookActif(PictureButton* bouton);
     // The clicked action button back at rest: released, image 1, its label white, no animation.
-    void Repos(PictureButton* bouton);
-    void Relayer(PictureButton* legende, PictureButton* action, void (PanneauJour::*clic)());
-    void AppliquerActivation();
-    void FinConfirmation();
+    void repos(PictureButton* bouton);
+    void relayer(PictureButton* legende, PictureButton* action, void (PanneauJour::*clic)());
+    void appliquerActivation();
+    void finConfirmation();
     void Timer2_Timer(int image, int etape);
 
     QLabel* Label6;

@@ -2,6 +2,7 @@
 // "Paper". An action button acts only on the click that pressed it and releases itself when
 // done, so that the click its release raises does nothing.
 #include "controls/picturebutton.h"
+#include "decor/teintes.h"
 #include "platform/filechooser.h"
 #include "platform/services.h"
 #include "wallpaper/ouvririmage.h"
@@ -9,46 +10,46 @@
 #include "wallpaper/textesfonds.h"
 
 namespace {
-const QColor Cyan(0, 255, 255);
+using Teintes::Cyan;
 } // namespace
 
-void PanneauJour::DonnerImage(PictureButton* bouton, int k) {
+void PanneauJour::donnerImage(PictureButton* bouton, int k) {
     bouton->setPictureUp(ImageList2.picture(k));
     bouton->setPictureDown(ImageList2.picture(k));
 }
 
-void PanneauJour::LookActif(PictureButton* bouton) {
+void PanneauJour::lookActif(PictureButton* bouton) {
     for (PictureButton* b : {Sel, DeValider, Valider})
-        DonnerImage(b, b == bouton ? ImageList2.count() : 1);
-    Etiquette(bouton)->setTextColor(Cyan);
+        donnerImage(b, b == bouton ? ImageList2.count() : 1);
+    etiquetteDe(bouton)->setTextColor(Cyan);
 }
 
-void PanneauJour::Repos(PictureButton* bouton) {
+void PanneauJour::repos(PictureButton* bouton) {
     bouton->setValue(false);
-    DonnerImage(bouton, 1);
-    Etiquette(bouton)->setTextColor(Qt::white);
-    ArreterAnimation();
+    donnerImage(bouton, 1);
+    etiquetteDe(bouton)->setTextColor(Qt::white);
+    arreterAnimation();
 }
 
 void PanneauJour::Sel_Click() {
     if (!Sel->value())
         return;
-    LookActif(Sel);
+    lookActif(Sel);
     const QString fichier = m_services.files.openFile(
         {TextesFonds::TitreChoix, TextesFonds::FiltreChoix, QString(), QString()});
     if (!fichier.isEmpty())
         emit afficherFichier(fichier);
-    Repos(Sel);
+    repos(Sel);
     if (!fichier.isEmpty())
-        editeur.ImageChoisie();
+        editeur.imageChoisie();
 }
 
 void PanneauJour::Valider_Click() {
-    if (!Valider->value() || editeur.ApplicationEnCours())
+    if (!Valider->value() || editeur.applicationEnCours())
         return;
-    LookActif(Valider);
-    if (editeur.Confirmer(m_cheminApercu) != EditeurFonds::Issue::Application) {
-        Repos(Valider);
+    lookActif(Valider);
+    if (editeur.confirmer(m_cheminApercu) != EditeurFonds::Issue::Application) {
+        repos(Valider);
         return;
     }
     // The panel waits, in its active look, until today's picture is on the desktop.
@@ -56,29 +57,29 @@ void PanneauJour::Valider_Click() {
     setCursor(Qt::BusyCursor);
 }
 
-void PanneauJour::FinConfirmation() {
+void PanneauJour::finConfirmation() {
     unsetCursor();
     setEnabled(true);
-    Repos(Valider);
+    repos(Valider);
 }
 
 void PanneauJour::DeValider_Click() {
     if (!DeValider->value())
         return;
-    LookActif(DeValider);
-    if (!editeur.Enlever()) {
-        Repos(DeValider);
+    lookActif(DeValider);
+    if (!editeur.enlever()) {
+        repos(DeValider);
         return;
     }
     emit afficherFichier(QString());
     // The animation goes on until the pointer leaves the button.
     DeValider->setValue(false);
-    DonnerImage(DeValider, 1);
+    donnerImage(DeValider, 1);
     TDevalider->setTextColor(Qt::white);
 }
 
 // A label button passes its click on to its action button, then releases itself.
-void PanneauJour::Relayer(PictureButton* legende, PictureButton* action,
+void PanneauJour::relayer(PictureButton* legende, PictureButton* action,
                           void (PanneauJour::*clic)()) {
     if (!legende->value())
         return;
@@ -88,32 +89,32 @@ void PanneauJour::Relayer(PictureButton* legende, PictureButton* action,
 }
 
 void PanneauJour::TSel_Click() {
-    Relayer(TSel, Sel, &PanneauJour::Sel_Click);
+    relayer(TSel, Sel, &PanneauJour::Sel_Click);
 }
 
 void PanneauJour::TValider_Click() {
     if (Valider->isEnabled())
-        Relayer(TValider, Valider, &PanneauJour::Valider_Click);
+        relayer(TValider, Valider, &PanneauJour::Valider_Click);
 }
 
 void PanneauJour::TDevalider_Click() {
     if (DeValider->isEnabled())
-        Relayer(TDevalider, DeValider, &PanneauJour::DeValider_Click);
+        relayer(TDevalider, DeValider, &PanneauJour::DeValider_Click);
 }
 
 void PanneauJour::Paper_Click() {
-    if (editeur.ApplicationEnCours())
+    if (editeur.applicationEnCours())
         return;
     Valider->setValue(true);
     Valider_Click();
 }
 
 void PanneauJour::photoChoisie(const QString&) {
-    editeur.EntreeAlbumChoisie();
+    editeur.entreeAlbumChoisie();
 }
 
 void PanneauJour::Cadre_Click() {
-    OuvrirImage(m_cheminApercu, m_services.desktop, m_services.prompts);
+    ouvrirImage(m_cheminApercu, m_services.desktop, m_services.prompts);
 }
 
 void PanneauJour::apercuChange(const QString& fichier) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pictureformats.h"
+#include "pictures/pictureformats.h"
 
 #include <QString>
 #include <QStringList>

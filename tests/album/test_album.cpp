@@ -33,7 +33,7 @@ private slots:
         BancAlbum b;
         const QString fichier = b.chemin(QStringLiteral("a.alb"));
         b.donner(photos(nombre), nomme ? QStringLiteral("A") : QString(), fichier);
-        ecrire(fichier, EcrireLignesAlbum(photos(nombre)).value());
+        ecrire(fichier, ecrireLignesAlbum(photos(nombre)).value());
         for (bool r : reponses)
             b.ts.prompts.answers << r;
         int vus = -1;
@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(b.album.Liste, attendu);
         QCOMPARE(cles(b.ts.settings, nombre),
                  attendu + QStringList(nombre - attendu.size(), Absent));
-        QCOMPARE(contenu(fichier), EcrireLignesAlbum(nomme ? attendu : photos(nombre)).value());
+        QCOMPARE(contenu(fichier), ecrireLignesAlbum(nomme ? attendu : photos(nombre)).value());
     }
 
     void titre_data() {
@@ -64,7 +64,7 @@ private slots:
     void titre() {
         QFETCH(QString, fichier);
         QFETCH(QString, attendu);
-        QCOMPARE(Album::TitreDuFichier(fichier).value_or("-"), attendu);
+        QCOMPARE(Album::titreDuFichier(fichier).value_or("-"), attendu);
     }
 
     // Lines keep their own numbers as keys: a gap ends the mirror, a repeated number wins.
@@ -95,12 +95,12 @@ private slots:
                           .arg(i % MaxPhotosFichierAlbum, 4, 10, QChar(u'0'))
                           .arg(i)
                           .toLatin1();
-        QTest::newRow("missing") << QByteArray("-") << qint64(0) << -1 << 0;
-        QTest::newRow("no valid line")
+        QTest::newRow("absent") << QByteArray("-") << qint64(0) << -1 << 0;
+        QTest::newRow("aucune ligne valide")
             << QByteArray("rien\r\nx 0001 /a.jpg\r\n") << qint64(0) << -1 << 1;
-        QTest::newRow("too large, not read")
+        QTest::newRow("trop gros, non lu")
             << QByteArray("0000 /a.jpg\r\n") << MaxOctetsFichierAlbum + 1 << -1 << 2;
-        QTest::newRow("too many lines") << lignes << qint64(0) << int(MaxPhotosFichierAlbum) << 3;
+        QTest::newRow("trop de lignes") << lignes << qint64(0) << int(MaxPhotosFichierAlbum) << 3;
     }
     void fichierRefuse() {
         QFETCH(QByteArray, octets);
@@ -115,15 +115,15 @@ private slots:
         if (taille > 0)
             QVERIFY(QFile::resize(fichier, taille));
         b.ts.files.results << fichier;
-        QCOMPARE(b.album.OuvrirAlbum(), lues >= 0);
-        const QStringList messages = {TextesAlbum::Illisible(fichier),
-                                      TextesAlbum::AucunePhoto(fichier),
-                                      TextesAlbum::FichierTropGros(fichier, MaxOctetsFichierAlbum),
-                                      TextesAlbum::LectureArretee(fichier, MaxPhotosFichierAlbum)};
+        QCOMPARE(b.album.ouvrirAlbum(), lues >= 0);
+        const QStringList messages = {TextesAlbum::illisible(fichier),
+                                      TextesAlbum::aucunePhoto(fichier),
+                                      TextesAlbum::fichierTropGros(fichier, MaxOctetsFichierAlbum),
+                                      TextesAlbum::lectureArretee(fichier, MaxPhotosFichierAlbum)};
         QCOMPARE(b.ts.prompts.asked, QStringList{messages[avis]});
         const QStringList attendu = photos(lues < 0 ? 3 : lues);
         QCOMPARE(b.album.Liste, attendu);
-        QCOMPARE(LireMiroir(b.ts.settings), attendu);
+        QCOMPARE(ChargerPhotos(b.ts.settings), attendu);
         QCOMPARE(b.album.FichierAlbum, lues < 0 ? b.chemin(QStringLiteral("a.alb")) : fichier);
     }
 
@@ -132,9 +132,9 @@ private slots:
         b.donner(photos(2), QStringLiteral("ANCIEN"), b.chemin(QStringLiteral("ancien.alb")));
         b.album.AlbumModifie = true;
         b.ts.prompts.answers << true;
-        QVERIFY(!b.album.OuvrirAlbum()); // the save first, then the dialog is cancelled
+        QVERIFY(!b.album.ouvrirAlbum()); // the save first, then the dialog is cancelled
         QCOMPARE(contenu(b.chemin(QStringLiteral("ancien.alb"))),
-                 EcrireLignesAlbum(photos(2)).value());
+                 ecrireLignesAlbum(photos(2)).value());
         QCOMPARE(b.ts.files.requests.last().title, TextesAlbum::TitreOuvrir);
         // The folder of the album just saved.
         QCOMPARE(b.ts.files.requests.last().startFolder, b.dir.path() + u'/');
@@ -146,9 +146,9 @@ private slots:
         const QString fichier = b.chemin(QStringLiteral("Albums/vacances.alb"));
         ecrire(fichier, "0000 /Photos/a.jpg\r\n0001 /Photos/b.jpg\r\n");
         b.ts.files.results << fichier;
-        QVERIFY(b.album.OuvrirAlbum());
+        QVERIFY(b.album.ouvrirAlbum());
         QCOMPARE(b.album.Liste, (QStringList{"/Photos/a.jpg", "/Photos/b.jpg"}));
-        QCOMPARE(LireMiroir(b.ts.settings), b.album.Liste);
+        QCOMPARE(ChargerPhotos(b.ts.settings), b.album.Liste);
         QCOMPARE(b.album.FichierAlbum, fichier);
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::album()), QStringLiteral("VACANCES"));
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::nomAlbum()), fichier);
@@ -163,7 +163,7 @@ private slots:
         b.donner(photos(2), QStringLiteral("A"), b.chemin(QStringLiteral("f/a.alb")));
         b.album.AlbumModifie = true;
         b.ts.files.results << b.chemin(QStringLiteral("autre.alb"));
-        QVERIFY(!b.album.OuvrirAlbum());
+        QVERIFY(!b.album.ouvrirAlbum());
         QVERIFY(b.ts.files.calls.isEmpty());
         QCOMPARE(b.album.Liste, photos(2));
     }
@@ -209,7 +209,7 @@ private slots:
         Reglages::ecrire(b.ts.settings, Reglages::album(), titre);
         b.ts.prompts.answers << nouvel;
         b.ts.files.results << choix;
-        QCOMPARE(b.album.Photos(),
+        QCOMPARE(b.album.photos(),
                  nouvel ? Album::ResultatPhotos::NouvelAlbum : Album::ResultatPhotos::Ajoutees);
         // Every format read first, then the filter the dialog always offered, as it was.
         const QString filtre = b.ts.files.requests.first().filter;
@@ -225,14 +225,14 @@ private slots:
         QCOMPARE(b.album.Liste, attendu);
         QCOMPARE(cles(b.ts.settings, int(attendu.size()) + 1), QStringList(attendu) << Absent);
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireExplore()), explore);
-        // Photos the user added are offered to be saved before anything replaces them.
+        // photos the user added are offered to be saved before anything replaces them.
         QVERIFY(b.album.AlbumModifie);
         QCOMPARE(b.album.TitreAlbum, nouvel ? QString() : titre);
         // A new album is no longer the one the next start would reopen over it.
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::album()), b.album.TitreAlbum);
         QCOMPARE(b.album.FichierAlbum, QStringLiteral("/albums/a.alb"));
 
-        QCOMPARE(b.album.Photos(), Album::ResultatPhotos::Annule);
+        QCOMPARE(b.album.photos(), Album::ResultatPhotos::Annule);
         QCOMPARE(b.album.Liste.size(), attendu.size());
     }
 
@@ -279,20 +279,20 @@ private slots:
         if (!surDisque.isEmpty())
             ecrire(b.chemin(surDisque), "0000 /dans/le/fichier.jpg\r\n");
         // An empty list is not reopened, but stays the remembered album's.
-        QVERIFY(!b.album.RetrouverDernierAlbum());
+        QVERIFY(!b.album.retrouverDernierAlbum());
         QVERIFY(b.album.Liste.isEmpty());
-        QCOMPARE(b.album.TitreAlbum, SansBlancs(nom));
+        QCOMPARE(b.album.TitreAlbum, sansBlancs(nom));
         QCOMPARE(b.album.FichierAlbum, nom.isEmpty() ? QString() : b.chemin(fichier));
 
         b.donner(photos(1));
         const bool rouvert = !nom.isEmpty() && !surDisque.isEmpty();
-        QCOMPARE(b.album.RetrouverDernierAlbum(), rouvert);
+        QCOMPARE(b.album.retrouverDernierAlbum(), rouvert);
         QCOMPARE(b.album.FichierAlbum, b.chemin(fichier));
-        QCOMPARE(b.album.TitreAlbum, SansBlancs(nom));
+        QCOMPARE(b.album.TitreAlbum, sansBlancs(nom));
         // A file that cannot be read leaves the list the screen saver shows.
         const QStringList liste = rouvert ? QStringList{"/dans/le/fichier.jpg"} : photos(1);
         QCOMPARE(b.album.Liste, liste);
-        QCOMPARE(LireMiroir(b.ts.settings), liste);
+        QCOMPARE(ChargerPhotos(b.ts.settings), liste);
     }
 };
 

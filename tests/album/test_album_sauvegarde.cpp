@@ -4,6 +4,7 @@
 #include "album/textesalbum.h"
 #include "bancalbum.h"
 #include "fichiers.h"
+#include "memorysettingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,25 +14,6 @@ namespace {
 
 using Sauvegarde = Album::Sauvegarde;
 
-// Settings in memory, for albums too long for the file-backed store to rewrite quickly.
-class MemoireReglages final : public SettingsStore {
-public:
-    QMap<QString, QString> v;
-    bool refuse = false; // every write is lost, as on a full disk
-    bool writeFailed() const override { return refuse; }
-    QString read(const QString& s, const QString& k, const QString& d) const override {
-        return v.value(s + u'/' + k, d);
-    }
-    void write(const QString& s, const QString& k, const QString& x) override {
-        v[s + u'/' + k] = x;
-    }
-    void removeKey(const QString& s, const QString& k) override { v.remove(s + u'/' + k); }
-    void removeSection(const QString& s) override {
-        v.removeIf(
-            [&](QMap<QString, QString>::iterator it) { return it.key().startsWith(s + u'/'); });
-    }
-};
-
 } // namespace
 
 class TestAlbumSauvegarde : public QObject {
@@ -40,14 +22,14 @@ private slots:
     // A named album: the file and the mirror hold the list, and a longer former mirror is gone.
     void sauvegarderNomme() {
         BancAlbum b;
-        RecrireMiroir(b.ts.settings, photos(15, QStringLiteral("/ancien/")));
+        recrireMiroir(b.ts.settings, photos(15, QStringLiteral("/ancien/")));
         b.album.Liste = photos(11);
         b.album.TitreAlbum = QStringLiteral("VAC");
         b.album.AlbumModifie = true;
         QString fichier = b.chemin(QStringLiteral("vac.alb"));
         ecrire(fichier, "0000 /ancien.jpg\r\n0001 /autre.jpg\r\n0002 /x.jpg\r\n");
         QCOMPARE(b.album.Sauvegarder(fichier), Sauvegarde::Enregistree);
-        QCOMPARE(contenu(fichier), EcrireLignesAlbum(photos(11)).value());
+        QCOMPARE(contenu(fichier), ecrireLignesAlbum(photos(11)).value());
         QCOMPARE(cles(b.ts.settings, 13), photos(11) << Absent << Absent);
         QCOMPARE(
             b.ts.settings.read(QStringLiteral("Liste de Fichiers"), QStringLiteral("Fichier 10")),
@@ -113,14 +95,14 @@ private slots:
         QCOMPARE(fichier, b.chemin(attendu));
         // Named on the way, the album takes its title as from any other save: never the path.
         QCOMPARE(b.album.TitreAlbum, titre);
-        QCOMPARE(contenu(fichier), EcrireLignesAlbum(photos(3)).value());
+        QCOMPARE(contenu(fichier), ecrireLignesAlbum(photos(3)).value());
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireSave()), b.dir.path() + u'/');
         QCOMPARE(b.ts.prompts.asked, QStringList(reponses.size(), TextesAlbum::NomCorrect));
         // The file named is the album's from now on, also at the next start.
         QCOMPARE(b.album.FichierAlbum, fichier);
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::nomAlbum()), fichier);
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::album()),
-                 Album::TitreDuFichier(attendu).value());
+                 Album::titreDuFichier(attendu).value());
     }
 
     // The file cannot be written: the user is told which and why, the list stays, the mirror
@@ -139,17 +121,17 @@ private slots:
         QCOMPARE(cles(b.ts.settings, 3), photos(2) << Absent);
 
         b.ts.prompts.answers << true;
-        QVERIFY(!b.album.Fermer());
+        QVERIFY(!b.album.fermer());
         QCOMPARE(b.ts.prompts.asked[1], TextesAlbum::AlbumModifie);
         b.ts.prompts.answers << false;
-        QVERIFY(b.album.Fermer());
+        QVERIFY(b.album.fermer());
     }
 
     // More photos than a file holds: refused with a message, the previous file intact, the
     // mirror complete.
     void tropDePhotos() {
         TestServices ts;
-        MemoireReglages reglages;
+        MemorySettingsStore reglages;
         QTemporaryDir dir;
         Album album(reglages, ts.prompts, ts.files, dir.path());
         const QString fichier = dir.filePath(QStringLiteral("grand.alb"));
@@ -158,19 +140,19 @@ private slots:
         album.TitreAlbum = QStringLiteral("GRAND");
         album.FichierAlbum = fichier;
         QCOMPARE(album.Sauvegarder(album.FichierAlbum), Sauvegarde::Echouee);
-        QCOMPARE(ts.prompts.asked, QStringList{TextesAlbum::TropDePhotos(10001)});
+        QCOMPARE(ts.prompts.asked, QStringList{TextesAlbum::tropDePhotos(10001)});
         QCOMPARE(contenu(fichier), QByteArray("0000 /ancien.jpg\r\n"));
-        QCOMPARE(LireMiroir(reglages), photos(10001));
+        QCOMPARE(ChargerPhotos(reglages), photos(10001));
         QVERIFY(album.AlbumModifie);
-        QVERIFY(album.EnregistrerAlbum() == Sauvegarde::Echouee);
+        QVERIFY(album.enregistrerAlbum() == Sauvegarde::Echouee);
         QVERIFY(ts.files.calls.isEmpty());
     }
 
     // The store kept nothing of the saves: the user hears it once, however many follow.
     void reglagesPerdus() {
         TestServices ts;
-        MemoireReglages reglages;
-        reglages.refuse = true;
+        MemorySettingsStore reglages;
+        reglages.failWrites = true;
         QTemporaryDir dir;
         Album album(reglages, ts.prompts, ts.files, dir.path());
         album.Liste = photos(2);
@@ -183,8 +165,8 @@ private slots:
 
     void enregistrerSous_data() {
         QTest::addColumn<bool>("inscriptible");
-        QTest::newRow("saved as B") << true;
-        QTest::newRow("B cannot be written") << false;
+        QTest::newRow("enregistré sous B") << true;
+        QTest::newRow("B non inscriptible") << false;
     }
     // After a save under another name every later save goes to that file, and the next start
     // reopens it; a save that failed leaves the album A's.
@@ -192,7 +174,7 @@ private slots:
         QFETCH(bool, inscriptible);
         BancAlbum b;
         const QString a = b.chemin(QStringLiteral("a.alb"));
-        ecrire(a, EcrireLignesAlbum(photos(3)).value());
+        ecrire(a, ecrireLignesAlbum(photos(3)).value());
         b.donner(photos(3), QStringLiteral("A"), a);
         Reglages::ecrire(b.ts.settings, Reglages::album(), QStringLiteral("A"));
         Reglages::ecrire(b.ts.settings, Reglages::nomAlbum(), a);
@@ -202,7 +184,7 @@ private slots:
             b.chemin(inscriptible ? QStringLiteral("b/") : QStringLiteral("f/"));
         QDir().mkpath(b.chemin(QStringLiteral("b")));
         b.ts.files.results << dossierB + QStringLiteral("b.alb");
-        QVERIFY(b.album.EnregistrerAlbum() ==
+        QVERIFY(b.album.enregistrerAlbum() ==
                 (inscriptible ? Sauvegarde::Enregistree : Sauvegarde::Echouee));
         const QString fichier = inscriptible ? dossierB + QStringLiteral("b.alb") : a;
         QCOMPARE(b.album.FichierAlbum, fichier);
@@ -213,9 +195,9 @@ private slots:
                  inscriptible ? dossierB : b.dir.path() + u'/');
 
         QVERIFY(b.album.Supp(0));
-        QCOMPARE(contenu(fichier), EcrireLignesAlbum(photos(3).mid(1)).value());
+        QCOMPARE(contenu(fichier), ecrireLignesAlbum(photos(3).mid(1)).value());
         if (inscriptible)
-            QCOMPARE(contenu(a), EcrireLignesAlbum(photos(3)).value());
+            QCOMPARE(contenu(a), ecrireLignesAlbum(photos(3)).value());
     }
 
     // "Enregistrer Album" names the album once, even when it had no name.
@@ -226,14 +208,14 @@ private slots:
         QDir().mkpath(dossier);
         b.ts.files.results << dossier + QStringLiteral("voyage") << dossier + QStringLiteral("x");
         b.ts.prompts.answers << false << true << false; // the last one ends a naming loop
-        QVERIFY(!b.album.EnregistrerAlbum());
+        QVERIFY(!b.album.enregistrerAlbum());
         QCOMPARE(Reglages::lire(b.ts.settings, Reglages::repertoireSave()), dossier);
-        QVERIFY(b.album.EnregistrerAlbum() == Sauvegarde::Enregistree);
+        QVERIFY(b.album.enregistrerAlbum() == Sauvegarde::Enregistree);
         QCOMPARE(b.ts.prompts.asked,
-                 (QStringList{TextesAlbum::ConfirmerSauvegarde(dossier + "voyage.alb"),
-                              TextesAlbum::ConfirmerSauvegarde(dossier + "x.alb")}));
+                 (QStringList{TextesAlbum::confirmerSauvegarde(dossier + "voyage.alb"),
+                              TextesAlbum::confirmerSauvegarde(dossier + "x.alb")}));
         QCOMPARE(b.ts.files.requests.last().startFolder, dossier);
-        QCOMPARE(contenu(dossier + "x.alb"), EcrireLignesAlbum(photos(2)).value());
+        QCOMPARE(contenu(dossier + "x.alb"), ecrireLignesAlbum(photos(2)).value());
         QCOMPARE(contenu(dossier + "voyage.alb"), QByteArray("<absent>"));
         QCOMPARE(b.album.TitreAlbum, QStringLiteral("X"));
     }
@@ -252,7 +234,7 @@ private slots:
         b.donner(photos(2), QStringLiteral("A"), b.chemin(QStringLiteral("a.alb")));
         b.album.AlbumModifie = modifie;
         b.ts.prompts.answers << oui;
-        QVERIFY(b.album.Fermer());
+        QVERIFY(b.album.fermer());
         QCOMPARE(b.ts.prompts.asked.size(), modifie ? 1 : 0);
         QCOMPARE(QFile::exists(b.album.FichierAlbum), modifie && oui);
     }

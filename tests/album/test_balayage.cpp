@@ -60,7 +60,7 @@ private slots:
                 ecrire(racine + ligne, "");
             }
         }
-        const Balayage b = BalayerDossier(racine, maximum);
+        const Balayage b = balayerDossier(racine, maximum);
         QStringList relatifs;
         for (const QString& p : b.photos)
             relatifs << p.mid(racine.size());
@@ -96,7 +96,7 @@ private slots:
             for (int k = 0; k < tailles[i]; ++k)
                 contenus[i].photos << QStringLiteral("/p%1.jpg").arg(k);
         const AlbumDeplie a =
-            DeplierAlbum(entrees, [&](int i) { return tailles[i] < 0 ? nullptr : &contenus[i]; });
+            deplierAlbum(entrees, [&](int i) { return tailles[i] < 0 ? nullptr : &contenus[i]; });
         QCOMPARE((QList<int>{int(a.photos.size()), a.entrees.first(), a.entrees.last()}), attendu);
         QCOMPARE(a.entrees.size(), a.photos.size());
         QCOMPARE(a.borne, borne);
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(contenu.contenu(dossier)->photos.size(), MaxPhotosDossiers + 1);
         QCOMPARE(contenu.deplier({dossier, QStringLiteral("/a.jpg")}).photos.size(),
                  MaxPhotosDossiers + 1);
-        QCOMPARE(messages.asked, QStringList{TextesAlbum::DossiersTropGrands(MaxPhotosDossiers)});
+        QCOMPARE(messages.asked, QStringList{TextesAlbum::dossiersTropGrands(MaxPhotosDossiers)});
     }
 };
 

@@ -45,7 +45,7 @@ private slots:
     void ecriture() {
         QFETCH(QStringList, photos);
         QFETCH(QByteArray, attendu);
-        QCOMPARE(EcrireLignesAlbum(photos).value_or("refusé"), attendu);
+        QCOMPARE(ecrireLignesAlbum(photos).value_or("refusé"), attendu);
     }
 
     void lecture_data() {
@@ -75,7 +75,7 @@ private slots:
     void lecture() {
         QFETCH(QByteArray, contenu);
         QFETCH(Lignes, attendu);
-        QCOMPARE(LireLignesAlbum(contenu), attendu);
+        QCOMPARE(lireLignesAlbum(contenu), attendu);
     }
 
     // Whatever the paths, what is written reads back the same, numbered from 0.
@@ -94,26 +94,26 @@ private slots:
                 }
                 photos << chemin + QStringLiteral(".jpg");
             }
-            const QByteArray contenu = EcrireLignesAlbum(photos).value();
+            const QByteArray contenu = ecrireLignesAlbum(photos).value();
             QCOMPARE(contenu.startsWith("\xEF\xBB\xBF"), horsCodePage);
             Lignes attendu;
             for (int i = 0; i < photos.size(); ++i)
                 attendu.append({i, photos[i]});
-            QCOMPARE(LireLignesAlbum(contenu), attendu);
+            QCOMPARE(lireLignesAlbum(contenu), attendu);
         }
     }
 
     void limites() {
         QStringList photos(MaxPhotosFichierAlbum, QStringLiteral("/p.jpg"));
-        const QByteArray contenu = EcrireLignesAlbum(photos).value();
+        const QByteArray contenu = ecrireLignesAlbum(photos).value();
         QVERIFY(contenu.endsWith("\r\n9999 /p.jpg\r\n"));
-        QCOMPARE(LireLignesAlbum(contenu).size(), MaxPhotosFichierAlbum);
-        QVERIFY(RefusAlbum(photos).isEmpty());
+        QCOMPARE(lireLignesAlbum(contenu).size(), MaxPhotosFichierAlbum);
+        QVERIFY(refusAlbum(photos).isEmpty());
 
         photos << QStringLiteral("/q.jpg");
-        QVERIFY(!EcrireLignesAlbum(photos));
-        QVERIFY(RefusAlbum(photos).contains(QStringLiteral("10001 photos")));
-        QVERIFY(!EcrireLignesAlbum({QStringLiteral("/a\r0001 /b.jpg")}));
+        QVERIFY(!ecrireLignesAlbum(photos));
+        QVERIFY(refusAlbum(photos).contains(QStringLiteral("10001 photos")));
+        QVERIFY(!ecrireLignesAlbum({QStringLiteral("/a\r0001 /b.jpg")}));
     }
 
     // Our table against the system's conversion, where the Qt build offers one.
@@ -158,7 +158,7 @@ void TestFormatAlbum::lectureFichier() {
         QVERIFY(QDir().mkpath(chemin));
     if (nom == u"fifo.alb")
         QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
-    const std::optional<QByteArray> lu = LireFichierAlbum(chemin);
+    const std::optional<QByteArray> lu = lireFichierAlbum(chemin);
     QCOMPARE(lu.has_value(), lisible);
     if (lisible)
         QCOMPARE(*lu, contenu);

@@ -6,7 +6,6 @@
 #include "samples.h"
 #include "saver/ss.h"
 #include "settings/reglages.h"
-#include "startup/lignecommande.h"
 #include "startup/module1.h"
 
 #include <QTemporaryDir>
@@ -34,59 +33,6 @@ private slots:
         QCOMPARE(m_paths.size(), 3);
     }
 
-    void modeDe_data() {
-        QTest::addColumn<QString>("ligne");
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("/s") << "/s"
-                            << "/S";
-        QTest::newRow("/S") << "/S"
-                            << "/S";
-        QTest::newRow("/s 99") << "/s 99"
-                               << "/S";
-        QTest::newRow("leading blank") << " /S 123"
-                                       << "/S";
-        QTest::newRow("/c:1234") << " /c:1234"
-                                 << "/C";
-        QTest::newRow("/p 1234") << "/p 1234"
-                                 << "/P";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("one character") << "/"
-                                       << "/";
-        QTest::newRow("blank second") << "a b"
-                                      << "A";
-        QTest::newRow("unknown") << "-x"
-                                 << "-X";
-    }
-    void modeDe() {
-        QFETCH(QString, ligne);
-        QFETCH(QString, mode);
-        QCOMPARE(ModeDe(ligne), mode);
-    }
-
-    void fenetreApercu_data() {
-        QTest::addColumn<QString>("ligne");
-        QTest::addColumn<qulonglong>("fenetre"); // 0: none
-        QTest::newRow("decimal") << "/p 1234" << 1234ull;
-        QTest::newRow("colon") << "/p:1234" << 1234ull;
-        QTest::newRow("hexadecimal") << "/P 0x1a00003" << 0x1a00003ull;
-        QTest::newRow("upper-case hex") << "/P 0X1A" << 0x1aull;
-        QTest::newRow("trailing text") << "/p 77abc" << 77ull;
-        QTest::newRow("several blanks") << "/p    42" << 42ull;
-        QTest::newRow("no number") << "/p" << 0ull;
-        QTest::newRow("text") << "/p abc" << 0ull;
-        QTest::newRow("zero") << "/p 0" << 0ull;
-        QTest::newRow("bare 0x") << "/p 0x" << 0ull;
-    }
-    void fenetreApercu() {
-        QFETCH(QString, ligne);
-        QFETCH(qulonglong, fenetre);
-        const auto f = FenetreApercu(ligne);
-        QCOMPARE(f.has_value(), fenetre != 0);
-        if (f)
-            QCOMPARE(qulonglong(*f), fenetre);
-    }
-
     // Every start that goes on clears the record of the applied wallpaper; a start that finds
     // another instance leaves it.
     void wallTempEtInstances_data() {
@@ -95,16 +41,16 @@ private slots:
         QTest::addColumn<bool>("continuer");
         QTest::addColumn<bool>("wallTempEfface");
         QTest::newRow("/S") << "/S" << false << true << true;
-        QTest::newRow("/S, another instance") << "/S" << true << false << false;
+        QTest::newRow("/S, autre instance") << "/S" << true << false << false;
         QTest::newRow("/P") << "/p 77" << false << true << true;
-        QTest::newRow("/P, another instance") << "/p 77" << true << false << false;
-        QTest::newRow("/P, no window") << "/p 78" << false << false << false;
-        QTest::newRow("/P, no number") << "/p" << false << false << false;
+        QTest::newRow("/P, autre instance") << "/p 77" << true << false << false;
+        QTest::newRow("/P, sans fenêtre") << "/p 78" << false << false << false;
+        QTest::newRow("/P, sans nombre") << "/p" << false << false << false;
         QTest::newRow("/C") << "/c" << false << true << true;
-        QTest::newRow("/C, another instance") << "/c" << true << true << true;
-        QTest::newRow("no argument") << "" << false << false << true;
-        QTest::newRow("no argument, another instance") << "" << true << false << false;
-        QTest::newRow("unknown") << "/x" << false << false << true;
+        QTest::newRow("/C, autre instance") << "/c" << true << true << true;
+        QTest::newRow("sans argument") << "" << false << false << true;
+        QTest::newRow("sans argument, autre instance") << "" << true << false << false;
+        QTest::newRow("inconnu") << "/x" << false << false << true;
     }
     void wallTempEtInstances() {
         QFETCH(QString, ligne);
@@ -148,16 +94,16 @@ private slots:
         QTest::addColumn<QString>("position");
         QTest::addColumn<bool>("avecTitre");
         QTest::addColumn<int>("alignement");
-        QTest::newRow("titles on, top") << "0"
-                                        << "0" << true << 6;
-        QTest::newRow("titles on, bottom") << "0"
-                                           << "1" << true << 8;
-        QTest::newRow("titles off") << "1"
-                                    << "0" << false << 6;
-        QTest::newRow("defaults") << ""
-                                  << "" << false << 6;
-        QTest::newRow("other number counts as 1") << "5"
-                                                  << "2" << false << 8;
+        QTest::newRow("titres, en haut") << "0"
+                                         << "0" << true << 6;
+        QTest::newRow("titres, en bas") << "0"
+                                        << "1" << true << 8;
+        QTest::newRow("sans titres") << "1"
+                                     << "0" << false << 6;
+        QTest::newRow("valeurs par défaut") << ""
+                                            << "" << false << 6;
+        QTest::newRow("autre nombre compté comme 1") << "5"
+                                                     << "2" << false << 8;
     }
     void pleinEcranPremierePhoto() {
         QFETCH(QString, titre);
@@ -210,9 +156,9 @@ private slots:
     // Empty list: nothing to show, no title; a missing file keeps the empty picture.
     void rienAMontrer_data() {
         QTest::addColumn<QStringList>("album");
-        QTest::newRow("empty album") << QStringList();
-        QTest::newRow("missing file") << QStringList{QStringLiteral("/nulle/part.jpg")};
-        QTest::newRow("not a picture") << QStringList{QStringLiteral(__FILE__)};
+        QTest::newRow("album vide") << QStringList();
+        QTest::newRow("fichier absent") << QStringList{QStringLiteral("/nulle/part.jpg")};
+        QTest::newRow("pas une image") << QStringList{QStringLiteral(__FILE__)};
     }
     void rienAMontrer() {
         QFETCH(QStringList, album);
@@ -244,8 +190,8 @@ private slots:
     // event loop, which then ends at once instead of running the show.
     void finDemandeeAvantLaBoucle_data() {
         QTest::addColumn<QString>("ligne");
-        QTest::newRow("full screen") << "/S";
-        QTest::newRow("host window") << "-window-id 0x2a";
+        QTest::newRow("plein écran") << "/S";
+        QTest::newRow("fenêtre de l'hôte") << "-window-id 0x2a";
     }
     void finDemandeeAvantLaBoucle() {
         QFETCH(QString, ligne);
@@ -254,7 +200,7 @@ private slots:
         t.windowHost.windows.insert(0x2a, QSize(320, 240));
         Module1 m({}, {}); // ends the event loop, as in the program
         TerminationSignals termination;
-        connect(&termination, &TerminationSignals::requested, [&m] { m.FinProgramme(); });
+        connect(&termination, &TerminationSignals::requested, [&m] { m.finProgramme(); });
         QCOMPARE(::raise(SIGTERM), 0);
         Demarrage d(t.services, m);
         QCOMPARE(d.Main(ligne), Demarrage::Suite::Continuer);

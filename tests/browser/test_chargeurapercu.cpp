@@ -1,7 +1,7 @@
 // The preview loader: only the latest request is answered, on the UI thread, with the picture
 // decoded at the size of its place.
 #include "browser/chargeurapercu.h"
-#include "platform/pictures.h"
+#include "pictures/qtpictures.h"
 #include "samples.h"
 #include "vignettes/ajustement.h"
 
@@ -50,7 +50,7 @@ private slots:
             return;
         }
         const QSize naturelle = m_pictures.size(chemin);
-        const QRectF place = Ajustement::AjusterDansCadre(QSizeF(naturelle) * 15, m_cadre, 500);
+        const QRectF place = Ajustement::ajusterDansCadre(QSizeF(naturelle) * 15, m_cadre, 500);
         QCOMPARE(pret[0][2].toRectF(), place);
         const QSize taille = (place.size() / 15).toSize();
         QVERIFY(qAbs(image.width() - taille.width()) <= 1);

@@ -1,6 +1,6 @@
 #include "browser/grillevignettes.h"
-#include "controls/twips.h"
-#include "platform/pictures.h"
+#include "decor/twips.h"
+#include "pictures/qtpictures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -79,11 +79,14 @@ void TestGrilleVignettes::souris_data() {
     QTest::addColumn<bool>("deuxFois");
     QTest::addColumn<QList<int>>("clics");
     QTest::addColumn<int>("menus");
-    QTest::newRow("left on a cell") << 2 << Qt::LeftButton << false << QList<int>{2} << 0;
-    QTest::newRow("double click is one click") << 1 << Qt::LeftButton << true << QList<int>{1} << 0;
-    QTest::newRow("right on a cell") << 4 << Qt::RightButton << false << QList<int>{} << 1;
-    QTest::newRow("left between cells") << -1 << Qt::LeftButton << false << QList<int>{} << 0;
-    QTest::newRow("right between cells") << -1 << Qt::RightButton << false << QList<int>{} << 0;
+    QTest::newRow("gauche sur une cellule") << 2 << Qt::LeftButton << false << QList<int>{2} << 0;
+    QTest::newRow("double clic compté comme un clic")
+        << 1 << Qt::LeftButton << true << QList<int>{1} << 0;
+    QTest::newRow("droit sur une cellule") << 4 << Qt::RightButton << false << QList<int>{} << 1;
+    QTest::newRow("gauche entre les cellules")
+        << -1 << Qt::LeftButton << false << QList<int>{} << 0;
+    QTest::newRow("droit entre les cellules")
+        << -1 << Qt::RightButton << false << QList<int>{} << 0;
 }
 
 void TestGrilleVignettes::souris() {

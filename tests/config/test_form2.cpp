@@ -1,10 +1,10 @@
 // The dialog as it opens, from the settings it finds, and its options as the user sets them.
 #include "bancform2.h"
 #include "config/form2.h"
-#include "controls/decor.h"
 #include "controls/gaugepanel.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
+#include "decor/decor.h"
 #include "wallpaper/imagesjour.h"
 
 #include <QComboBox>
@@ -81,9 +81,9 @@ void TestForm2::premierLancement() {
             vignettesDe(f)->isHidden() && !listeS(f)->isHidden());
     QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->maskColor(), QColor(47, 55, 47));
     QCOMPARE(controle<PictureButton>(f, QStringLiteral("Valider"))->pictureDown(),
-             ImagesJour::images(Decor::FondPanneau).last());
+             ImagesJour::images(Decor::fondPanneau).last());
     QCOMPARE(controle<PictureButton>(f, QStringLiteral("Sel"))->pictureStored(),
-             ImagesJour::images(Decor::FondPanneau).first());
+             ImagesJour::images(Decor::fondPanneau).first());
     for (int i = 0; i < 6; ++i)
         QCOMPARE(bouton(f, i)->pictureUp(), Decor::imagesCommande(i).first());
 }
@@ -95,30 +95,30 @@ void TestForm2::optionsEnregistrees_data() {
     QTest::addColumn<int>("vitesse");
     QTest::addColumn<int>("tit");
     QTest::addColumn<int>("pos");
-    QTest::newRow("in range, titles on") << "3"
-                                         << "0"
-                                         << "1" << 3 << 0 << 1;
-    QTest::newRow("immediate, titles off") << "0"
-                                           << "1"
-                                           << "1" << 0 << 1 << 1;
-    QTest::newRow("blanks around") << " 5 "
+    QTest::newRow("dans les bornes, titres") << "3"
+                                             << "0"
+                                             << "1" << 3 << 0 << 1;
+    QTest::newRow("immédiate, sans titres") << "0"
+                                            << "1"
+                                            << "1" << 0 << 1 << 1;
+    QTest::newRow("blancs autour") << " 5 "
                                    << " 0"
                                    << "0 " << 5 << 0 << 0;
-    QTest::newRow("too large") << "8"
-                               << "2"
-                               << "2" << 7 << 1 << 0;
-    QTest::newRow("negative") << "-1"
-                              << "-1"
-                              << "-1" << 7 << 1 << 0;
-    QTest::newRow("not numbers") << "vite"
-                                 << "oui"
-                                 << "x" << 7 << 1 << 0;
-    QTest::newRow("empty values") << ""
-                                  << ""
-                                  << "" << 7 << 1 << 0;
-    QTest::newRow("decimals") << "2.5"
-                              << "0.0"
-                              << "1e0" << 7 << 1 << 0;
+    QTest::newRow("trop grand") << "8"
+                                << "2"
+                                << "2" << 7 << 1 << 0;
+    QTest::newRow("négatif") << "-1"
+                             << "-1"
+                             << "-1" << 7 << 1 << 0;
+    QTest::newRow("pas des nombres") << "vite"
+                                     << "oui"
+                                     << "x" << 7 << 1 << 0;
+    QTest::newRow("valeurs vides") << ""
+                                   << ""
+                                   << "" << 7 << 1 << 0;
+    QTest::newRow("décimales") << "2.5"
+                               << "0.0"
+                               << "1e0" << 7 << 1 << 0;
 }
 
 // A stored value that is not a valid index falls back to the default and is stored again valid.
@@ -147,9 +147,9 @@ void TestForm2::optionsEnregistrees() {
 void TestForm2::aujourdhuiDansJour_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("jour");
-    QTest::newRow("Sunday") << QDate(2026, 12, 6) << "Dimanche";
-    QTest::newRow("Wednesday") << QDate(2026, 12, 9) << "Mercredi";
-    QTest::newRow("Saturday") << QDate(2026, 12, 12) << "Samedi";
+    QTest::newRow("dimanche") << QDate(2026, 12, 6) << "Dimanche";
+    QTest::newRow("mercredi") << QDate(2026, 12, 9) << "Mercredi";
+    QTest::newRow("samedi") << QDate(2026, 12, 12) << "Samedi";
 }
 
 void TestForm2::aujourdhuiDansJour() {
@@ -171,22 +171,22 @@ void TestForm2::albumRouvertSeulementAvecListe_data() {
     QTest::addColumn<QString>("titre");
     QTest::addColumn<QString>("fichier");
     // Not reopened, but photos added to it are changes of that album.
-    QTest::newRow("empty list") << false << "VACANCES"
+    QTest::newRow("liste vide") << false << "VACANCES"
                                 << "/albums/"
                                 << "VACANCES"
                                 << "/albums/VACANCES.alb";
-    QTest::newRow("named album") << true << "VACANCES"
+    QTest::newRow("album nommé") << true << "VACANCES"
                                  << "/albums/"
                                  << "VACANCES"
                                  << "/albums/VACANCES.alb";
-    QTest::newRow("blank name") << true << "   "
-                                << "/albums/"
-                                << ""
-                                << "/albums/.alb";
-    QTest::newRow("no folder: program folder") << true << "NOEL"
-                                               << ""
-                                               << "NOEL"
-                                               << "/opt/lumivane/NOEL.alb";
+    QTest::newRow("nom blanc") << true << "   "
+                               << "/albums/"
+                               << ""
+                               << "/albums/.alb";
+    QTest::newRow("sans dossier : dossier du programme") << true << "NOEL"
+                                                         << ""
+                                                         << "NOEL"
+                                                         << "/opt/lumivane/NOEL.alb";
 }
 
 void TestForm2::albumRouvertSeulementAvecListe() {

@@ -3,8 +3,8 @@
 #include "bancform2.h"
 #include "config/form2.h"
 #include "controls/captionpanel.h"
-#include "controls/decor.h"
 #include "controls/picturebutton.h"
+#include "decor/decor.h"
 
 #include <QLabel>
 #include <QListWidget>

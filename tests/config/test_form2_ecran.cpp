@@ -52,26 +52,26 @@ void TestForm2Ecran::initTestCase() {
 void TestForm2Ecran::controlesALeurPlace_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QRect>("place"); // in the window, in pixels
-    QTest::newRow("background") << "SSSplash1" << pixels(0, 0, 11655, 8040);
-    QTest::newRow("title") << "Titre" << pixels(1440, 120, 5895, 255);
-    QTest::newRow("close") << "Menu1" << pixels(11160, 480, 255, 270);
-    QTest::newRow("Album icon") << "Boutons0" << pixels(240, 600, 975, 795);
-    QTest::newRow("Album caption") << "TBoutons0" << pixels(240, 1370, 975, 255);
-    QTest::newRow("save icon") << "Boutons3" << pixels(280, 1650, 975, 750);
-    QTest::newRow("save caption") << "TBoutons3" << pixels(240, 2415, 1000, 420);
-    QTest::newRow("Web caption") << "TBoutons5" << pixels(240, 7080, 975, 255);
-    QTest::newRow("album frame") << "SSFrame3" << pixels(1300, 420, 6430, 375);
-    QTest::newRow("gauge") << "PB" << pixels(1300 + 3360, 420 + 90, 2895, 195);
-    QTest::newRow("album list") << "ListeS" << pixels(1320, 800, 6400, 6465);
+    QTest::newRow("fond") << "SSSplash1" << pixels(0, 0, 11655, 8040);
+    QTest::newRow("titre") << "Titre" << pixels(1440, 120, 5895, 255);
+    QTest::newRow("fermer") << "Menu1" << pixels(11160, 480, 255, 270);
+    QTest::newRow("icône Album") << "Boutons0" << pixels(240, 600, 975, 795);
+    QTest::newRow("légende Album") << "TBoutons0" << pixels(240, 1370, 975, 255);
+    QTest::newRow("icône enregistrer") << "Boutons3" << pixels(280, 1650, 975, 750);
+    QTest::newRow("légende enregistrer") << "TBoutons3" << pixels(240, 2415, 1000, 420);
+    QTest::newRow("légende Web") << "TBoutons5" << pixels(240, 7080, 975, 255);
+    QTest::newRow("cadre de l'album") << "SSFrame3" << pixels(1300, 420, 6430, 375);
+    QTest::newRow("jauge") << "PB" << pixels(1300 + 3360, 420 + 90, 2895, 195);
+    QTest::newRow("liste de l'album") << "ListeS" << pixels(1320, 800, 6400, 6465);
     QTest::newRow("options") << "SSPanel1" << pixels(8040, 960, 3255, 1860);
-    QTest::newRow("speeds") << "Combo1" << pixels(8040 + 30, 960 + 240, 1890, 1590);
-    QTest::newRow("title on") << "Tit0" << pixels(8040 + 1920, 960 + 480, 720, 255);
-    QTest::newRow("bottom") << "Position1" << pixels(8040 + 1920, 960 + 1440, 1335, 240);
-    QTest::newRow("weekdays") << "SSPanel4" << pixels(8040, 2880, 3255, 1215);
-    QTest::newRow("day list") << "Jour" << pixels(8040 + 720, 2880 + 120, 1215, 315);
-    QTest::newRow("remove caption") << "TDevalider" << pixels(8040 + 50, 2880 + 670, 1065, 255);
-    QTest::newRow("preview frame") << "Cadre" << pixels(8040, 4200, 3255, 2775);
-    QTest::newRow("about") << "APropos" << pixels(8040, 960, 3255, 3200);
+    QTest::newRow("vitesses") << "Combo1" << pixels(8040 + 30, 960 + 240, 1890, 1590);
+    QTest::newRow("titre affiché") << "Tit0" << pixels(8040 + 1920, 960 + 480, 720, 255);
+    QTest::newRow("en bas") << "Position1" << pixels(8040 + 1920, 960 + 1440, 1335, 240);
+    QTest::newRow("jours de la semaine") << "SSPanel4" << pixels(8040, 2880, 3255, 1215);
+    QTest::newRow("liste des jours") << "Jour" << pixels(8040 + 720, 2880 + 120, 1215, 315);
+    QTest::newRow("légende enlever") << "TDevalider" << pixels(8040 + 50, 2880 + 670, 1065, 255);
+    QTest::newRow("cadre de l'aperçu") << "Cadre" << pixels(8040, 4200, 3255, 2775);
+    QTest::newRow("à propos") << "APropos" << pixels(8040, 960, 3255, 3200);
 }
 
 void TestForm2Ecran::controlesALeurPlace() {

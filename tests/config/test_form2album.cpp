@@ -3,7 +3,7 @@
 // message boxes.
 #include "atelieralbum.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 #include "fichiers.h"
 #include "samples.h"
 
@@ -44,16 +44,16 @@ void TestForm2Album::demarrage_data() {
     QTest::addColumn<bool>("fichierPresent");
     QTest::addColumn<QStringList>("liste");
     QTest::addColumn<QString>("titre");
-    QTest::newRow("empty store") << QStringList() << QStringList() << false << QStringList() << "";
-    QTest::newRow("the mirror, no album remembered")
-        << QStringList{"large", "haute"} << QStringList() << false << QStringList{"large", "haute"}
-        << "";
-    QTest::newRow("the remembered album replaces the mirror")
+    QTest::newRow("réglages vides")
+        << QStringList() << QStringList() << false << QStringList() << "";
+    QTest::newRow("le miroir, aucun album retenu") << QStringList{"large", "haute"} << QStringList()
+                                                   << false << QStringList{"large", "haute"} << "";
+    QTest::newRow("l'album retenu remplace le miroir")
         << QStringList{"large", "haute"} << QStringList{"petite", "large"} << true
         << QStringList{"petite", "large"} << "NOEL";
-    QTest::newRow("the remembered album's file is gone: the list stays")
+    QTest::newRow("fichier de l'album retenu disparu : la liste reste")
         << QStringList{"large"} << QStringList{"petite"} << false << QStringList{"large"} << "NOEL";
-    QTest::newRow("an empty list stays the remembered album's")
+    QTest::newRow("une liste vide reste celle de l'album retenu")
         << QStringList() << QStringList{"petite"} << true << QStringList() << "NOEL";
 }
 
@@ -76,12 +76,12 @@ void TestForm2Album::demarrage() {
     if (liste.isEmpty()) {
         QCOMPARE(ligneCourante(listeS(f)), -1);
         // The marker set for the list loaded first stays.
-        QCOMPARE(vignettesDe(f)->TagIm0(), miroir.isEmpty() ? QString() : QStringLiteral("0"));
+        QCOMPARE(vignettesDe(f)->tagIm0(), miroir.isEmpty() ? QString() : QStringLiteral("0"));
         if (miroir.isEmpty())
             QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     } else {
         QCOMPARE(ligneCourante(listeS(f)), 0);
-        QCOMPARE(vignettesDe(f)->TagIm0(), QStringLiteral("0"));
+        QCOMPARE(vignettesDe(f)->tagIm0(), QStringLiteral("0"));
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
         QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     }
@@ -91,14 +91,14 @@ void TestForm2Album::clicDansLaListe_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<bool>("apercu");  // false: the placeholder
     QTest::addColumn<QRectF>("place"); // twips; the placeholder keeps the place of the photo before
-    QTest::newRow("wide: 2755 wide") << "large" << true << QRectF(8290, 4554, 2755, 2066.25);
-    QTest::newRow("high: 2275 high") << "haute" << true << QRectF(8814, 4450, 1706.25, 2275);
-    QTest::newRow("fits: natural size") << "petite" << true << QRectF(8917, 4987, 1500, 1200);
-    QTest::newRow("missing file") << "absente" << false << QRectF(8917, 4987, 1500, 1200);
-    QTest::newRow("not a picture") << "texte" << false << QRectF(8917, 4987, 1500, 1200);
-    QTest::newRow("a folder named as a file")
+    QTest::newRow("large : 2755 de large") << "large" << true << QRectF(8290, 4554, 2755, 2066.25);
+    QTest::newRow("haute : 2275 de haut") << "haute" << true << QRectF(8814, 4450, 1706.25, 2275);
+    QTest::newRow("tient : taille naturelle") << "petite" << true << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("fichier absent") << "absente" << false << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("pas une image") << "texte" << false << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("un dossier nommé comme un fichier")
         << "dossier" << false << QRectF(8917, 4987, 1500, 1200);
-    QTest::newRow("a FIFO") << "fifo" << false << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("une FIFO") << "fifo" << false << QRectF(8917, 4987, 1500, 1200);
 }
 
 // The first entry is previewed at start; a click on another previews it, or shows the

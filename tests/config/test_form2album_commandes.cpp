@@ -39,8 +39,8 @@ void TestForm2AlbumCommandes::commandePhotos_data() {
     QTest::addColumn<QString>("titre");
     const QString deux =
         m_a.dossier() + Nul + QStringLiteral("haute.gif") + Nul + QStringLiteral("petite.bmp");
-    QTest::newRow("cancelled") << "" << QList<bool>() << QStringList{"large"} << "NOEL";
-    QTest::newRow("added to the album")
+    QTest::newRow("annulé") << "" << QList<bool>() << QStringList{"large"} << "NOEL";
+    QTest::newRow("ajoutées à l'album")
         << deux << QList<bool>{false} << QStringList{"large", "haute", "petite"} << "NOEL";
 }
 
@@ -68,9 +68,9 @@ void TestForm2AlbumCommandes::commandeAlbum_data() {
     QTest::addColumn<QStringList>("photos");
     QTest::addColumn<QStringList>("liste");
     QTest::addColumn<QString>("titre");
-    QTest::newRow("cancelled") << "" << QStringList() << QStringList{"large"} << "NOEL";
-    QTest::newRow("an album of two") << "voyage.alb" << QStringList{"haute", "petite"}
-                                     << QStringList{"haute", "petite"} << "VOYAGE";
+    QTest::newRow("annulé") << "" << QStringList() << QStringList{"large"} << "NOEL";
+    QTest::newRow("un album de deux") << "voyage.alb" << QStringList{"haute", "petite"}
+                                      << QStringList{"haute", "petite"} << "VOYAGE";
 }
 
 void TestForm2AlbumCommandes::commandeAlbum() {
@@ -91,7 +91,7 @@ void TestForm2AlbumCommandes::commandeAlbum() {
     verifierListe(b, m_a.chemins(liste));
     QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(), titre);
     QCOMPARE(vignettesDe(f)->ArretChargement(), !choix.isEmpty());
-    QCOMPARE(vignettesDe(f)->TagIm0(), choix.isEmpty() ? QString() : QStringLiteral("0"));
+    QCOMPARE(vignettesDe(f)->tagIm0(), choix.isEmpty() ? QString() : QStringLiteral("0"));
     if (choix.isEmpty()) {
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(),
                  m_a[QStringLiteral("large")]);
@@ -104,8 +104,8 @@ void TestForm2AlbumCommandes::commandeAlbum() {
 void TestForm2AlbumCommandes::commandeEnregistrer_data() {
     QTest::addColumn<bool>("oui");
     QTest::addColumn<QString>("titre");
-    QTest::newRow("saved") << true << "VOYAGE";
-    QTest::newRow("not confirmed") << false << "";
+    QTest::newRow("enregistré") << true << "VOYAGE";
+    QTest::newRow("non confirmé") << false << "";
 }
 
 void TestForm2AlbumCommandes::commandeEnregistrer() {
@@ -132,13 +132,14 @@ void TestForm2AlbumCommandes::boutonFermer_data() {
     QTest::addColumn<bool>("inscriptible");
     QTest::addColumn<int>("fins");
     QTest::addColumn<bool>("gestionnaire"); // closed by the window manager (Alt+F4, taskbar)
-    QTest::newRow("no changes: no question") << false << true << true << 1 << false;
-    QTest::newRow("changes, No: ends unsaved") << true << false << true << 1 << false;
-    QTest::newRow("changes, Yes: saved, then ends") << true << true << true << 1 << false;
-    QTest::newRow("changes, Yes, the file cannot be written: stays open")
+    QTest::newRow("sans changement : aucune question") << false << true << true << 1 << false;
+    QTest::newRow("changements, Non : fin sans enregistrer") << true << false << true << 1 << false;
+    QTest::newRow("changements, Oui : enregistré, puis fin") << true << true << true << 1 << false;
+    QTest::newRow("changements, Oui, fichier non inscriptible : reste ouvert")
         << true << true << false << 0 << false;
-    QTest::newRow("window manager: saved, then ends") << true << true << true << 1 << true;
-    QTest::newRow("window manager, the file cannot be written: stays open")
+    QTest::newRow("gestionnaire de fenêtres : enregistré, puis fin")
+        << true << true << true << 1 << true;
+    QTest::newRow("gestionnaire de fenêtres, fichier non inscriptible : reste ouvert")
         << true << true << false << 0 << true;
 }
 
@@ -155,7 +156,7 @@ void TestForm2AlbumCommandes::boutonFermer() {
     Form2& f = b.montrer();
     QStringList attendue = m_a.chemins({QStringLiteral("large")});
     if (modifie) {
-        // Photos added to the album are the change a user makes.
+        // photos added to the album are the change a user makes.
         choisir(b, {m_a[QStringLiteral("petite")]});
         repondre(b, {false});
         cliquer(bouton(f, 1));
@@ -181,7 +182,7 @@ void TestForm2AlbumCommandes::boutonFermer() {
     if (!inscriptible) {
         QCOMPARE(b.ts.prompts.kinds.last(), QStringLiteral("notice"));
         QVERIFY(f.etat().AlbumModifie);
-        QCOMPARE(LireMiroir(b.ts.settings), attendue);
+        QCOMPARE(ChargerPhotos(b.ts.settings), attendue);
     }
 }
 

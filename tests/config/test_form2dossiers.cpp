@@ -42,7 +42,7 @@ private slots:
         BancForm2 b;
         b.ts.files.results << dossier;
         Form2& f = b.montrer();
-        listeDe(f)->AjouterPhotos();
+        listeDe(f)->ajouterPhotos();
         QCOMPARE(b.lire(QStringLiteral("Liste de Fichiers"), QStringLiteral("Fichier 0")), dossier);
         QCOMPARE(b.lire(QStringLiteral("Demarrage"), QStringLiteral("RepertoireExplore")),
                  tmp.path() + u'/');
@@ -56,7 +56,7 @@ private slots:
         QTRY_COMPARE(listeS(f)->toolTip(), photos[0]);
 
         // The grid shows each photo; a thumbnail previews its own and chooses the folder's line.
-        vignettesDe(f)->Panorama();
+        vignettesDe(f)->panorama();
         auto* grille = controle<GrilleVignettes>(f, QStringLiteral("SSSCroll"));
         QTRY_VERIFY(!grille->enConstruction());
         QCOMPARE(grille->nombre(), 3);
@@ -80,7 +80,7 @@ private slots:
         b.ts.files.results << QStringLiteral("/c.jpg");
         b.ts.prompts.answers << false; // not a new album
         Form2 f(b.services, b.dossierProgramme, [] {});
-        listeDe(f)->AjouterPhotos();
+        listeDe(f)->ajouterPhotos();
         QCOMPARE(entrees(listeS(f)), (QStringList{"/a.jpg", "/b.jpg", "/c.jpg"}));
         QTRY_VERIFY(!listeDe(f)->lectureEnCours());
         QCOMPARE(entrees(listeS(f)), (QStringList{"/a.jpg", "/b.jpg", "/c.jpg"}));

@@ -2,7 +2,7 @@
 #include "browser/grillevignettes.h"
 #include "controls/gaugepanel.h"
 #include "controls/picturebutton.h"
-#include "controls/twips.h"
+#include "decor/twips.h"
 #include "vignettes/cachevignettes.h"
 
 #include <QDir>
@@ -102,7 +102,7 @@ void TestForm2Panorama::panorama() {
     cliquer(grille->viewport(), Qt::LeftButton, centre(grille->cellule(3)));
     b.attendreApercu();
     QCOMPARE(ligneCourante(liste), 3);
-    QCOMPARE(place->TagIm0(), QStringLiteral("3"));
+    QCOMPARE(place->tagIm0(), QStringLiteral("3"));
     QCOMPARE(grille->surlignee(), 3);
     QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_album[3]);
 

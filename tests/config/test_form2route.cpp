@@ -73,7 +73,7 @@ void TestForm2Route::ajouterEnregistrerRouvrir() {
         repondreAuDialogue(QStringLiteral("\"plage.jpg\" \"phare.gif\" \"port.bmp\""));
         cliquer(legende(f, 1));
         QCOMPARE(entrees(listeS(f)), photos);
-        QCOMPARE(LireMiroir(r.ts.settings), photos);
+        QCOMPARE(ChargerPhotos(r.ts.settings), photos);
         cliquerEntree(listeS(f), 1);
         QTRY_COMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), photos[1]);
 

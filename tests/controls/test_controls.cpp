@@ -1,9 +1,9 @@
 #include "controls/fonts.h"
 #include "controls/imagelist.h"
-#include "controls/motsurligne.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebutton.h"
 #include "controls/transitionpanel.h"
+#include "decor/motsurligne.h"
 
 #include <QPainter>
 #include <QSignalSpy>
@@ -38,9 +38,9 @@ void TestControls::protocolePression_data() {
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<int>("clicks");
-    QTest::newRow("click inside") << true << QPoint(10, 10) << 1;
-    QTest::newRow("released outside") << true << QPoint(200, 200) << 0;
-    QTest::newRow("disabled") << false << QPoint(10, 10) << 0;
+    QTest::newRow("clic dedans") << true << QPoint(10, 10) << 1;
+    QTest::newRow("relâché dehors") << true << QPoint(200, 200) << 0;
+    QTest::newRow("désactivé") << false << QPoint(10, 10) << 0;
 }
 
 // A click sets the pressed state before the click event, which carries it.
@@ -84,9 +84,9 @@ void TestControls::masque_data() {
     QTest::addColumn<QColor>("pixel");
     QTest::addColumn<QColor>("mask");
     QTest::addColumn<bool>("drawn");
-    QTest::newRow("mask colour hidden") << QColor(47, 55, 47) << QColor(47, 55, 47) << false;
-    QTest::newRow("near colour kept") << QColor(47, 55, 48) << QColor(47, 55, 47) << true;
-    QTest::newRow("no mask") << QColor(47, 55, 47) << QColor() << true;
+    QTest::newRow("couleur de masque cachée") << QColor(47, 55, 47) << QColor(47, 55, 47) << false;
+    QTest::newRow("couleur voisine gardée") << QColor(47, 55, 48) << QColor(47, 55, 47) << true;
+    QTest::newRow("sans masque") << QColor(47, 55, 47) << QColor() << true;
 }
 
 void TestControls::masque() {
@@ -128,10 +128,10 @@ void TestControls::numerotationImageList_data() {
     QTest::addColumn<int>("k");
     QTest::addColumn<QColor>("expected"); // invalid: the empty picture
     QTest::newRow("0") << 0 << QColor();
-    QTest::newRow("first") << 1 << QColor(Qt::red);
-    QTest::newRow("third") << 3 << QColor(Qt::blue);
-    QTest::newRow("past the end") << 4 << QColor();
-    QTest::newRow("negative") << -1 << QColor();
+    QTest::newRow("premier") << 1 << QColor(Qt::red);
+    QTest::newRow("troisième") << 3 << QColor(Qt::blue);
+    QTest::newRow("après la fin") << 4 << QColor();
+    QTest::newRow("négatif") << -1 << QColor();
 }
 
 void TestControls::numerotationImageList() {
@@ -175,9 +175,9 @@ void TestControls::groupesDOptionsParParent() {
 void TestControls::motSurLigne_data() {
     QTest::addColumn<QString>("ligne"); // the word's mark is %1
     QTest::addColumn<QString>("mot");
-    QTest::newRow("long word") << "Ce %1 peut être copié et" << QStringLiteral("Freeware");
-    QTest::newRow("before a full stop") << "qu'il est %1." << QStringLiteral("gratuit");
-    QTest::newRow("no mark") << "donné librement" << QStringLiteral("Freeware");
+    QTest::newRow("mot long") << "Ce %1 peut être copié et" << QStringLiteral("Freeware");
+    QTest::newRow("avant un point") << "qu'il est %1." << QStringLiteral("gratuit");
+    QTest::newRow("sans marque") << "donné librement" << QStringLiteral("Freeware");
 }
 
 // The word stands where it would in the sentence: blanks only in its hole, and the spacing on
@@ -186,7 +186,7 @@ void TestControls::motSurLigne() {
     QFETCH(QString, ligne);
     QFETCH(QString, mot);
     const QFontMetrics fm(dialogFont());
-    const MotSurLigne m = PoserMot(ligne, QStringLiteral("%1"), mot, fm);
+    const MotSurLigne m = poserMot(ligne, QStringLiteral("%1"), mot, fm);
     const qsizetype at = ligne.indexOf(QStringLiteral("%1"));
     if (at < 0) {
         QVERIFY(m.gauche == -1 && m.ligne == ligne);

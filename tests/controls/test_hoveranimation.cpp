@@ -15,12 +15,12 @@ void TestHoverAnimation::suitesDImages_data() {
     QTest::addColumn<int>("images");
     QTest::addColumn<int>("depart");
     QTest::addColumn<QList<int>>("etapes");
-    QTest::newRow("command bar") << 6 << 0 << QList<int>{1, 2, 3, 4, 5, 1, 2};
-    QTest::newRow("wallpaper buttons") << 5 << 0 << QList<int>{1, 2, 3, 4, 1, 2};
-    QTest::newRow("resumes from any frame") << 6 << 4 << QList<int>{5, 1};
-    QTest::newRow("counter beyond the list") << 5 << 9 << QList<int>{1, 2};
-    QTest::newRow("one picture") << 1 << 0 << QList<int>{1, 1};
-    QTest::newRow("empty list") << 0 << 0 << QList<int>{1, 1};
+    QTest::newRow("barre de commandes") << 6 << 0 << QList<int>{1, 2, 3, 4, 5, 1, 2};
+    QTest::newRow("boutons des fonds") << 5 << 0 << QList<int>{1, 2, 3, 4, 1, 2};
+    QTest::newRow("reprend de n'importe quelle image") << 6 << 4 << QList<int>{5, 1};
+    QTest::newRow("compteur au-delà de la liste") << 5 << 9 << QList<int>{1, 2};
+    QTest::newRow("une image") << 1 << 0 << QList<int>{1, 1};
+    QTest::newRow("liste vide") << 0 << 0 << QList<int>{1, 1};
 }
 
 void TestHoverAnimation::suitesDImages() {

@@ -150,8 +150,8 @@ void TestShowE2E::pleinEcran() {
 void TestShowE2E::fenetreHote_data() {
     QTest::addColumn<QString>("facon");
     QTest::addColumn<bool>("finParSignal");
-    QTest::newRow("-window-id hexadecimal, SIGTERM") << "hex" << true;
-    QTest::newRow("-window-id decimal, fenetre detruite") << "dec" << false;
+    QTest::newRow("-window-id hexadécimal, SIGTERM") << "hex" << true;
+    QTest::newRow("-window-id décimal, fenêtre détruite") << "dec" << false;
     QTest::newRow("XSCREENSAVER_WINDOW, SIGTERM") << "variable" << true;
 }
 
@@ -231,10 +231,10 @@ void TestShowE2E::finPendantLeDemarrage_data() {
     QTest::addColumn<int>("delaiMs");
     QTest::addColumn<bool>("parSignal"); // false: the host's window is destroyed
     const QStringList plein{QStringLiteral("/S")};
-    QTest::newRow("/S, SIGTERM at 150 ms") << plein << 150 << true;
-    QTest::newRow("/S, SIGTERM at 1 s") << plein << 1000 << true;
-    QTest::newRow("-root, SIGTERM at 1 s") << QStringList{QStringLiteral("-root")} << 1000 << true;
-    QTest::newRow("-window-id, window gone at 1 s")
+    QTest::newRow("/S, SIGTERM à 150 ms") << plein << 150 << true;
+    QTest::newRow("/S, SIGTERM à 1 s") << plein << 1000 << true;
+    QTest::newRow("-root, SIGTERM à 1 s") << QStringList{QStringLiteral("-root")} << 1000 << true;
+    QTest::newRow("-window-id, fenêtre disparue à 1 s")
         << QStringList{QStringLiteral("-window-id")} << 1000 << false;
 }
 

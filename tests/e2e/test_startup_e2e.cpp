@@ -165,8 +165,8 @@ private slots:
 
     void apercuALaTailleDeLaFenetre_data() {
         QTest::addColumn<bool>("hex");
-        QTest::newRow("decimal id") << false;
-        QTest::newRow("hexadecimal id") << true;
+        QTest::newRow("identifiant décimal") << false;
+        QTest::newRow("identifiant hexadécimal") << true;
     }
     void apercuALaTailleDeLaFenetre() {
         QFETCH(bool, hex);
@@ -192,8 +192,8 @@ private slots:
 
     void apercuSansFenetreTermine_data() {
         QTest::addColumn<QString>("ligne");
-        QTest::newRow("no number") << "/p";
-        QTest::newRow("no such window") << "/p 12345";
+        QTest::newRow("sans nombre") << "/p";
+        QTest::newRow("fenêtre inexistante") << "/p 12345";
     }
     void apercuSansFenetreTermine() {
         QFETCH(QString, ligne);

@@ -4,7 +4,7 @@
 
 #include "platform/inisettingsstore.h"
 #include "settings/reglages.h"
-#include "startup/commandeveille.h"
+#include "veille/commandeveille.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +41,7 @@ QStringList lancer(const QStringList& arguments) {
 bool veilleTourne() {
     qint64 pid = 0;
     QString hote, programme;
-    return VerrouVeille()->getLockInfo(&pid, &hote, &programme) &&
+    return verrouVeille()->getLockInfo(&pid, &hote, &programme) &&
            QFile::exists(QStringLiteral("/proc/%1").arg(pid));
 }
 

@@ -1,6 +1,6 @@
 #include "pilotedialogue.h"
 #include "platform/dialogfilechooser.h"
-#include "platform/traductionqt.h"
+#include "platform/qttranslation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,7 +40,7 @@ void TestFileChooser::initTestCase() {
     QVERIFY(m_dir.isValid());
     m_folder = m_dir.filePath(QStringLiteral("photos"));
     QVERIFY(QDir().mkpath(m_folder));
-    QVERIFY(QDir().mkpath(m_folder + QStringLiteral("/Noël")));
+    QVERIFY(QDir().mkpath(m_folder + QStringLiteral("/Noel")));
     for (const char* nom : {"a.jpg", "b.jpg", "c d.jpg", "vacances.alb"}) {
         QFile f(m_folder + u'/' + QLatin1String(nom));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -50,15 +50,16 @@ void TestFileChooser::initTestCase() {
 void TestFileChooser::filtresDeNoms_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("one entry") << "Album de photos|*.alb" << QStringList{"Album de photos (*.alb)"};
-    QTest::newRow("photo picker, with a blank after a pattern")
+    QTest::newRow("une entrée") << "Album de photos|*.alb"
+                                << QStringList{"Album de photos (*.alb)"};
+    QTest::newRow("choix de photos, un blanc après un motif")
         << "Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|Les images au format "
            "BMP|*.bmp |Les images au format gif|*.gif"
         << QStringList{"Les images au format JPG,GIF,BMP,JPEG (*.jpg *.gif *.bmp *.jpeg)",
                        "Les images au format BMP (*.bmp)", "Les images au format gif (*.gif)"};
-    QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("name without patterns") << "Rien|" << QStringList{};
-    QTest::newRow("dangling name") << "A|*.a|B" << QStringList{"A (*.a)"};
+    QTest::newRow("vide") << "" << QStringList{};
+    QTest::newRow("nom sans motifs") << "Rien|" << QStringList{};
+    QTest::newRow("nom isolé") << "A|*.a|B" << QStringList{"A (*.a)"};
 }
 
 void TestFileChooser::filtresDeNoms() {
@@ -70,9 +71,9 @@ void TestFileChooser::filtresDeNoms() {
 void TestFileChooser::resultatsOuvrir_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("parts"); // the result split at NUL; folder first
-    QTest::newRow("one file") << "b.jpg" << QStringList{"b.jpg"};
-    QTest::newRow("three files") << "\"c d.jpg\" \"a.jpg\" \"b.jpg\""
-                                 << QStringList{"", "c d.jpg", "a.jpg", "b.jpg"};
+    QTest::newRow("un fichier") << "b.jpg" << QStringList{"b.jpg"};
+    QTest::newRow("trois fichiers")
+        << "\"a.jpg\" \"b.jpg\" \"c d.jpg\"" << QStringList{"", "a.jpg", "b.jpg", "c d.jpg"};
 }
 
 void TestFileChooser::resultatsOuvrir() {
@@ -155,9 +156,9 @@ void TestFileChooser::enregistrerGardeNomEtDossier() {
 
 void TestFileChooser::annulerDonneVide_data() {
     QTest::addColumn<int>("mode");
-    QTest::newRow("open") << 0;
-    QTest::newRow("open several") << 1;
-    QTest::newRow("save") << 2;
+    QTest::newRow("ouvrir") << 0;
+    QTest::newRow("ouvrir plusieurs") << 1;
+    QTest::newRow("enregistrer") << 2;
 }
 
 void TestFileChooser::annulerDonneVide() {
@@ -177,7 +178,7 @@ void TestFileChooser::annulerDonneVide() {
 }
 
 void TestFileChooser::boutonsEnFrancais() {
-    QVERIFY(installerTraductionQt(*QCoreApplication::instance()));
+    QVERIFY(installQtTranslation(*QCoreApplication::instance()));
     QMessageBox box(QMessageBox::Question, QStringLiteral("Lumivane"), QStringLiteral("?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Retry);
     const auto texte = [&](QMessageBox::StandardButton b) {
@@ -196,8 +197,8 @@ void TestFileChooser::dossierChoisi_data() {
     QTest::addColumn<QString>("expected"); // under the folder shown
     QTest::newRow("le dossier affiché") << ""
                                         << "";
-    QTest::newRow("le dossier sélectionné") << "Noël"
-                                            << "/Noël";
+    QTest::newRow("le dossier sélectionné") << "Noel"
+                                            << "/Noel";
 }
 
 void TestFileChooser::dossierChoisi() {

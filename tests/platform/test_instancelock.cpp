@@ -1,3 +1,4 @@
+#include "fichiers.h"
 #include "platform/lockfileinstancelock.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,18 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         LockFileInstanceLock mine(m_dir.filePath(QStringLiteral("file/run/lumivane.lock")));
         QVERIFY(!mine.anotherInstanceRunning());
+    }
+
+    // In a full folder, neither a new lock nor a dead process's is another instance's.
+    void verrouImpossible() {
+        QLockFile neuf(m_dir.filePath(QStringLiteral("neuf.lock")));
+        QCOMPARE(limiteEcriture(0, [&] { return tryLockNow(neuf); }), LockOutcome::Unavailable);
+        auto holder = startHolder();
+        QVERIFY(holder);
+        ::kill(pid_t(holder->processId()), SIGKILL);
+        holder->waitForFinished();
+        QLockFile laisse(lockPath());
+        QCOMPARE(limiteEcriture(0, [&] { return tryLockNow(laisse); }), LockOutcome::Unavailable);
     }
 
     // A process that dies without cleaning up leaves its lock file; the next start takes it.

@@ -1,4 +1,5 @@
 #include "platform/inisettingsstore.h"
+#include "platform/settingsbatch.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -138,9 +139,9 @@ private slots:
     void ecritureRefusee_data() {
         QTest::addColumn<bool>("bloque");
         QTest::addColumn<bool>("enLot");
-        QTest::newRow("folder writable") << false << true;
-        QTest::newRow("folder blocked, batch") << true << true;
-        QTest::newRow("folder blocked, single write") << true << false;
+        QTest::newRow("dossier inscriptible") << false << true;
+        QTest::newRow("dossier bloqué, lot") << true << true;
+        QTest::newRow("dossier bloqué, écriture seule") << true << false;
     }
     void ecritureRefusee() {
         QFETCH(bool, bloque);
@@ -165,27 +166,27 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("blanks in names") << "Liste de Fichiers"
-                                         << "Fichier 10"
-                                         << "/p/a b.jpg";
+        QTest::newRow("blancs dans les noms") << "Liste de Fichiers"
+                                              << "Fichier 10"
+                                              << "/p/a b.jpg";
         QTest::newRow("accents") << "Param"
                                  << "Titre"
                                  << "Été à Noël – ça";
-        QTest::newRow("windows path") << "Demarrage"
-                                      << "RepertoireOpen"
-                                      << "C:\\Mes photos\\";
-        QTest::newRow("leading and trailing blanks") << "Param"
-                                                     << "X"
-                                                     << "  a  ";
-        QTest::newRow("ini syntax") << "Param"
-                                    << "Y"
-                                    << "a=b;c\"d[e]#f";
-        QTest::newRow("section named like the default one") << "General"
-                                                            << "k"
-                                                            << "v";
-        QTest::newRow("slash in key") << "Param"
-                                      << "a/b"
-                                      << "v";
+        QTest::newRow("chemin Windows") << "Demarrage"
+                                        << "RepertoireOpen"
+                                        << "C:\\Mes photos\\";
+        QTest::newRow("blancs en tête et en fin") << "Param"
+                                                  << "X"
+                                                  << "  a  ";
+        QTest::newRow("syntaxe ini") << "Param"
+                                     << "Y"
+                                     << "a=b;c\"d[e]#f";
+        QTest::newRow("section nommée comme celle par défaut") << "General"
+                                                               << "k"
+                                                               << "v";
+        QTest::newRow("barre oblique dans la clé") << "Param"
+                                                   << "a/b"
+                                                   << "v";
     }
     void valeursIntactes() {
         QFETCH(QString, section);

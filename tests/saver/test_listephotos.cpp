@@ -1,5 +1,6 @@
 #include "album/miroir.h"
 #include "doubles.h"
+#include "platform/stdrandomsource.h"
 #include "saver/listephotos.h"
 #include "settings/reglages.h"
 
@@ -12,19 +13,20 @@ private slots:
     void charger_data() {
         QTest::addColumn<QStringList>("stockees"); // value of "Fichier i"; "-" leaves the key out
         QTest::addColumn<QStringList>("liste");
-        QTest::newRow("empty store") << QStringList() << QStringList();
-        QTest::newRow("three") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"};
-        QTest::newRow("gap hides the rest")
+        QTest::newRow("réglages vides") << QStringList() << QStringList();
+        QTest::newRow("trois") << QStringList{"a", "b", "c"} << QStringList{"a", "b", "c"};
+        QTest::newRow("un trou cache la suite")
             << QStringList{"a", "b", "c", "-", "e"} << QStringList{"a", "b", "c"};
-        QTest::newRow("empty value ends") << QStringList{"a", "", "c"} << QStringList{"a"};
-        QTest::newRow("blanks are a photo") << QStringList{"  ", "b"} << QStringList{"  ", "b"};
-        QTest::newRow("kept as stored")
+        QTest::newRow("une valeur vide termine") << QStringList{"a", "", "c"} << QStringList{"a"};
+        QTest::newRow("des blancs sont une photo")
+            << QStringList{"  ", "b"} << QStringList{"  ", "b"};
+        QTest::newRow("gardée telle qu'enregistrée")
             << QStringList{" a ", "a", " a "} << QStringList{" a ", "a", " a "};
         // Long lists are read in lots: none may be lost or repeated at their seams.
         QStringList longue;
         for (int i = 0; i < 500; ++i)
             longue << QString::number(i);
-        QTest::newRow("across lots") << longue << longue;
+        QTest::newRow("sur plusieurs lots") << longue << longue;
     }
     void charger() {
         QFETCH(QStringList, stockees);
@@ -41,14 +43,14 @@ private slots:
         QTest::addColumn<int>("derniere");
         QTest::addColumn<QList<float>>("tirages");
         QTest::addColumn<int>("k");
-        QTest::newRow("empty list gives 1") << 0 << 0 << QList<float>{0.9f} << 1;
-        QTest::newRow("one photo, again") << 1 << 1 << QList<float>{0.3f} << 1;
-        QTest::newRow("first of two") << 2 << 0 << QList<float>{0.1f} << 1;
-        QTest::newRow("redraws the last one") << 3 << 2 << QList<float>{0.5f, 0.5f, 0.9f} << 3;
-        QTest::newRow("just below 1") << 4 << 0 << QList<float>{0.99999994f} << 4;
-        QTest::newRow("largest list, just below 1")
+        QTest::newRow("liste vide donne 1") << 0 << 0 << QList<float>{0.9f} << 1;
+        QTest::newRow("une photo, encore") << 1 << 1 << QList<float>{0.3f} << 1;
+        QTest::newRow("première de deux") << 2 << 0 << QList<float>{0.1f} << 1;
+        QTest::newRow("retire la dernière") << 3 << 2 << QList<float>{0.5f, 0.5f, 0.9f} << 3;
+        QTest::newRow("juste sous 1") << 4 << 0 << QList<float>{0.99999994f} << 4;
+        QTest::newRow("plus grande liste, juste sous 1")
             << 32767 << 0 << QList<float>{0.99999994f} << 32767;
-        QTest::newRow("zero draws the first") << 5 << 3 << QList<float>{0.0f} << 1;
+        QTest::newRow("zéro tire la première") << 5 << 3 << QList<float>{0.0f} << 1;
     }
     void choisir() {
         QFETCH(int, n);
@@ -66,9 +68,9 @@ private slots:
     // up, never twice in a row.
     void repartitionEtAlternance_data() {
         QTest::addColumn<int>("n");
-        QTest::newRow("two") << 2;
-        QTest::newRow("three") << 3;
-        QTest::newRow("ten") << 10;
+        QTest::newRow("deux") << 2;
+        QTest::newRow("trois") << 3;
+        QTest::newRow("dix") << 10;
     }
     void repartitionEtAlternance() {
         QFETCH(int, n);

@@ -38,9 +38,9 @@ void TestSSCycle::vitesseLueAChaqueTic() {
     QTest::qWait(200);
     ss.Timer1_Timer();
     QCOMPARE(b.module.DernierePhoto(), derniere);
-    QVERIFY(!ss.SuivantePrete());
+    QVERIFY(!ss.suivantePrete());
     QTRY_VERIFY_WITH_TIMEOUT(!b.transition()->running(), 5000);
-    QTRY_VERIFY(ss.SuivantePrete());
+    QTRY_VERIFY(ss.suivantePrete());
     Reglages::ecrire(b.ts.settings, Reglages::vitesseAffichage(), QStringLiteral("0"));
     QVERIFY(b.tic());
     QVERIFY(!b.transition()->running());
@@ -58,16 +58,17 @@ void TestSSCycle::souris_data() {
     const QString s = QStringLiteral("/S");
     QTest::newRow("avant la transition: rien")
         << s << false << Points{{3, 4}, {50, 60}} << Points{} << 0;
-    QTest::newRow("meme position: continue")
+    QTest::newRow("même position : continue")
         << s << false << Points{{3, 4}, {50, 60}} << Points{{50, 60}} << 0;
     QTest::newRow("autre position: fin") << s << false << Points{{50, 60}} << Points{{51, 60}} << 1;
-    QTest::newRow("sans evenement: (0,0) reste") << s << false << Points{} << Points{{0, 0}} << 0;
-    QTest::newRow("sans evenement: (1,0) termine") << s << false << Points{} << Points{{1, 0}} << 1;
-    QTest::newRow("apercu: jamais")
+    QTest::newRow("sans événement : (0,0) reste") << s << false << Points{} << Points{{0, 0}} << 0;
+    QTest::newRow("sans événement : (1,0) termine")
+        << s << false << Points{} << Points{{1, 0}} << 1;
+    QTest::newRow("aperçu : jamais")
         << "/p 1234" << false << Points{{3, 4}} << Points{{9, 9}, {1, 1}} << 0;
-    QTest::newRow("apercu en minuscules avec blancs")
+    QTest::newRow("aperçu en minuscules avec blancs")
         << "  /P 99" << false << Points{} << Points{{9, 9}} << 0;
-    QTest::newRow("hote X11: jamais") << "-root" << true << Points{} << Points{{9, 9}} << 0;
+    QTest::newRow("hôte X11 : jamais") << "-root" << true << Points{} << Points{{9, 9}} << 0;
 }
 
 void TestSSCycle::souris() {
@@ -78,7 +79,7 @@ void TestSSCycle::souris() {
     QFETCH(int, fins);
     BancSS b(ligne);
     if (hote)
-        b.module.PasserHoteX11();
+        b.module.passerHoteX11();
     SS& ss = b.demarrer(b.photos(2));
     for (const QPointF& p : avant)
         ss.Photo_MouseMove(Qt::NoButton, Qt::NoModifier, p.x(), p.y());
@@ -92,8 +93,8 @@ void TestSSCycle::souris() {
 
 void TestSSCycle::toucheTermine_data() {
     QTest::addColumn<QString>("ligne");
-    QTest::newRow("plein ecran") << "/S";
-    QTest::newRow("apercu") << "/P 12";
+    QTest::newRow("plein écran") << "/S";
+    QTest::newRow("aperçu") << "/P 12";
 }
 
 void TestSSCycle::toucheTermine() {

@@ -15,12 +15,12 @@ private slots:
         for (const int attendues : {3, 4}) {
             b.ss = std::make_unique<SS>(b.ts.services, b.module);
             b.ss->ChargerPhotos();
-            b.ss->PoserPremierePhoto();
+            b.ss->poserPremierePhoto();
             // Until the folder is looked into, a tick neither shows nor ends anything.
             b.ss->start(24 * 3600 * 1000);
             b.ss->Timer1_Timer();
             QVERIFY(b.ss->minuteur().isActive());
-            QTRY_VERIFY(!b.ss->DeploiementEnCours());
+            QTRY_VERIFY(!b.ss->deploiementEnCours());
             QCOMPARE(b.ss->liste().size(), attendues);
             QVERIFY(!b.photo()->picture().isNull());
             QFile::copy(photos[1], dossier + QStringLiteral("c.bmp"));

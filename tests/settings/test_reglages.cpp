@@ -10,12 +10,12 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("cle");
-        QTest::newRow("first photo") << "Fichier" << 0 << "Fichier 0";
-        QTest::newRow("tenth photo") << "Fichier" << 9 << "Fichier 9";
-        QTest::newRow("eleventh photo") << "Fichier" << 10 << "Fichier 10";
-        QTest::newRow("Sunday") << "Wall" << 0 << "Wall 0";
-        QTest::newRow("Saturday") << "Wall" << 6 << "Wall 6";
-        QTest::newRow("negative keeps its sign") << "Wall" << -1 << "Wall-1";
+        QTest::newRow("première photo") << "Fichier" << 0 << "Fichier 0";
+        QTest::newRow("dixième photo") << "Fichier" << 9 << "Fichier 9";
+        QTest::newRow("onzième photo") << "Fichier" << 10 << "Fichier 10";
+        QTest::newRow("dimanche") << "Wall" << 0 << "Wall 0";
+        QTest::newRow("samedi") << "Wall" << 6 << "Wall 6";
+        QTest::newRow("négatif garde son signe") << "Wall" << -1 << "Wall-1";
     }
     void cleNumerotee() {
         QFETCH(QString, nom);
@@ -58,12 +58,12 @@ private slots:
         QTest::addColumn<QString>("valeur");
         QTest::addColumn<bool>("zero");
         QTest::newRow("0") << "0" << true;
-        QTest::newRow("blanks around 0") << " 0 " << true;
+        QTest::newRow("blancs autour de 0") << " 0 " << true;
         QTest::newRow("0.0") << "0.0" << true;
         QTest::newRow("1") << "1" << false;
         QTest::newRow("2") << "2" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("text") << "oui" << false;
+        QTest::newRow("vide") << "" << false;
+        QTest::newRow("texte") << "oui" << false;
     }
     void vautZero() {
         QFETCH(QString, valeur);

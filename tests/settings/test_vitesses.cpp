@@ -12,8 +12,8 @@ private slots:
         QCOMPARE(Vitesses::libelles().size(), Vitesses::nombre());
         for (int i = 0; i < Vitesses::nombre(); ++i) {
             QVERIFY(i == 0 || Vitesses::dureeMs(i) > Vitesses::dureeMs(i - 1));
-            QCOMPARE(Vitesses::DureeTransition(QString::number(i)), Vitesses::dureeMs(i));
-            QCOMPARE(Vitesses::IndexDialogue(QString::number(i)), i);
+            QCOMPARE(Vitesses::dureeTransition(QString::number(i)), Vitesses::dureeMs(i));
+            QCOMPARE(Vitesses::indexDialogue(QString::number(i)), i);
         }
         for (const int d : {Vitesses::DefautAffichage, Vitesses::DefautDialogue})
             QVERIFY(d >= 0 && d < Vitesses::nombre());
@@ -26,7 +26,7 @@ private slots:
         QTest::newRow("blancs") << " 3 " << 3 << 3;
         QTest::newRow("2.5 arrondi pair") << "2.5" << 2 << -1;
         QTest::newRow("3.5 arrondi pair") << "3.5" << 4 << -1;
-        QTest::newRow("apres la derniere") << QString::number(Vitesses::nombre()) << -1 << -1;
+        QTest::newRow("après la dernière") << QString::number(Vitesses::nombre()) << -1 << -1;
         QTest::newRow("-1") << "-1" << -1 << -1;
         QTest::newRow("vide") << "" << -1 << -1;
         QTest::newRow("texte") << "lente" << -1 << -1;
@@ -36,9 +36,9 @@ private slots:
         QFETCH(QString, stocke);
         QFETCH(int, indexAffichage);
         QFETCH(int, indexDialogue);
-        QCOMPARE(Vitesses::DureeTransition(stocke),
+        QCOMPARE(Vitesses::dureeTransition(stocke),
                  indexAffichage < 0 ? 0 : Vitesses::dureeMs(indexAffichage));
-        QCOMPARE(Vitesses::IndexDialogue(stocke),
+        QCOMPARE(Vitesses::indexDialogue(stocke),
                  indexDialogue < 0 ? Vitesses::DefautDialogue : indexDialogue);
     }
 };

@@ -1,5 +1,5 @@
 #include "doubles.h"
-#include "startup/registre.h"
+#include "startup/lecteurregistre.h"
 
 #include <QTest>
 
@@ -15,15 +15,15 @@ private slots:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<uint>("handle");
         QTest::newRow("classes") << "HKEY_CLASSES_ROOT" << 0x80000000u;
-        QTest::newRow("user") << "HKEY_CURRENT_USER" << 0x80000001u;
+        QTest::newRow("utilisateur") << "HKEY_CURRENT_USER" << 0x80000001u;
         QTest::newRow("machine") << "HKEY_LOCAL_MACHINE" << 0x80000002u;
-        QTest::newRow("users") << "HKEY_USERS" << 0x80000003u;
+        QTest::newRow("utilisateurs") << "HKEY_USERS" << 0x80000003u;
         QTest::newRow("performance") << "HKEY_PERFORMANCE_DATA" << 0x80000004u;
-        QTest::newRow("config") << "HKEY_CURRENT_CONFIG" << 0x80000005u;
-        QTest::newRow("dyn") << "HKEY_DYN_DATA" << 0x80000006u;
-        QTest::newRow("lower case") << "hkey_local_machine" << 0u;
-        QTest::newRow("unknown") << "HKEY_NOWHERE" << 0u;
-        QTest::newRow("empty") << "" << 0u;
+        QTest::newRow("configuration") << "HKEY_CURRENT_CONFIG" << 0x80000005u;
+        QTest::newRow("dynamique") << "HKEY_DYN_DATA" << 0x80000006u;
+        QTest::newRow("minuscules") << "hkey_local_machine" << 0u;
+        QTest::newRow("inconnue") << "HKEY_NOWHERE" << 0u;
+        QTest::newRow("vide") << "" << 0u;
     }
     void cleRacine() {
         QFETCH(QString, nom);
@@ -34,18 +34,18 @@ private slots:
     void separerCle_data() {
         QTest::addColumn<QString>("chemin");
         QTest::addColumn<QString>("reste");
-        QTest::newRow("root and subkey") << "HKEY_LOCAL_MACHINE\\Software\\X"
-                                         << "Software\\X";
-        QTest::newRow("root alone") << "HKEY_LOCAL_MACHINE"
-                                    << "";
-        QTest::newRow("final separator") << "HKEY_LOCAL_MACHINE\\Software\\"
-                                         << "@";
-        QTest::newRow("lower case") << "hkey_local_machine\\Software"
+        QTest::newRow("racine et sous-clé") << "HKEY_LOCAL_MACHINE\\Software\\X"
+                                            << "Software\\X";
+        QTest::newRow("racine seule") << "HKEY_LOCAL_MACHINE"
+                                      << "";
+        QTest::newRow("séparateur final") << "HKEY_LOCAL_MACHINE\\Software\\"
+                                          << "@";
+        QTest::newRow("minuscules") << "hkey_local_machine\\Software"
                                     << "@";
-        QTest::newRow("no root") << "Software\\X"
-                                 << "@";
-        QTest::newRow("empty") << ""
-                               << "@";
+        QTest::newRow("sans racine") << "Software\\X"
+                                     << "@";
+        QTest::newRow("vide") << ""
+                              << "@";
     }
     void separerCle() {
         QFETCH(QString, chemin);
@@ -64,19 +64,19 @@ private slots:
         QTest::addColumn<bool>("invalide");
         const QString cv =
             QStringLiteral("HKEY_LOCAL_MACHINE\\") + QString::fromLatin1(CurrentVersion);
-        QTest::newRow("value") << cv << QByteArray("C:\\Program Files") << false
-                               << "C:\\Program Files" << false;
-        QTest::newRow("leading blanks dropped, inner kept")
+        QTest::newRow("valeur") << cv << QByteArray("C:\\Program Files") << false
+                                << "C:\\Program Files" << false;
+        QTest::newRow("blancs de tête ôtés, ceux du milieu gardés")
             << cv << QByteArray("   C:\\Progs  x  ") << false << "C:\\Progs  x  " << false;
-        QTest::newRow("254 bytes fit")
+        QTest::newRow("254 octets tiennent")
             << cv << QByteArray(254, 'a') << false << QString(254, u'a') << false;
-        QTest::newRow("255 bytes do not fit")
+        QTest::newRow("255 octets ne tiennent pas")
             << cv << QByteArray(255, 'a') << false << "Error" << false;
-        QTest::newRow("absent key") << "HKEY_LOCAL_MACHINE\\Software\\Absent" << QByteArray("x")
-                                    << false << "Error" << false;
-        QTest::newRow("unknown root")
+        QTest::newRow("clé absente") << "HKEY_LOCAL_MACHINE\\Software\\Absent" << QByteArray("x")
+                                     << false << "Error" << false;
+        QTest::newRow("racine inconnue")
             << "HKEY_NOWHERE\\Software" << QByteArray("x") << true << "" << false;
-        QTest::newRow("malformed")
+        QTest::newRow("mal formée")
             << "hkey_local_machine\\Software" << QByteArray("x") << true << "" << true;
     }
     void lireRegistre() {

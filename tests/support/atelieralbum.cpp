@@ -24,7 +24,7 @@ void choisir(BancForm2& b, const QStringList& fichiers) {
 void verifierListe(const BancForm2& b, const QStringList& attendue) {
     QCOMPARE(entrees(listeS(*b.form)), attendue);
     QCOMPARE(b.form->etat().album.Liste, attendue);
-    QCOMPARE(LireMiroir(b.ts.settings), attendue);
+    QCOMPARE(ChargerPhotos(b.ts.settings), attendue);
     QVERIFY(!listeS(*b.form)->isHidden());
     QVERIFY(vignettesDe(*b.form)->isHidden());
 }

@@ -22,7 +22,7 @@ void choisir(BancForm2& b, const QStringList& fichiers);
 // The list box shows the album's list and the settings store mirrors it.
 void verifierListe(const BancForm2& b, const QStringList& attendue);
 
-// Photos "large", "haute" and "petite", things that are no picture ("absente", "texte",
+// photos "large", "haute" and "petite", things that are no picture ("absente", "texte",
 // "dossier", "fifo"), an album folder, and names for them in test data.
 class Atelier {
 public:

@@ -41,7 +41,7 @@ struct BancAlbum {
     // The album now holds `liste`, mirrored, under that title and file.
     void donner(const QStringList& liste, const QString& titre = {}, const QString& fichier = {}) {
         album.Liste = liste;
-        RecrireMiroir(ts.settings, liste);
+        recrireMiroir(ts.settings, liste);
         album.TitreAlbum = titre;
         album.FichierAlbum = fichier;
     }

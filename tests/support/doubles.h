@@ -2,18 +2,20 @@
 
 // Test doubles of the platform services, and a bundle that hands them out as Services.
 
+#include "desktop/desktopwallpaper.h"
+#include "hote/windowhost.h"
+#include "pictures/pictures.h"
+#include "pictures/qtpictures.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
-#include "platform/desktopwallpaper.h"
 #include "platform/filechooser.h"
 #include "platform/inisettingsstore.h"
 #include "platform/instancelock.h"
-#include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/randomsource.h"
 #include "platform/registrybackend.h"
 #include "platform/services.h"
-#include "platform/windowhost.h"
+#include "platform/stdrandomsource.h"
 
 #include <QCoreApplication>
 #include <QList>

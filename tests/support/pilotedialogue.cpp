@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace PiloteDialogue {
@@ -28,8 +29,11 @@ void quandOuvert(std::function<void(QFileDialog&)> action) {
 }
 
 void taper(QFileDialog& d, const QString& texte) {
-    if (auto* edit = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-        edit->setText(texte);
+    if (auto* edit = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        QApplication::setActiveWindow(&d);
+        edit->setFocus();
+        QTest::keyClicks(edit, texte);
+    }
 }
 
 void valider(QFileDialog& d) {

@@ -12,7 +12,7 @@ namespace PiloteDialogue {
 // Runs `action` on the next file dialog as soon as it is open.
 void quandOuvert(std::function<void(QFileDialog&)> action);
 
-// Types `texte` into the file name field.
+// Types `texte` key by key into the focused file name field, as a user does.
 void taper(QFileDialog& d, const QString& texte);
 
 // Presses the accept button. When it cannot be pressed the dialog is cancelled, so that the

@@ -1,4 +1,5 @@
 #include "vignettes/cachevignettes.h"
+#include "vignettes/indexcache.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,18 +22,18 @@ private slots:
 void TestCacheVignettes::convertirNom_data() {
     QTest::addColumn<QString>("fichier");
     QTest::addColumn<QString>("nom");
-    QTest::newRow("drive left out") << R"(C:\Photos\Noel\sapin.jpg)"
-                                    << "Photos_Noel_sapin.jpg";
-    QTest::newRow("Linux root left out") << "/home/anne/Noel/sapin.jpg"
-                                         << "home_anne_Noel_sapin.jpg";
-    QTest::newRow("other drive, same name") << R"(D:\A\B.jpg)"
-                                            << "A_B.jpg";
-    QTest::newRow("underscore in the name, same name") << "/A_B.jpg"
-                                                       << "A_B.jpg";
-    QTest::newRow("the root alone") << R"(C:\)"
-                                    << "";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("lecteur omis") << R"(C:\Photos\Noel\sapin.jpg)"
+                                  << "Photos_Noel_sapin.jpg";
+    QTest::newRow("racine Linux omise") << "/home/anne/Noel/sapin.jpg"
+                                        << "home_anne_Noel_sapin.jpg";
+    QTest::newRow("autre lecteur, même nom") << R"(D:\A\B.jpg)"
+                                             << "A_B.jpg";
+    QTest::newRow("soulignement dans le nom, même nom") << "/A_B.jpg"
+                                                        << "A_B.jpg";
+    QTest::newRow("la racine seule") << R"(C:\)"
+                                     << "";
+    QTest::newRow("vide") << ""
+                          << "";
 }
 
 void TestCacheVignettes::convertirNom() {
@@ -45,35 +46,35 @@ void TestCacheVignettes::dossiers_data() {
     QTest::addColumn<QString>("programmes");
     QTest::addColumn<QString>("titre");
     QTest::addColumn<QString>("album");
-    QTest::newRow("title trimmed") << "/home/anne/.cache"
-                                   << "  VACANCES "
-                                   << "/home/anne/.cache/Lumivane/VACANCES/";
-    QTest::newRow("final separator kept once") << "/var/cache/"
-                                               << "NOEL"
-                                               << "/var/cache/Lumivane/NOEL/";
-    QTest::newRow("empty title: the root") << "/c"
-                                           << ""
-                                           << "/c/Lumivane/";
-    QTest::newRow("a title cannot climb out") << "/c"
-                                              << ".."
-                                              << "/c/Lumivane/";
-    QTest::newRow("nor name a folder below") << "/c"
-                                             << "../x"
-                                             << "/c/Lumivane/.._x/";
-    QTest::newRow("reader's failure: no cache") << "Error"
-                                                << "NOEL"
-                                                << "";
-    QTest::newRow("no programs folder: no cache") << ""
-                                                  << "NOEL"
-                                                  << "";
+    QTest::newRow("titre sans blancs autour") << "/home/anne/.cache"
+                                              << "  VACANCES "
+                                              << "/home/anne/.cache/Lumivane/VACANCES/";
+    QTest::newRow("séparateur final gardé une fois") << "/var/cache/"
+                                                     << "NOEL"
+                                                     << "/var/cache/Lumivane/NOEL/";
+    QTest::newRow("titre vide : la racine") << "/c"
+                                            << ""
+                                            << "/c/Lumivane/";
+    QTest::newRow("un titre ne sort pas de la racine") << "/c"
+                                                       << ".."
+                                                       << "/c/Lumivane/";
+    QTest::newRow("ni ne nomme un dossier en dessous") << "/c"
+                                                       << "../x"
+                                                       << "/c/Lumivane/.._x/";
+    QTest::newRow("échec du lecteur : pas de cache") << "Error"
+                                                     << "NOEL"
+                                                     << "";
+    QTest::newRow("pas de dossier des programmes : pas de cache") << ""
+                                                                  << "NOEL"
+                                                                  << "";
 }
 
 void TestCacheVignettes::dossiers() {
     QFETCH(QString, programmes);
     QFETCH(QString, titre);
     QFETCH(QString, album);
-    const QString racine = CacheVignettes::RacineCache(programmes);
-    QCOMPARE(CacheVignettes::DossierAlbum(racine, titre), album);
+    const QString racine = CacheVignettes::racineCache(programmes);
+    QCOMPARE(CacheVignettes::dossierAlbum(racine, titre), album);
 }
 
 // The root may be a link to a folder of the user's, or hold the user's files: only what the
@@ -84,11 +85,11 @@ void TestCacheVignettes::racine_data() {
     QTest::addColumn<bool>("cacheable");
     QTest::addColumn<QStringList>("restants"); // files left where the root leads
     const QStringList autres = {".cachee", "notes.txt", "photo.jpg", "vieux.alb"};
-    QTest::newRow("a folder of its own: its recorded bitmaps go")
+    QTest::newRow("un dossier à soi : ses bitmaps notés partent")
         << false << false << true << autres;
-    QTest::newRow("a link: nothing goes, nothing is written")
+    QTest::newRow("un lien : rien ne part, rien n'est écrit")
         << true << false << false << autres + QStringList{IndexCache::NomFichier, "p_a.jpg"};
-    QTest::newRow("album folder a link: nothing is written") << false << true << false << autres;
+    QTest::newRow("dossier d'album en lien : rien n'est écrit") << false << true << false << autres;
 }
 
 void TestCacheVignettes::racine() {
@@ -114,13 +115,13 @@ void TestCacheVignettes::racine() {
     if (albumLien)
         QVERIFY(QFile::link(dir.filePath("autre"), racine + "NOEL"));
 
-    CacheVignettes::NettoyerRacine(racine);
+    CacheVignettes::nettoyerRacine(racine);
 
     QStringList presents = QDir(racine).entryList(QDir::Files | QDir::Hidden);
     presents.sort();
     restants.sort();
     QCOMPARE(presents, restants);
-    QCOMPARE(CacheVignettes::PreparerDossiers(racine, racine + "NOEL/"), cacheable);
+    QCOMPARE(CacheVignettes::preparerDossiers(racine, racine + "NOEL/"), cacheable);
     QVERIFY(QDir(dir.filePath("autre")).isEmpty());
 }
 
@@ -130,22 +131,22 @@ void TestCacheVignettes::attribuerNoms_data() {
     QTest::addColumn<Origines>("connues");
     QTest::addColumn<QStringList>("chemins");
     QTest::addColumn<QStringList>("noms");
-    QTest::newRow("folder or underscore: the first keeps the name")
+    QTest::newRow("dossier ou soulignement : le premier garde le nom")
         << Origines{} << QStringList{"/a/b.jpg", "/a_b.jpg"} << QStringList{"a_b.jpg", "a_b~2.jpg"};
-    QTest::newRow("two drives") << Origines{} << QStringList{R"(C:\A\B.jpg)", R"(D:\A\B.jpg)"}
-                                << QStringList{"A_B.jpg", "A_B~2.jpg"};
-    QTest::newRow("a name recorded for another photo stays its own")
+    QTest::newRow("deux lecteurs") << Origines{} << QStringList{R"(C:\A\B.jpg)", R"(D:\A\B.jpg)"}
+                                   << QStringList{"A_B.jpg", "A_B~2.jpg"};
+    QTest::newRow("un nom noté pour une autre photo lui reste")
         << Origines{{"a_b.jpg", "/a_b.jpg"}} << QStringList{"/a/b.jpg", "/a_b.jpg"}
         << QStringList{"a_b~2.jpg", "a_b.jpg"};
-    QTest::newRow("names differing in case only")
+    QTest::newRow("noms différant par la casse seule")
         << Origines{} << QStringList{"/A.jpg", "/a.jpg"} << QStringList{"A.jpg", "a~2.jpg"};
-    QTest::newRow("a photo given twice shares its bitmap")
+    QTest::newRow("une photo donnée deux fois partage son bitmap")
         << Origines{} << QStringList{"/x.jpg", "/x.jpg"} << QStringList{"x.jpg", "x.jpg"};
-    QTest::newRow("without extension")
+    QTest::newRow("sans extension")
         << Origines{} << QStringList{"/a/b", "/a_b"} << QStringList{"a_b", "a_b~2"};
-    QTest::newRow("the records' own file is not a photo's")
+    QTest::newRow("le fichier des notes n'est pas celui d'une photo")
         << Origines{} << QStringList{"/.lumivane-origines"} << QStringList{".lumivane-origines~2"};
-    QTest::newRow("no name, no bitmap")
+    QTest::newRow("sans nom, sans bitmap")
         << Origines{} << QStringList{"", "/"} << QStringList{"", ""};
 }
 
@@ -156,7 +157,7 @@ void TestCacheVignettes::attribuerNoms() {
     IndexCache index;
     for (const auto& [nom, source] : connues)
         index.noter(nom, Origine{source, 1, 2, QSize(3, 4)});
-    QCOMPARE(index.AttribuerNoms(chemins), noms);
+    QCOMPARE(index.attribuerNoms(chemins), noms);
 }
 
 QTEST_GUILESS_MAIN(TestCacheVignettes)

@@ -1,9 +1,10 @@
 #include "doubles.h"
 #include "fichiers.h"
-#include "platform/pictures.h"
+#include "pictures/qtpictures.h"
 #include "samples.h"
 #include "vignettes/cachevignettes.h"
 #include "vignettes/constructionvignettes.h"
+#include "vignettes/indexcache.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,8 +101,8 @@ void TestConstructionVignettes::premiereEtSecondeConstruction() {
 void TestConstructionVignettes::photoRemplacee_data() {
     QTest::addColumn<QSize>("nouvelle");
     QTest::addColumn<QSize>("bitmap");
-    QTest::newRow("other size") << QSize(300, 300) << QSize(105, 105);
-    QTest::newRow("same size, other time") << QSize(400, 300) << QSize(111, 83);
+    QTest::newRow("autre taille") << QSize(300, 300) << QSize(105, 105);
+    QTest::newRow("même taille, autre date") << QSize(400, 300) << QSize(111, 83);
 }
 
 void TestConstructionVignettes::photoRemplacee() {

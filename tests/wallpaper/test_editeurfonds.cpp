@@ -73,13 +73,13 @@ void TestEditeurFonds::clesDesJours() {
     QFETCH(QString, cle);
     Banc b;
     b.ts.settings.write(Wallpaper, cle, QStringLiteral("/photos/jour.jpg"));
-    QCOMPARE(b.editeur.ChoisirJour(jour), QStringLiteral("/photos/jour.jpg"));
+    QCOMPARE(b.editeur.choisirJour(jour), QStringLiteral("/photos/jour.jpg"));
     fixer(b.ts.prompts.answers, {true});
-    QCOMPARE(b.editeur.Confirmer(QStringLiteral("/photos/autre.jpg")),
+    QCOMPARE(b.editeur.confirmer(QStringLiteral("/photos/autre.jpg")),
              EditeurFonds::Issue::Enregistree);
     QCOMPARE(b.lire(cle), QStringLiteral("/photos/autre.jpg"));
     fixer(b.ts.prompts.answers, {true});
-    QVERIFY(b.editeur.Enlever());
+    QVERIFY(b.editeur.enlever());
     QCOMPARE(b.lire(cle), QStringLiteral("absent"));
 }
 
@@ -114,22 +114,22 @@ void TestEditeurFonds::activation() {
     if (stocke != u"absent")
         b.ts.settings.write(Wallpaper, QStringLiteral("Wall %1").arg(jour),
                             stocke.isEmpty() ? stocke : image);
-    b.editeur.ChoisirJour(jour);
+    b.editeur.choisirJour(jour);
     QSignalSpy fin(&b.editeur, &EditeurFonds::applicationTerminee);
     for (const QString& e : evenements) {
         fixer(b.ts.prompts.answers, {e != u"non" && e != u"garder"});
         if (e == u"choisie")
-            b.editeur.ImageChoisie();
+            b.editeur.imageChoisie();
         else if (e == u"album")
-            b.editeur.EntreeAlbumChoisie();
+            b.editeur.entreeAlbumChoisie();
         else if (e == u"oui vide")
-            QCOMPARE(b.editeur.Confirmer(QString()), EditeurFonds::Issue::ApercuVide);
+            QCOMPARE(b.editeur.confirmer(QString()), EditeurFonds::Issue::ApercuVide);
         else if (e == u"oui" || e == u"non")
-            b.editeur.Confirmer(image);
+            b.editeur.confirmer(image);
         else if (e == u"enlever" || e == u"garder")
-            b.editeur.Enlever();
+            b.editeur.enlever();
     }
-    if (b.editeur.ApplicationEnCours())
+    if (b.editeur.applicationEnCours())
         QVERIFY(fin.wait());
     QCOMPARE(etat(b.editeur.activation()), attendu);
 }
@@ -153,23 +153,24 @@ void TestEditeurFonds::confirmer() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall %1").arg(jour), QStringLiteral("avant"));
     const QString image = vide ? QString() : b.image();
-    b.editeur.ChoisirJour(jour);
+    b.editeur.choisirJour(jour);
     fixer(b.ts.prompts.answers, {oui});
     QSignalSpy fin(&b.editeur, &EditeurFonds::applicationTerminee);
-    const EditeurFonds::Issue issue = b.editeur.Confirmer(image);
+    const EditeurFonds::Issue issue = b.editeur.confirmer(image);
     QCOMPARE(b.ts.prompts.asked,
              QStringList{QStringLiteral("Cliquez sur OUI pour accepter cette image ?")});
     QCOMPARE(b.ts.prompts.kinds, QStringList{QStringLiteral("yesno")});
     QCOMPARE(b.lire(QStringLiteral("Wall %1").arg(jour)), oui ? image : QStringLiteral("avant"));
     QCOMPARE(issue == EditeurFonds::Issue::Application, applique);
     if (applique) {
-        QVERIFY(b.editeur.ApplicationEnCours());
+        QVERIFY(b.editeur.applicationEnCours());
         // Another confirmation waits for this one to end.
-        QCOMPARE(b.editeur.Confirmer(image), EditeurFonds::Issue::Refusee);
+        QCOMPARE(b.editeur.confirmer(image), EditeurFonds::Issue::Refusee);
         QVERIFY(fin.wait());
         QCOMPARE(fin.first().first().toBool(), true);
     }
-    QCOMPARE(b.ts.wallpaper.given, applique ? QStringList{b.bitmap()} : QStringList{});
+    const QString copie = QDir(b.programme).filePath(QStringLiteral("LMV-1.bmp"));
+    QCOMPARE(b.ts.wallpaper.given, applique ? QStringList{copie} : QStringList{});
     QCOMPARE(QFile::exists(b.bitmap()), applique);
     QCOMPARE(b.lire(QStringLiteral("WallTemp")), applique ? image : QStringLiteral("absent"));
     QCOMPARE(b.ts.prompts.asked.size(), 1);
@@ -203,9 +204,9 @@ void TestEditeurFonds::echecAujourdhui() {
         b.ts.wallpaper.succeed = false;
     }
     EditeurFonds editeur(b.ts.services, b.programme, b.secours);
-    editeur.ChoisirJour(Lundi);
+    editeur.choisirJour(Lundi);
     QSignalSpy fin(&editeur, &EditeurFonds::applicationTerminee);
-    QCOMPARE(editeur.Confirmer(image), EditeurFonds::Issue::Application);
+    QCOMPARE(editeur.confirmer(image), EditeurFonds::Issue::Application);
     QVERIFY(fin.wait());
     QCOMPARE(fin.first().first().toBool(), false);
     QCOMPARE(b.ts.prompts.kinds.last(), QStringLiteral("notice"));
@@ -215,7 +216,7 @@ void TestEditeurFonds::echecAujourdhui() {
         QVERIFY(texte.contains(QDir(b.secours).filePath(QStringLiteral("LMV.bmp"))));
     QCOMPARE(b.lire(QStringLiteral("Wall 1")), image);
     QCOMPARE(b.lire(QStringLiteral("WallTemp")), QStringLiteral("absent"));
-    QVERIFY(!editeur.ApplicationEnCours());
+    QVERIFY(!editeur.applicationEnCours());
 }
 
 void TestEditeurFonds::ouvrirSeulementUneImage_data() {
@@ -255,7 +256,7 @@ void TestEditeurFonds::ouvrirSeulementUneImage() {
     } else if (contenu != u"absent") {
         ecrire(chemin, contenu.toUtf8());
     }
-    OuvrirImage(chemin, ts.desktop, ts.prompts);
+    ouvrirImage(chemin, ts.desktop, ts.prompts);
     QCOMPARE(ts.desktop.files, ouvert ? QStringList{chemin} : QStringList{});
     // Refused files are told; an empty preview does nothing at all.
     QCOMPARE(ts.prompts.kinds.size(), ouvert || chemin.isEmpty() ? 0 : 1);

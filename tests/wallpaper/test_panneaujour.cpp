@@ -1,8 +1,8 @@
 // The weekday panel as a user drives it: the pressed-state protocol of the action buttons and
 // their labels, the active and hover looks, "Paper", and the panel waiting while today's
 // picture is applied. The fixed clock says Monday.
-#include "controls/decor.h"
 #include "controls/picturebutton.h"
+#include "decor/decor.h"
 #include "doubles.h"
 #include "samples.h"
 #include "wallpaper/imagesjour.h"
@@ -69,7 +69,7 @@ private slots:
 void TestPanneauJour::aujourdhuiAuDemarrage() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), QStringLiteral("/photos/lundi.jpg"));
-    b.panneau.Charger(2);
+    b.panneau.charger(2);
     QCOMPARE(jour(b.panneau)->count(), 7);
     QCOMPARE(jour(b.panneau)->currentText(), QStringLiteral("Lundi"));
     QCOMPARE(b.apercu, QStringLiteral("/photos/lundi.jpg"));
@@ -106,7 +106,7 @@ void TestPanneauJour::protocolePression() {
     Banc b;
     if (image)
         b.ts.settings.write(Wallpaper, QStringLiteral("Wall 4"), QStringLiteral("/p/jeudi.jpg"));
-    b.panneau.Charger(2);
+    b.panneau.charger(2);
     jour(b.panneau)->setCurrentIndex(4);
     fixer(b.ts.prompts.answers, {false});
     auto* p = b.panneau.findChild<PictureButton*>(bouton);
@@ -120,7 +120,7 @@ void TestPanneauJour::protocolePression() {
 
 void TestPanneauJour::paperMemeValiderInactif() {
     Banc b;
-    b.panneau.Charger(2);
+    b.panneau.charger(2);
     jour(b.panneau)->setCurrentIndex(4);
     QVERIFY(!bouton(b.panneau, "Valider")->isEnabled());
     b.montrer(QStringLiteral("/album/photo.jpg"));
@@ -131,7 +131,7 @@ void TestPanneauJour::paperMemeValiderInactif() {
 
 void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
     Banc b;
-    b.panneau.Charger(2);
+    b.panneau.charger(2);
     jour(b.panneau)->setCurrentIndex(4);
     fixer(b.ts.files.results, {b.dossier.filePath(QStringLiteral("choisie.jpg"))});
     bouton(b.panneau, "TSel")->click();
@@ -143,7 +143,7 @@ void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
     QVERIFY(!bouton(b.panneau, "TSel")->value() && !bouton(b.panneau, "Sel")->value());
     QVERIFY(bouton(b.panneau, "Valider")->isEnabled() &&
             bouton(b.panneau, "TValider")->isEnabled());
-    const QList<QImage> images = ImagesJour::images(Decor::FondPanneau);
+    const QList<QImage> images = ImagesJour::images(Decor::fondPanneau);
     bool actifPendantLaQuestion = false;
     b.ts.prompts.whileAsking = [&] {
         PanneauJour& p = b.panneau;
@@ -162,7 +162,7 @@ void TestPanneauJour::choisirPuisConfirmerUnAutreJour() {
 
 void TestPanneauJour::attendPendantLApplication() {
     Banc b;
-    b.panneau.Charger(2);
+    b.panneau.charger(2);
     b.montrer(b.image());
     b.panneau.Paper_Click();
     // Decoding and writing go on elsewhere; the panel waits, the dialog does not.
@@ -178,7 +178,7 @@ void TestPanneauJour::attendPendantLApplication() {
 void TestPanneauJour::enleverVideLApercu() {
     Banc b;
     b.ts.settings.write(Wallpaper, QStringLiteral("Wall 1"), b.image());
-    b.panneau.Charger(2);
+    b.panneau.charger(2);
     b.panneau.survol(1);
     bouton(b.panneau, "DeValider")->click();
     QCOMPARE(b.lire(1), QStringLiteral("absent"));
@@ -188,7 +188,7 @@ void TestPanneauJour::enleverVideLApercu() {
     QCOMPARE(bouton(b.panneau, "TDevalider")->textColor(), Blanc);
     // The hover animation stops only when the pointer leaves.
     QTRY_VERIFY(bouton(b.panneau, "DeValider")->pictureUp() !=
-                ImagesJour::images(Decor::FondPanneau).first());
+                ImagesJour::images(Decor::fondPanneau).first());
     QVERIFY(b.ts.wallpaper.given.isEmpty());
 }
 
@@ -210,7 +210,7 @@ void TestPanneauJour::survol() {
     QFETCH(QString, etiquette);
     Banc b;
     PanneauJour& p = b.panneau;
-    const QList<QImage> images = ImagesJour::images(Decor::FondPanneau);
+    const QList<QImage> images = ImagesJour::images(Decor::fondPanneau);
     auto* a = p.findChild<PictureButton*>(action);
     auto* e = p.findChild<PictureButton*>(etiquette);
     emit e->pointerEntered({}, {}, 1, 1);

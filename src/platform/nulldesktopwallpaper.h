@@ -1,9 +1,0 @@
-#pragma once
-
-#include "platform/desktopwallpaper.h"
-
-// For desktops the program cannot reach: every request fails.
-class NullDesktopWallpaper final : public DesktopWallpaper {
-public:
-    bool setWallpaper(const QString&) override { return false; }
-};

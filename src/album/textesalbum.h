@@ -31,9 +31,7 @@ inline const QString TitrePhotos = QStringLiteral("Sélectionner les photos !");
 inline const QString FiltreAlbum = QStringLiteral("Album de photos|*.alb");
 // Every format read comes first; the entries after it are those the dialog always offered.
 inline const QString FiltrePhotos =
-    QStringLiteral("Les images de tous les formats lus "
-                   "(JPG,GIF,BMP,PNG,WEBP,TIFF,HEIC,HEIF,AVIF)|") +
-    PictureFormats::filterPatterns() +
+    QStringLiteral("Les images de tous les formats lus|") + PictureFormats::filterPatterns() +
     QStringLiteral("|Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|"
                    "Les images au format JPG,JPEG|*.jpg;*.jpeg|Les images au format BMP|*.bmp "
                    "|Les images au format gif|*.gif");

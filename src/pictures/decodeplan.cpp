@@ -105,7 +105,9 @@ DecodePlan DecodePlan::heif(const HeifPictures::Header& header, const QSize& tar
     DecodePlan plan;
     plan.scaled = !whole;
     plan.asked = target;
-    plan.bytes = std::max(planes + std::max(planes, stored * 4),
+    // The decoder's own frame and libheif's copy of it (or, turned, the copy and the turned one),
+    // then beside one of them the result.
+    plan.bytes = std::max(2 * planes + std::max(planes, stored * 4),
                           stored * 4 + (whole ? stored : pixels(target)) * 4);
     return within(plan, bound);
 }

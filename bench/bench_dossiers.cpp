@@ -103,9 +103,9 @@ Ajout ajouter(BancApplication& app, const QString& choix, const QString& attendu
     ServicesBanc banc(tmp.filePath(QStringLiteral("Lumivane.ini")));
     ChoixBanc fichiers;
     QuestionsBanc questions;
-    Services services{banc.settings,   banc.registry, banc.instance, banc.pictures,
-                      banc.windowHost, banc.clock,    banc.random,   questions,
-                      fichiers,        banc.desktop,  banc.wallpaper};
+    Services services{banc.settings,   banc.registry, banc.instance,  banc.pictures,
+                      banc.windowHost, banc.clock,    banc.random,    questions,
+                      fichiers,        banc.desktop,  banc.wallpaper, banc.idle};
     fichiers.reponse = choix;
     Form2 form(services, tmp.path(), [] {});
     form.show();

@@ -12,6 +12,7 @@
 #include "platform/standinregistry.h"
 #include "platform/stdrandomsource.h"
 #include "platform/systemclock.h"
+#include "veille/sessionidlesetup.h"
 
 // The real services, but with the settings in a file of the bench's own and the desktop's
 // wallpaper left alone: a bench must not change the machine it measures on.
@@ -31,6 +32,7 @@ struct ServicesBanc {
     DialogFileChooser files;
     DesktopServicesDesktop desktop;
     NullDesktopWallpaper wallpaper;
+    SessionIdleSetup idle;
     Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  wallpaper};
+                      random,   prompts,  files,    desktop,  wallpaper,  idle};
 };

@@ -41,6 +41,8 @@ packages=(
     dbus-daemon
     mutter
     weston
+    # the two compositors the idle watcher is tried against, headless (sway is below)
+    kwin-wayland
     # the desktops' own settings tools that the wallpaper tests run on a private session bus
     dbus
     dconf-gsettings-backend

@@ -1,27 +1,17 @@
 #include "album/fichieralbum.h"
 
 #include "platform/regularfile.h"
+#include "platform/writewholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString enregistrerFichierAlbum(const QString& chemin, const QByteArray& contenu) {
     // The rename that puts the new file in place would also replace a file the user protected.
     const QFileInfo existant(chemin);
     if (existant.exists() && existant.isFile() && !existant.isWritable())
         return QStringLiteral("le fichier est protégé en écriture");
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return fichier.errorString();
-    if (fichier.write(contenu) != contenu.size()) {
-        const QString raison = fichier.errorString();
-        fichier.cancelWriting();
-        return raison;
-    }
-    if (!fichier.commit())
-        return fichier.errorString();
-    return {};
+    return writeWholeFile(chemin, contenu);
 }
 
 std::optional<QByteArray> lireFichierAlbum(const QString& chemin, bool* tropGros) {

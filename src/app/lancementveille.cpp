@@ -38,7 +38,7 @@ int veiller(SettingsStore& settings) {
     }
     std::unique_ptr<IdleSource> source = createIdleSource();
     if (!source) {
-        printLine(messageSansSourceInactivite(), stderr);
+        printLine(messageSansSource() + u'.', stderr);
         return 1;
     }
     TerminationSignals termination;
@@ -97,6 +97,12 @@ int veiller(SettingsStore& settings) {
     return code;
 }
 
+// A command's line, on standard error when it failed.
+int dire(const IssueVeille& issue) {
+    printLine(issue.ligne, issue.code == 0 ? stdout : stderr);
+    return issue.code;
+}
+
 } // namespace
 
 int lancerSansFenetre(Lancement genre, int argc, char* argv[]) {
@@ -112,9 +118,10 @@ int lancerSansFenetre(Lancement genre, int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Lumivane"));
     switch (genre) {
     case Lancement::VeilleActivee:
-        return activerVeille(QCoreApplication::applicationFilePath());
+        return dire(
+            activerVeille(QCoreApplication::applicationFilePath(), createIdleSource() != nullptr));
     case Lancement::VeilleDesactivee:
-        return desactiverVeille();
+        return dire(desactiverVeille());
     case Lancement::AjoutXScreenSaver:
         return ajouterXScreenSaver();
     default:

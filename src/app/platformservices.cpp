@@ -12,6 +12,7 @@
 #include "platform/standinregistry.h"
 #include "platform/stdrandomsource.h"
 #include "platform/systemclock.h"
+#include "veille/sessionidlesetup.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -46,8 +47,9 @@ private:
     DialogFileChooser m_files;
     DesktopServicesDesktop m_desktop;
     std::unique_ptr<DesktopWallpaper> m_wallpaper = createDesktopWallpaper(desktopSession());
+    SessionIdleSetup m_idle;
     Services m_services{m_settings, m_registry, m_instance, m_pictures, m_windowHost, m_clock,
-                        m_random,   m_prompts,  m_files,    m_desktop,  *m_wallpaper};
+                        m_random,   m_prompts,  m_files,    m_desktop,  *m_wallpaper, m_idle};
 };
 
 } // namespace

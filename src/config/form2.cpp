@@ -5,7 +5,9 @@
 #include "browser/placevignettes.h"
 #include "config/barrecommandes.h"
 #include "config/form2textes.h"
+#include "config/groupeveille.h"
 #include "config/panneauapropos.h"
+#include "config/panneauautresoptions.h"
 #include "config/panneauoptions.h"
 #include "controls/captionpanel.h"
 #include "controls/fonts.h"
@@ -50,8 +52,8 @@ Form2::Form2(Services& services, const QString& dossierProgramme,
 // The controls outlive this body (the widget base deletes them): none of their last signals may
 // reach the dialog or a panel that is half gone.
 Form2::~Form2() {
-    const QList<QObject*> receveurs = {this,      m_barre, m_liste,  m_vignettes,
-                                       m_options, m_jour,  m_apercu, m_apropos};
+    const QList<QObject*> receveurs = {this,   m_barre,  m_liste,   m_vignettes, m_options,
+                                       m_jour, m_apercu, m_apropos, m_autres};
     const QList<QObject*> enfants = findChildren<QObject*>();
     for (QObject* enfant : enfants)
         for (QObject* receveur : receveurs)
@@ -92,6 +94,16 @@ void Form2::creerPanneaux() {
     m_options = new PanneauOptions(services.settings, services.prompts, SSSplash1);
     m_jour = new PanneauJour(services, m_dossierProgramme, SSSplash1);
     m_apropos = new PanneauAPropos(SSSplash1);
+
+    // Further options, each group one line.
+    m_autres = new PanneauAutresOptions(SSSplash1);
+    m_autres->ajouterGroupe(new GroupeVeille(services));
+    AutresOptions = new PictureButton(SSSplash1);
+    AutresOptions->setObjectName(QStringLiteral("AutresOptions"));
+    Twips::placer(AutresOptions, 9360, 7170, 1935, 330);
+    AutresOptions->setCaption(Form2Textes::AutresOptions);
+    AutresOptions->setPictureUp(Decor::bouton(AutresOptions->size(), false));
+    AutresOptions->setPictureDown(Decor::bouton(AutresOptions->size(), true));
 }
 
 // What the panels tell one another; the typical road can be read here.
@@ -130,6 +142,10 @@ void Form2::connecter() {
             &PanneauAPropos::OuvrirAPropos);
     connect(m_apercu, &Apercu::pointeurDessus, m_apropos, &PanneauAPropos::FermerAPropos);
 
+    connect(AutresOptions, &PictureButton::clicked, m_autres, [this] {
+        AutresOptions->setValue(false);
+        m_autres->AutresOptions_Click();
+    });
     connect(Menu1, &PictureButton::clicked, this, [this] { Menu_Click(1); });
     connect(Menu1, &PictureButton::pointerEntered, this,
             [this] { Menu1->setPictureUp(Menu1->pictureDown()); });

@@ -12,6 +12,7 @@ class BarreCommandes;
 class CaptionPanel;
 class ListeAlbum;
 class PanneauAPropos;
+class PanneauAutresOptions;
 class PanneauJour;
 class PanneauOptions;
 class PictureButton;
@@ -65,6 +66,8 @@ private:
     PanneauJour* m_jour;
     Apercu* m_apercu;
     PanneauAPropos* m_apropos;
+    PanneauAutresOptions* m_autres;
+    PictureButton* AutresOptions; // opens the panel of further options
     QPoint m_prisePosition; // where the title was grabbed, while the window is dragged by hand
     bool m_deplacement = false;
 };

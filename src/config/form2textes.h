@@ -18,6 +18,10 @@ inline const QStringList Commandes = {
     QStringLiteral("Panorama"), QStringLiteral("Enregistrer Album"),
     QStringLiteral("Email"),    QStringLiteral("Web")};
 
+// The main window's control that opens the panel of further options, and the panel's header.
+inline const QString AutresOptions = QStringLiteral("Autres options");
+inline const QString FermerAutresOptions = QStringLiteral("Revenir à l'album");
+
 inline const QString Vitesse = QStringLiteral("Vitesse de transition");
 inline const QString TitrePhoto = QStringLiteral("Titre de la photo");
 inline const QStringList OuiNon = {QStringLiteral("Oui"), QStringLiteral("Non")};

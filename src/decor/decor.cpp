@@ -180,4 +180,14 @@ QImage fermer(bool surligne) {
     return im;
 }
 
+QImage bouton(const QSize& taille, bool enfonce) {
+    QImage im = vide(taille);
+    QPainter p(&im);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(enfonce ? QColor(255, 255, 255) : QColor(150, 200, 210), 1));
+    p.setBrush(enfonce ? QColor(60, 110, 130) : QColor(20, 40, 52));
+    p.drawRoundedRect(QRectF(0.5, 0.5, taille.width() - 1, taille.height() - 1), 4, 4);
+    return im;
+}
+
 } // namespace Decor

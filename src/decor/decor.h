@@ -21,4 +21,7 @@ QList<QImage> imagesCommande(int commande);
 // The close button, 17 x 18 pixels: normal and highlighted.
 QImage fermer(bool surligne);
 
+// A caption button's frame, of the button's size in pixels: normal and pressed.
+QImage bouton(const QSize& taille, bool enfonce);
+
 } // namespace Decor

@@ -18,5 +18,5 @@ struct DesktopSession {
     QStringList outputs;
 };
 
-// The wallpaper backend of this session. Windows has one backend and ignores the session.
+// The wallpaper backend of this session.
 std::unique_ptr<DesktopWallpaper> createDesktopWallpaper(const DesktopSession& session);

@@ -304,6 +304,9 @@ bool QtPictures::saveBmp(const QImage& source, const QString& path, QString* err
         if (file.write(row) != qint64(rowBytes))
             return fail();
     }
+    // The buffer's last bytes fail at the flush, which commit() would not report.
+    if (!file.flush())
+        return fail();
     if (!file.commit()) {
         if (error)
             *error = file.errorString();

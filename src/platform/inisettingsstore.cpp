@@ -1,10 +1,8 @@
 #include "platform/inisettingsstore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 #include <memory>
-#include <sys/stat.h>
 
 namespace {
 QString fullKey(const QString& section, const QString& key) {
@@ -53,8 +51,7 @@ void IniSettingsStore::write(const QString& section, const QString& key, const Q
     lookAtDisk();
     const QString k = fullKey(section, key);
     const QVariant held = m_settings.value(k);
-    if (held.isValid() && held.toString() == value &&
-        (m_batchDepth > 0 || fileIdentity() == m_parsed))
+    if (held.isValid() && held.toString() == value)
         return;
     m_settings.setValue(k, value);
     commit();
@@ -80,17 +77,6 @@ void IniSettingsStore::beginBatch() {
 void IniSettingsStore::lookAtDisk() const {
     if (m_batchDepth == 0)
         m_settings.sync();
-    if (m_parsed == 0)
-        m_parsed = fileIdentity();
-}
-
-// QSettings notices another process's write by the file's time and size, which two writes in the
-// same clock tick can share. Each write renames a new file over the old one, so the inode tells
-// them apart: a value that looks held is written all the same when the file is not the one this
-// store last wrote or first read.
-quint64 IniSettingsStore::fileIdentity() const {
-    struct stat st {};
-    return ::stat(QFile::encodeName(m_settings.fileName()).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
 void IniSettingsStore::endBatch() {
@@ -106,7 +92,6 @@ void IniSettingsStore::commit() {
 // QSettings keeps the first error it met; a file that cannot be parsed is not a write's fault.
 void IniSettingsStore::sync() {
     m_settings.sync();
-    m_parsed = fileIdentity();
     if (m_settings.status() == QSettings::AccessError)
         m_writeFailed = true;
 }

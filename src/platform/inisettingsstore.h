@@ -4,10 +4,11 @@
 
 #include <QSettings>
 
-// SettingsStore on a QSettings INI file (the registry on Windows when built with the native
-// format). Every change is synced at once; every read first picks up changes made on disk by
-// another process, except inside a batch: its start looks at the file once, and its reads see
-// that and the batch's own changes. A write of the value the store holds leaves the file alone.
+// SettingsStore on a QSettings INI file. Every change is synced at once; every read first picks up
+// changes made on disk by another process, except inside a batch: its start looks at the file once,
+// and its reads see that and the batch's own changes. A write of the value the store holds leaves
+// the file alone. Another process's change is told by the file's time and size (QSettings' rule):
+// two rewrites of one size within a tick of the file clock (a few milliseconds) look like one.
 class IniSettingsStore final : public SettingsStore {
 public:
     // The per-user store: $XDG_CONFIG_HOME/Lumivane/Lumivane.ini.
@@ -34,10 +35,8 @@ private:
     void lookAtDisk() const;
     void commit();
     void sync();
-    quint64 fileIdentity() const;
 
     mutable QSettings m_settings;
-    mutable quint64 m_parsed = 0;
     int m_batchDepth = 0;
     bool m_writeFailed = false;
 };

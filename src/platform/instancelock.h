@@ -11,6 +11,7 @@ class InstanceLock {
 public:
     virtual ~InstanceLock() = default;
     virtual bool anotherInstanceRunning() = 0;
-    // Stops being registered, before a process that ends without destroying its objects.
+    // Stops being registered, before a process that ends without destroying its objects, or
+    // while the dialog lets a show it started run; the next question registers it again.
     virtual void release() {}
 };

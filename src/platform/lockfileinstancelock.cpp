@@ -50,4 +50,5 @@ bool LockFileInstanceLock::anotherInstanceRunning() {
 
 void LockFileInstanceLock::release() {
     m_lock.reset();
+    m_checked = false;
 }

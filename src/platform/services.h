@@ -4,6 +4,7 @@ class Clock;
 class Desktop;
 class DesktopWallpaper;
 class FileChooser;
+class IdleSetup;
 class InstanceLock;
 class Pictures;
 class Prompts;
@@ -26,4 +27,5 @@ struct Services {
     FileChooser& files;
     Desktop& desktop;
     DesktopWallpaper& wallpaper;
+    IdleSetup& idle;
 };

@@ -69,11 +69,6 @@ QString messageHoteSansX11() {
                           "Wayland, utilisez lumivane --veille on.");
 }
 
-QString messageSansSourceInactivite() {
-    return QStringLiteral("lumivane : aucune source d'inactivité ne répond (ni GNOME, ni "
-                          "org.freedesktop.ScreenSaver, ni l'extension d'économiseur de X11).");
-}
-
 bool modeHote(const QString& ligneCommande, const QString& variableFenetreHote) {
     const QString mode = modeDe(ligneCommande);
     if (mode == QStringLiteral("/S") || mode == QStringLiteral("/C"))

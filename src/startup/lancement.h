@@ -30,7 +30,6 @@ QString texteAide();
 QString texteVersion(const QString& version);
 QString messageSansEcran();
 QString messageHoteSansX11();
-QString messageSansSourceInactivite();
 
 // The modes that draw into a window of another program (/P, --root, --window-id): only X11 has
 // such windows.

@@ -1,7 +1,6 @@
 #include "veille/commandeveille.h"
 
 #include "platform/lockfileinstancelock.h"
-#include "platform/printline.h"
 #include "platform/writewholefile.h"
 
 #include <QDir>
@@ -77,36 +76,29 @@ std::optional<QByteArray> texteEntreeVeille(const QString& programme) {
         .toUtf8();
 }
 
-int activerVeille(const QString& programme) {
+IssueVeille activerVeille(const QString& programme, bool sourceRepond) {
+    // A watcher started without a source would end at once, and would at every session.
+    if (!sourceRepond)
+        return {1, messageSansSource() + QStringLiteral(" : la veille n'est pas activée.")};
     const QString chemin = cheminEntreeVeille();
     const std::optional<QByteArray> texte = texteEntreeVeille(programme);
-    if (!texte) {
-        printLine(
-            QStringLiteral("lumivane : le chemin du programme (%1) contient un saut de ligne ou "
-                           "un caractère de contrôle : une entrée de démarrage ne peut pas le "
-                           "lancer.")
-                .arg(programme),
-            stderr);
-        return 1;
-    }
+    if (!texte)
+        return {1, QStringLiteral("lumivane : le chemin du programme (%1) contient un saut de "
+                                  "ligne ou un caractère de contrôle : une entrée de démarrage "
+                                  "ne peut pas le lancer.")
+                       .arg(programme)};
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     const QString erreur = writeWholeFile(chemin, *texte);
-    if (!erreur.isEmpty()) {
-        printLine(QStringLiteral("lumivane : impossible d'écrire %1 (%2).").arg(chemin, erreur),
-                  stderr);
-        return 1;
-    }
+    if (!erreur.isEmpty())
+        return {1, QStringLiteral("lumivane : impossible d'écrire %1 (%2).").arg(chemin, erreur)};
     const auto verrou = verrouVeille();
     const LockOutcome issue = tryLockNow(*verrou);
     verrou->unlock();
     if (issue == LockOutcome::Unavailable) {
         // A watcher started now would fail on the same lock.
-        printLine(
-            QStringLiteral("lumivane : veille activée pour les prochaines sessions (%1), mais "
-                           "impossible de la démarrer maintenant : %2.")
-                .arg(chemin, texteVerrouImpossible(*verrou)),
-            stderr);
-        return 1;
+        return {1, QStringLiteral("lumivane : veille activée pour les prochaines sessions (%1), "
+                                  "mais impossible de la démarrer maintenant : %2.")
+                       .arg(chemin, texteVerrouImpossible(*verrou))};
     }
     if (issue == LockOutcome::Taken) {
         // Detached, with nothing of ours open: the watcher outlives this command.
@@ -116,26 +108,26 @@ int activerVeille(const QString& programme) {
         veille.setStandardInputFile(QProcess::nullDevice());
         veille.setStandardOutputFile(QProcess::nullDevice());
         veille.setStandardErrorFile(QProcess::nullDevice());
-        if (!veille.startDetached()) {
-            printLine(QStringLiteral("lumivane : veille activée pour les prochaines sessions "
-                                     "(%1), mais impossible de la démarrer maintenant.")
-                          .arg(chemin),
-                      stderr);
-            return 1;
-        }
+        if (!veille.startDetached())
+            return {1, QStringLiteral("lumivane : veille activée pour les prochaines sessions "
+                                      "(%1), mais impossible de la démarrer maintenant.")
+                           .arg(chemin)};
     }
-    printLine(QStringLiteral("Veille activée : le diaporama démarrera quand l'ordinateur restera "
-                             "inactif, dès maintenant et à chaque session (%1).")
-                  .arg(chemin));
-    return 0;
+    // sway runs no autostart entry: its own configuration starts the watcher at login.
+    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+        return {0, QStringLiteral("Veille activée dès maintenant ; sway ne lit pas %1 : pour "
+                                  "chaque session, ajoutez « exec lumivane --veille » à sa "
+                                  "configuration.")
+                       .arg(chemin)};
+    return {0, QStringLiteral("Veille activée : le diaporama démarrera quand l'ordinateur "
+                              "restera inactif, dès maintenant et à chaque session (%1).")
+                   .arg(chemin)};
 }
 
-int desactiverVeille() {
+IssueVeille desactiverVeille() {
     const QString chemin = cheminEntreeVeille();
-    if (QFile::exists(chemin) && !QFile::remove(chemin)) {
-        printLine(QStringLiteral("lumivane : impossible de supprimer %1.").arg(chemin), stderr);
-        return 1;
-    }
+    if (QFile::exists(chemin) && !QFile::remove(chemin))
+        return {1, QStringLiteral("lumivane : impossible de supprimer %1.").arg(chemin)};
     const auto verrou = verrouVeille();
     qint64 pid = 0;
     QString hote;
@@ -145,10 +137,14 @@ int desactiverVeille() {
         arretee = ::kill(static_cast<pid_t>(pid), SIGTERM) == 0;
     else
         verrou->unlock();
-    printLine(arretee
-                  ? QStringLiteral("Veille désactivée : entrée de démarrage supprimée et veille "
-                                   "arrêtée.")
-                  : QStringLiteral("Veille désactivée : entrée de démarrage supprimée, aucune "
-                                   "veille ne tournait."));
-    return 0;
+    return {0, arretee ? QStringLiteral("Veille désactivée : entrée de démarrage supprimée et "
+                                        "veille arrêtée.")
+                       : QStringLiteral("Veille désactivée : entrée de démarrage supprimée, aucune "
+                                        "veille ne tournait.")};
+}
+
+QString messageSansSource() {
+    return QStringLiteral("lumivane : aucune source d'inactivité ne répond (ni GNOME, ni le "
+                          "compositeur Wayland, ni org.freedesktop.ScreenSaver, ni l'extension "
+                          "d'économiseur de X11)");
 }

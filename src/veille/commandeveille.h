@@ -22,7 +22,18 @@ std::optional<QString> argumentExec(const QString& texte);
 // written in it.
 std::optional<QByteArray> texteEntreeVeille(const QString& programme);
 
-// `--veille on`: writes the entry and starts the watcher unless it runs already.
-// `--veille off`: removes the entry and ends the running watcher. Each prints one line.
-int activerVeille(const QString& programme);
-int desactiverVeille();
+// What `--veille on` or `--veille off` did, for the terminal and the dialog alike: one line, and
+// the exit code (0 when done).
+struct IssueVeille {
+    int code = 0;
+    QString ligne;
+};
+
+// `--veille on`: writes the entry and starts the watcher unless it runs already; nothing when no
+// idle source answers in this session (`sourceRepond`), where the watcher could not run.
+// `--veille off`: removes the entry and ends the running watcher.
+IssueVeille activerVeille(const QString& programme, bool sourceRepond);
+IssueVeille desactiverVeille();
+
+// Why the watcher cannot run here, without its line break.
+QString messageSansSource();

@@ -57,7 +57,8 @@ bool IndexCache::enregistrer(const QString& dossier) const {
     out << Signature << Version << qint32(m_origines.size());
     for (auto it = m_origines.cbegin(); it != m_origines.cend(); ++it)
         out << it.key() << it->source << it->taille << it->modifiee << it->bitmap;
-    return out.status() == QDataStream::Ok && fichier.commit();
+    // The buffer's last bytes fail at the flush, which commit() would not report.
+    return out.status() == QDataStream::Ok && fichier.flush() && fichier.commit();
 }
 
 std::optional<Origine> IndexCache::origine(const QString& nom) const {

@@ -129,7 +129,7 @@ void TestForm2Panorama::albumArreteLaConstruction() {
     TestServices ts;
     GatedPictures images;
     Services services{ts.settings, ts.registry, ts.instance, images,     ts.windowHost, ts.clock,
-                      ts.random,   ts.prompts,  ts.files,    ts.desktop, ts.wallpaper};
+                      ts.random,   ts.prompts,  ts.files,    ts.desktop, ts.wallpaper,  ts.idle};
     BancForm2 b(&services);
     // Whatever fails, the decodes under way end, so that the dialog can close.
     const auto liberer = qScopeGuard([&images] { images.permits.release(100); });

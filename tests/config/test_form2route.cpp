@@ -32,7 +32,7 @@ struct Route {
     DialogFileChooser dialogue;
     TestServices ts;
     Services services{ts.settings, ts.registry, ts.instance, ts.pictures, ts.windowHost, ts.clock,
-                      ts.random,   ts.prompts,  dialogue,    ts.desktop,  ts.wallpaper};
+                      ts.random,   ts.prompts,  dialogue,    ts.desktop,  ts.wallpaper,  ts.idle};
     std::unique_ptr<BancForm2> banc;
 
     Form2& demarrer(const QString& dossierProgramme) {

@@ -1,5 +1,8 @@
 // The real executable started with no window system at all: what it prints, how it ends.
 
+#include "veille/commandeveille.h"
+
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -24,6 +27,8 @@ void TestLancementE2E::sansEcran_data() {
     QTest::newRow("/c") << QStringList{"/c"} << 1 << "" << true;
     QTest::newRow("/P") << QStringList{"/P", "1234"} << 1 << "" << true;
     QTest::newRow("--root") << QStringList{"--root"} << 1 << "" << true;
+    QTest::newRow("--veille on sans source d'inactivité")
+        << QStringList{"--veille", "on"} << 1 << "" << true;
 }
 
 void TestLancementE2E::sansEcran() {
@@ -32,7 +37,8 @@ void TestLancementE2E::sansEcran() {
     QFETCH(QString, sortie);
     QFETCH(bool, message);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XSCREENSAVER_WINDOW"})
+    for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XSCREENSAVER_WINDOW",
+                            "DBUS_SESSION_BUS_ADDRESS"})
         env.remove(QString::fromLatin1(nom));
     QProcess p;
     p.setProcessEnvironment(env);
@@ -44,12 +50,13 @@ void TestLancementE2E::sansEcran() {
     QCOMPARE(p.exitCode(), code);
     QVERIFY2(sortie.isEmpty() ? out.isEmpty() : out.startsWith(sortie), qPrintable(out));
     if (message) {
-        QVERIFY2(err.startsWith(QStringLiteral("lumivane : aucun écran")), qPrintable(err));
+        QVERIFY2(err.startsWith(QStringLiteral("lumivane : aucun")), qPrintable(err));
         QCOMPARE(err.count(u'\n'), 1);
         QVERIFY(err.endsWith(u'\n'));
     } else {
         QVERIFY2(err.isEmpty(), qPrintable(err));
     }
+    QVERIFY(!QFile::exists(cheminEntreeVeille()));
 }
 
 QTEST_GUILESS_MAIN(TestLancementE2E)

@@ -1,6 +1,7 @@
 // The idle watcher as the user runs it, under Xvfb, where the X server's screen-saver extension
-// counts idleness and xdotool's XTEST input resets it: idle → show → input → the show ends → idle →
-// the show again → SIGTERM ends both; `--veille on|off`.
+// counts idleness and xdotool's XTEST input resets it, and under KWin and sway, whose pointer
+// LUMIVANE_ENTREE moves: idle → show → input → the show ends → idle → the show again → SIGTERM
+// ends both; `--veille on|off`.
 
 #include "platform/inisettingsstore.h"
 #include "settings/reglages.h"
@@ -45,6 +46,13 @@ bool veilleTourne() {
            QFile::exists(QStringLiteral("/proc/%1").arg(pid));
 }
 
+// A hand on the pointer.
+int bouger() {
+    QStringList entree = QProcess::splitCommand(
+        qEnvironmentVariable("LUMIVANE_ENTREE", QStringLiteral("xdotool mousemove_relative 9 9")));
+    return QProcess::execute(entree.takeFirst(), entree);
+}
+
 } // namespace
 
 class TestVeilleE2E : public QObject {
@@ -58,8 +66,11 @@ private slots:
 void TestVeilleE2E::initTestCase() {
     IniSettingsStore settings;
     Reglages::ecrire(settings, Reglages::delaiVeille(), QStringLiteral("2"));
-    // The X server's count, not a desktop's: no session bus.
+    // The X server's or the compositor's count, not a desktop's: no session bus.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+    // The show on the compositor, as in a Wayland session.
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "wayland");
 }
 
 void TestVeilleE2E::cycle() {
@@ -70,10 +81,7 @@ void TestVeilleE2E::cycle() {
     QTRY_VERIFY_WITH_TIMEOUT(spectacleDe(veille.processId()) != 0, 20000);
     const qint64 premier = spectacleDe(veille.processId());
 
-    QCOMPARE(
-        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove_relative"),
-                                                      QStringLiteral("9"), QStringLiteral("9")}),
-        0);
+    QCOMPARE(bouger(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(spectacleDe(veille.processId()) != premier, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(spectacleDe(veille.processId()) != 0, 20000);
     const qint64 second = spectacleDe(veille.processId());

@@ -1,3 +1,4 @@
+#include "fichiers.h"
 #include "pictures/qtpictures.h"
 #include "platform/largebuffers.h"
 #include "samples.h"
@@ -316,6 +317,10 @@ private slots:
         // A folder that cannot exist: its parent is a file.
         QVERIFY(
             !m_pictures.saveBmp(m_pictures.load(out), out + QStringLiteral("/LMV.bmp"), &error));
+        // A disk that takes only part of a small bitmap: its bytes fail at the buffer's flush.
+        QVERIFY(!limiteEcriture(100, [&] {
+            return m_pictures.saveBmp(QImage(8, 8, QImage::Format_RGB32), out, &error);
+        }));
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QThread>
 #include <optional>
 
 namespace {
@@ -14,6 +15,8 @@ namespace {
 // same file for as long as it runs, and doing what each line of its input asks. Stores in one
 // process share their cache, so only another process shows what reaches the disk.
 class OtherProcess {
+    static constexpr int TickFichier = 20;
+
 public:
     explicit OtherProcess(const QString& iniPath) {
         m_process.start(QCoreApplication::applicationFilePath(),
@@ -25,11 +28,15 @@ public:
             m_process.kill();
     }
     // Sends one request (operation, section, key, value or default) and returns the answer.
+    // QSettings tells another process's write by the file's time and size, and the kernel keeps
+    // file times in ticks of a few milliseconds: each side's write lands in a tick of its own.
     QString ask(const QStringList& request) {
+        QThread::msleep(TickFichier);
         m_process.write((request.join(u'\t') + u'\n').toUtf8());
         while (!m_process.canReadLine())
             if (!m_process.waitForReadyRead(10000))
                 return QStringLiteral("<no answer>");
+        QThread::msleep(TickFichier);
         return QString::fromUtf8(m_process.readLine()).chopped(1);
     }
 

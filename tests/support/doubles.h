@@ -16,6 +16,8 @@
 #include "platform/registrybackend.h"
 #include "platform/services.h"
 #include "platform/stdrandomsource.h"
+#include "veille/idlesetup.h"
+#include "veille/showlauncher.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -169,10 +171,38 @@ class FakeInstanceLock final : public InstanceLock {
 public:
     bool other = false;
     int asked = 0;
+    int released = 0;
     bool anotherInstanceRunning() override {
         ++asked;
         return other;
     }
+    void release() override { ++released; }
+};
+
+// A show that counts its starts and runs until stopped.
+class RecordingShow final : public ShowLauncher {
+public:
+    int started = 0;
+    bool on = false;
+    void start() override { on = ++started > 0; }
+    void stop() override {
+        if (std::exchange(on, false))
+            emit finished();
+    }
+    bool running() const override { return on; }
+};
+
+// A session as its fields say; the autostart entry would run a program that does nothing.
+class FakeIdleSetup final : public IdleSetup {
+public:
+    bool answers = true, host = false;
+    std::optional<DesktopIdleAction> action;
+    RecordingShow spectacle;
+    bool idleSourceAnswers() override { return answers; }
+    bool hostRunning() override { return host; }
+    std::optional<DesktopIdleAction> desktopAction() override { return action; }
+    QString program() override { return QStringLiteral("/bin/true"); }
+    ShowLauncher& show() override { return spectacle; }
 };
 
 // Values by (root, lower-case subkey, lower-case name); every open and query is recorded.
@@ -224,6 +254,7 @@ struct TestServices {
     ScriptedFileChooser files;
     RecordingDesktop desktop;
     RecordingWallpaper wallpaper;
+    FakeIdleSetup idle;
     Services services{settings, registry, instance, pictures, windowHost, clock,
-                      random,   prompts,  files,    desktop,  wallpaper};
+                      random,   prompts,  files,    desktop,  wallpaper,  idle};
 };

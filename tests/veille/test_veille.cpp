@@ -1,8 +1,10 @@
-// The idle watcher's rules (its whole run: test_veille_e2e); the X11 host's program list.
+// The idle watcher's rules (its whole run: test_veille_e2e), what the dialog's idle group says of
+// the desktop's own delay; the X11 host's program list.
 
 #include "fichiers.h"
 #include "hote/ajoutxscreensaver.h"
 #include "platform/writewholefile.h"
+#include "veille/avisveille.h"
 #include "veille/childshowlauncher.h"
 #include "veille/commandeveille.h"
 #include "veille/procscreensaverhosts.h"
@@ -22,6 +24,8 @@ private slots:
     void decision();
     void delai_data();
     void delai();
+    void avisBureau_data();
+    void avisBureau();
     void hote();
     void programmes_data();
     void programmes();
@@ -120,6 +124,32 @@ void TestVeille::delai() {
     const ms delai = delaiVeille(valeur);
     QCOMPARE(qlonglong(delai / 1s), secondes);
     QVERIFY(deciderVeille({0ms, delai}).dans.count() <= std::numeric_limits<int>::max());
+}
+
+using Bureau = std::optional<DesktopIdleAction>;
+
+void TestVeille::avisBureau_data() {
+    QTest::addColumn<Bureau>("bureau");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("alerte");
+    QTest::newRow("verrou avant le diaporama")
+        << Bureau({5min, true})
+        << "L'écran se verrouille après 5 min : choisissez un délai plus court" << true;
+    QTest::newRow("extinction au même moment")
+        << Bureau({10min, false})
+        << "L'écran s'éteint après 10 min : choisissez un délai plus court" << true;
+    QTest::newRow("verrou après, minutes et secondes")
+        << Bureau({15min + 30s, true}) << "Le bureau verrouille l'écran après 15 min 30 s."
+        << false;
+    QTest::newRow("délai du bureau inconnu") << Bureau() << QString() << false;
+}
+
+// The show's delay is 10 minutes.
+void TestVeille::avisBureau() {
+    QFETCH(Bureau, bureau);
+    const AvisBureau avis = avisDelaiBureau(bureau, 10min);
+    QTEST(avis.texte, "texte");
+    QTEST(avis.alerte, "alerte");
 }
 
 void TestVeille::hote() {

@@ -20,7 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtEndian>
@@ -99,7 +99,7 @@ int main(int argc, char* argv[]) {
     out << "List preview in the dialog, offscreen\n";
     Form2 form(banc.services, reglages.path(), [] {});
     form.show();
-    auto* liste = form.findChild<QListWidget*>(QStringLiteral("ListeS"));
+    auto* liste = form.findChild<QListView*>(QStringLiteral("ListeS"));
     auto* apercu = form.findChild<Apercu*>();
     auto* photo = form.findChild<QLabel*>(QStringLiteral("Photo"));
     for (int i = 0; i < images.size(); ++i) {
@@ -107,7 +107,7 @@ int main(int argc, char* argv[]) {
         duree.start();
         battement.remettre();
         if (i > 0)
-            liste->setCurrentRow(i);
+            liste->setCurrentIndex(liste->model()->index(i, 0));
         while (apercu->occupe())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         out << QStringLiteral("  %1: shown after %2 ms (%3), longest UI gap %4 ms, peak %5 MB\n")

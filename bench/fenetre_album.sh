@@ -91,3 +91,9 @@ for n in 0 1000 32767; do
             "${builds[b - 1]}" "$med" "$(echo "$med / $base" | bc -l)" "$(echo $mesures)"
     done
 done
+# Each build's largest album against its own empty one, both from this run.
+for ((b = 1; b <= ${#builds[@]}; b++)); do
+    m() { awk -v n="$1" -v b="$b" '$1 == n && $2 == b { print $3 }' "$tmp/mesures" | sort -n |
+        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+    printf '%s: 32767 photos over an empty album: %.2f\n' "${builds[b - 1]}" "$(echo "$(m 32767) / $(m 0)" | bc -l)"
+done

@@ -29,10 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        QString(),
                                        QStringLiteral(".JPEG"),
                                        QStringLiteral(".tif"),
-                                       QStringLiteral(".webp")};
+                                       QStringLiteral(".webp"),
+                                       QStringLiteral(".heic"),
+                                       QStringLiteral(".avif")};
     const std::uint8_t choix = data[0];
-    const QString chemin =
-        FichierFuzz(OctetsFuzz(data + 1, size - 1), suffixes[choix % std::size(suffixes)]);
+    // The three low bits pick one of the first eight, as they did before HEIC and AVIF came, so
+    // that the corpus keeps its meaning; with 0x20, the lowest bit picks HEIC or AVIF.
+    const std::size_t extension = (choix & 0x20) ? 8 + (choix & 1) : (choix & 7);
+    const QString chemin = FichierFuzz(OctetsFuzz(data + 1, size - 1), suffixes[extension]);
     const QSize borne = (choix & 0x80) ? QSize(1920, 1080) : QSize(160, 120);
 
     const QtPictures pictures;

@@ -78,6 +78,13 @@ QByteArray geante(QByteArray o, const QString& extension) {
             sof = o.indexOf(QByteArray("\xFF\xC2", 2));
         poserBe<quint16>(o, sof + 5, 65500);
         poserBe<quint16>(o, sof + 7, 65500);
+    } else if (extension == u"heic" || extension == u"avif") {
+        // The primary picture's size property, after its version and flags.
+        const qsizetype ispe = o.indexOf("ispe");
+        if (ispe >= 0) {
+            poserBe<quint32>(o, ispe + 8, 60000);
+            poserBe<quint32>(o, ispe + 12, 60000);
+        }
     }
     return o;
 }
@@ -188,8 +195,13 @@ void graineImages(const QString& dossier) {
         dossier + QStringLiteral("/tmp"), {{QStringLiteral("a"), {48, 32}, Samples::Format::Jpeg},
                                            {QStringLiteral("b"), {40, 30}, Samples::Format::Gif},
                                            {QStringLiteral("c"), {24, 36}, Samples::Format::Bmp}});
+    // HEIC turned by its own rotation, AVIF as it is, encoded by libheif.
+    const QString heic = dossier + QStringLiteral("/tmp/d.heic");
+    const QString avif = dossier + QStringLiteral("/tmp/e.avif");
+    Samples::writeHeif(image, heic, Samples::HeifCodec::Hevc, 6);
+    Samples::writeHeif(image, avif, Samples::HeifCodec::Avif);
     // The first byte of a seed picks the extension the harness gives the file: its index in the
-    // harness's list (jpg, png, gif, bmp, none, JPEG, tif, webp).
+    // harness's list (jpg, png, gif, bmp, none, JPEG, tif, webp), or 0x20 and 0x21 for heic, avif.
     const QList<std::tuple<QString, char, QByteArray>> fichiers = {
         {QStringLiteral("jpg"), 0, lireFichier(ecrits.value(0))},
         {QStringLiteral("gif"), 2, lireFichier(ecrits.value(1))},
@@ -197,6 +209,8 @@ void graineImages(const QString& dossier) {
         {QStringLiteral("png"), 1, encoder(image, "PNG")},
         {QStringLiteral("tif"), 6, encoder(image, "TIFF")},
         {QStringLiteral("webp"), 7, encoder(image, "WEBP")},
+        {QStringLiteral("heic"), 0x20, lireFichier(heic)},
+        {QStringLiteral("avif"), 0x21, lireFichier(avif)},
         {QStringLiteral("png-entrelace"), 1, pngEntrelace(image, image.size())},
         {QStringLiteral("jpg-progressif"), 0, jpegProgressif(image)}};
     QDir(dossier + QStringLiteral("/tmp")).removeRecursively();

@@ -16,6 +16,9 @@ packages=(
     # the show drawn with OpenGL: Mesa's renderers for the tests and benchmarks
     libgl1-mesa-dri
     fonts-dejavu-core
+    # HEIC/HEIF and AVIF photos made by hand for a check (the tests encode theirs with the
+    # library itself)
+    libheif-examples
     # a virtual X server and the tools that drive it
     xvfb
     xauth

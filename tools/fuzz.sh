@@ -31,7 +31,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=
 cmake --build "$build" -j"$(nproc)" --target fuzz_graines "${targets[@]/#/fuzz_}"
 
 rm -rf "$build/seeds"
-QT_QPA_PLATFORM=offscreen "$build/fuzz/fuzz_graines" "$build/seeds"
+LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/support/lsan.supp} QT_QPA_PLATFORM=offscreen \
+    "$build/fuzz/fuzz_graines" "$build/seeds"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}

@@ -45,6 +45,13 @@ QByteArray withExifThumbnail(const QByteArray& jpeg, const QImage& thumbnail, in
 // ("2024:07:12 15:30:00"); empty when `jpeg` is no JPEG.
 QByteArray withExifDate(const QByteArray& jpeg, const QByteArray& dateTimeOriginal);
 
+enum class HeifCodec { Hevc, Avif };
+// Writes `image` as a HEIC (HEVC) or AVIF file with libheif's encoders. `orientation` (1 to 8,
+// as in EXIF) is stored as the file's rotation and mirroring: a reader shows the picture turned
+// by it. `thumbnail`, when not null, is stored as the picture's thumbnail, at its own size.
+bool writeHeif(const QImage& image, const QString& path, HeifCodec codec, int orientation = 1,
+               const QImage& thumbnail = {});
+
 // Stores `paths` as the album's photo list ("Fichier 0", "Fichier 1", ...).
 void writeAlbum(SettingsStore& store, const QStringList& paths);
 

@@ -1,5 +1,6 @@
 #include "album/album.h"
 
+#include "album/balayage.h"
 #include "album/fichieralbum.h"
 #include "album/formatalbum.h"
 #include "album/miroir.h"
@@ -118,7 +119,8 @@ Album::Sauvegarde Album::Sauvegarder(QString& Fichier) {
 bool Album::Supp(int index, const std::function<void()>& apresRetrait) {
     if (index < 0 || index >= Liste.size())
         return false;
-    if (!m_messages.askYesNo(TextesAlbum::EnleverPhoto))
+    if (!m_messages.askYesNo(estDossier(Liste[index]) ? TextesAlbum::EnleverDossier
+                                                      : TextesAlbum::EnleverPhoto))
         return false;
     Liste.removeAt(index);
     if (apresRetrait)
@@ -173,6 +175,19 @@ Album::ResultatPhotos Album::photos() {
     QString dossier;
     QStringList noms;
     const qsizetype nul = choix.indexOf(QChar(0));
+    if (nul < 0 && estDossier(sansBlancs(choix))) {
+        // A folder: the album keeps the folder itself; the next choice starts beside it.
+        const QString choisi = sansBlancs(choix);
+        const qsizetype parent = choisi.left(choisi.size() - 1).lastIndexOf(Separateur) + 1;
+        {
+            const SettingsBatch lot(m_reglages);
+            Reglages::ecrire(m_reglages, Reglages::repertoireExplore(),
+                             parent > 0 ? choisi.left(parent) : choisi);
+            AjouterFichier(choisi, numero);
+        }
+        m_avis.verifier();
+        return resultat;
+    }
     if (nul >= 0) {
         dossier = sansBlancs(choix.left(nul));
         // A root folder already ends with its separator.

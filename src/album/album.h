@@ -41,6 +41,8 @@ public:
     // the dialog hides the thumbnail area, shows ListeS, marks thumbnail 0 as highlighted, runs
     // its click handling and selects entry 0 of ListeS.
     void ChargerListe();
+    // The same with the mirror already read (LireMiroirEnFond).
+    void ChargerListe(const QStringList& miroir) { Liste = miroir; }
 
     // Form_Load, at its end: takes up the album opened last (its title and file as remembered in
     // "Demarrage"), also for an empty list, and, when one is remembered and the list is not
@@ -80,7 +82,8 @@ public:
     // title.
     Sauvegarde Sauvegarder(QString& Fichier);
 
-    // The removal menu item, for the selected entry `index`: asks for confirmation; on No nothing
+    // The removal menu item, for the selected entry `index` (a photo or a folder, each with its
+    // own question): asks for confirmation; on No nothing
     // changes and the result is false. On Yes the entry leaves the list, `apresRetrait` runs (the
     // dialog refills ListeS, enables "Enregistrer Album" and empties its thumbnail pane, before
     // any message of the save), then the album is saved to `FichierAlbum`. True on Yes.
@@ -102,11 +105,11 @@ public:
         Ajoutees,    // the photos follow the entries already listed
         NouvelAlbum, // the list holds only the new photos; the title is empty
     };
-    // The "Photos" command: asks for photos and adds them, or starts a new album with them when
-    // the list was not empty and the user wants a new album; "Demarrage" then forgets the former
-    // album. Unless Annule, `AlbumModifie` becomes true. Whatever the result, the dialog enables
-    // "Enregistrer Album". Unless Annule, it empties its thumbnail pane, hides the thumbnail area
-    // and shows ListeS with the new list.
+    // The "Photos" command: asks for photos (or one folder, kept as a folder entry) and adds them,
+    // or starts a new album with them when the list was not empty and the user wants a new album;
+    // "Demarrage" then forgets the former album. Unless Annule, `AlbumModifie` becomes true.
+    // Whatever the result, the dialog enables "Enregistrer Album". Unless Annule, it empties its
+    // thumbnail pane, hides the thumbnail area and shows ListeS with the new list.
     ResultatPhotos photos();
 
     // The "Enregistrer Album" command: asks for a file and a confirmation, then saves the album
@@ -119,6 +122,8 @@ public:
     // False only when the user asked for a save that failed: the dialog then stays open so that
     // the album can be saved elsewhere; the next close asks again.
     bool fermer();
+
+    const SettingsStore& reglages() const { return m_reglages; }
 
     // The caption of a file: its name without folder and without its last four characters, in
     // capitals; nothing when the name is shorter than four characters.

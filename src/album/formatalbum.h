@@ -7,8 +7,10 @@
 #include <optional>
 
 // The album file: one line per photo, "0000 " then the path, each line ended by CR LF, in the
-// Western European code page; an album without photos is an empty file. Plain functions over
-// bytes: opening and saving files is elsewhere.
+// Western European code page; an album without photos is an empty file. A folder of the album
+// is a line like a photo's whose path ends with the separator ("0003 /home/anne/Vacances/"): a
+// file without folders is what it always was. Plain functions over bytes: opening and saving
+// files is elsewhere.
 
 // One line as the readers take it apart: its own number and its path.
 struct LigneAlbum {

@@ -1,6 +1,7 @@
 #include "album/lecturealbum.h"
 
 #include "album/fichieralbum.h"
+#include "album/miroir.h"
 #include "platform/imagepools.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -25,4 +26,12 @@ void lireAlbumEnFond(const QString& chemin, QObject* contexte,
     QtConcurrent::run(&ImagePools::shortJobs(), lireAlbum, chemin)
         .then(contexte,
               [suite = std::move(suite)](const LectureAlbum& lecture) { suite(lecture); });
+}
+
+QFuture<QStringList> lireMiroirEnFond(const SettingsStore& reglages) {
+    if (SettingsStore::ConcurrentReader lire = reglages.concurrentReader())
+        return QtConcurrent::run(&ImagePools::shortJobs(), [lire = std::move(lire)]() mutable {
+            return ChargerPhotos(lire);
+        });
+    return QtFuture::makeReadyFuture(ChargerPhotos(reglages));
 }

@@ -7,6 +7,12 @@
 #include <algorithm>
 
 QStringList ChargerPhotos(const SettingsStore& store) {
+    return ChargerPhotos([&store](const QString& section, const QStringList& cles) {
+        return store.readMany(section, cles);
+    });
+}
+
+QStringList ChargerPhotos(const SettingsStore::ConcurrentReader& lire) {
     QStringList liste;
     // Positions are 16-bit: a longer list could not be chosen from.
     constexpr int MaxPhotos = 32767;
@@ -17,7 +23,7 @@ QStringList ChargerPhotos(const SettingsStore& store) {
         QStringList cles;
         for (int i = debut; i < std::min(debut + lot, MaxPhotos); ++i)
             cles.append(Reglages::fichier(i).cle);
-        for (const QString& v : store.readMany(Reglages::Section::ListeDeFichiers, cles)) {
+        for (const QString& v : lire(Reglages::Section::ListeDeFichiers, cles)) {
             if (v.isEmpty())
                 return liste;
             liste.append(v);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/pictureformats.h"
+
 #include <QDir>
 #include <QString>
 
@@ -9,6 +11,8 @@ namespace TextesAlbum {
 
 inline const QString EnleverPhoto =
     QStringLiteral("Etes vous sur de vouloir enlever cette photo ? ");
+inline const QString EnleverDossier =
+    QStringLiteral("Etes vous sur de vouloir enlever ce dossier et ses photos de l'album ? ");
 inline const QString NomCorrect =
     QStringLiteral("Veuillez renseigner un nom correct pour cet album !");
 inline const QString NonSauvegarde = QStringLiteral("Cet album n'a pas été sauvegardé !");
@@ -25,10 +29,25 @@ inline const QString TitreSauvegarder = QStringLiteral("Sauvegarder un album de 
 inline const QString TitreOuvrir = QStringLiteral("Sélectionner un album de photos !");
 inline const QString TitrePhotos = QStringLiteral("Sélectionner les photos !");
 inline const QString FiltreAlbum = QStringLiteral("Album de photos|*.alb");
+// Every format read comes first; the entries after it are those the dialog always offered.
 inline const QString FiltrePhotos =
-    QStringLiteral("Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|"
+    QStringLiteral("Les images de tous les formats lus|") + PictureFormats::filterPatterns() +
+    QStringLiteral("|Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|"
                    "Les images au format JPG,JPEG|*.jpg;*.jpeg|Les images au format BMP|*.bmp "
                    "|Les images au format gif|*.gif");
+
+// Folders in the album's list: the number of photos each holds, or the scan under way.
+inline QString nombrePhotos(qsizetype n) {
+    return n == 0   ? QStringLiteral("(aucune photo)")
+           : n == 1 ? QStringLiteral("(1 photo)")
+                    : QStringLiteral("(%1 photos)").arg(n);
+}
+inline const QString RechercheEnCours = QStringLiteral("(recherche des photos…)");
+inline QString dossiersTropGrands(qsizetype maxPhotos) {
+    return QStringLiteral("Les dossiers de cet album contiennent plus de %1 photos : seules les "
+                          "%1 premières trouvées seront montrées.")
+        .arg(maxPhotos);
+}
 
 // Failures the user must hear about: the album file was not written.
 inline QString echecEcriture(const QString& chemin, const QString& raison) {

@@ -105,7 +105,7 @@ std::unique_ptr<SS> Demarrage::formeAutreEcran(QScreen* ecran) {
     ss->autreEcran();
     ss->setScreen(ecran);
     ss->preparerDessin([r = m_ss->rendererSonde()] { return r.value_or(QString()); });
-    ss->poserListe(m_ss->liste());
+    ss->partagerListe(*m_ss);
     ss->poserPremierePhoto();
     ss->start(CycleMs);
     return ss;

@@ -3,6 +3,8 @@
 
 #include "album/etatdialogue.h"
 #include "album/lecturealbum.h"
+#include "browser/delegueliste.h"
+#include "browser/modeleliste.h"
 #include "browser/textesapercu.h"
 #include "controls/fonts.h"
 #include "controls/frame.h"
@@ -13,7 +15,7 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -31,17 +33,21 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
     PB->setObjectName(QStringLiteral("PB"));
     Twips::placer(PB, 3360, 90, 2895, 195);
 
-    ListeS = new QListWidget(this);
+    ListeS = new QListView(this);
     ListeS->setObjectName(QStringLiteral("ListeS"));
+    m_modele = new ModeleListe(m_etat.dossiers, ListeS);
+    ListeS->setModel(m_modele);
+    ListeS->setItemDelegate(new DelegueListe(ListeS));
+    ListeS->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Twips::placer(ListeS, 1320, 800, 6400, 6465);
     QPalette pal = ListeS->palette();
     pal.setColor(QPalette::Base, Qt::black);
     pal.setColor(QPalette::Text, QColor(192, 192, 255));
     ListeS->setPalette(pal);
     ListeS->setFont(dialogFont());
-    // Laid out a hundred entries at a time between events: an album of 10,000 long paths would
-    // otherwise hold the dialog, and its end requests, for seconds.
-    ListeS->setLayoutMode(QListView::Batched);
+    // One line of one font each: rows need not be measured one by one, and an album of 32,767
+    // entries is laid out at once.
+    ListeS->setUniformItemSizes(true);
     ListeS->viewport()->setMouseTracking(true);
     Placement::entourer(this);
 
@@ -54,11 +60,13 @@ ListeAlbum::ListeAlbum(EtatDialogue& etat, QWidget* parent) : QWidget(parent), m
 
     // An entry chosen by the user or the program is previewed; a click on the entry already
     // chosen previews it again. The list giving an entry the focus alone chooses nothing.
-    connect(ListeS, &QListWidget::itemSelectionChanged, this, [this] { ListeS_Click(); });
-    connect(ListeS, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (ListeS->row(item) == m_ligneAvantClic)
+    connect(ListeS->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { ListeS_Click(); });
+    connect(ListeS, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.row() == m_ligneAvantClic)
             ListeS_Click();
     });
+    connect(&m_etat.dossiers, &ContenuDossiers::dossierLu, this, &ListeAlbum::dossierLu);
     connect(Supp, &QAction::triggered, this, &ListeAlbum::Supp_Click);
     connect(Paper, &QAction::triggered, this, &ListeAlbum::paperChoisi);
     ListeS->viewport()->installEventFilter(this);
@@ -83,22 +91,41 @@ bool ListeAlbum::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int ListeAlbum::entreeChoisie() const {
-    const QListWidgetItem* courante = ListeS->currentItem();
-    return courante && courante->isSelected() ? ListeS->row(courante) : -1;
+    const QModelIndex courante = ListeS->currentIndex();
+    return courante.isValid() && ListeS->selectionModel()->isSelected(courante) ? courante.row()
+                                                                                : -1;
+}
+
+QString ListeAlbum::photoDe(int index) const {
+    const QString& entree = m_modele->entrees()[index];
+    if (!estDossier(entree))
+        return entree;
+    // A folder not looked into yet, or empty, shows the placeholder.
+    const Balayage* b = m_etat.dossiers.contenu(entree);
+    return b && !b->photos.isEmpty() ? b->photos.first() : entree;
 }
 
 // The picture itself is loaded by the preview.
 void ListeAlbum::ListeS_Click() {
     const int choisie = entreeChoisie();
+    const QString voulue = std::exchange(m_photoVoulue, QString());
     if (choisie < 0)
         return;
-    emit afficherEntree(ListeS->item(choisie)->text());
+    m_apercuDemande = voulue.isEmpty() ? photoDe(choisie) : voulue;
+    emit afficherEntree(m_apercuDemande);
+}
+
+// A folder chosen before its photos were known is previewed once they are.
+void ListeAlbum::dossierLu(const QString& dossier) {
+    const int choisie = entreeChoisie();
+    if (choisie >= 0 && m_modele->entrees()[choisie] == dossier && m_apercuDemande == dossier)
+        ListeS_Click();
 }
 
 void ListeAlbum::entreeAffichee(const QString& entree, bool lisible) {
     // A result for an entry no longer chosen (the list was refilled meanwhile) says nothing.
     const int choisie = entreeChoisie();
-    if (!lisible || choisie < 0 || ListeS->item(choisie)->text() != entree)
+    if (!lisible || choisie < 0 || m_apercuDemande != entree)
         return;
     ListeS->setToolTip(entree);
     emit photoChoisie(entree);
@@ -115,13 +142,28 @@ void ListeAlbum::montrerTitre() {
 }
 
 void ListeAlbum::ChargerListe() {
-    m_etat.album.ChargerListe();
+    m_miroir = lireMiroirEnFond(m_etat.album.reglages());
+    m_miroirEnAttente = true;
+    if (m_miroir.isFinished())
+        prendreMiroir();
+    else
+        m_miroir.then(this, [this](const QStringList&) { prendreMiroir(); });
+}
+
+void ListeAlbum::prendreMiroir() {
+    if (!std::exchange(m_miroirEnAttente, false))
+        return;
+    m_etat.album.ChargerListe(m_miroir.result());
+    m_miroir = {};
     viderVignettes();
-    remplirListeS();
+    remplirListeS(true);
     montrerPremierePhoto();
+    if (std::exchange(m_dernierAlbumEnAttente, false))
+        retrouverDernierAlbum();
 }
 
 void ListeAlbum::ReouvrirFichier() {
+    prendreMiroir();
     if (m_etat.album.ReouvrirFichier())
         montrerAlbumRouvert();
 }
@@ -129,6 +171,10 @@ void ListeAlbum::ReouvrirFichier() {
 // The album opened last replaces the list, when there is a list. Its file is read off the UI
 // thread: the dialog shows, and answers an end request, whatever the file.
 void ListeAlbum::retrouverDernierAlbum() {
+    if (m_miroirEnAttente) {
+        m_dernierAlbumEnAttente = true;
+        return;
+    }
     const auto fichier = m_etat.album.dernierAlbumARouvrir();
     montrerTitre();
     if (!fichier)
@@ -142,6 +188,7 @@ void ListeAlbum::retrouverDernierAlbum() {
 }
 
 void ListeAlbum::ouvrirAlbum() {
+    prendreMiroir();
     emit vignetteMarquee(-1);
     const bool ouvert = m_etat.album.ouvrirAlbum();
     // Saving the changes first may have named the album.
@@ -154,27 +201,31 @@ void ListeAlbum::ouvrirAlbum() {
 }
 
 void ListeAlbum::ajouterPhotos() {
+    prendreMiroir();
     const Album::ResultatPhotos resultat = m_etat.album.photos();
     emit enregistrementPermis();
     montrerTitre();
     if (resultat == Album::ResultatPhotos::Annule)
         return;
     viderVignettes();
-    remplirListeS();
+    remplirListeS(resultat == Album::ResultatPhotos::NouvelAlbum);
 }
 
 void ListeAlbum::enregistrerAlbum() {
+    prendreMiroir();
     m_etat.album.enregistrerAlbum();
     montrerTitre();
 }
 
 bool ListeAlbum::fermerAlbum() {
+    prendreMiroir();
     const bool fin = m_etat.album.fermer();
     montrerTitre();
     return fin;
 }
 
 void ListeAlbum::Supp_Click() {
+    prendreMiroir();
     m_etat.album.Supp(entreeChoisie(), [this] {
         remplirListeS();
         emit enregistrementPermis();
@@ -183,9 +234,9 @@ void ListeAlbum::Supp_Click() {
     montrerTitre();
 }
 
-void ListeAlbum::remplirListeS() {
-    ListeS->clear();
-    ListeS->addItems(m_etat.album.Liste);
+void ListeAlbum::remplirListeS(bool albumCharge) {
+    m_modele->remplir(m_etat.album.Liste);
+    m_etat.dossiers.suivre(m_etat.album.Liste, albumCharge);
 }
 
 // Thumbnail numbers follow list positions: after any change of the list the thumbnails are
@@ -196,7 +247,7 @@ void ListeAlbum::viderVignettes() {
 
 void ListeAlbum::montrerAlbumRouvert() {
     viderVignettes();
-    remplirListeS();
+    remplirListeS(true);
     montrerTitre();
     montrerPremierePhoto();
 }
@@ -204,17 +255,20 @@ void ListeAlbum::montrerAlbumRouvert() {
 // Highlights thumbnail 0 and previews the first photo. The thumbnails are not built yet, so
 // only the marker is set for them.
 void ListeAlbum::montrerPremierePhoto() {
-    if (ListeS->count() == 0)
+    if (m_modele->rowCount() == 0)
         return;
     emit vignetteMarquee(0);
     choisirEntree(0);
 }
 
-void ListeAlbum::choisirEntree(int index) {
+void ListeAlbum::choisirEntree(int index, const QString& photo) {
+    if (index < 0 || index >= m_modele->rowCount())
+        return;
+    m_photoVoulue = photo;
     if (entreeChoisie() == index)
         ListeS_Click();
     else
-        ListeS->setCurrentRow(index);
+        ListeS->setCurrentIndex(m_modele->index(index));
 }
 
 void ListeAlbum::menuPhoto(const QPoint& global) {

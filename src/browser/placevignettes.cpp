@@ -1,6 +1,7 @@
 #include "browser/placevignettes.h"
 
 #include "album/album.h"
+#include "album/contenudossiers.h"
 #include "browser/grillevignettes.h"
 #include "browser/nophoto.h"
 #include "decor/twips.h"
@@ -8,9 +9,9 @@
 
 #include <QLabel>
 
-PlaceVignettes::PlaceVignettes(const Album& album, const QString& racineCache,
-                               const Pictures& images, QWidget* parent)
-    : QWidget(parent), m_album(album), m_racineCache(racineCache),
+PlaceVignettes::PlaceVignettes(const Album& album, const ContenuDossiers& dossiers,
+                               const QString& racineCache, const Pictures& images, QWidget* parent)
+    : QWidget(parent), m_album(album), m_dossiers(dossiers), m_racineCache(racineCache),
       m_grille(new GrilleVignettes(images, this)) {
     setObjectName(QStringLiteral("PlaceVignettes"));
     Twips::placer(this, 1320, 800, 6375, 6495);
@@ -28,6 +29,7 @@ PlaceVignettes::PlaceVignettes(const Album& album, const QString& racineCache,
     connect(m_grille, &GrilleVignettes::pointeurDessus, this, &PlaceVignettes::pointeurDessus);
     connect(m_grille, &GrilleVignettes::progression, this, &PlaceVignettes::progression);
     connect(m_grille, &GrilleVignettes::construite, this, &PlaceVignettes::construite);
+    connect(&dossiers, &ContenuDossiers::dossierLu, this, &PlaceVignettes::contenuChange);
     // A build stopped before its end leaves the list in view.
     connect(m_grille, &GrilleVignettes::construite, this, [this](bool arretee) {
         if (arretee)
@@ -47,7 +49,14 @@ void PlaceVignettes::arreterChargement() {
 void PlaceVignettes::viderVignettes() {
     m_grille->arreter();
     m_grille->vider();
+    m_deplie = {};
     montrerGrille(false);
+}
+
+void PlaceVignettes::contenuChange() {
+    if ((m_grille->nombre() > 0 || m_grille->enConstruction()) &&
+        m_dossiers.deplier(m_album.Liste).photos != m_deplie.photos)
+        viderVignettes();
 }
 
 void PlaceVignettes::marquerVignette(int index) {
@@ -68,15 +77,16 @@ void PlaceVignettes::panorama() {
 }
 
 void PlaceVignettes::ChargerListeThumb() {
+    m_deplie = m_dossiers.deplier(m_album.Liste);
     montrerGrille(true);
-    emit chargementCommence(int(m_album.Liste.size()));
+    emit chargementCommence(int(m_deplie.photos.size()));
     m_arretChargement = false;
-    m_grille->construire({m_album.Liste, m_racineCache,
+    m_grille->construire({m_deplie.photos, m_racineCache,
                           CacheVignettes::dossierAlbum(m_racineCache, m_album.TitreAlbum),
                           GeometrieGrille::CadreIm0, 0});
 }
 
 void PlaceVignettes::CadreIm_Click(int Index) {
     marquerVignette(Index);
-    emit vignetteChoisie(Index);
+    emit vignetteChoisie(m_deplie.entrees.value(Index, Index), m_deplie.photos.value(Index));
 }

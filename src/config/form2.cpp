@@ -90,7 +90,8 @@ void Form2::creerPanneaux() {
     m_barre = new BarreCommandes(SSSplash1);
     m_apercu = new Apercu(services.pictures, SSSplash1);
     m_liste = new ListeAlbum(*m_etat, SSSplash1);
-    m_vignettes = new PlaceVignettes(m_etat->album, m_racineCache, services.pictures, SSSplash1);
+    m_vignettes = new PlaceVignettes(m_etat->album, m_etat->dossiers, m_racineCache,
+                                     services.pictures, SSSplash1);
     m_options = new PanneauOptions(services.settings, services.prompts, SSSplash1);
     m_jour = new PanneauJour(services, m_dossierProgramme, SSSplash1);
     m_apropos = new PanneauAPropos(SSSplash1);

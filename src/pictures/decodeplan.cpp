@@ -97,3 +97,17 @@ DecodePlan DecodePlan::make(const PictureHeader& header, const QSize& stored, co
     plan.bytes += beside;
     return plan;
 }
+
+DecodePlan DecodePlan::heif(const HeifPictures::Header& header, const QSize& target, qint64 bound) {
+    const qint64 stored = pixels(header.size);
+    const qint64 planes = stored * header.planeBytes;
+    const bool whole = target == header.size;
+    DecodePlan plan;
+    plan.scaled = !whole;
+    plan.asked = target;
+    // The decoder's own frame and libheif's copy of it (or, turned, the copy and the turned one),
+    // then beside one of them the result.
+    plan.bytes = std::max(2 * planes + std::max(planes, stored * 4),
+                          stored * 4 + (whole ? stored : pixels(target)) * 4);
+    return within(plan, bound);
+}

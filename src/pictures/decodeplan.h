@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pictures/heifpictures.h"
 #include "pictures/pictureheader.h"
 
 #include <QSize>
@@ -20,4 +21,9 @@ struct DecodePlan {
     // What the reader holds besides the pixels whatever size it is asked for (a PNG's texts,
     // profile and EXIF data); past the bound no decode of the picture fits.
     static qint64 besidePixels(const PictureHeader& header);
+    // A HEIC/HEIF or AVIF picture, which libheif decodes whole whatever size is wanted: the
+    // decoder's frame and libheif's planes (a rotation copies the planes), and beside them, while
+    // they are converted, the 8-bit result; then that result scaled to `target` (in the shown
+    // orientation), or converted once when it is kept whole.
+    static DecodePlan heif(const HeifPictures::Header& header, const QSize& target, qint64 bound);
 };

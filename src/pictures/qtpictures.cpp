@@ -1,6 +1,7 @@
 #include "pictures/qtpictures.h"
 
 #include "pictures/decodeplan.h"
+#include "pictures/heifpictures.h"
 #include "pictures/pictureheader.h"
 #include "pictures/reducedjpeg.h"
 #include "pictures/transformations.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -129,9 +131,31 @@ std::optional<QImage> reducedJpeg(const Source& source, const QSize& target) {
     return decodeReducedJpeg(*device, target);
 }
 
+// A HEIC/HEIF or AVIF file: Qt has no reader for it; libheif's decode is planned and shares the
+// bound like any other.
+std::optional<HeifPictures::Header> heifHeaderOf(const Source& source) {
+    if (source.format)
+        return std::nullopt;
+    const std::unique_ptr<QIODevice> device = source.open();
+    if (!device || !HeifPictures::recognises(device->read(64)))
+        return std::nullopt;
+    return HeifPictures::readHeader(source.path);
+}
+
+QImage decodeHeif(const Source& source, const HeifPictures::Header& header, const QSize& bound) {
+    const DecodePlan plan = DecodePlan::heif(
+        header, decodeSize(header.size, bound, Pictures::maxDecodeBytes), Pictures::maxDecodeBytes);
+    if (plan.refused)
+        return {};
+    const Share share(budget(), plan.bytes);
+    return HeifPictures::decode(source.path, plan.scaled ? plan.asked : QSize());
+}
+
 QImage decodeScaled(const Source& source, const QSize& bound) {
     if (!source.readable())
         return {};
+    if (const auto heif = heifHeaderOf(source))
+        return decodeHeif(source, *heif, bound);
     // Read before the reader opens the file: what the header says of the decode's memory, and
     // whether a JPEG's data ends early (its reader would fill the rest with grey).
     const PictureHeader header = headerOf(source);
@@ -198,7 +222,11 @@ QImage QtPictures::loadData(const QByteArray& bytes, const char* format) const {
 }
 
 QSize QtPictures::size(const QString& path) const {
-    if (!isRegularFile(path) || refusedWhole(headerOf(Source::file(path))))
+    if (!isRegularFile(path))
+        return {};
+    if (const auto heif = heifHeaderOf(Source::file(path)))
+        return heif->size;
+    if (refusedWhole(headerOf(Source::file(path))))
         return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);

@@ -1,12 +1,14 @@
 #include "platform/dialogfilechooser.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QMimeDatabase>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
@@ -140,7 +142,27 @@ QString DialogFileChooser::openFiles(const FileDialogRequest& request) {
     QFileDialog d(m_parent ? m_parent : QApplication::activeWindow());
     configurer(d, request, QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::ExistingFiles);
-    return joinSelection(run(d));
+    // A folder is taken whole: the one selected in the list or typed, else the one shown.
+    QString dossier;
+    if (auto* boutons = d.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
+        QPushButton* b = boutons->addButton(folderButtonText, QDialogButtonBox::ActionRole);
+        b->setObjectName(folderButtonName);
+        b->setToolTip(QStringLiteral("Ajoute à l'album ce dossier et ses sous-dossiers : leurs "
+                                     "photos y seront recherchées à chaque démarrage"));
+        b->setAutoDefault(false);
+        QObject::connect(b, &QPushButton::clicked, &d, [&d, &dossier] {
+            const QStringList choisis = d.selectedFiles();
+            dossier = choisis.size() == 1 && QFileInfo(choisis.first()).isDir()
+                          ? choisis.first()
+                          : d.directory().absolutePath();
+            d.reject();
+        });
+    }
+    const QString fichiers = joinSelection(run(d));
+    if (dossier.isEmpty())
+        return fichiers;
+    dossier = QDir::toNativeSeparators(QDir::cleanPath(dossier));
+    return dossier.endsWith(QDir::separator()) ? dossier : dossier + QDir::separator();
 }
 
 QString DialogFileChooser::saveFile(const FileDialogRequest& request) {

@@ -24,6 +24,10 @@ public:
     // The several-files result from the dialog's selected files.
     static QString joinSelection(const QStringList& files);
 
+    // The text of the button of openFiles that takes a folder, and its object name.
+    static inline const QString folderButtonText = QStringLiteral("Ajouter ce dossier");
+    static inline const QString folderButtonName = QStringLiteral("ajouterDossier");
+
 private:
     QStringList run(QFileDialog& dialog);
 

@@ -20,7 +20,8 @@ public:
     // Full path of the chosen file.
     virtual QString openFile(const FileDialogRequest& request) = 0;
     // One full path when one file was chosen; with several: the folder (no final separator),
-    // then each name preceded by a NUL character, in the order the dialog gives them.
+    // then each name preceded by a NUL character, in the order the dialog gives them. The
+    // dialog also offers to take a folder itself: then its full path, the separator last.
     virtual QString openFiles(const FileDialogRequest& request) = 0;
     // Full path of the file to write. The dialog neither asks before replacing a file nor adds
     // an extension. After a confirmed save the process's current folder is the chosen file's

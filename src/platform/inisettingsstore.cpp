@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <memory>
 
 namespace {
 QString fullKey(const QString& section, const QString& key) {
@@ -33,6 +34,15 @@ QStringList IniSettingsStore::readMany(const QString& section, const QStringList
     for (const QString& key : keys)
         values.append(m_settings.value(fullKey(section, key)).toString());
     return values;
+}
+
+SettingsStore::ConcurrentReader IniSettingsStore::concurrentReader() const {
+    return [path = fileName(), store = std::shared_ptr<IniSettingsStore>()](
+               const QString& section, const QStringList& keys) mutable {
+        if (!store)
+            store = std::make_shared<IniSettingsStore>(path);
+        return store->readMany(section, keys);
+    };
 }
 
 void IniSettingsStore::write(const QString& section, const QString& key, const QString& value) {

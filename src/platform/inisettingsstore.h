@@ -18,6 +18,8 @@ public:
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue = QString()) const override;
     QStringList readMany(const QString& section, const QStringList& keys) const override;
+    // A store of its own over the same file, made in the thread that reads.
+    ConcurrentReader concurrentReader() const override;
     void write(const QString& section, const QString& key, const QString& value) override;
     void removeKey(const QString& section, const QString& key) override;
     void removeSection(const QString& section) override;

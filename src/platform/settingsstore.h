@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 // Per-user text values addressed by section and key. Reading never fails: an absent key or
 // section gives the default. A write or a delete is durable at once, unless writeFailed() says
@@ -18,6 +19,11 @@ public:
             values.append(read(section, key));
         return values;
     }
+    // readMany() for one other thread while this store is used on its own: a long read off the
+    // UI thread. None when the store cannot give one; it then reads where it is called.
+    using ConcurrentReader = std::function<QStringList(const QString&, const QStringList&)>;
+    virtual ConcurrentReader concurrentReader() const { return {}; }
+
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
     virtual void removeKey(const QString& section, const QString& key) = 0;
     virtual void removeSection(const QString& section) = 0;

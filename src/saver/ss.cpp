@@ -1,5 +1,6 @@
 #include "saver/ss.h"
 
+#include "album/balayage.h"
 #include "album/miroir.h"
 #include "controls/photopanel.h"
 #include "controls/transitionpanel.h"
@@ -63,10 +64,15 @@ SS::SS(Services& services, Module1& module, QWidget* parent)
             m_prochainEssaiFondEcran.setRemainingTime(DelaiNouvelEssaiFondEcranMs);
         m_fondEcranChemin.clear();
     });
+    m_deploiement = new QFutureWatcher<QStringList>(this);
+    connect(m_deploiement, &QFutureWatcher<QStringList>::finished, this, &SS::listeDepliee);
     Form_Load();
 }
 
 SS::~SS() {
+    // A folder still being looked into is given up; the scan uses no service of the form.
+    if (m_arretDeploiement)
+        *m_arretDeploiement = true;
     // The decoder thread reads the picture service; let it finish before the form goes.
     if (m_suivante)
         m_suivante->image.waitForFinished();
@@ -136,6 +142,8 @@ void SS::Photo_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, double x, doub
 }
 
 void SS::Timer1_Timer() {
+    if (deploiementEnCours())
+        return;
     if (Liste.isEmpty()) {
         Timer1.stop();
         m_module.AfficherCurseur();
@@ -217,7 +225,18 @@ bool SS::fondEcranEnCours() const {
 }
 
 void SS::ChargerPhotos() {
-    poserListe(::ChargerPhotos(m_services.settings));
+    const QStringList entrees = ::ChargerPhotos(m_services.settings);
+    if (std::none_of(entrees.cbegin(), entrees.cend(), estDossier)) {
+        poserListe(entrees);
+        return;
+    }
+    poserListe({});
+    m_enDeploiement = true;
+    m_arretDeploiement = std::make_shared<std::atomic<bool>>(false);
+    m_deploiement->setFuture(
+        QtConcurrent::run(&ImagePools::shortJobs(), [entrees, arret = m_arretDeploiement] {
+            return deplierAlbum(entrees, arret.get()).photos;
+        }));
 }
 
 void SS::poserListe(const QStringList& liste) {
@@ -225,11 +244,39 @@ void SS::poserListe(const QStringList& liste) {
     m_tirage.reset();
 }
 
+void SS::partagerListe(const SS& premiere) {
+    if (premiere.deploiementEnCours()) {
+        m_enDeploiement = true;
+        m_deploiement->setFuture(premiere.m_deploiement->future());
+    } else {
+        poserListe(premiere.liste());
+    }
+}
+
+// Until the result is taken: a tick between the scan's end and its result must not find the
+// list empty and stop the show.
+bool SS::deploiementEnCours() const {
+    return m_enDeploiement;
+}
+
+void SS::listeDepliee() {
+    m_enDeploiement = false;
+    if (m_deploiement->future().isValid() && m_deploiement->future().resultCount() > 0)
+        poserListe(m_deploiement->result());
+    if (std::exchange(m_premiereEnAttente, false))
+        poserPremierePhoto();
+}
+
 void SS::poserPremierePhoto() {
     Photo->setPicture(QImage());
+    if (deploiementEnCours()) {
+        m_premiereEnAttente = true;
+        return;
+    }
     const qint16 k = tirage().prochaine();
     photoMontree(k);
     afficherPhoto(k);
+    emit premierePhotoPosee();
 }
 
 Tirage& SS::tirage() {

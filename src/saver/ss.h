@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,8 +38,10 @@ public:
 
     // The photo list; never shown.
     const QStringList& liste() const { return Liste; }
-    // Fills the list with one read already (another screen's).
+    // Fills the list with one read already (another screen's); the round starts afresh.
     void poserListe(const QStringList& liste);
+    // The list of the show `premiere`, once its folders are looked into.
+    void partagerListe(const SS& premiere);
     // The path of the wallpaper bitmap handed to the desktop last, empty when none.
     const QString& tag() const { return Tag; }
 
@@ -72,8 +75,11 @@ public:
     // The OpenGL renderer the show draws with; empty when it draws with the painter.
     const QString& rendererGl() const { return m_rendererGl; }
 
-    // Fills Liste from the settings store.
+    // Fills Liste from the settings store. The album's folders are looked into afresh, off the UI
+    // thread, so that the photos added since the last show are shown: until that ends, the
+    // list is empty, the first photo waits and ticks start nothing.
     void ChargerPhotos();
+    bool deploiementEnCours() const;
     // The position of the photo shown last: the run's own, or after `AutreEcran` this form's.
     qint16& DernierePhoto() { return *m_dernierePhoto; }
     // The show of a screen other than the first: it draws independently and leaves the
@@ -83,8 +89,13 @@ public:
     // Puts the photo at 1-based position k in place: its title (when titles are on) and its
     // picture (the previous picture stays when the file cannot be loaded).
     void afficherPhoto(int k);
-    // The first photo of a show: the picture emptied, then the next photo of the show's round.
+    // The first photo of a show: the picture emptied, then the next photo of the show's round
+    // (once the album's folders are looked into).
     void poserPremierePhoto();
+
+signals:
+    // The first photo is in place (for the benchmarks).
+    void premierePhotoPosee();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -110,6 +121,7 @@ private:
     QString cleTirage() const;
     // The photo tirage() named is on screen: the round moves on, and the state file follows.
     void photoMontree(qint16 k);
+    void listeDepliee();
 
     struct Suivante {
         qint16 k = 0;
@@ -140,6 +152,10 @@ private:
     std::optional<Tirage> m_tirage;
     std::unique_ptr<EnregistreurTirage> m_enregistreur; // none when nothing is kept
     QFutureWatcher<FondEcran>* m_fondEcran;
+    QFutureWatcher<QStringList>* m_deploiement;
+    std::shared_ptr<std::atomic<bool>> m_arretDeploiement;
+    bool m_enDeploiement = false;
+    bool m_premiereEnAttente = false;
     QString m_fondEcranChemin;               // the picture being applied, empty when none
     QDeadlineTimer m_prochainEssaiFondEcran; // no new attempt before, after a refusal
     bool m_unloaded = false;

@@ -1,10 +1,12 @@
 #include "wallpaper/ouvririmage.h"
 
+#include "pictures/heifpictures.h"
 #include "platform/desktop.h"
 #include "platform/prompts.h"
 #include "platform/regularfile.h"
 #include "wallpaper/textesfonds.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeDatabase>
@@ -15,7 +17,9 @@ bool estUneImage(const QString& chemin) {
         return false;
     QImageReader lecteur(chemin);
     lecteur.setDecideFormatFromContent(true);
-    if (!lecteur.canRead())
+    QFile fichier(chemin);
+    if (!lecteur.canRead() &&
+        !(fichier.open(QIODevice::ReadOnly) && HeifPictures::recognises(fichier.read(64))))
         return false;
     return QMimeDatabase().mimeTypeForFile(info).name().startsWith(QStringLiteral("image/"));
 }

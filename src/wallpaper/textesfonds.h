@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/pictureformats.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,8 +29,10 @@ inline const QString JourNonEnregistre =
                    "écriture) : l'économiseur d'écran ne la trouvera pas.");
 
 inline const QString TitreChoix = QStringLiteral("Sélectionner les photos de fond d'écran");
+// Every format read first, then the filter the editor always offered.
 inline const QString FiltreChoix =
-    QStringLiteral("Tous les fichiers images|*.bmp;*.gif;*.jpg;*.jpeg");
+    QStringLiteral("Les images de tous les formats lus|") + PictureFormats::filterPatterns() +
+    QStringLiteral("|Tous les fichiers images|*.bmp;*.gif;*.jpg;*.jpeg");
 
 // Failures of today's wallpaper; the day keeps its picture all the same. %1 is the picture.
 inline const QString ImageIllisible =

@@ -193,6 +193,9 @@ private slots:
                                 << QStringList{"/D/ a.jpg", "/D/ b"} << "/D/";
         QTest::newRow("album nommé vidé")
             << 0 << "A" << false << "/P/a.jpg" << QStringList{"/P/a.jpg"} << "/P/";
+        QTest::newRow("un dossier, gardé tel quel")
+            << 5 << "A" << false << "/Photos/Noel/" << photos(5) + QStringList{"/Photos/Noel/"}
+            << "/Photos/";
     }
     void commandePhotos() {
         QFETCH(int, avant);
@@ -208,7 +211,16 @@ private slots:
         b.ts.files.results << choix;
         QCOMPARE(b.album.photos(),
                  nouvel ? Album::ResultatPhotos::NouvelAlbum : Album::ResultatPhotos::Ajoutees);
-        QCOMPARE(b.ts.files.requests.first().filter, TextesAlbum::FiltrePhotos);
+        // Every format read first, then the filter the dialog always offered, as it was.
+        const QString filtre = b.ts.files.requests.first().filter;
+        QVERIFY(filtre.startsWith(
+            QStringLiteral("Les images de tous les formats "
+                           "lus|*.jpg;*.jpeg;*.gif;*.bmp;*.png;*.webp;*.tif;*.tiff;*.heic;"
+                           "*.heif;*.avif|")));
+        QVERIFY(filtre.endsWith(QStringLiteral(
+            "|Les images au format JPG,GIF,BMP,JPEG|*.jpg;*.gif;*.bmp;*.jpeg|Les images au format "
+            "JPG,JPEG|*.jpg;*.jpeg|Les images au format BMP|*.bmp |Les images au format "
+            "gif|*.gif")));
         QCOMPARE(b.ts.prompts.asked, avant ? QStringList{TextesAlbum::NouvelAlbum} : QStringList());
         QCOMPARE(b.album.Liste, attendu);
         QCOMPARE(cles(b.ts.settings, int(attendu.size()) + 1), QStringList(attendu) << Absent);

@@ -29,6 +29,9 @@ private slots:
         QTest::newRow("trois") << QStringList{"C:\\Photos\\a.jpg", "D:\\b.bmp", "/x y/c.gif"}
                                << OCTETS("0000 C:\\Photos\\a.jpg\r\n0001 D:\\b.bmp\r\n"
                                          "0002 /x y/c.gif\r\n");
+        QTest::newRow("un dossier, son séparateur en dernier")
+            << QStringList{"/Photos/Noel/", "C:\\Photos\\"}
+            << OCTETS("0000 /Photos/Noel/\r\n0001 C:\\Photos\\\r\n");
         QTest::newRow("accents") << QStringList{u"/été/Noël €™.jpg"_qs}
                                  << OCTETS("0000 /\xE9t\xE9/No\xEBl \x80\x99.jpg\r\n");
         QTest::newRow("hors code page") << QStringList{"/a.jpg", u"/Łódź.jpg"_qs}

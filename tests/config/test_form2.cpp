@@ -67,7 +67,7 @@ void TestForm2::premierLancement() {
     QCOMPARE(cochee(titDe(f)), 1);
     QCOMPARE(cochee(positionDe(f)), 0);
     QVERIFY(!positionDe(f)[0]->isEnabled() && !positionDe(f)[1]->isEnabled());
-    QCOMPARE(listeS(f)->count(), 0);
+    QCOMPARE(nombreEntrees(listeS(f)), 0);
     QVERIFY(f.etat().FichierAlbum.isEmpty());
     QVERIFY(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text().isEmpty());
     QCOMPARE(barreDe(f)->boutonActif(), qint16(999));

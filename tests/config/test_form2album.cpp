@@ -74,13 +74,13 @@ void TestForm2Album::demarrage() {
     verifierListe(b, m_a.chemins(liste));
     QCOMPARE(controle<QLabel>(f, QStringLiteral("TitreAlbum"))->text(), titre);
     if (liste.isEmpty()) {
-        QCOMPARE(listeS(f)->currentRow(), -1);
+        QCOMPARE(ligneCourante(listeS(f)), -1);
         // The marker set for the list loaded first stays.
         QCOMPARE(vignettesDe(f)->tagIm0(), miroir.isEmpty() ? QString() : QStringLiteral("0"));
         if (miroir.isEmpty())
             QVERIFY(controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     } else {
-        QCOMPARE(listeS(f)->currentRow(), 0);
+        QCOMPARE(ligneCourante(listeS(f)), 0);
         QCOMPARE(vignettesDe(f)->tagIm0(), QStringLiteral("0"));
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
         QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
@@ -96,7 +96,8 @@ void TestForm2Album::clicDansLaListe_data() {
     QTest::newRow("tient : taille naturelle") << "petite" << true << QRectF(8917, 4987, 1500, 1200);
     QTest::newRow("fichier absent") << "absente" << false << QRectF(8917, 4987, 1500, 1200);
     QTest::newRow("pas une image") << "texte" << false << QRectF(8917, 4987, 1500, 1200);
-    QTest::newRow("un dossier") << "dossier" << false << QRectF(8917, 4987, 1500, 1200);
+    QTest::newRow("un dossier nommé comme un fichier")
+        << "dossier" << false << QRectF(8917, 4987, 1500, 1200);
     QTest::newRow("une FIFO") << "fifo" << false << QRectF(8917, 4987, 1500, 1200);
 }
 
@@ -116,7 +117,7 @@ void TestForm2Album::clicDansLaListe() {
         v->setEnabled(false);
     cliquerEntree(listeS(f), 1);
     b.attendreApercu();
-    QCOMPARE(listeS(f)->currentRow(), 1);
+    QCOMPARE(ligneCourante(listeS(f)), 1);
     QVERIFY(!controle<QLabel>(f, QStringLiteral("Photo"))->isHidden());
     QCOMPARE(dansDialogue(controle<QLabel>(f, QStringLiteral("Photo"))),
              Twips::rect(place.x(), place.y(), place.width(), place.height()));
@@ -201,7 +202,7 @@ void TestForm2Album::retraitParLeMenu() {
         repondre(b, {reponse});
         cliquerEntree(listeS(f), 2, Qt::RightButton);
         QTRY_VERIFY(controle<QMenu>(f, QStringLiteral("Menus"))->isVisible());
-        QCOMPARE(listeS(f)->currentRow(), 1); // the menu acts on the entry chosen before
+        QCOMPARE(ligneCourante(listeS(f)), 1); // the menu acts on the entry chosen before
         QTest::mouseClick(controle<QMenu>(f, QStringLiteral("Menus")), Qt::LeftButton, {},
                           controle<QMenu>(f, QStringLiteral("Menus"))
                               ->actionGeometry(controle<QAction>(f, QStringLiteral("Supp")))

@@ -96,7 +96,7 @@ void TestForm2AlbumCommandes::commandeAlbum() {
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(),
                  m_a[QStringLiteral("large")]);
     } else {
-        QCOMPARE(listeS(f)->currentRow(), 0);
+        QCOMPARE(ligneCourante(listeS(f)), 0);
         QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_a[liste[0]]);
     }
 }

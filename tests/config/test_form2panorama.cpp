@@ -81,7 +81,7 @@ void TestForm2Panorama::panorama() {
     Form2& f = ouvrirNoel(b, b.ts);
     PlaceVignettes* place = vignettesDe(f);
     auto* grille = controle<GrilleVignettes>(f, QStringLiteral("SSSCroll"));
-    QListWidget* liste = listeS(f);
+    QListView* liste = listeS(f);
     auto* jaugeVue = controle<GaugePanel>(f, QStringLiteral("PB"));
     QSignalSpy jauge(grille, &GrilleVignettes::progression);
     QSignalSpy fin(grille, &GrilleVignettes::construite);
@@ -101,7 +101,7 @@ void TestForm2Panorama::panorama() {
     // A click chooses the entry and previews it; the menu then acts on it wherever it opens.
     cliquer(grille->viewport(), Qt::LeftButton, centre(grille->cellule(3)));
     b.attendreApercu();
-    QCOMPARE(liste->currentRow(), 3);
+    QCOMPARE(ligneCourante(liste), 3);
     QCOMPARE(place->tagIm0(), QStringLiteral("3"));
     QCOMPARE(grille->surlignee(), 3);
     QCOMPARE(controle<QLabel>(f, QStringLiteral("Photo"))->toolTip(), m_album[3]);
@@ -119,8 +119,8 @@ void TestForm2Panorama::panorama() {
     QTRY_VERIFY(controle<QMenu>(f, QStringLiteral("Menus"))->isVisible());
     controle<QAction>(f, QStringLiteral("Supp"))->trigger();
     controle<QMenu>(f, QStringLiteral("Menus"))->close();
-    QCOMPARE(liste->count(), 3);
-    QVERIFY(liste->findItems(m_album[3], Qt::MatchExactly).isEmpty());
+    QCOMPARE(nombreEntrees(liste), 3);
+    QVERIFY(!entrees(liste).contains(m_album[3]));
     QVERIFY(place->isHidden() && !liste->isHidden());
     QCOMPARE(grille->nombre(), 0);
 }
@@ -139,7 +139,7 @@ void TestForm2Panorama::albumArreteLaConstruction() {
     b.attendreApercu();
     PlaceVignettes* place = vignettesDe(f);
     auto* grille = controle<GrilleVignettes>(f, QStringLiteral("SSSCroll"));
-    QListWidget* liste = listeS(f);
+    QListView* liste = listeS(f);
     auto* jaugeVue = controle<GaugePanel>(f, QStringLiteral("PB"));
     QSignalSpy jauge(grille, &GrilleVignettes::progression);
     QSignalSpy fin(grille, &GrilleVignettes::construite);

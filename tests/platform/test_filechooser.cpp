@@ -26,6 +26,8 @@ private slots:
     void annulerDonneVide_data();
     void annulerDonneVide();
     void boutonsEnFrancais();
+    void dossierChoisi_data();
+    void dossierChoisi();
     void init() { oublierEchec(); }
     void cleanup() { QVERIFY(!echec()); }
 
@@ -38,6 +40,7 @@ void TestFileChooser::initTestCase() {
     QVERIFY(m_dir.isValid());
     m_folder = m_dir.filePath(QStringLiteral("photos"));
     QVERIFY(QDir().mkpath(m_folder));
+    QVERIFY(QDir().mkpath(m_folder + QStringLiteral("/Noel")));
     for (const char* nom : {"a.jpg", "b.jpg", "c d.jpg", "vacances.alb"}) {
         QFile f(m_folder + u'/' + QLatin1String(nom));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -186,6 +189,35 @@ void TestFileChooser::boutonsEnFrancais() {
     QCOMPARE(texte(QMessageBox::Cancel), QStringLiteral("Annuler"));
     QCOMPARE(texte(QMessageBox::Retry), QStringLiteral("Réessayer"));
     QCOMPARE(QLocale().language(), QLocale::French); // dates and sizes too
+}
+
+// "Ajouter ce dossier" gives the folder selected, else the one shown, its separator last.
+void TestFileChooser::dossierChoisi_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected"); // under the folder shown
+    QTest::newRow("le dossier affiché") << ""
+                                        << "";
+    QTest::newRow("le dossier sélectionné") << "Noel"
+                                            << "/Noel";
+}
+
+void TestFileChooser::dossierChoisi() {
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    DialogFileChooser chooser;
+    quandOuvert([typed](QFileDialog& d) {
+        if (!typed.isEmpty())
+            taper(d, typed);
+        auto* bouton = d.findChild<QPushButton*>(DialogFileChooser::folderButtonName);
+        QVERIFY(bouton);
+        QCOMPARE(bouton->text(), QStringLiteral("Ajouter ce dossier"));
+        bouton->click();
+    });
+    const QString result = chooser.openFiles({QStringLiteral("Sélectionner les photos !"),
+                                              QStringLiteral("Images|*.jpg"),
+                                              m_folder,
+                                              {}});
+    QCOMPARE(result, QDir::toNativeSeparators(m_folder + expected) + QDir::separator());
 }
 
 QTEST_MAIN(TestFileChooser)

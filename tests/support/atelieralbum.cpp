@@ -42,7 +42,8 @@ Atelier::Atelier() {
     m_chemins.insert(QStringLiteral("absente"), dossier() + QStringLiteral("absente.jpg"));
     m_chemins.insert(QStringLiteral("texte"), dossier() + QStringLiteral("notes.jpg"));
     ecrire(m_chemins[QStringLiteral("texte")], "pas une image");
-    m_chemins.insert(QStringLiteral("dossier"), dossier());
+    // Without its separator: a path, not a folder entry of the album.
+    m_chemins.insert(QStringLiteral("dossier"), dossier().chopped(1));
     m_chemins.insert(QStringLiteral("fifo"), dossier() + QStringLiteral("attente.jpg"));
     ::mkfifo(QFile::encodeName(m_chemins[QStringLiteral("fifo")]).constData(), 0600);
     QDir().mkpath(albums());

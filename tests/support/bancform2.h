@@ -14,7 +14,7 @@
 #include "platform/services.h"
 #include "wallpaper/panneaujour.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <memory>
 
@@ -33,11 +33,18 @@ inline QRect dansDialogue(const QWidget* w) {
 }
 
 // The texts of a list box's entries, in order.
-inline QStringList entrees(const QListWidget* liste) {
+inline QStringList entrees(const QListView* liste) {
     QStringList v;
-    for (int i = 0; i < liste->count(); ++i)
-        v << liste->item(i)->text();
+    for (int i = 0; i < liste->model()->rowCount(); ++i)
+        v << liste->model()->index(i, 0).data().toString();
     return v;
+}
+inline int nombreEntrees(const QListView* liste) {
+    return liste->model()->rowCount();
+}
+// The entry with the keyboard focus, -1 for none.
+inline int ligneCourante(const QListView* liste) {
+    return liste->currentIndex().row();
 }
 
 // A click at `point`, or at the middle of `w` when none is given.
@@ -45,12 +52,12 @@ inline void cliquer(QWidget* w, Qt::MouseButton bouton = Qt::LeftButton, QPoint 
     QTest::mouseClick(w, bouton, {}, point.isNull() ? w->rect().center() : point);
 }
 
-inline void cliquerEntree(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
-    cliquer(liste->viewport(), bouton, liste->visualItemRect(liste->item(ligne)).center());
+inline void cliquerEntree(QListView* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
+    cliquer(liste->viewport(), bouton, liste->visualRect(liste->model()->index(ligne, 0)).center());
 }
 
-inline QListWidget* listeS(const QWidget& f) {
-    return controle<QListWidget>(f, QStringLiteral("ListeS"));
+inline QListView* listeS(const QWidget& f) {
+    return controle<QListView>(f, QStringLiteral("ListeS"));
 }
 
 // The command bar's icon `i` and its caption.

@@ -36,6 +36,7 @@ public:
     QString read(const QString& s, const QString& k, const QString& d = {}) const override {
         return m_store->read(s, k, d);
     }
+    ConcurrentReader concurrentReader() const override { return m_store->concurrentReader(); }
     void write(const QString& s, const QString& k, const QString& v) override {
         m_store->write(s, k, v);
     }

@@ -2,7 +2,7 @@
 # bench_show on both drawings, the painter and OpenGL, at 1920 x 1080 and 3840 x 2160, with the
 # fade alone and with the pan and zoom, each under a virtual X server of the screen's size (the
 # OpenGL renderer is the server's: Mesa's llvmpipe under Xvfb).
-#   bench/spectacle_chemins.sh BUILD_DIR [TRANSITIONS] [bench_show options...]
+#   bench/diaporama_chemins.sh BUILD_DIR [TRANSITIONS] [bench_show options...]
 set -euo pipefail
 build=$(realpath "$1")
 transitions=${2:-6}

@@ -3,7 +3,7 @@
 # album (2 x 12 MP, 2 x 24 MP JPEG) with 1200 ms transitions: the peak resident memory
 # (VmHWM) and the CPU time (user + system, /proc/PID/stat) over SECONDS of show, after the first
 # photo. Several programs are measured alternately, REPEAT times each, in one run.
-#   bench/spectacle_ecran.sh WxH SECONDS REPEAT PHOTO_DIR lumivane [lumivane ...]
+#   bench/diaporama_ecran.sh WxH SECONDS REPEAT PHOTO_DIR lumivane [lumivane ...]
 # PHOTO_DIR is made by `bench_show --generate PHOTO_DIR` when it has no photos yet. VITESSE sets
 # the speed index (3 by default), PARAM more lines of "Param" ("FondFlou=1\nMouvement=1").
 set -euo pipefail

@@ -56,6 +56,8 @@ GlPhotoView::GlPhotoView(PhotoPanel* panel) : QOpenGLWidget(panel), m_panel(pane
 GlPhotoView::~GlPhotoView() {
     if (!context())
         return;
+    // The base class destroys the context after this: its signal must not reach this view then.
+    disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
     makeCurrent();
     release();
     m_program.reset();

@@ -100,7 +100,7 @@ private slots:
 
     void pasUnHeif_data() {
         QTest::addColumn<QByteArray>("octets");
-        QTest::newRow("JPEG") << QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0", 16);
+        QTest::newRow("JPEG") << QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0", 14);
         QTest::newRow("en-tête seul") << QByteArray("\0\0\0\x18"
                                                     "ftypheic\0\0\0\0mif1heic",
                                                     24);

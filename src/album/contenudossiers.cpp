@@ -3,6 +3,7 @@
 #include "album/textesalbum.h"
 #include "platform/imagepools.h"
 #include "platform/prompts.h"
+#include "platform/whenready.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -38,9 +39,10 @@ void ContenuDossiers::lancer(const QString& dossier) {
     auto arret = std::make_shared<std::atomic<bool>>(false);
     m_enCours.insert(dossier, arret);
     // One photo more than the album takes, so that a folder that holds more is known to.
-    QtConcurrent::run(&ImagePools::shortJobs(), [dossier, arret] {
+    const auto balayage = QtConcurrent::run(&ImagePools::shortJobs(), [dossier, arret] {
         return balayerDossier(dossier, MaxPhotosDossiers + 1, arret.get());
-    }).then(this, [this, dossier, arret](const Balayage& b) {
+    });
+    whenReady(balayage, this, [this, dossier, arret](const Balayage& b) {
         // A scan told to stop, or replaced by another of the same folder, says nothing.
         if (*arret || m_enCours.value(dossier) != arret)
             return;

@@ -3,6 +3,7 @@
 #include "album/fichieralbum.h"
 #include "album/miroir.h"
 #include "platform/imagepools.h"
+#include "platform/whenready.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -23,9 +24,8 @@ LectureAlbum lireAlbum(const QString& chemin) {
 void lireAlbumEnFond(const QString& chemin, QObject* contexte,
                      std::function<void(const LectureAlbum&)> suite) {
     // The short pool: what the user waits for never queues behind a thumbnail build.
-    QtConcurrent::run(&ImagePools::shortJobs(), lireAlbum, chemin)
-        .then(contexte,
-              [suite = std::move(suite)](const LectureAlbum& lecture) { suite(lecture); });
+    whenReady(QtConcurrent::run(&ImagePools::shortJobs(), lireAlbum, chemin), contexte,
+              std::move(suite));
 }
 
 QFuture<QStringList> lireMiroirEnFond(const SettingsStore& reglages) {

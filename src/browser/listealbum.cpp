@@ -12,6 +12,7 @@
 #include "decor/etiquette.h"
 #include "decor/placement.h"
 #include "decor/twips.h"
+#include "platform/whenready.h"
 
 #include <QAction>
 #include <QLabel>
@@ -147,7 +148,7 @@ void ListeAlbum::ChargerListe() {
     if (m_miroir.isFinished())
         prendreMiroir();
     else
-        m_miroir.then(this, [this](const QStringList&) { prendreMiroir(); });
+        whenReady(m_miroir, this, [this](const QStringList&) { prendreMiroir(); });
 }
 
 void ListeAlbum::prendreMiroir() {

@@ -5,7 +5,7 @@
 #include "browser/placevignettes.h"
 #include "config/barrecommandes.h"
 #include "config/form2textes.h"
-#include "config/groupespectacle.h"
+#include "config/groupediaporama.h"
 #include "config/groupeveille.h"
 #include "config/panneauapropos.h"
 #include "config/panneauautresoptions.h"
@@ -99,7 +99,7 @@ void Form2::creerPanneaux() {
     // Further options, each group one line.
     m_autres = new PanneauAutresOptions(SSSplash1);
     m_autres->ajouterGroupe(new GroupeVeille(services));
-    m_autres->ajouterGroupe(new GroupeSpectacle(services.settings, services.prompts));
+    m_autres->ajouterGroupe(new GroupeDiaporama(services.settings, services.prompts));
     AutresOptions = new PictureButton(SSSplash1);
     AutresOptions->setObjectName(QStringLiteral("AutresOptions"));
     Twips::placer(AutresOptions, 9360, 7170, 1935, 330);

@@ -14,10 +14,10 @@ class QCheckBox;
 // choice is written to the settings store at once; the stored ones are shown when the group is
 // made. Its controls are found by their object names ("Legende0" ... "Legende2", "FondFlou",
 // "Mouvement", "Dessin0" ... "Dessin2").
-class GroupeSpectacle : public CaptionPanel {
+class GroupeDiaporama : public CaptionPanel {
     Q_OBJECT
 public:
-    GroupeSpectacle(SettingsStore& reglages, Prompts& messages, QWidget* parent = nullptr);
+    GroupeDiaporama(SettingsStore& reglages, Prompts& messages, QWidget* parent = nullptr);
 
 private:
     void ecrire(const Reglages::Entree& cle, int valeur);

@@ -1,8 +1,8 @@
-#include "config/groupespectacle.h"
+#include "config/groupediaporama.h"
 
 #include "config/form2textes.h"
 #include "config/panneauautresoptions.h"
-#include "config/textesspectacle.h"
+#include "config/textesdiaporama.h"
 #include "controls/fonts.h"
 #include "controls/optionbutton.h"
 #include "decor/decor.h"
@@ -48,31 +48,31 @@ void options(std::array<OptionButton*, 3>& boutons, const QString& nom, const QS
 
 } // namespace
 
-GroupeSpectacle::GroupeSpectacle(SettingsStore& reglages, Prompts& messages, QWidget* parent)
+GroupeDiaporama::GroupeDiaporama(SettingsStore& reglages, Prompts& messages, QWidget* parent)
     : CaptionPanel(parent), m_reglages(reglages),
       m_avis(reglages, messages, Form2Textes::OptionsNonEnregistrees) {
-    setObjectName(QStringLiteral("GroupeSpectacle"));
+    setObjectName(QStringLiteral("GroupeDiaporama"));
     setBackColor(Decor::fondPanneau);
     setBevel(Bevel::Raised);
     Twips::placer(this, 0, 0, PanneauAutresOptions::LargeurGroupe, 2250);
-    Twips::placer(etiquette(this, QStringLiteral("TitreSpectacle"), TextesSpectacle::Titre,
+    Twips::placer(etiquette(this, QStringLiteral("TitreDiaporama"), TextesDiaporama::Titre,
                             Decor::textePanneau, true),
                   Gauche, 90, Largeur, 225);
     Twips::placer(
-        etiquette(this, QStringLiteral("Label7"), TextesSpectacle::Legende, Decor::textePanneau),
+        etiquette(this, QStringLiteral("Label7"), TextesDiaporama::Legende, Decor::textePanneau),
         Gauche, 390, Largeur, 225);
-    options(m_legende, QStringLiteral("Legende"), TextesSpectacle::Legendes, {1800, 1700, 2270},
+    options(m_legende, QStringLiteral("Legende"), TextesDiaporama::Legendes, {1800, 1700, 2270},
             Reglages::choix(reglages, Reglages::legende(), 3), this, 630);
-    m_fondFlou = caseACocher(QStringLiteral("FondFlou"), TextesSpectacle::FondFlou, this, 960);
+    m_fondFlou = caseACocher(QStringLiteral("FondFlou"), TextesDiaporama::FondFlou, this, 960);
     m_fondFlou->setChecked(Reglages::choix(reglages, Reglages::fondFlou(), 2) == 1);
-    m_mouvement = caseACocher(QStringLiteral("Mouvement"), TextesSpectacle::Mouvement, this, 1260);
+    m_mouvement = caseACocher(QStringLiteral("Mouvement"), TextesDiaporama::Mouvement, this, 1260);
     m_mouvement->setChecked(Reglages::choix(reglages, Reglages::mouvement(), 2) == 1);
     Twips::placer(
-        etiquette(this, QStringLiteral("Label8"), TextesSpectacle::Dessin, Decor::textePanneau),
+        etiquette(this, QStringLiteral("Label8"), TextesDiaporama::Dessin, Decor::textePanneau),
         Gauche, 1620, Largeur, 225);
-    options(m_dessin, QStringLiteral("Dessin"), TextesSpectacle::Dessins, {1800, 2100, 1870},
+    options(m_dessin, QStringLiteral("Dessin"), TextesDiaporama::Dessins, {1800, 2100, 1870},
             Reglages::choix(reglages, Reglages::dessin(), 3), this, 1860);
-    m_dessin[0]->setToolTip(TextesSpectacle::BulleAutomatique);
+    m_dessin[0]->setToolTip(TextesDiaporama::BulleAutomatique);
 
     for (std::size_t i = 0; i < m_legende.size(); ++i)
         connect(m_legende[i], &OptionButton::selected, this,
@@ -86,7 +86,7 @@ GroupeSpectacle::GroupeSpectacle(SettingsStore& reglages, Prompts& messages, QWi
             [this](bool oui) { ecrire(Reglages::mouvement(), oui ? 1 : 0); });
 }
 
-void GroupeSpectacle::ecrire(const Reglages::Entree& cle, int valeur) {
+void GroupeDiaporama::ecrire(const Reglages::Entree& cle, int valeur) {
     Reglages::ecrire(m_reglages, cle, QString::number(valeur));
     m_avis.verifier();
 }

@@ -1,12 +1,12 @@
 // The show's further options in the dialog: each choice is stored at once, and shown again.
 
-#include "config/groupespectacle.h"
+#include "config/groupediaporama.h"
 #include "doubles.h"
 
 #include <QAbstractButton>
 #include <QTest>
 
-class TestGroupeSpectacle : public QObject {
+class TestGroupeDiaporama : public QObject {
     Q_OBJECT
 private slots:
     void choix_data() {
@@ -35,16 +35,16 @@ private slots:
         QFETCH(QString, valeur);
         TestServices t;
         {
-            GroupeSpectacle groupe(t.settings, t.prompts);
+            GroupeDiaporama groupe(t.settings, t.prompts);
             auto* bouton = groupe.findChild<QAbstractButton*>(controle);
             QVERIFY(bouton && !bouton->isChecked());
             bouton->click();
             QCOMPARE(t.settings.read(QStringLiteral("Param"), cle), valeur);
         }
-        GroupeSpectacle rouvert(t.settings, t.prompts);
+        GroupeDiaporama rouvert(t.settings, t.prompts);
         QVERIFY(rouvert.findChild<QAbstractButton*>(controle)->isChecked());
     }
 };
 
-QTEST_MAIN(TestGroupeSpectacle)
-#include "test_groupespectacle.moc"
+QTEST_MAIN(TestGroupeDiaporama)
+#include "test_groupediaporama.moc"

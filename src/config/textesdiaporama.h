@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The texts of the dialog's group of the show's further options, exactly as the user sees them.
-namespace TextesSpectacle {
+namespace TextesDiaporama {
 
 inline const QString Titre = QStringLiteral("Diaporama");
 // Beside the first window's "Titre de la photo": what the title says.
@@ -24,4 +24,4 @@ inline const QStringList Dessins = {QStringLiteral("Automatique"),
 inline const QString BulleAutomatique =
     QStringLiteral("OpenGL quand une carte graphique le dessine, le processeur sinon");
 
-} // namespace TextesSpectacle
+} // namespace TextesDiaporama

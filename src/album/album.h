@@ -39,9 +39,8 @@ public:
 
     // Form_Load, when the list is loaded: `Liste` = the mirror. Then, when `Liste` is not empty,
     // the dialog hides the thumbnail area, shows ListeS, marks thumbnail 0 as highlighted, runs
-    // its click handling and selects entry 0 of ListeS.
-    void ChargerListe();
-    // The same with the mirror already read (LireMiroirEnFond).
+    // its click handling and selects entry 0 of ListeS. The mirror is read off the UI thread
+    // first (lireMiroirEnFond).
     void ChargerListe(const QStringList& miroir) { Liste = miroir; }
 
     // Form_Load, at its end: takes up the album opened last (its title and file as remembered in

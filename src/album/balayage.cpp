@@ -31,10 +31,11 @@ private:
             return;
         m_vus.insert(reel);
         const QDir d(dossier);
-        const QFileInfoList fichiers =
-            d.entryInfoList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& f : fichiers) {
-            if (!PictureFormats::isPictureName(f.fileName()) ||
+        // One read of the folder: its photos first, then its sub-folders, each in name order.
+        const QFileInfoList entrees = d.entryInfoList(
+            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        for (const QFileInfo& f : entrees) {
+            if (f.isDir() || !f.isReadable() || !PictureFormats::isPictureName(f.fileName()) ||
                 (f.isSymLink() && !dedans(f.canonicalFilePath())))
                 continue;
             if (resultat.photos.size() == m_maximum) {
@@ -43,9 +44,9 @@ private:
             }
             resultat.photos.append(d.filePath(f.fileName()));
         }
-        const QFileInfoList dossiers = d.entryInfoList(
-            QDir::Dirs | QDir::NoDotAndDotDot | QDir::Executable, QDir::Name | QDir::IgnoreCase);
-        for (const QFileInfo& s : dossiers) {
+        for (const QFileInfo& s : entrees) {
+            if (!s.isDir() || !s.isExecutable())
+                continue;
             const QString cible = s.canonicalFilePath();
             if (s.isSymLink() && !dedans(cible))
                 continue;

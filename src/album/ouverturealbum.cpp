@@ -3,7 +3,6 @@
 #include "album/fichieralbum.h"
 #include "album/formatalbum.h"
 #include "album/lecturealbum.h"
-#include "album/miroir.h"
 #include "album/textesalbum.h"
 #include "platform/prompts.h"
 #include "platform/settingsbatch.h"
@@ -30,10 +29,6 @@ QString fichierSansCasse(const QString& chemin) {
 }
 
 } // namespace
-
-void Album::ChargerListe() {
-    Liste = ChargerPhotos(m_reglages);
-}
 
 std::optional<QString> Album::dernierAlbumARouvrir() {
     const QString nom = Reglages::lire(m_reglages, Reglages::album());

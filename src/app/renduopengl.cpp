@@ -1,13 +1,12 @@
 #include "app/renduopengl.h"
 
 #include "platform/glrenderer.h"
+#include "platform/printline.h"
 
 #include <QGuiApplication>
-#include <cstdio>
 
 int direRenduOpenGL(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    const QString ligne = PrefixeRenduOpenGL + u' ' + GlRenderer::name() + u'\n';
-    std::fputs(ligne.toLocal8Bit().constData(), stdout);
+    printLine(PrefixeRenduOpenGL + u' ' + GlRenderer::name(), stdout);
     return 0;
 }

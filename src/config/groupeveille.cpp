@@ -90,12 +90,9 @@ void GroupeVeille::showEvent(QShowEvent* event) {
 }
 
 void GroupeVeille::actualiser() {
-    CaseVeille->setChecked(QFile::exists(cheminEntreeVeille()));
-    const QString raison =
-        raisonVeilleIndisponible(m_session.idleSourceAnswers(), m_session.hostRunning());
-    Raison->setText(raison);
-    // A watcher already on can always be turned off.
-    CaseVeille->setEnabled(raison.isEmpty() || CaseVeille->isChecked());
+    m_sourceRepond = m_session.idleSourceAnswers();
+    Raison->setText(raisonVeilleIndisponible(m_sourceRepond, m_session.hostRunning()));
+    montrerEtat();
     const qint64 secondes = delaiVeille(m_reglages).count();
     const QSignalBlocker bloque(Minutes);
     Minutes->setValue(int(std::clamp<qint64>((secondes + 30) / 60, 1, MinutesMax)));
@@ -103,13 +100,19 @@ void GroupeVeille::actualiser() {
     montrerAvis();
 }
 
+void GroupeVeille::montrerEtat() {
+    CaseVeille->setChecked(QFile::exists(cheminEntreeVeille()));
+    // A watcher already on can always be turned off.
+    CaseVeille->setEnabled(Raison->text().isEmpty() || CaseVeille->isChecked());
+}
+
 void GroupeVeille::CaseVeille_Click(bool coche) {
     const IssueVeille issue =
-        coche ? activerVeille(m_session.program(), m_session.idleSourceAnswers())
-              : desactiverVeille();
+        coche ? activerVeille(m_session.program(), m_sourceRepond) : desactiverVeille();
     if (issue.code != 0)
         m_messages.notify(issue.ligne);
-    actualiser();
+    // What the session offers was read when the group was shown: the click changes none of it.
+    montrerEtat();
 }
 
 void GroupeVeille::Minutes_Change(int minutes) {

@@ -26,13 +26,14 @@ class GroupeVeille : public CaptionPanel {
 public:
     GroupeVeille(Services& services, QWidget* parent = nullptr);
 
-    // Reads again whether the watcher is on, whether it could run, and the desktop's delay.
-    void actualiser();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Reads again whether the watcher is on, whether it could run, and the desktop's delay.
+    void actualiser();
+    // The check box as the autostart entry and the reason shown leave it.
+    void montrerEtat();
     void CaseVeille_Click(bool coche);
     void Minutes_Change(int minutes);
     void Essayer_Click();
@@ -48,4 +49,5 @@ private:
     InstanceLock& m_instance;
     Prompts& m_messages;
     std::optional<DesktopIdleAction> m_bureau;
+    bool m_sourceRepond = false;
 };

@@ -3,7 +3,6 @@
 #include "config/form2textes.h"
 #include "controls/fonts.h"
 #include "controls/optionbutton.h"
-#include "controls/reglesdialogue.h"
 #include "decor/decor.h"
 #include "decor/etiquette.h"
 #include "decor/twips.h"
@@ -19,11 +18,6 @@
 namespace {
 
 const QColor TexteListe{192, 192, 255};
-
-// The stored index of an option, or the catalogue's default when the stored text is not one.
-int indexStocke(const SettingsStore& store, const Reglages::Entree& e, int nombre) {
-    return ReglesDialogue::indexOption(Reglages::lire(store, e), nombre, e.defaut.toInt());
-}
 
 // Room the controls keep from the panel's edges.
 constexpr double MargeBord = 30;
@@ -122,8 +116,8 @@ void PanneauOptions::chargerVitesse() {
 }
 
 void PanneauOptions::chargerTitre() {
-    selectionner(Tit[std::size_t(indexStocke(m_reglages, Reglages::titre(), 2))]);
-    selectionner(Position[std::size_t(indexStocke(m_reglages, Reglages::position(), 2))]);
+    selectionner(Tit[std::size_t(Reglages::choix(m_reglages, Reglages::titre(), 2))]);
+    selectionner(Position[std::size_t(Reglages::choix(m_reglages, Reglages::position(), 2))]);
 }
 
 void PanneauOptions::Combo1_Click() {

@@ -73,7 +73,6 @@ void GlPhotoView::release() {
 
 void GlPhotoView::initializeGL() {
     initializeOpenGLFunctions();
-    m_renderer = QString::fromLatin1(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     // Desktop OpenGL reads the pictures' own byte order; OpenGL ES may not.
     m_bgra = !context()->isOpenGLES() ||
              context()->hasExtension(QByteArrayLiteral("GL_EXT_texture_format_BGRA8888"));
@@ -122,7 +121,6 @@ void GlPhotoView::upload(const QImage& image) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width(), pixels.height(), 0,
                  m_bgra ? GL_BGRA : GL_RGBA, GL_UNSIGNED_BYTE, pixels.constBits());
-    ++m_uploads;
 }
 
 void GlPhotoView::paintGL() {
@@ -168,7 +166,6 @@ void GlPhotoView::paintGL() {
     glDisable(GL_BLEND);
     if (!m_panel->caption().isEmpty()) {
         QPainter p(this);
-        p.setFont(m_panel->font());
         m_panel->paintCaption(p);
     }
 }

@@ -17,11 +17,6 @@ public:
     explicit GlPhotoView(PhotoPanel* panel);
     ~GlPhotoView() override;
 
-    // The renderer's name as OpenGL gives it, once the view was first drawn.
-    QString rendererName() const { return m_renderer; }
-    // Pictures uploaded since the view was made (for measurements).
-    int uploads() const { return m_uploads; }
-
 protected:
     void initializeGL() override;
     void paintGL() override;
@@ -40,7 +35,5 @@ private:
     std::unique_ptr<QOpenGLShaderProgram> m_program;
     // The pictures of the two layers drawn last.
     std::array<Texture, 2> m_textures{};
-    QString m_renderer;
-    int m_uploads = 0;
     bool m_bgra = true;
 };

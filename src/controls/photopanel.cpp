@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QMouseEvent>
+#include <QOpenGLContext>
 #include <QPainter>
 #include <QScreen>
 #include <cmath>
@@ -115,6 +116,10 @@ QList<PhotoPanel::Drawn> PhotoPanel::drawnLayers() const {
 
 bool PhotoPanel::useOpenGL() {
     if (!m_gl) {
+        // No driver, or a display without OpenGL: the painter goes on drawing.
+        QOpenGLContext essai;
+        if (!essai.create())
+            return false;
         m_gl = new GlPhotoView(this);
         m_gl->setGeometry(rect());
         m_gl->show();

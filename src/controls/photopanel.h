@@ -73,18 +73,12 @@ public:
     // Draws with OpenGL from now on; false (and the painter keeps drawing) when no OpenGL
     // context can be made. Called before the panel's window is first shown.
     bool useOpenGL();
-    GlPhotoView* openGLView() const { return m_gl; }
 
     void setCaption(const QString& caption);
     QString caption() const { return m_caption; }
 
     void setCaptionAlignment(CaptionAlignment a);
     CaptionAlignment captionAlignment() const { return m_alignment; }
-
-    // Where a picture of `size` is drawn inside a panel of `panel`.
-    static QRect fittedRect(const QSize& size, const QSize& panel) {
-        return fittedPhotoRect(size, panel);
-    }
 
     // Draws the caption over what is drawn already.
     void paintCaption(QPainter& painter);

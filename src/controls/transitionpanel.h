@@ -33,7 +33,6 @@ public:
     // The children draw the fade themselves (pictures that move, or OpenGL), from progress():
     // no photograph is taken, and the panel only times the fade.
     void setChildrenFade(bool on) { m_childrenFade = on; }
-    bool childrenFade() const { return m_childrenFade; }
     bool running() const { return m_running; }
     // Fade progress from 0 to 1 while running.
     double progress() const;

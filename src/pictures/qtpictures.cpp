@@ -53,12 +53,15 @@ bool tooShortForItsSize(QImageReader& reader, const QSize& stored) {
 // Where a decode reads: a file, or a picture held in memory in a known format. Each reader of
 // the decode gets a device of its own on it.
 struct Source {
-    static Source file(const QString& path) { return {path, {}, nullptr, true}; }
+    static Source file(const QString& path) { return {path, {}, nullptr}; }
 
     QString path;
     QByteArray bytes;
     const char* format = nullptr; // in memory
-    bool turned = true;           // the orientation its own EXIF data gives is applied
+
+    // A file is turned by the orientation its own EXIF data gives; a picture held in memory (an
+    // EXIF thumbnail, which its photo's orientation turns) is not.
+    bool turned() const { return !format; }
 
     bool readable() const { return format ? !bytes.isEmpty() : isRegularFile(path); }
     std::unique_ptr<QIODevice> open() const {
@@ -164,9 +167,9 @@ QImage decodeScaled(const Source& source, const QSize& bound) {
     std::unique_ptr<QIODevice> device;
     QImageReader reader;
     source.attach(reader, device);
-    reader.setAutoTransform(source.turned);
+    reader.setAutoTransform(source.turned());
     const QImageIOHandler::Transformations turn =
-        source.turned ? reader.transformation() : QImageIOHandler::TransformationNone;
+        source.turned() ? reader.transformation() : QImageIOHandler::TransformationNone;
     const bool swaps = turn.testFlag(QImageIOHandler::TransformationRotate90);
     const QSize stored = header.kind != PictureHeader::Kind::Other ? header.size : reader.size();
     if (!stored.isValid() || tooShortForItsSize(reader, stored))
@@ -218,7 +221,7 @@ QImage QtPictures::loadFitted(const QString& path, const QSize& bound) const {
 }
 
 QImage QtPictures::loadData(const QByteArray& bytes, const char* format) const {
-    return readScaled({QString(), bytes, format, false}, QSize());
+    return readScaled({QString(), bytes, format}, QSize());
 }
 
 QSize QtPictures::size(const QString& path) const {

@@ -1,12 +1,13 @@
 #include "saver/fichiertirages.h"
 
+#include "platform/writewholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
 
 namespace FichierTirages {
 
@@ -74,11 +75,7 @@ bool ecrire(const QString& chemin, const QString& cle, const Tirage::Etat& etat)
                                  {QStringLiteral("graine"), double(etat.graine)},
                                  {QStringLiteral("eviter"), etat.eviter},
                                  {QStringLiteral("montrees"), etat.montrees}});
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(QJsonDocument(tout).toJson(QJsonDocument::Compact));
-    return f.commit();
+    return writeWholeFile(chemin, QJsonDocument(tout).toJson(QJsonDocument::Compact)).isEmpty();
 }
 
 } // namespace FichierTirages

@@ -8,10 +8,8 @@ PhotoPrete preparerPhoto(const Pictures& pictures, const QString& chemin,
                          const PreparationPhoto& p) {
     PhotoPrete r;
     r.image = pictures.loadFitted(chemin, p.ecran);
-    if (p.date) {
+    if (p.date)
         r.prise = ExifDate::dateTaken(chemin);
-        r.priseLue = true;
-    }
     r.ecran = p.ecran;
     if (!FondFlou::laisseDesBords(r.image.size(), p.ecran))
         return r;

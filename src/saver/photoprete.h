@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <optional>
 
 class Pictures;
 
@@ -27,8 +28,8 @@ struct PhotoPrete {
     QImage image;             // null when the file cannot be loaded
     QList<PhotoPiece> autour; // the blurred fill in pieces, on a screen of `ecran`
     QSize ecran;
-    QDateTime prise; // when the photo was taken, when asked for and known
-    bool priseLue = false;
+    // When the photo was taken (invalid when unknown), once asked for.
+    std::optional<QDateTime> prise;
 };
 
 // Loads `chemin` and makes what `p` asks for.

@@ -325,9 +325,9 @@ void SS::poserPhoto(const QString& chemin, const PhotoPrete& photo) {
     if (Reglages::vautZero(Reglages::lire(store, Reglages::titre()))) {
         const auto genre =
             Legende::Genre(Reglages::choix(store, Reglages::legende(), Legende::NombreGenres));
-        const QDateTime prise = genre == Legende::Genre::Date && !photo.priseLue
+        const QDateTime prise = genre == Legende::Genre::Date && !photo.prise
                                     ? ExifDate::dateTaken(chemin)
-                                    : photo.prise;
+                                    : photo.prise.value_or(QDateTime());
         titre = Legende::texte(genre, chemin, prise);
     }
     Photo->setCaption(titre);

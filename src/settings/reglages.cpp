@@ -1,5 +1,6 @@
 #include "settings/reglages.h"
 
+#include "controls/reglesdialogue.h"
 #include "platform/settingsstore.h"
 #include "settings/vitesses.h"
 
@@ -91,9 +92,7 @@ bool vautZero(const QString& valeur) {
 }
 
 int choix(const SettingsStore& store, const Entree& e, int nombre) {
-    bool ok = false;
-    const int v = lire(store, e).trimmed().toInt(&ok);
-    return ok && v >= 0 && v < nombre ? v : e.defaut.toInt();
+    return ReglesDialogue::indexOption(lire(store, e), nombre, e.defaut.toInt());
 }
 
 } // namespace Reglages

@@ -1,5 +1,20 @@
 #include "veille/avisveille.h"
 
+namespace {
+
+// "5 min", "45 s", "1 min 30 s".
+QString dureeLisible(std::chrono::seconds duree) {
+    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(duree);
+    const auto secondes = (duree - minutes).count();
+    if (minutes.count() == 0)
+        return QStringLiteral("%1 s").arg(secondes);
+    if (secondes == 0)
+        return QStringLiteral("%1 min").arg(minutes.count());
+    return QStringLiteral("%1 min %2 s").arg(minutes.count()).arg(secondes);
+}
+
+} // namespace
+
 QString raisonVeilleIndisponible(bool sourceRepond, bool hoteActif) {
     if (hoteActif)
         return QStringLiteral("L'écran de veille du bureau tourne : choisissez-y Lumivane.");
@@ -23,14 +38,4 @@ AvisBureau avisDelaiBureau(const std::optional<DesktopIdleAction>& bureau,
     return {(bureau->locks ? QStringLiteral("Le bureau verrouille l'écran après %1.")
                            : QStringLiteral("Le bureau éteint l'écran après %1."))
                 .arg(apres)};
-}
-
-QString dureeLisible(std::chrono::seconds duree) {
-    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(duree);
-    const auto secondes = (duree - minutes).count();
-    if (minutes.count() == 0)
-        return QStringLiteral("%1 s").arg(secondes);
-    if (secondes == 0)
-        return QStringLiteral("%1 min").arg(minutes.count());
-    return QStringLiteral("%1 min %2 s").arg(minutes.count()).arg(secondes);
 }

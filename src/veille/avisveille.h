@@ -23,6 +23,3 @@ struct AvisBureau {
 // when; empty when the desktop's delay is unknown or it does nothing.
 AvisBureau avisDelaiBureau(const std::optional<DesktopIdleAction>& bureau,
                            std::chrono::seconds delai);
-
-// "5 min", "45 s", "1 min 30 s".
-QString dureeLisible(std::chrono::seconds duree);

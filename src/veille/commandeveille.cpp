@@ -10,9 +10,6 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <csignal>
-#include <cstdio>
-
-namespace {} // namespace
 
 QString cheminEntreeVeille() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

@@ -1,13 +1,13 @@
 #include "vignettes/indexcache.h"
 
 #include "platform/regularfile.h"
+#include "platform/writewholefile.h"
 #include "vignettes/cachevignettes.h"
 
 #include <QDataStream>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 std::optional<Origine> Origine::duFichier(const QString& chemin) {
@@ -50,15 +50,13 @@ IndexCache::IndexCache(const QString& dossier) {
 }
 
 bool IndexCache::enregistrer(const QString& dossier) const {
-    QSaveFile fichier(dossier + NomFichier);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&fichier);
+    QByteArray octets;
+    QDataStream out(&octets, QIODevice::WriteOnly);
     out << Signature << Version << qint32(m_origines.size());
     for (auto it = m_origines.cbegin(); it != m_origines.cend(); ++it)
         out << it.key() << it->source << it->taille << it->modifiee << it->bitmap;
-    // The buffer's last bytes fail at the flush, which commit() would not report.
-    return out.status() == QDataStream::Ok && fichier.flush() && fichier.commit();
+    return out.status() == QDataStream::Ok &&
+           writeWholeFile(dossier + NomFichier, octets).isEmpty();
 }
 
 std::optional<Origine> IndexCache::origine(const QString& nom) const {

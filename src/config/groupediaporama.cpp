@@ -3,7 +3,6 @@
 #include "config/form2textes.h"
 #include "config/panneauautresoptions.h"
 #include "config/textesdiaporama.h"
-#include "controls/fonts.h"
 #include "controls/optionbutton.h"
 #include "decor/decor.h"
 #include "decor/etiquette.h"
@@ -17,13 +16,8 @@ namespace {
 constexpr double Gauche = 120;
 constexpr double Largeur = 5950;
 
-QCheckBox* caseACocher(const QString& nom, const QString& texte, QWidget* parent, double haut) {
-    auto* c = new QCheckBox(texte, parent);
-    c->setObjectName(nom);
-    c->setFont(dialogFont());
-    QPalette pal = c->palette();
-    pal.setColor(QPalette::WindowText, Decor::textePanneau);
-    c->setPalette(pal);
+QCheckBox* caseAPlacer(const QString& nom, const QString& texte, QWidget* parent, double haut) {
+    QCheckBox* c = caseACocher(parent, nom, texte, Decor::textePanneau);
     Twips::placer(c, Gauche, haut, Largeur, 270);
     return c;
 }
@@ -63,9 +57,9 @@ GroupeDiaporama::GroupeDiaporama(SettingsStore& reglages, Prompts& messages, QWi
         Gauche, 390, Largeur, 225);
     options(m_legende, QStringLiteral("Legende"), TextesDiaporama::Legendes, {1800, 1700, 2270},
             Reglages::choix(reglages, Reglages::legende(), 3), this, 630);
-    m_fondFlou = caseACocher(QStringLiteral("FondFlou"), TextesDiaporama::FondFlou, this, 960);
+    m_fondFlou = caseAPlacer(QStringLiteral("FondFlou"), TextesDiaporama::FondFlou, this, 960);
     m_fondFlou->setChecked(Reglages::choix(reglages, Reglages::fondFlou(), 2) == 1);
-    m_mouvement = caseACocher(QStringLiteral("Mouvement"), TextesDiaporama::Mouvement, this, 1260);
+    m_mouvement = caseAPlacer(QStringLiteral("Mouvement"), TextesDiaporama::Mouvement, this, 1260);
     m_mouvement->setChecked(Reglages::choix(reglages, Reglages::mouvement(), 2) == 1);
     Twips::placer(
         etiquette(this, QStringLiteral("Label8"), TextesDiaporama::Dessin, Decor::textePanneau),

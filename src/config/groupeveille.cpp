@@ -41,13 +41,8 @@ GroupeVeille::GroupeVeille(Services& services, QWidget* parent)
                             Decor::textePanneau, true),
                   120, 90, 5950, 225);
 
-    CaseVeille = new QCheckBox(TextesVeille::Case, this);
-    CaseVeille->setObjectName(QStringLiteral("CaseVeille"));
-    CaseVeille->setFont(dialogFont());
-    QPalette pal = CaseVeille->palette();
-    pal.setColor(QPalette::WindowText, Decor::textePanneau);
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, Decor::textePanneau.darker(180));
-    CaseVeille->setPalette(pal);
+    CaseVeille =
+        caseACocher(this, QStringLiteral("CaseVeille"), TextesVeille::Case, Decor::textePanneau);
     Twips::placer(CaseVeille, 120, 390, 5950, 270);
 
     Twips::placer(

@@ -32,7 +32,7 @@ struct ServicesBanc {
     DialogFileChooser files;
     DesktopServicesDesktop desktop;
     NullDesktopWallpaper wallpaper;
-    SessionIdleSetup idle;
+    SessionIdleSetup idle{QString(), false}; // no desktop: a bench never reads its delay
     Services services{settings, registry, instance, pictures, windowHost, clock,
                       random,   prompts,  files,    desktop,  wallpaper,  idle};
 };

@@ -46,8 +46,9 @@ private:
     MessageBoxPrompts m_prompts;
     DialogFileChooser m_files;
     DesktopServicesDesktop m_desktop;
-    std::unique_ptr<DesktopWallpaper> m_wallpaper = createDesktopWallpaper(desktopSession());
-    SessionIdleSetup m_idle;
+    const DesktopSession m_session = desktopSession();
+    std::unique_ptr<DesktopWallpaper> m_wallpaper = createDesktopWallpaper(m_session);
+    SessionIdleSetup m_idle{m_session.currentDesktop, m_session.x11};
     Services m_services{m_settings, m_registry, m_instance, m_pictures, m_windowHost, m_clock,
                         m_random,   m_prompts,  m_files,    m_desktop,  *m_wallpaper, m_idle};
 };

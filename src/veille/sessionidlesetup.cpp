@@ -4,10 +4,10 @@
 #include "veille/procscreensaverhosts.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
-SessionIdleSetup::SessionIdleSetup()
-    : m_show(QCoreApplication::applicationFilePath(), {QStringLiteral("/S")}) {}
+SessionIdleSetup::SessionIdleSetup(QString bureau, bool x11)
+    : m_show(QCoreApplication::applicationFilePath(), {QStringLiteral("/S")}),
+      m_bureau(std::move(bureau)), m_x11(x11) {}
 
 bool SessionIdleSetup::idleSourceAnswers() {
     return createIdleSource() != nullptr;
@@ -18,10 +18,7 @@ bool SessionIdleSetup::hostRunning() {
 }
 
 std::optional<DesktopIdleAction> SessionIdleSetup::desktopAction() {
-    // Qt may reach XWayland in a Wayland session: that X server blanks nothing anyone sees.
-    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb") &&
-                     qEnvironmentVariable("XDG_SESSION_TYPE") != QLatin1String("wayland");
-    return readDesktopIdleAction(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), x11);
+    return readDesktopIdleAction(m_bureau, m_x11);
 }
 
 QString SessionIdleSetup::program() {

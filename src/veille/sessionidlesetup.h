@@ -7,7 +7,8 @@
 // desktop's own tools for its delay, and this executable's /S as a child process.
 class SessionIdleSetup final : public IdleSetup {
 public:
-    SessionIdleSetup();
+    // `bureau`: XDG_CURRENT_DESKTOP; `x11`: the session draws on a real X server (not XWayland).
+    SessionIdleSetup(QString bureau, bool x11);
 
     bool idleSourceAnswers() override;
     bool hostRunning() override;
@@ -17,4 +18,6 @@ public:
 
 private:
     ChildShowLauncher m_show;
+    QString m_bureau;
+    bool m_x11;
 };

@@ -84,6 +84,6 @@ void LireReglagesAuDemarrage(SettingsStore& store) {
     verifierIndex(Reglages::position(), 2, store);
     RefusPartout refus;
     Album album(store, refus, refus, dossierFuzz().path());
-    album.ChargerListe();
+    album.ChargerListe(ChargerPhotos(store));
     album.retrouverDernierAlbum();
 }
